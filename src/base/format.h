@@ -1,0 +1,26 @@
+#pragma once
+// Display formats of memo lines and money overlays. All round half away from zero.
+#include <cstdint>
+#include <string>
+
+#include "base/money.h"
+
+namespace rebanto {
+
+// The yen sign of code page 932 is the backslash byte.
+inline constexpr char kYenSign = '\\';
+
+// "%m": "\" + thousands-grouped whole yen, negative as "-\1,234"; rounded to whole yen.
+std::string format_money(Money value);
+// "%13m": the same, right-aligned in `width` characters (never truncated).
+std::string format_money(Money value, int width);
+// "%W.Pf": fixed notation with P decimals, right-aligned in W (e.g. "%7.3f", "%4.0f").
+std::string format_fixed(long double value, int width, int decimals);
+// "%Wd": an integer right-aligned in W.
+std::string format_int(std::int64_t value, int width);
+// "%Wg": the general number format right-aligned in W.
+std::string format_general(long double value, int width);
+// Left-pads `text` with spaces to `width` characters (counting code points).
+std::string pad_left(const std::string& text, int width);
+
+}  // namespace rebanto

@@ -1,0 +1,31 @@
+#pragma once
+// Field text <-> numbers. Reading throws ConversionError on bad text; writing uses the
+// general number format (the shortest decimal form).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/money.h"
+
+namespace rebanto {
+
+// Parses a decimal real ("12", "-3.5", ".5", "5.", "1E-7", "1.5e+3"), surrounding spaces
+// allowed. Empty text, thousands separators or any other character throw ConversionError.
+long double to_extended(std::string_view text);
+// Parses a decimal integer with optional sign and surrounding spaces.
+std::int64_t to_int(std::string_view text);
+// to_extended, × 10000, rounded half to even.
+Money to_money(std::string_view text);
+
+// Integer part: truncation toward zero (−2.7 gives −2).
+long double int_part(long double value);
+
+// General number format: at most 15 significant digits, trailing zeros removed, no
+// thousands separators; fixed notation when the decimal exponent is in [-5, 15), else
+// scientific ("1E-7", "1.5E20"). Negative zero prints "0".
+std::string general(long double value);
+std::string general(Money value);  // exact: "1234.5" for 12345000 ten-thousandths
+std::string general(std::int64_t value);
+inline std::string general(int value) { return general(static_cast<std::int64_t>(value)); }
+
+}  // namespace rebanto

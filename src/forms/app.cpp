@@ -1,0 +1,40 @@
+#include "forms/app.h"
+
+namespace rebanto {
+
+App::App(Platform& platform, AppOptions options)
+    : platform_(platform), options_(std::move(options)), main(*this), cur(*this) {
+    forms_ = {&main,
+              &splash,
+              &cur,
+              &navigator,
+              &cur_chart,
+              &composite_chart,
+              &prepayment_dialog,
+              &rent_dialog,
+              &rate_change_dialog,
+              &addon_dialog,
+              &down_payment,
+              &rate_list,
+              &second_repayment,
+              &down_payment_bonus,
+              &study_navigator,
+              &pension,
+              &bonus_correction,
+              &compare,
+              &effect_chart,
+              &aux_chart};
+}
+
+Form* App::find_form(const std::string& name) const {
+    for (Form* form : forms_) {
+        if (form->name() == name) return form;
+    }
+    return nullptr;
+}
+
+void App::start() {
+    main.start_up();
+}
+
+}  // namespace rebanto

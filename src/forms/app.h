@@ -1,0 +1,67 @@
+#pragma once
+// The application: owns one instance of every window, created once at start in the order
+// below and never destroyed before exit.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "forms/secondary_windows.h"
+#include "forms/tforcur.h"
+#include "forms/tform1.h"
+#include "model/platform.h"
+
+namespace rebanto {
+
+struct AppOptions {
+    // The folder of the settings file and the explanation documents.
+    std::filesystem::path start_folder = std::filesystem::current_path();
+};
+
+class App {
+public:
+    App(Platform& platform, AppOptions options = {});
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // The start-up sequence of the main window (splash, table headers, settings),
+    // leaving the main window and the current-tables window shown.
+    void start();
+
+    Platform& platform() { return platform_; }
+    const std::filesystem::path& start_folder() const { return options_.start_folder; }
+    // The application title (task bar), distinct from the main window's caption.
+    static constexpr const char* kTitle = "RebantoVer7.7";
+
+    // Every window in creation order, and by class name.
+    const std::vector<Form*>& forms() const { return forms_; }
+    Form* find_form(const std::string& name) const;
+
+private:
+    Platform& platform_;
+    AppOptions options_;
+    std::vector<Form*> forms_;
+
+public:
+    TForm1 main;
+    TForm2 splash;
+    TForCur cur;
+    TForm4 navigator;
+    TForm5 cur_chart;
+    TForm3 composite_chart;
+    TOKBotKuriageDlg prepayment_dialog;
+    TOKBotGenyachinDlg rent_dialog;
+    TOKBotKinriDlg rate_change_dialog;
+    TOKBotAdonDlg addon_dialog;
+    TForm6 down_payment;
+    TForm7 rate_list;
+    TForm8 second_repayment;
+    TForm9 down_payment_bonus;
+    TForm10 study_navigator;
+    TForm18 pension;
+    TBHoseiDlg bonus_correction;
+    TFormHi compare;
+    TFormG3 effect_chart;
+    TFormKGr aux_chart;
+};
+
+}  // namespace rebanto

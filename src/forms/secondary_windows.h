@@ -1,0 +1,43 @@
+#pragma once
+// The secondary windows that have no controls of their own yet: each exists from start-up
+// with its caption, shown and hidden, never destroyed.
+#include "model/control.h"
+#include "model/form.h"
+
+namespace rebanto {
+
+// Splash window shown while the program starts.
+class TForm2 : public Form {
+public:
+    TForm2() : Form("TForm2", "Rebanto") { set_bounds(300, 250, 320, 120); }
+    Label Label1{*this, "Label1", "立ち上げ中"};
+};
+
+#define REBANTO_SHELL_WINDOW(Class, Caption) \
+    class Class : public Form {              \
+    public:                                  \
+        Class() : Form(#Class, Caption) {}   \
+    }
+
+REBANTO_SHELL_WINDOW(TForm4, "再計算ナビゲーター");
+REBANTO_SHELL_WINDOW(TForm5, "カレント表グラフ 　　　 －グラフ部分Wクリックで本体表示－");
+REBANTO_SHELL_WINDOW(TForm3, "合成表グラフ 　　　 －グラフ部分Wクリックで本体表示－");
+REBANTO_SHELL_WINDOW(TOKBotKuriageDlg, "繰上返済の追加と削除(再計算ナビ活用)");
+REBANTO_SHELL_WINDOW(TOKBotGenyachinDlg, "現在の家賃で支払い可能なローン額算定　(検索機能活用)");
+REBANTO_SHELL_WINDOW(TOKBotKinriDlg, "金利変更一括　(再計算ナビ活用)");
+REBANTO_SHELL_WINDOW(TOKBotAdonDlg, "アドオン変換　(月次専用)");
+REBANTO_SHELL_WINDOW(TForm6, "頭金調整　(月次専用)");
+REBANTO_SHELL_WINDOW(TForm7, "金利選択リスト");
+REBANTO_SHELL_WINDOW(TForm8, "第２返済の設定");
+REBANTO_SHELL_WINDOW(TForm9, "頭金調整　(ボーナス-第2返済専用)");
+REBANTO_SHELL_WINDOW(TForm10, "繰上金利検討ナビゲーション");
+REBANTO_SHELL_WINDOW(TForm18, "年金－月次返済特別算定");
+REBANTO_SHELL_WINDOW(TBHoseiDlg, "ボーナス補正の設定");
+REBANTO_SHELL_WINDOW(
+    TFormHi, "比較表－カレント両表の５記憶を加算・減算比較　  (＋長短複数融資の繰上効果の検証)");
+REBANTO_SHELL_WINDOW(TFormG3, "1-長期物　＆　5-短期物　分散繰上効果検討グラフ");
+REBANTO_SHELL_WINDOW(TFormKGr, "");
+
+#undef REBANTO_SHELL_WINDOW
+
+}  // namespace rebanto

@@ -1,0 +1,48 @@
+#include "forms/tform1.h"
+
+#include "core/schedule_table.h"
+#include "forms/app.h"
+
+namespace rebanto {
+
+TForm1::TForm1(App& app)
+    : Form("TForm1", "Rebanto Ver7.7　－－－ファイル名　Vorpen77.exe"), app_(app) {
+    set_bounds(40, 30, 900, 640);
+    for (Panel* page : {&TabSheet2, &TabSheet1, &TabSheet3, &TabSheet4, &TabSheet7, &TabSheet8,
+                        &TabSheet5, &TabSheet6}) {
+        page->set_parent(&PageControl1);
+        PageControl1.add_page(*page);
+    }
+    PageControl1.set_active_page(TabSheet1);
+    for (Control* c :
+         std::initializer_list<Control*>{&Label1, &Label4, &Label192, &Button140, &Label187}) {
+        c->set_parent(&TabSheet1);
+    }
+    Panel5.set_parent(&TabSheet1);
+    Button86.set_parent(&TabSheet5);
+    RichEdit3.set_parent(&TabSheet6);
+    RichEdit3.set_lines({"解説コーナー", "", "上の項目から選んで下さい。"});
+
+    Button140.set_tag(6);
+    Label187.set_tag(6);
+    Button86.set_tag(1);
+    wire_settings_panel();
+}
+
+void TForm1::beep(Beep kind) {
+    if (sound_on()) app_.platform().beep(kind);
+}
+
+void TForm1::start_up() {
+    app_.splash.show();
+    write_schedule_header(app_.cur.StGr1, equal_principal());
+    write_schedule_header(app_.cur.StGr2, equal_principal());
+    for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
+        reset_schedule_table(*table, equal_principal(), bonus_interval(), bonus_first_months());
+    }
+    app_.cur.show();
+    app_.splash.hide();
+    show();
+}
+
+}  // namespace rebanto

@@ -1,0 +1,74 @@
+#include "model/form.h"
+
+#include <stdexcept>
+
+namespace rebanto {
+
+Form::Form(std::string name, std::string caption)
+    : name_(std::move(name)), caption_(std::move(caption)) {}
+
+void Form::set_caption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    notify(nullptr, Change::Text);
+}
+
+Control* Form::find(const std::string& name) const {
+    const auto it = by_name_.find(name);
+    return it == by_name_.end() ? nullptr : it->second;
+}
+
+void Form::register_control(Control& control) {
+    if (!by_name_.emplace(control.name(), &control).second) {
+        throw std::logic_error("duplicate control name " + name_ + "." + control.name());
+    }
+    order_.push_back(&control);
+}
+
+void Form::show() {
+    if (visible_) return;
+    visible_ = true;
+    notify(nullptr, Change::Visible);
+}
+
+void Form::hide() {
+    if (!visible_) return;
+    visible_ = false;
+    notify(nullptr, Change::Visible);
+}
+
+void Form::set_bounds(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    notify(nullptr, Change::Geometry);
+}
+
+int Form::add_observer(Observer observer) {
+    const int id = next_observer_++;
+    observers_.emplace(id, std::move(observer));
+    return id;
+}
+
+void Form::remove_observer(int id) {
+    observers_.erase(id);
+}
+
+void Form::notify(Control* control, Change change, int row, int col) {
+    for (auto& [id, observer] : observers_)
+        observer(control, change, row, col);
+}
+
+void Form::uncheck_siblings(const Control& radio) {
+    for (Control* c : order_) {
+        if (c == &radio || c->parent() != radio.parent()) continue;
+        if (auto* other = dynamic_cast<RadioButton*>(c); other != nullptr && other->checked_) {
+            other->checked_ = false;
+            notify(other, Change::Checked);
+        }
+    }
+}
+
+}  // namespace rebanto

@@ -1,0 +1,66 @@
+#pragma once
+// A window model: a caption, a geometry and its named controls. Views observe it.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/control.h"
+
+namespace rebanto {
+
+class Form {
+public:
+    Form(std::string name, std::string caption);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    void set_caption(const std::string& caption);
+
+    // Controls by given name (for the runner, the view binder and tests, never the logic).
+    Control* find(const std::string& name) const;
+    const std::vector<Control*>& controls() const { return order_; }
+    void register_control(Control& control);
+
+    bool visible() const { return visible_; }
+    void show();
+    void hide();
+    // Closing as the user would; a window decides what that means (the main window's
+    // exit path). The default hides.
+    virtual void close() { hide(); }
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void set_bounds(int left, int top, int width, int height);
+    void set_position(int left, int top) { set_bounds(left, top, width_, height_); }
+    void set_size(int width, int height) { set_bounds(left_, top_, width, height); }
+
+    // Observers: a view follows its form's changes.
+    using Observer = std::function<void(Control*, Change, int row, int col)>;
+    int add_observer(Observer observer);
+    void remove_observer(int id);
+    void notify(Control* control, Change change, int row = -1, int col = -1);
+
+    // Radio buttons: unchecks the other radio buttons of the same parent.
+    void uncheck_siblings(const Control& radio);
+
+private:
+    std::string name_;
+    std::string caption_;
+    bool visible_ = false;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 400;
+    int height_ = 300;
+    std::map<std::string, Control*> by_name_;
+    std::vector<Control*> order_;
+    std::map<int, Observer> observers_;
+    int next_observer_ = 1;
+};
+
+}  // namespace rebanto

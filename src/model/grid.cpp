@@ -1,0 +1,156 @@
+#include "model/grid.h"
+
+#include <algorithm>
+
+namespace rebanto {
+
+namespace {
+const std::string kEmpty;
+const std::vector<std::string> kEmptyRow;
+}  // namespace
+
+Grid::Grid(Form& owner, std::string name, int rows, int cols, int fixed_rows, int fixed_cols)
+    : Control(owner, std::move(name)),
+      cols_(std::max(cols, 1)),
+      fixed_rows_(fixed_rows),
+      fixed_cols_(fixed_cols),
+      cells_(std::max(rows, 0), std::vector<std::string>(std::max(cols, 1))),
+      col_widths_(std::max(cols, 1), -1) {}
+
+void Grid::set_fixed(int rows, int cols) {
+    fixed_rows_ = rows;
+    fixed_cols_ = cols;
+    notify(Change::GridLayout);
+}
+
+const std::string& Grid::cell(int row, int col) const {
+    if (row < 0 || row >= row_count() || col < 0 || col >= cols_) return kEmpty;
+    return cells_[row][col];
+}
+
+const std::vector<std::string>& Grid::row_cells(int row) const {
+    if (row < 0 || row >= row_count()) return kEmptyRow;
+    return cells_[row];
+}
+
+void Grid::set_cell(int row, int col, const std::string& text) {
+    if (row < 0 || row >= row_count() || col < 0 || col >= cols_) return;
+    if (cells_[row][col] == text) return;
+    cells_[row][col] = text;
+    notify(Change::GridCell, row, col);
+}
+
+void Grid::set_row_count(int rows) {
+    rows = std::max(rows, 0);
+    const int old = row_count();
+    if (rows == old) return;
+    cells_.resize(rows, std::vector<std::string>(cols_));
+    if (rows > old) {
+        notify(Change::GridRowsAppended, old);
+    } else {
+        sel_row_ = std::min(sel_row_, std::max(rows - 1, 0));
+        notify(Change::GridReset);
+    }
+}
+
+void Grid::set_col_count(int cols) {
+    cols = std::max(cols, 1);
+    if (cols == cols_) return;
+    cols_ = cols;
+    for (auto& row : cells_)
+        row.resize(cols);
+    col_widths_.resize(cols, -1);
+    sel_col_ = std::min(sel_col_, cols - 1);
+    notify(Change::GridReset);
+}
+
+void Grid::append_row(std::vector<std::string> cells) {
+    cells.resize(cols_);
+    cells_.push_back(std::move(cells));
+    notify(Change::GridRowsAppended, row_count() - 1);
+}
+
+void Grid::set_row(int row, std::vector<std::string> cells) {
+    if (row < 0 || row >= row_count()) return;
+    cells.resize(cols_);
+    cells_[row] = std::move(cells);
+    notify(Change::GridCell, row, -1);
+}
+
+int Grid::col_width(int col) const {
+    if (col < 0 || col >= cols_) return 0;
+    return col_widths_[col] < 0 ? default_col_width_ : col_widths_[col];
+}
+
+void Grid::set_col_width(int col, int width) {
+    if (col < 0 || col >= cols_) return;
+    col_widths_[col] = width;
+    notify(Change::GridLayout);
+}
+
+void Grid::set_default_col_width(int width) {
+    default_col_width_ = width;
+    std::fill(col_widths_.begin(), col_widths_.end(), -1);
+    notify(Change::GridLayout);
+}
+
+void Grid::set_row_height(int height) {
+    row_height_ = height;
+    notify(Change::GridLayout);
+}
+
+void Grid::set_selection(int row, int col) {
+    row = std::clamp(row, 0, std::max(row_count() - 1, 0));
+    col = std::clamp(col, 0, cols_ - 1);
+    if (row == sel_row_ && col == sel_col_) return;
+    sel_row_ = row;
+    sel_col_ = col;
+    notify(Change::GridSelection, row, col);
+}
+
+void Grid::click_cell(int row, int col) {
+    set_selection(row, col);
+    click();
+}
+
+void Grid::edit_cell(int row, int col, const std::string& text) {
+    set_cell(row, col, text);
+    if (on_cell_edited) on_cell_edited(*this, row, col);
+}
+
+void Memo::append(const std::string& line) {
+    lines_.push_back(line);
+    notify(Change::MemoAppended, static_cast<int>(lines_.size()) - 1);
+}
+
+void Memo::clear() {
+    if (lines_.empty()) return;
+    lines_.clear();
+    notify(Change::MemoReset);
+}
+
+void Memo::set_lines(std::vector<std::string> lines) {
+    lines_ = std::move(lines);
+    notify(Change::MemoReset);
+}
+
+void Memo::set_font_name(const std::string& name) {
+    font_name_ = name;
+    notify(Change::Font);
+}
+
+void Memo::set_italic(bool on) {
+    italic_ = on;
+    notify(Change::Font);
+}
+
+std::string Memo::value_text() const {
+    std::string all;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (i > 0) all += '\n';
+        all += lines_[i];
+    }
+    return all;
+}
+
+}  // namespace rebanto

@@ -1,0 +1,94 @@
+#pragma once
+// A string grid: rows × columns of text cells with fixed rows and columns. Cells are
+// addressed (row, col). Observers are told coarsely (reset / rows appended / one cell) so
+// a view can follow hundreds of rows without copying them.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/control.h"
+
+namespace rebanto {
+
+class Grid : public Control {
+public:
+    Grid(Form& owner, std::string name, int rows, int cols, int fixed_rows = 1, int fixed_cols = 0);
+    std::string_view kind() const override { return "Grid"; }
+
+    int row_count() const { return static_cast<int>(cells_.size()); }
+    int col_count() const { return cols_; }
+    int fixed_rows() const { return fixed_rows_; }
+    int fixed_cols() const { return fixed_cols_; }
+    void set_fixed(int rows, int cols);
+
+    // Out-of-range reads give an empty text; out-of-range writes are ignored.
+    const std::string& cell(int row, int col) const;
+    void set_cell(int row, int col, const std::string& text);
+    const std::vector<std::string>& row_cells(int row) const;
+
+    // Truncates or extends (new rows empty).
+    void set_row_count(int rows);
+    void set_col_count(int cols);
+    // Appends one row (padded or cut to the column count).
+    void append_row(std::vector<std::string> cells);
+    // Replaces one row's cells.
+    void set_row(int row, std::vector<std::string> cells);
+
+    int col_width(int col) const;
+    void set_col_width(int col, int width);
+    int default_col_width() const { return default_col_width_; }
+    void set_default_col_width(int width);
+    int row_height() const { return row_height_; }
+    void set_row_height(int height);
+
+    int selected_row() const { return sel_row_; }
+    int selected_col() const { return sel_col_; }
+    // Selects a cell without firing events (the program moving the cursor).
+    void set_selection(int row, int col);
+    // A user click on a cell: select it, then on_click.
+    void click_cell(int row, int col);
+    // A user's edit of a cell: store it, then on_cell_edited.
+    void edit_cell(int row, int col, const std::string& text);
+    std::function<void(Grid&, int row, int col)> on_cell_edited;
+
+    bool editable() const { return editable_; }
+    void set_editable(bool on) { editable_ = on; }
+
+private:
+    int cols_;
+    int fixed_rows_;
+    int fixed_cols_;
+    std::vector<std::vector<std::string>> cells_;
+    std::vector<int> col_widths_;
+    int default_col_width_ = 64;
+    int row_height_ = 18;
+    int sel_row_ = 0;
+    int sel_col_ = 0;
+    bool editable_ = false;
+};
+
+// A memo: lines of text, rich-text or plain, with a font.
+class Memo : public Control {
+public:
+    using Control::Control;
+    std::string_view kind() const override { return "Memo"; }
+    const std::vector<std::string>& lines() const { return lines_; }
+    void append(const std::string& line);
+    void clear();
+    void set_lines(std::vector<std::string> lines);
+    bool plain_text() const { return plain_; }
+    void set_plain_text(bool on) { plain_ = on; }
+    const std::string& font_name() const { return font_name_; }
+    void set_font_name(const std::string& name);
+    bool italic() const { return italic_; }
+    void set_italic(bool on);
+    std::string value_text() const override;
+
+private:
+    std::vector<std::string> lines_;
+    bool plain_ = false;
+    std::string font_name_;
+    bool italic_ = false;
+};
+
+}  // namespace rebanto
