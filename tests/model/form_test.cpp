@@ -1,0 +1,69 @@
+// Forms: registration by name, observers, geometry.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "model/control.h"
+#include "model/form.h"
+
+namespace rebanto {
+namespace {
+
+class NamedForm : public Form {
+public:
+    NamedForm() : Form("TForm8", "第２返済の設定") {}
+    Edit edit{*this, "Edit1", "6"};
+    Button button{*this, "Button1", "設    定"};
+};
+
+TEST(FormRegistry, ControlsAreFoundByTheirGivenNames) {
+    NamedForm f;
+    EXPECT_EQ(f.find("Edit1"), &f.edit);
+    EXPECT_EQ(f.find("Button1"), &f.button);
+    EXPECT_EQ(f.find("edit1"), nullptr) << "names are exact";
+    EXPECT_EQ(f.controls().size(), 2u);
+}
+
+TEST(FormRegistry, ADuplicateNameIsAProgrammingError) {
+    NamedForm f;
+    EXPECT_THROW(Edit(f, "Edit1"), std::logic_error);
+}
+
+TEST(FormObservers, RemovedObserversHearNothing) {
+    NamedForm f;
+    int heard = 0;
+    const int id = f.add_observer([&](Control*, Change, int, int) { ++heard; });
+    f.edit.set_text("4");
+    EXPECT_EQ(heard, 1);
+    f.remove_observer(id);
+    f.edit.set_text("3");
+    EXPECT_EQ(heard, 1);
+}
+
+TEST(FormObservers, FormChangesComeWithoutAControl) {
+    NamedForm f;
+    Control* seen = &f.edit;
+    Change kind = Change::Text;
+    f.add_observer([&](Control* c, Change change, int, int) {
+        seen = c;
+        kind = change;
+    });
+    f.show();
+    EXPECT_EQ(seen, nullptr);
+    EXPECT_EQ(kind, Change::Visible);
+    f.set_size(500, 400);
+    EXPECT_EQ(kind, Change::Geometry);
+    EXPECT_EQ(f.width(), 500);
+    EXPECT_EQ(f.height(), 400);
+}
+
+TEST(FormVisibility, CloseHidesByDefault) {
+    NamedForm f;
+    f.show();
+    EXPECT_TRUE(f.visible());
+    f.close();
+    EXPECT_FALSE(f.visible());
+}
+
+}  // namespace
+}  // namespace rebanto
