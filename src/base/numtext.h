@@ -24,6 +24,10 @@ long double int_part(long double value);
 // thousands separators; fixed notation when the decimal exponent is in [-5, 15), else
 // scientific ("1E-7", "1.5E20"). Negative zero prints "0".
 std::string general(long double value);
+// A double would otherwise be ambiguous between the real and the integer overloads.
+inline std::string general(double value) {
+    return general(static_cast<long double>(value));
+}
 std::string general(Money value);  // exact: "1234.5" for 12345000 ten-thousandths
 std::string general(std::int64_t value);
 inline std::string general(int value) { return general(static_cast<std::int64_t>(value)); }

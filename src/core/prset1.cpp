@@ -1,11 +1,156 @@
 // The one-period calculation: the single entry point that every input of the page and
-// every calculation setting runs.
+// every calculation setting runs. It validates, resets or synchronises by sender,
+// commits when asked, then recomputes both parts.
+#include "base/errors.h"
+#include "base/format.h"
+#include "core/field_io.h"
+#include "forms/app.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
 
-// Recomputes the instalments and the current step for `sender`. The calculation itself
-// is not built yet; callers already run it wherever a setting changes.
-void TForm1::PRset1(Control&) {}
+namespace {
+
+constexpr const char* kUnexpectedError =
+    "エラーが生じたため、iniファイルをsaveせずに一旦終了し、再立ち上げしてください";
+
+// Writes the limit back in place when value × 10000 exceeds it.
+void cap_rate(Edit& field) {
+    if (num(field) * 10000 > static_cast<long double>(kMaxRateRaw)) field.set_text("1000");
+}
+
+void cap_amount(Edit& field) {
+    if (num(field) * 10000 > static_cast<long double>(kMaxAmount.raw())) {
+        field.set_text("10000000000");
+    }
+}
+
+// The pair principal/bonus principal never exceeds the amount limit together.
+void cap_pair(Edit& monthly, Edit& bonus) {
+    if (!is_empty(monthly)) cap_amount(monthly);
+    if (!is_empty(bonus)) {
+        cap_amount(bonus);
+        if (!is_empty(monthly) && money(monthly) + money(bonus) > kMaxAmount) {
+            put(bonus, kMaxAmount - money(monthly));
+        }
+    }
+}
+
+}  // namespace
+
+void TForm1::PRset1(Control& sender) {
+    if (Ed0_moto.tag() != 0) return;  // a field written by the calculation itself
+    try {
+        if (!validate_inputs()) return;
+        Ed0_moto.set_tag(1);
+        const bool basic = &sender == &Ed0_kin || &sender == &Ed0_nen || &sender == &Ed0_tuki ||
+                           &sender == &Ed0_moto || &sender == &Ed0_wari;
+        if (basic && !reset_progress()) {
+            Ed0_moto.set_tag(0);
+            return;
+        }
+        if (sync_principal(sender)) {
+            if (&sender == &Button1) commit_step();
+            recalc_m();
+            recalc_b();
+            refresh_money_overlays();
+        }
+    } catch (const ConversionError&) {
+        app_.platform().beep(Beep::Default);
+    } catch (const std::exception&) {
+        // The busy flag is released below, so the window stays usable after the message.
+        Ed0_moto.set_tag(0);
+        app_.platform().message(kUnexpectedError);
+    }
+    Ed0_moto.set_tag(0);
+    Button139.set_tag(0);
+    Button144.set_tag(0);
+}
+
+bool TForm1::validate_inputs() {
+    if (!is_empty(Ed0_kin) && num(Ed0_kin) != 0) cap_rate(Ed0_kin);
+    if (!is_empty(Ed0_nen) && is_empty(Ed0_tuki)) Ed0_tuki.set_text("0");
+    if (!is_empty(Ed0_moto)) {
+        cap_amount(Ed0_moto);
+        if (is_empty(Ed0_wari)) Ed0_wari.set_text("0");
+    }
+    cap_pair(Edit1, Edit6);
+    cap_pair(Edit101, Edit106);
+    if (!is_empty(Edit2) && num(Edit2) != 0) cap_rate(Edit2);
+    return !is_empty(Ed1_Mzankaisu) && !is_empty(Ed1_Bzankaisu) && !is_empty(Edit4) &&
+           !is_empty(Edit9);
+}
+
+// 経過初期化: a new loan run from month 0 with the basic settings.
+bool TForm1::reset_progress() {
+    CBallway.set_checked(false);
+    CBallway.hide();
+    Button21.hide();
+    if (Edit1.text() == "0") LastInstalmentTextM = "0";
+    if (Edit6.text() == "0") LastInstalmentTextB = "0";
+
+    TotalsM = {};
+    TotalsB = {};
+    Button15.set_enabled(false);
+
+    restore_step_after_term_end();
+    ElapsedMonths = 0;
+    StepEndMonth = StepMonths;
+    refresh_progress();
+    Edit2.set_text(Ed0_kin.text());
+
+    TotalMonths = static_cast<int>(int_part(num(Ed0_nen) * 12 + num(Ed0_tuki)));
+    RemainingMonths = TotalMonths;
+    TrackBar2.set_range(0, TotalMonths);
+    put(Ed0_nen, TotalMonths / 12);
+    put(Ed0_tuki, TotalMonths - 12 * (TotalMonths / 12));
+
+    put(Ed1_Mzankaisu, TotalMonths);
+    put(Ed1_Bzankaisu,
+        static_cast<int>(int_part(
+            static_cast<long double>(TotalMonths - bonus_first_months()) / bonus_interval() + 1)));
+    refresh_progress();
+
+    if (TotalMonths == 0 || ElapsedMonths + RemainingMonths < StepEndMonth) {
+        Ed0_moto.set_tag(0);
+        beep(Beep::Warning);
+        Button1.set_enabled(false);
+        return false;
+    }
+    Button1.set_enabled(true);
+    const long double bonus_part = int_part(num(Ed0_wari) * num(Ed0_moto) / 100 + 0.00001L);
+    put(Edit6, bonus_part);
+    put(Edit1, money(Ed0_moto) - money(Edit6));
+    NextPrincipalM = money(Edit1);
+    NextPrincipalB = money(Edit6);
+    Edit101.set_text(Edit1.text());
+    Edit106.set_text(Edit6.text());
+
+    first_payment_totals_correction();
+
+    Edit1.set_tag(Edit1.text() != "0" ? 1 : 0);
+    Edit6.set_tag(Edit6.text() != "0" ? 1 : 0);
+    return true;
+}
+
+// A principal edited on either pair of fields moves the total and the bonus share along.
+bool TForm1::sync_principal(Control& sender) {
+    if (&sender == &Edit1 || &sender == &Edit6) {
+        Edit101.set_text(Edit1.text());
+        Edit106.set_text(Edit6.text());
+    } else if (&sender == &Edit101 || &sender == &Edit106) {
+        Edit1.set_text(Edit101.text());
+        Edit6.set_text(Edit106.text());
+    }
+    if (&sender == &Edit1 || &sender == &Edit6 || &sender == &Edit101 || &sender == &Edit106) {
+        put(Ed0_moto, money(Edit1) + money(Edit6));
+        if (money(Ed0_moto) != Money()) put(Ed0_wari, num(Edit6) / num(Ed0_moto) * 100);
+    }
+    if (&sender == &Ed0_kin) {
+        Edit2.set_text(Ed0_kin.text());
+        set_rate_list_start(Ed0_kin.text());
+    }
+    return money(Ed0_moto) != Money();
+}
 
 }  // namespace rebanto

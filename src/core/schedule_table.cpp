@@ -26,12 +26,12 @@ std::string method_marker(bool equal_principal) {
 }
 
 std::string bonus_settings_string(int bonus_interval, int bonus_first_months) {
-    std::vector<std::string> fields(31);
-    fields[0] = "T";
-    fields[1] = std::to_string(bonus_interval);
-    fields[2] = std::to_string(bonus_first_months);
-    fields[3] = "64";
-    return join_fields(fields);
+    const std::string sep(kFieldSeparator);
+    std::string text = "T" + sep + std::to_string(bonus_interval) + sep +
+                       std::to_string(bonus_first_months) + sep + "64";
+    for (int i = 0; i < 27; ++i)
+        text += sep;  // fields 4 to 30, empty
+    return text;
 }
 
 void write_schedule_header(Grid& table, bool equal_principal) {

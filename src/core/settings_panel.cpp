@@ -128,9 +128,7 @@ void TForm1::wire_settings_panel() {
     Panel5.hide();
     recolour_indicators();
 
-    auto bind = [this](void (TForm1::*handler)(Control&)) {
-        return [this, handler](Control& sender) { (this->*handler)(sender); };
-    };
+    auto bind = [this](void (TForm1::*handler)(Control&)) { return guard(handler); };
     for (Control* c : std::initializer_list<Control*>{&HRh, &HRr, &FuriR})
         c->on_click = bind(&TForm1::HRhClick);
     for (Control* c : {&RB11, &RB12, &RB13}) {
@@ -218,6 +216,7 @@ void TForm1::HHkkggChange(Control&) {
         return;
     }
     HHkkgg.set_tag(HHkkgg.text() == "1" ? 1 : 0);
+    switch_repayment_method();
 }
 
 void TForm1::KtaClick(Control& sender) {

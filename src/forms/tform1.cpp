@@ -1,5 +1,7 @@
 #include "forms/tform1.h"
 
+#include "base/errors.h"
+#include "core/memo_lines.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 
@@ -14,19 +16,34 @@ TForm1::TForm1(App& app)
         PageControl1.add_page(*page);
     }
     PageControl1.set_active_page(TabSheet1);
-    for (Control* c :
-         std::initializer_list<Control*>{&Label1, &Label4, &Label192, &Button140, &Label187}) {
-        c->set_parent(&TabSheet1);
-    }
     Panel5.set_parent(&TabSheet1);
     Button86.set_parent(&TabSheet5);
+    Ed5_memoobi.set_parent(&TabSheet5);
+    Edit46.set_parent(&TabSheet5);
+    Button67.set_parent(&TabSheet2);
     RichEdit3.set_parent(&TabSheet6);
     RichEdit3.set_lines({"解説コーナー", "", "上の項目から選んで下さい。"});
 
     Button140.set_tag(6);
     Label187.set_tag(6);
     Button86.set_tag(1);
+    Ed0_moto.set_tag(1);  // busy until the window is ready
     wire_settings_panel();
+    wire_calculation();
+    wire_memo_pages();
+    wire_gestures();
+}
+
+Handler TForm1::guard(void (TForm1::*routine)(Control&)) {
+    return [this, routine](Control& sender) {
+        try {
+            (this->*routine)(sender);
+        } catch (const ConversionError&) {
+            app_.platform().beep(Beep::Default);
+        } catch (const std::exception& e) {
+            app_.platform().error(e.what());
+        }
+    };
 }
 
 void TForm1::beep(Beep kind) {
@@ -43,6 +60,8 @@ void TForm1::start_up() {
     app_.cur.show();
     app_.splash.hide();
     show();
+    Ed0_moto.set_tag(0);
+    PRset1(Ed0_moto);
 }
 
 }  // namespace rebanto

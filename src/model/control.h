@@ -135,12 +135,17 @@ public:
     bool key_press(char32_t key) override;
     bool read_only() const { return read_only_; }
     void set_read_only(bool on) { read_only_ = on; }
+    // An amount field: shown as "\1,000,000" while not being edited; the text stays the
+    // plain number.
+    bool money_display() const { return money_display_; }
+    void set_money_display(bool on) { money_display_ = on; }
 
 protected:
     void text_changed() override;
 
 private:
     bool read_only_ = false;
+    bool money_display_ = false;
 };
 
 class Label : public Control {

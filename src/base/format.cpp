@@ -1,0 +1,117 @@
+#include "base/format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/numtext.h"
+
+namespace rebanto {
+namespace {
+
+// Enough significant digits that every long double close to a short decimal (a rate, a
+// ratio of two amounts) reads back as that decimal, so "1.0005" rounds up the way it looks.
+constexpr int kDecimalDigits = 18;
+
+std::string group_thousands(const std::string& digits) {
+    std::string out;
+    const std::size_t n = digits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+// The magnitude of `value` rounded half away from zero to `decimals` places, written as the
+// digits of magnitude × 10^decimals (no point, no leading zeros, "0" for zero).
+std::string rounded_scaled_digits(long double magnitude, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", kDecimalDigits - 1, magnitude);
+    const char* e = buf;
+    while (*e != 'e')
+        ++e;
+    const int exponent = std::atoi(e + 1);
+    std::string digits;
+    for (const char* p = buf; p != e; ++p) {
+        if (*p >= '0' && *p <= '9') digits += *p;
+    }
+    // digits[i] is worth 10^(exponent - i); keep those worth at least 10^-decimals.
+    const long keep = static_cast<long>(exponent) + decimals + 1;
+    std::string kept;
+    if (keep >= static_cast<long>(digits.size())) {
+        kept = digits;
+        kept.append(static_cast<std::size_t>(keep) - digits.size(), '0');
+    } else if (keep >= 0) {
+        kept = digits.substr(0, static_cast<std::size_t>(keep));
+        if (digits[static_cast<std::size_t>(keep)] >= '5') {
+            // Round the magnitude up (half away from zero), carrying through nines.
+            std::size_t i = kept.size();
+            while (i > 0 && kept[i - 1] == '9')
+                kept[--i] = '0';
+            if (i == 0) {
+                kept.insert(kept.begin(), '1');
+            } else {
+                ++kept[i - 1];
+            }
+        }
+    }
+    // keep < 0: the value is below a tenth of the last place and rounds to zero.
+    const std::size_t first = kept.find_first_not_of('0');
+    return first == std::string::npos ? "0" : kept.substr(first);
+}
+
+}  // namespace
+
+std::string pad_left(const std::string& text, int width) {
+    int code_points = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++code_points;
+    }
+    if (code_points >= width) return text;
+    return std::string(static_cast<std::size_t>(width - code_points), ' ') + text;
+}
+
+std::string format_money(Money value) {
+    const std::int64_t raw = value.raw();
+    const std::uint64_t magnitude =
+        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t scale = static_cast<std::uint64_t>(Money::kScale);
+    // Half a yen or more rounds the whole yen away from zero.
+    const std::uint64_t yen = magnitude / scale + (magnitude % scale >= scale / 2 ? 1 : 0);
+    std::string out = (raw < 0 && yen != 0) ? "-" : "";
+    out += kYenSign;
+    out += group_thousands(std::to_string(yen));
+    return out;
+}
+
+std::string format_money(Money value, int width) {
+    return pad_left(format_money(value), width);
+}
+
+std::string format_fixed(long double value, int width, int decimals) {
+    if (!std::isfinite(value)) return pad_left(general(value), width);
+    if (decimals < 0) decimals = 0;
+    std::string digits = rounded_scaled_digits(std::fabs(value), decimals);
+    const auto d = static_cast<std::size_t>(decimals);
+    if (digits.size() <= d) digits.insert(0, d + 1 - digits.size(), '0');
+    // A value that rounds to zero shows no sign: "-0.00" in a memo line reads as a fault.
+    std::string out = (value < 0 && digits.find_first_not_of('0') != std::string::npos) ? "-" : "";
+    out += digits.substr(0, digits.size() - d);
+    if (d > 0) {
+        out += '.';
+        out += digits.substr(digits.size() - d);
+    }
+    return pad_left(out, width);
+}
+
+std::string format_int(std::int64_t value, int width) {
+    return pad_left(std::to_string(value), width);
+}
+
+std::string format_general(long double value, int width) {
+    return pad_left(general(value), width);
+}
+
+}  // namespace rebanto

@@ -1,0 +1,190 @@
+#include "base/numtext.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/errors.h"
+
+namespace rebanto {
+namespace {
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trim_spaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// Index just past a run of digits starting at `i`.
+std::size_t skip_digits(std::string_view s, std::size_t i) {
+    while (i < s.size() && is_digit(s[i]))
+        ++i;
+    return i;
+}
+
+// A decimal real: sign, digits with at most one point (at least one digit), an optional
+// exponent. Everything strtold would also take (hex, "inf", "nan") but a user cannot mean
+// in an amount field is refused here.
+bool is_decimal_real(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t int_end = skip_digits(s, i);
+    std::size_t digits = int_end - i;
+    i = int_end;
+    if (i < s.size() && s[i] == '.') {
+        const std::size_t frac_end = skip_digits(s, i + 1);
+        digits += frac_end - (i + 1);
+        i = frac_end;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        const std::size_t exp_end = skip_digits(s, i);
+        if (exp_end == i) return false;
+        i = exp_end;
+    }
+    return i == s.size();
+}
+
+// The "C" locale, so that a user locale with a decimal comma cannot change what "1.5" means.
+locale_t c_locale() {
+    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return loc;
+}
+
+}  // namespace
+
+long double to_extended(std::string_view text) {
+    const std::string_view body = trim_spaces(text);
+    if (!is_decimal_real(body)) throw ConversionError(std::string(text));
+    const std::string copy(body);
+    errno = 0;
+    char* end = nullptr;
+    const long double value = strtold_l(copy.c_str(), &end, c_locale());
+    // Overflow has no value; underflow to a denormal or zero is the number the user wrote.
+    if (end != copy.c_str() + copy.size() || (errno == ERANGE && std::isinf(value))) {
+        throw ConversionError(std::string(text));
+    }
+    return value;
+}
+
+std::int64_t to_int(std::string_view text) {
+    std::string_view body = trim_spaces(text);
+    bool negative = false;
+    if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
+        negative = body.front() == '-';
+        body.remove_prefix(1);
+    }
+    if (body.empty() || skip_digits(body, 0) != body.size()) {
+        throw ConversionError(std::string(text));
+    }
+    // Parse the magnitude unsigned so that the most negative integer still fits.
+    std::uint64_t magnitude = 0;
+    const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), magnitude);
+    constexpr std::uint64_t kMaxPositive = 9223372036854775807ULL;
+    if (ec != std::errc() || ptr != body.data() + body.size() ||
+        magnitude > kMaxPositive + (negative ? 1 : 0)) {
+        throw ConversionError(std::string(text));
+    }
+    if (!negative) return static_cast<std::int64_t>(magnitude);
+    return static_cast<std::int64_t>(0 - magnitude);  // two's complement, exact for -2^63
+}
+
+Money to_money(std::string_view text) {
+    const long double value = to_extended(text);
+    try {
+        return Money::from_extended(value);
+    } catch (const ConversionError&) {
+        throw ConversionError(std::string(text));  // report what the user typed
+    }
+}
+
+long double int_part(long double value) {
+    return std::truncl(value);
+}
+
+std::string general(long double value) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0) return "0";  // also negative zero
+
+    // "%.14Le" rounds to 15 significant digits and carries into the exponent, so the
+    // exponent read back is that of the rounded value (9.999…e14 becomes 1e15).
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", value);
+    const std::string_view s(buf);
+    const std::size_t e_pos = s.find('e');
+    const int exponent = std::atoi(buf + e_pos + 1);
+    std::string digits;
+    for (std::size_t i = 0; i < e_pos; ++i) {
+        if (is_digit(s[i])) digits += s[i];
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    if (exponent >= -5 && exponent < 15) {
+        if (exponent < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
+        } else {
+            const std::size_t int_digits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= int_digits) {
+                out += digits;
+                out.append(int_digits - digits.size(), '0');
+            } else {
+                out += digits.substr(0, int_digits);
+                out += '.';
+                out += digits.substr(int_digits);
+            }
+        }
+    } else {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out += digits.substr(1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
+    }
+    return out;
+}
+
+std::string general(Money value) {
+    const std::int64_t raw = value.raw();
+    // Work on the unsigned magnitude so that the most negative amount has no overflow.
+    const std::uint64_t magnitude =
+        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t scale = static_cast<std::uint64_t>(Money::kScale);
+    std::string out = raw < 0 ? "-" : "";
+    out += std::to_string(magnitude / scale);
+    std::uint64_t fraction = magnitude % scale;
+    if (fraction != 0) {
+        std::string frac = std::to_string(fraction);
+        frac.insert(0, 4 - frac.size(), '0');  // ten-thousandths: always four places
+        while (frac.back() == '0')
+            frac.pop_back();
+        out += '.';
+        out += frac;
+    }
+    return out;
+}
+
+std::string general(std::int64_t value) {
+    return std::to_string(value);
+}
+
+}  // namespace rebanto

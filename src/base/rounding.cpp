@@ -1,0 +1,73 @@
+#include "base/rounding.h"
+
+#include <cmath>
+#include <limits>
+
+#include "base/errors.h"
+#include "base/numtext.h"
+
+namespace rebanto {
+namespace {
+
+// Whole yen of a truncated real, refusing values no amount can hold.
+std::int64_t whole_yen(long double truncated) {
+    constexpr long double kLimit = 9223372036854775808.0L;  // 2^63, exact in long double
+    if (!(truncated < kLimit && truncated >= -kLimit)) throw ConversionError(general(truncated));
+    return static_cast<std::int64_t>(truncated);
+}
+
+}  // namespace
+
+Money round_instalment(std::int64_t raw_ten_thousandths, int mode) {
+    // The small offsets keep an amount that is whole yen (up to representation error) on that
+    // yen in every mode, while a single ten-thousandth over still rounds up in mode 2.
+    const long double v = static_cast<long double>(raw_ten_thousandths);
+    long double yen;
+    switch (mode) {
+        case 1:  // 四捨五入
+            yen = std::truncl((v + 5000.1L) / 10000.0L);
+            break;
+        case 2:  // 切り上げ
+            yen = std::truncl((v + 9999.9L) / 10000.0L);
+            break;
+        default:  // 0 切り捨て, and any mode the program does not know
+            yen = std::truncl((v + 0.1L) / 10000.0L);
+            break;
+    }
+    const std::int64_t whole = whole_yen(yen);
+    if (whole > std::numeric_limits<std::int64_t>::max() / Money::kScale ||
+        whole < std::numeric_limits<std::int64_t>::min() / Money::kScale) {
+        throw ConversionError(general(yen));
+    }
+    return Money::from_yen(whole);
+}
+
+std::int64_t round_interest(long double yen, int mode) {
+    // Interest is a real number of yen; the offsets absorb the error of the rate arithmetic
+    // so that 1,234.999995 counts as 1,235 and 1,234.000005 as 1,234.
+    switch (mode) {
+        case 1:  // 四捨五入
+            return whole_yen(std::truncl(yen + 0.50001L));
+        case 2:  // 切り上げ
+            return whole_yen(std::truncl(yen + 0.99999L));
+        default:  // 0 切り捨て, and any mode the program does not know
+            return whole_yen(std::truncl(yen + 0.00001L));
+    }
+}
+
+long double accrual_base(long double balance_yen, std::int64_t unit) {
+    // A unit below one yen cuts nothing rather than dividing by zero.
+    if (unit <= 0) return balance_yen;
+    const long double u = static_cast<long double>(unit);
+    return u * std::truncl(balance_yen / u);
+}
+
+Money accrual_base(Money balance, std::int64_t unit) {
+    if (unit <= 0) return balance;
+    // Integer division truncates toward zero, the same cut as the real version, but exact.
+    if (unit > std::numeric_limits<std::int64_t>::max() / Money::kScale) return Money();
+    const std::int64_t step = unit * Money::kScale;
+    return Money::from_raw(balance.raw() / step * step);
+}
+
+}  // namespace rebanto

@@ -1,0 +1,121 @@
+// Committing one step, several steps or all steps to the end; the instalments of the
+// last commit ("直前"); the memory of the basic settings ("M"/"MR").
+#include "base/errors.h"
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+void TForm1::Button1Click(Control& sender) {
+    PRset1(sender);
+}
+
+// With "常時" ticked, the instalments stay constant across steps: pointing at "メモ記載"
+// puts the last committed instalments back first.
+void TForm1::Button1MouseOver(Control&) {
+    if (CBallway.checked() && Button21.visible()) Button21Click(Button21);
+}
+
+// The instalments as typed: rerun both steps without computing new instalments.
+void TForm1::Button4Click(Control&) {
+    if (Ed0_moto.tag() != 0) return;  // the calculation is writing them itself
+    try {
+        But_mDainyuClick(But_mDainyu);
+        But_bDainyuClick(But_bDainyu);
+        refresh_money_overlays();
+    } catch (const ConversionError&) {
+        app_.platform().beep(Beep::Default);
+    }
+}
+
+void TForm1::ki_bun(int steps) {
+    try {
+        if (num(Edit13) == 0) return;
+    } catch (const ConversionError&) {
+        app_.platform().beep(Beep::Default);
+        return;
+    }
+    // The instalments of the first step are held for every step of the run.
+    const std::string kept_m = Edit4.text();
+    const std::string kept_b = Edit9.text();
+    app_.platform().set_wait_cursor(true);
+    for (int i = 0; i < steps && StepMonths > 0; ++i) {
+        PRset1(Button19);  // recompute both parts for this step
+        Edit4.set_text(kept_m);
+        Edit9.set_text(kept_b);
+        PRset1(Button1);
+    }
+    app_.platform().set_wait_cursor(false);
+}
+
+void TForm1::Button19Click(Control&) {
+    ki_bun(5);
+    show_memo_after_run(TabSheet1);
+}
+
+void TForm1::Button20Click(Control&) {
+    ki_bun(10);
+    show_memo_after_run(TabSheet1);
+}
+
+void TForm1::Button76Click(Control&) {
+    try {
+        ki_bun(count(Edit80));
+    } catch (const ConversionError&) {
+        app_.platform().beep(Beep::Default);
+        return;
+    }
+    show_memo_after_run(TabSheet1);
+}
+
+// "最後まで": every remaining step, the totals rows, then a fresh start of the loan.
+void TForm1::Button18Click(Control&) {
+    int steps = 0;
+    try {
+        const int step = count(Edit13);
+        if (step <= 0) return;
+        const int remaining = count(Ed1_Mzankaisu);
+        steps = remaining / step + (remaining % step != 0 ? 1 : 0);
+    } catch (const ConversionError&) {
+        app_.platform().beep(Beep::Default);
+        return;
+    }
+    ki_bun(steps);
+    goukeikinyu_m();
+    goukeikinyu_b();
+    PRset1(Ed0_moto);
+    show_memo_after_run(TabSheet1);
+}
+
+void TForm1::Button21Click(Control&) {
+    Edit4.set_text(LastInstalmentTextM);
+    Edit9.set_text(LastInstalmentTextB);
+    Button4Click(Button4);
+    Button21.hide();
+}
+
+void TForm1::Button110Click(Control&) {
+    TotalsM = {};
+    TotalsB = {};
+    Button15.set_enabled(false);
+    BasicSettingsMemory = {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
+                           Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
+    Button111.set_enabled(true);
+    enable_navigator_recall(true);
+}
+
+void TForm1::Button111Click(Control&) {
+    const auto& m = BasicSettingsMemory;
+    Ed0_nen.set_text(m[0]);
+    Ed0_tuki.set_text(m[1]);
+    Edit13.set_text(m[3]);
+    Ed0_moto.set_text(m[4]);
+    Ed0_wari.set_text(m[2]);
+    Ed0_kin.set_text(m[5]);
+    PRset1(Ed0_kin);
+    Edit13.set_text(m[3]);
+    Ed1_mm5Change(Edit13);
+}
+
+}  // namespace rebanto

@@ -1,0 +1,116 @@
+// The step length (months per step), the remaining counts and the progress displays.
+#include "base/errors.h"
+#include "base/format.h"
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+void TForm1::Ed1_mm5Change(Control& sender) {
+    if (Ed1_mm5.tag() != 0) return;
+    if (is_empty(Ed1_yy5) || is_empty(Ed1_mm5) || is_empty(Edit13) || is_empty(Edit14)) return;
+    Ed1_mm5.set_tag(1);
+    try {
+        if (&sender == &Edit13) {
+            StepMonths = count(Edit13);
+            put(Edit14, static_cast<int>(
+                            int_part(static_cast<long double>(StepMonths) / bonus_interval())));
+        } else if (&sender == &Edit14) {
+            StepMonths = static_cast<int>(int_part(num(Edit14) * bonus_interval()));
+            put(Edit13, StepMonths);
+        } else {
+            StepMonths = static_cast<int>(int_part(num(Ed1_yy5) * 12 + num(Ed1_mm5)));
+            put(Edit13, StepMonths);
+            put(Edit14, static_cast<int>(
+                            int_part(static_cast<long double>(StepMonths) / bonus_interval())));
+        }
+        StepEndMonth = ElapsedMonths + StepMonths;
+        put(Ed1_yy5, StepMonths / 12);
+        put(Ed1_mm5, StepMonths % 12);
+        refresh_progress();
+    } catch (const std::exception&) {
+        Ed1_mm5.set_tag(0);
+        app_.platform().beep(Beep::Default);
+        return;
+    }
+    Ed1_mm5.set_tag(0);
+    if (RemainingMonths > 0 && RemainingMonths + ElapsedMonths >= StepEndMonth) {
+        Label214.set_font_color(Edit13.text() == "1" ? Color::Red : Color::Black);
+        Label215.set_font_color(Edit14.text() == "1" ? Color::Red : Color::Black);
+        Button1.set_enabled(true);
+        PRset1(sender);
+    } else {
+        beep(Beep::Warning);
+        Button1.set_enabled(false);
+    }
+}
+
+// A remaining count is never below 1: any text that sorts before "1" as a string ("0",
+// an empty text, a negative count) becomes "1" before the calculation runs.
+void TForm1::remaining_count_change(Control& sender) {
+    if (sender.text() < "1") {
+        sender.set_text("1");  // runs this handler again with "1"
+        return;
+    }
+    PRset1(sender);
+}
+
+void TForm1::refresh_progress() {
+    put(LabK1, ElapsedMonths);
+    put(Ed1_yy1, ElapsedMonths / 12);
+    put(Ed1_mm1, ElapsedMonths % 12);
+    put(LabK9, StepEndMonth);
+    put(Ed1_yy9, StepEndMonth / 12);
+    put(Ed1_mm9, StepEndMonth % 12);
+    put(LabK0, RemainingMonths);
+    TrackBar2.set_selection_end(ElapsedMonths);
+    TrackBar2.set_position(StepEndMonth);
+}
+
+void TForm1::refresh_money_overlays() {
+    Edit31.set_text(format_money(money(Edit1) + money(Edit6)));
+    if (equal_principal()) {
+        const long double r = num(Edit2);
+        put(Edit19, (num(Ed1_Mzankaisu) + 1) * (num(Edit1) * r / 12 / 100) / 2 + num(Edit1));
+        put(Edit20,
+            (num(Ed1_Bzankaisu) + 1) * (num(Edit6) * r / 12 * bonus_first_months() / 100) / 2 +
+                num(Edit6));
+    } else {
+        put(Edit19, Money::from_raw(money(Edit4).raw() * count(Ed1_Mzankaisu)));
+        put(Edit20, Money::from_raw(money(Edit9).raw() * count(Ed1_Bzankaisu)));
+    }
+    TrackBar2.set_page_size(count(Edit13));
+    TrackBar2.set_selection_end(ElapsedMonths);
+    TrackBar2.set_position(StepEndMonth);
+
+    // "直前": offered when something was committed and an instalment has moved since.
+    const bool moved = Edit4.text() != LastInstalmentTextM || Edit9.text() != LastInstalmentTextB;
+    if (ElapsedMonths > 0 && moved) {
+        Button21.set_hint("メモ記載直前の均等返済額のコピー  (月返済＝" + LastInstalmentTextM +
+                          "　ﾎﾞｰﾅｽ返済＝" + LastInstalmentTextB + ")");
+        Button21.show();
+        CBallway.show();
+    } else {
+        Button21.hide();
+    }
+}
+
+// The slider shows where a month falls; dragging it far enough proposes a step count.
+void TForm1::TrackBar2Change(Control&) {
+    const int p = TrackBar2.position();
+    Label196.set_caption(std::to_string(p) + "＝" + std::to_string(p / 12) + "年" +
+                         std::to_string(p - 12 * (p / 12)) + "月");
+    int step = 0;
+    try {
+        step = count(Edit13);
+    } catch (const ConversionError&) {
+        return;  // no step length typed yet: nothing to propose
+    }
+    if (step > 0) {
+        const int k = (p - ElapsedMonths) / step;
+        if (k > 1) put(Edit80, k);
+    }
+}
+
+}  // namespace rebanto

@@ -1,0 +1,101 @@
+// Memo line and overlay formats: fixed decimals, integers, money with the yen sign.
+#include "base/format.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace rebanto {
+namespace {
+
+TEST(FormatFixed, RoundsHalfAwayFromZeroOnTheDecimalValue) {
+    struct Row {
+        long double value;
+        int width;
+        int decimals;
+        const char* text;
+    };
+    const Row rows[] = {
+        {2.0625L, 0, 3, "2.063"},  // exact binary half
+        {1.0005L, 0, 3, "1.001"},
+        {2.675L, 0, 2, "2.68"},    // binary just below 2.675, but it reads as 2.675
+        {1.0035L, 0, 3, "1.004"},  // the same, just below
+        {0.0015L, 0, 3, "0.002"},  // the same, just below
+        {-2.5L, 0, 0, "-3"},
+        {2.5L, 0, 0, "3"},
+        {0.5L, 0, 0, "1"},
+        {0.125L, 0, 2, "0.13"},
+        {-0.125L, 0, 2, "-0.13"},
+        {9.995L, 0, 2, "10.00"},  // the carry runs into a new digit
+        {99.96L, 0, 1, "100.0"},
+        {0.006L, 0, 2, "0.01"},  // the first digit is the one rounded
+        {0.004L, 0, 2, "0.00"},
+        {0.0004L, 0, 2, "0.00"},  // below even the rounding digit
+        {-0.004L, 0, 2, "0.00"},  // no "-0.00"
+        {1e20L, 0, 2, "100000000000000000000.00"},
+        {1234.0L, 0, 2, "1234.00"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(format_fixed(row.value, row.width, row.decimals), row.text)
+            << static_cast<double>(row.value);
+    }
+}
+
+TEST(FormatFixed, RightAlignsWithoutTruncating) {
+    EXPECT_EQ(format_fixed(6.0L, 4, 0), "   6");
+    EXPECT_EQ(format_fixed(3.14159L, 7, 3), "  3.142");
+    EXPECT_EQ(format_fixed(-1234.5L, 10, 1), "   -1234.5");
+    EXPECT_EQ(format_fixed(12345.678L, 5, 1), "12345.7");
+}
+
+TEST(FormatIntAndGeneral, RightAlign) {
+    EXPECT_EQ(format_int(42, 4), "  42");
+    EXPECT_EQ(format_int(-42, 4), " -42");
+    EXPECT_EQ(format_int(12345, 3), "12345");
+    EXPECT_EQ(format_general(3.0L, 2), " 3");
+    EXPECT_EQ(format_general(1.5L, 5), "  1.5");
+    EXPECT_EQ(format_general(1e-7L, 6), "  1E-7");
+}
+
+TEST(PadLeft, CountsCodePointsNotBytes) {
+    EXPECT_EQ(pad_left("\xEF\xBD\xB1\xEF\xBD\xB2\xEF\xBD\xB3", 5),
+              "  \xEF\xBD\xB1\xEF\xBD\xB2\xEF\xBD\xB3");                              // ｱｲｳ
+    EXPECT_EQ(pad_left("\xE6\xBC\xA2\xE5\xAD\x97", 3), " \xE6\xBC\xA2\xE5\xAD\x97");  // 漢字
+    EXPECT_EQ(pad_left("abc", 2), "abc");
+    EXPECT_EQ(pad_left("", 3), "   ");
+    EXPECT_EQ(pad_left("abc", -1), "abc");
+}
+
+TEST(FormatMoney, YenSignThousandsAndWholeYen) {
+    struct Row {
+        std::int64_t raw;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0, "\\0"},
+        {1234 * 10000LL, "\\1,234"},
+        {-1234 * 10000LL, "-\\1,234"},
+        {999 * 10000LL, "\\999"},
+        {1000 * 10000LL, "\\1,000"},
+        {1234567 * 10000LL, "\\1,234,567"},
+        {kMaxAmount.raw(), "\\10,000,000,000"},
+        {12345, "\\1"},  // 1.2345 yen
+        {14999, "\\1"},
+        {15000, "\\2"},  // half a yen rounds away from zero
+        {-15000, "-\\2"},
+        {9999995000, "\\1,000,000"},
+        {-4999, "\\0"},  // rounds to zero: no sign
+        {-5000, "-\\1"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(format_money(Money::from_raw(row.raw)), row.text);
+    EXPECT_EQ(kYenSign, '\x5C');
+}
+
+TEST(FormatMoney, RightAlignedInWidth) {
+    EXPECT_EQ(format_money(Money::from_yen(1234), 13), "       \\1,234");
+    EXPECT_EQ(format_money(Money::from_yen(-1234567), 5), "-\\1,234,567");
+}
+
+}  // namespace
+}  // namespace rebanto

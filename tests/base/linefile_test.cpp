@@ -1,0 +1,149 @@
+// Program files on disk: code page 932, CR LF, replaced whole or not at all.
+#include "base/linefile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+
+namespace rebanto {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+class LineFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("rebanto_linefile_" + std::to_string(::getpid()) + "_" + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path file(const char* name) const { return dir_ / name; }
+
+    static void put_bytes(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string bytes_of(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Names in the folder, so a test can see that no temporary file was left behind.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+// ﾎﾞｰﾅｽ･12345 / C:\Rebanto\data / ＭＳ明朝 / an empty line
+const Lines kLines = {
+    "\xEF\xBE\x8E\xEF\xBE\x9E\xEF\xBD\xB0\xEF\xBE\x85\xEF\xBD\xBD\xEF\xBD\xA5"
+    "12345",
+    "C:\\Rebanto\\data",
+    "\xEF\xBC\xAD\xEF\xBC\xB3\xE6\x98\x8E\xE6\x9C\x9D",
+    "",
+};
+const std::string kBytes =
+    "\xCE\xDE\xB0\xC5\xBD\xA5"
+    "12345\r\n"
+    "C:\x5CRebanto\x5C"
+    "data\r\n"
+    "\x82\x6C\x82\x72\x96\xBE\x92\xA9\r\n"
+    "\r\n";
+
+TEST_F(LineFile, WritesCp932WithCrLfAndReadsItBack) {
+    write_lines(file("loan.dat"), kLines);
+    EXPECT_EQ(bytes_of(file("loan.dat")), kBytes);
+    EXPECT_EQ(read_lines(file("loan.dat")), kLines);
+    EXPECT_EQ(entries(), std::vector<std::string>{"loan.dat"});
+}
+
+TEST_F(LineFile, SplitsAtCrLfOrLf) {
+    struct Row {
+        std::string bytes;
+        Lines lines;
+    };
+    const Row rows[] = {
+        {"", {}},
+        {"\r\n", {""}},
+        {"\n\n", {"", ""}},
+        {"x", {"x"}},
+        {"a\n\xB1\n", {"a", "\xEF\xBD\xB1"}},  // LF only, as other editors save it
+        {"a\r\nb\nc", {"a", "b", "c"}},
+    };
+    for (const Row& row : rows) {
+        put_bytes(file("in.dat"), row.bytes);
+        EXPECT_EQ(read_lines(file("in.dat")), row.lines) << row.bytes;
+    }
+}
+
+TEST_F(LineFile, ReadErrorsNameTheFile) {
+    for (const fs::path& path : {file("missing.dat"), dir_}) {
+        try {
+            read_lines(path);
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
+        }
+    }
+    put_bytes(file("bad.dat"), "ok\r\n\x82\x20\r\n");
+    EXPECT_THROW(read_lines(file("bad.dat")), FileError);
+}
+
+TEST_F(LineFile, OverwriteReplacesContentAndKeepsPermissions) {
+    write_lines(file("loan.dat"), {"old", "old"});
+    fs::permissions(file("loan.dat"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    write_lines(file("loan.dat"), {"new"});
+    EXPECT_EQ(bytes_of(file("loan.dat")), "new\r\n");
+    EXPECT_EQ(fs::status(file("loan.dat")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    write_lines(file("loan.dat"), {});
+    EXPECT_EQ(bytes_of(file("loan.dat")), "");
+    EXPECT_EQ(entries(), std::vector<std::string>{"loan.dat"});
+}
+
+TEST_F(LineFile, WriteIntoMissingFolderFailsNamingTheFile) {
+    const fs::path target = dir_ / "no such folder" / "loan.dat";
+    try {
+        write_lines(target, kLines);
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find(target.string()), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(entries().empty());
+}
+
+TEST_F(LineFile, FailedWritesLeaveTheOldFileIntact) {
+    put_bytes(file("loan.dat"), kBytes);
+    EXPECT_THROW(write_lines(file("loan.dat"), {"ok", "\xF0\x9F\x98\x80"}), FileError);
+    EXPECT_THROW(write_lines(file("loan.dat"), {"two\nlines"}), FileError);
+    EXPECT_EQ(bytes_of(file("loan.dat")), kBytes);
+
+    // The rename itself fails when the target is a folder; the temporary file must go.
+    fs::create_directory(file("folder.dat"));
+    put_bytes(file("folder.dat") / "inside", "x");
+    EXPECT_THROW(write_lines(file("folder.dat"), kLines), FileError);
+    EXPECT_EQ(bytes_of(file("folder.dat") / "inside"), "x");
+    std::vector<std::string> names = entries();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder.dat", "loan.dat"}));
+}
+
+}  // namespace
+}  // namespace rebanto
