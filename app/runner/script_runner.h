@@ -1,5 +1,6 @@
 #pragma once
 // The headless runner: drives the App on a HeadlessPlatform, one command per line.
+// tests/script/README.md describes the commands.
 #include <iosfwd>
 #include <string>
 
@@ -7,6 +8,8 @@
 #include "model/headless_platform.h"
 
 namespace rebanto {
+
+class LineReader;
 
 class ScriptRunner {
 public:
@@ -22,10 +25,42 @@ public:
     int run(std::istream& in);
 
 private:
+    using Command = void (ScriptRunner::*)(LineReader&);
+    static Command find_command(const std::string& name);
+
+    void execute(const std::string& line);
+    void report(const std::string& message);
+
+    void set_text(LineReader& reader);
+    void click(LineReader& reader);
+    void dbl_click(LineReader& reader);
+    void right_click(LineReader& reader);
+    void exit(LineReader& reader);
+    void enter(LineReader& reader);
+    void hover(LineReader& reader);
+    void check(LineReader& reader);
+    void select(LineReader& reader);
+    void cell(LineReader& reader);
+    void key(LineReader& reader);
+    void page(LineReader& reader);
+    void answer(LineReader& reader);
+    void file(LineReader& reader);
+    void print(LineReader& reader);
+    void dump(LineReader& reader);
+    void memo(LineReader& reader);
+    void log(LineReader& reader);
+    void expect(LineReader& reader);
+    void today(LineReader& reader);
+    void seed(LineReader& reader);
+    void close(LineReader& reader);
+
     App& app_;
     HeadlessPlatform& platform_;
     std::ostream& out_;
     std::ostream& err_;
+    int line_number_ = 0;
+    int expects_ = 0;
+    int failed_expects_ = 0;
 };
 
 }  // namespace rebanto
