@@ -40,14 +40,16 @@ BENCHMARK(BM_FixedFormats);
 
 std::vector<std::string> table_lines() {
     std::vector<std::string> lines;
-    for (int i = 0; i < 15 + 14 * 490; ++i) lines.push_back("T･6･6･64 均等返済額 " + std::to_string(i));
+    for (int i = 0; i < 15 + 14 * 490; ++i)
+        lines.push_back("T･6･6･64 均等返済額 " + std::to_string(i));
     return lines;
 }
 
 void BM_Cp932RoundTrip(benchmark::State& state) {
     const auto lines = table_lines();
     for (auto _ : state) {
-        for (const auto& line : lines) benchmark::DoNotOptimize(cp932_to_utf8(utf8_to_cp932(line)));
+        for (const auto& line : lines)
+            benchmark::DoNotOptimize(cp932_to_utf8(utf8_to_cp932(line)));
     }
 }
 BENCHMARK(BM_Cp932RoundTrip);
@@ -74,9 +76,10 @@ void BM_AppendScheduleRows(benchmark::State& state) {
     for (auto _ : state) {
         reset_schedule_table(form.table, false, 6, 6);
         for (int m = 6; m <= 420; m += 6) {
-            form.table.append_row({std::to_string(m), std::to_string(m / 12), std::to_string(m % 12),
-                                   "24000000", "2.325", "420", "83900", std::to_string(m), "46500",
-                                   "6", "278000", "225400", "23774600", ""});
+            form.table.append_row({std::to_string(m), std::to_string(m / 12),
+                                   std::to_string(m % 12), "24000000", "2.325", "420", "83900",
+                                   std::to_string(m), "46500", "6", "278000", "225400", "23774600",
+                                   ""});
         }
     }
     benchmark::DoNotOptimize(heard);

@@ -82,6 +82,7 @@ ScriptRunner::Command ScriptRunner::find_command(const std::string& name) {
         {"dump", &ScriptRunner::dump},
         {"memo", &ScriptRunner::memo},
         {"log", &ScriptRunner::log},
+        {"echo", &ScriptRunner::echo},
         {"expect", &ScriptRunner::expect},
         {"today", &ScriptRunner::today},
         {"seed", &ScriptRunner::seed},
@@ -318,6 +319,10 @@ void ScriptRunner::log(LineReader& reader) {
     need_end(reader);
     for (const std::string& event : platform_.take_log())
         out_ << event << '\n';
+}
+
+void ScriptRunner::echo(LineReader& reader) {
+    out_ << reader.text().value_or("") << '\n';
 }
 
 void ScriptRunner::expect(LineReader& reader) {

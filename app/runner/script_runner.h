@@ -49,6 +49,7 @@ private:
     void dump(LineReader& reader);
     void memo(LineReader& reader);
     void log(LineReader& reader);
+    void echo(LineReader& reader);
     void expect(LineReader& reader);
     void today(LineReader& reader);
     void seed(LineReader& reader);
