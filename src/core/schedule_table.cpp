@@ -25,10 +25,11 @@ std::string method_marker(bool equal_principal) {
     return equal_principal ? "**元金均等**" : "************";
 }
 
-std::string bonus_settings_string(int bonus_interval, int bonus_first_months) {
+std::string bonus_settings_string(int bonus_interval, int bonus_first_months,
+                                  const std::string& version) {
     const std::string sep(kFieldSeparator);
     std::string text = "T" + sep + std::to_string(bonus_interval) + sep +
-                       std::to_string(bonus_first_months) + sep + "64";
+                       std::to_string(bonus_first_months) + sep + version;
     for (int i = 0; i < 27; ++i)
         text += sep;  // fields 4 to 30, empty
     return text;

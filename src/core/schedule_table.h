@@ -16,8 +16,10 @@ inline constexpr int kFirstDataRow = 2;
 std::vector<std::string> schedule_header(bool equal_principal);
 // Column 8 of the settings row: the repayment-method marker.
 std::string method_marker(bool equal_principal);
-// Column 13 of the settings row: "T･interval･first･64" and 27 further separators.
-std::string bonus_settings_string(int bonus_interval, int bonus_first_months);
+// Column 13 of the settings row: "T･interval･first･version" and 27 further separators;
+// the file version is "64".
+std::string bonus_settings_string(int bonus_interval, int bonus_first_months,
+                                  const std::string& version = "64");
 
 // Writes the header row (row 0) for the method.
 void write_schedule_header(Grid& table, bool equal_principal);

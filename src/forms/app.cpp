@@ -3,7 +3,11 @@
 namespace rebanto {
 
 App::App(Platform& platform, AppOptions options)
-    : platform_(platform), options_(std::move(options)), main(*this), cur(*this) {
+    : platform_(platform),
+      options_(std::move(options)),
+      main(*this),
+      cur(*this),
+      second_repayment(*this) {
     forms_ = {&main,
               &splash,
               &cur,

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "forms/secondary_windows.h"
+#include "forms/stream_renames.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
+#include "forms/tform8.h"
 #include "model/platform.h"
 
 namespace rebanto {
@@ -35,6 +37,9 @@ public:
     // Every window in creation order, and by class name.
     const std::vector<Form*>& forms() const { return forms_; }
     Form* find_form(const std::string& name) const;
+
+    // Every control that shows the second stream's name or interval.
+    StreamRenames stream_renames;
 
 private:
     Platform& platform_;

@@ -28,7 +28,6 @@ REBANTO_SHELL_WINDOW(TOKBotKinriDlg, "金利変更一括　(再計算ナビ活�
 REBANTO_SHELL_WINDOW(TOKBotAdonDlg, "アドオン変換　(月次専用)");
 REBANTO_SHELL_WINDOW(TForm6, "頭金調整　(月次専用)");
 REBANTO_SHELL_WINDOW(TForm7, "金利選択リスト");
-REBANTO_SHELL_WINDOW(TForm8, "第２返済の設定");
 REBANTO_SHELL_WINDOW(TForm9, "頭金調整　(ボーナス-第2返済専用)");
 REBANTO_SHELL_WINDOW(TForm10, "繰上金利検討ナビゲーション");
 REBANTO_SHELL_WINDOW(TForm18, "年金－月次返済特別算定");

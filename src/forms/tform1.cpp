@@ -32,6 +32,7 @@ TForm1::TForm1(App& app)
     wire_calculation();
     wire_memo_pages();
     wire_gestures();
+    wire_second_repayment();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&)) {

@@ -239,6 +239,11 @@ public:
 
     // ---- Page "一括表" (the parts the calculation reads) ----
     Button Button67{*this, "Button67", "ﾎﾞｰﾅｽ"};
+    Edit Edit42{*this, "Edit42", "6"};
+
+    // ---- Page "編成一括" ----
+    // Months before the first payment, as the lender's schedule counts them.
+    Edit Edit35{*this, "Edit35", "6"};
 
     // ---- Page "設定" ----
     Button Button86{*this, "Button86", "音有"};
@@ -338,6 +343,32 @@ public:
         update_gap_interest();
     }
 
+    // ---- Routines: quick-entry gestures ----
+    // Clicks, right clicks and double clicks on the labels and fields of the basic
+    // settings, the step fields and the step length; the sender tells which control.
+    void basic_setting_click(Control& sender);
+    void basic_setting_right_click(Control& sender);
+    void basic_setting_dbl_click(Control& sender);
+    void step_field_click(Control& sender);
+    void step_field_right_click(Control& sender);
+    void step_field_dbl_click(Control& sender);
+    void step_length_click(Control& sender);
+    void step_length_right_click(Control& sender);
+    void step_length_dbl_click(Control& sender);
+
+private:
+    // Writes both step-length fields, then runs the step routine once.
+    void set_step_length(int years, int months);
+    void set_step_to_whole_term();
+    // A term of 500 years or more after a gesture on the term becomes one year.
+    void limit_term_years();
+    // Bonus share moved between the two parts with the total principal kept.
+    void set_bonus_principal(Money bonus, Money total);
+    // The preset rates offered by the settings page.
+    std::string bank_rate_text() const;
+    std::string corporation_base_rate_text() const;
+
+public:
     // Quick-entry gestures and the key filter of numeric fields.
     void numeric_key_filter(Control& sender, char32_t& key);
 
@@ -360,6 +391,12 @@ public:
     void show_memo_after_run(Panel& return_page);
     Panel* memo_return_page = nullptr;
     bool memo_switch_suppressed = false;
+
+    // ---- Routines: second repayment ----
+    void Button140Click(Control& sender);
+    void Label187Click(Control& sender);
+    void Label187RightClick(Control& sender);
+    void wire_second_repayment();
 
     // ---- Seams for the subsystems that are not built yet ----
     // Corrects the running totals for the first payment's day interest.

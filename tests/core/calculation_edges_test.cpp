@@ -107,7 +107,8 @@ TEST_F(AppTest, FiveStepsHoldATypedInstalment) {
     f1.Edit4.set_text("12000");
     f1.Button19.click();
     ASSERT_EQ(app.cur.StGr1.row_count(), 2 + 5);
-    for (int row = 2; row < 7; ++row) EXPECT_EQ(app.cur.StGr1.cell(row, 6), "12000") << row;
+    for (int row = 2; row < 7; ++row)
+        EXPECT_EQ(app.cur.StGr1.cell(row, 6), "12000") << row;
     EXPECT_EQ(f1.ElapsedMonths, 30);
 }
 
@@ -238,8 +239,7 @@ TEST_F(AppTest, LastInstalmentsComeBackWithTheButton) {
     f1.Button1.click();
     f1.Edit4.set_text("12000");
     EXPECT_TRUE(f1.Button21.visible());
-    EXPECT_EQ(f1.Button21.hint(),
-              "メモ記載直前の均等返済額のコピー  (月返済＝9347　ﾎﾞｰﾅｽ返済＝0)");
+    EXPECT_EQ(f1.Button21.hint(), "メモ記載直前の均等返済額のコピー  (月返済＝9347　ﾎﾞｰﾅｽ返済＝0)");
     f1.Button21.click();
     EXPECT_EQ(f1.Edit4.text(), "9347");
     EXPECT_FALSE(f1.Button21.visible());
@@ -250,7 +250,8 @@ TEST_F(AppTest, KeyFilterDropsLettersWithAWarning) {
     platform.take_log();
     EXPECT_FALSE(f1.Ed0_moto.key_press(U'a'));
     EXPECT_EQ(platform.take_log(), std::vector<std::string>{"beep warning"});
-    for (char32_t k : {U'1', U'.', U'5'}) f1.Ed0_moto.key_press(k);
+    for (char32_t k : {U'1', U'.', U'5'})
+        f1.Ed0_moto.key_press(k);
     EXPECT_EQ(f1.Ed0_moto.text(), "1.5");
 }
 

@@ -84,7 +84,8 @@ StepInput step(int k, Money instalment, Money principal, int mode = 0) {
 //   992,000   → interest 1,984, balance 983,984
 //   983,900 (cut) → interest 1,967.8 → 1,967, balance 975,951
 TEST(SimulateStep, ChargesInterestOnTheBalanceCutToTheAccrualUnit) {
-    const StepResult r = simulate_step(step(3, Money::from_yen(10'000), Money::from_yen(1'000'000)));
+    const StepResult r =
+        simulate_step(step(3, Money::from_yen(10'000), Money::from_yen(1'000'000)));
     EXPECT_EQ(r.interest, Money::from_yen(5'951));
     EXPECT_EQ(r.principal_repaid, Money::from_yen(24'049));
     EXPECT_EQ(r.balance, Money::from_yen(975'951));

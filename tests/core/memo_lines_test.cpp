@@ -6,7 +6,9 @@
 namespace rebanto {
 namespace {
 
-Money yen(std::int64_t v) { return Money::from_yen(v); }
+Money yen(std::int64_t v) {
+    return Money::from_yen(v);
+}
 
 // The first six-month step of 24,000,000 yen at 2.325 %, instalment 83,564 (worked out
 // payment by payment with a 100-yen accrual unit).
@@ -77,10 +79,11 @@ TEST(PrepaymentLines, PaidWithThePayment) {
 }
 
 TEST(PrepaymentLines, PaidDaysLater) {
-    EXPECT_EQ(prepayment_line_later(yen(1'003'821), 60, 30, "日後", yen(3'821), yen(1'000'000),
-                                    yen(20'000'000)),
-              "　　　　内入れ返済－－時差－－　　総額=   \\1,003,821 　  60回目返済の 30日後に別途内"
-              "入返済／利息　元入れ=       \\3,821   \\1,000,000　  \\20,000,000");
+    EXPECT_EQ(
+        prepayment_line_later(yen(1'003'821), 60, 30, "日後", yen(3'821), yen(1'000'000),
+                              yen(20'000'000)),
+        "　　　　内入れ返済－－時差－－　　総額=   \\1,003,821 　  60回目返済の 30日後に別途内"
+        "入返済／利息　元入れ=       \\3,821   \\1,000,000　  \\20,000,000");
 }
 
 TEST(TotalsLines, MonthlyAndBonusWording) {

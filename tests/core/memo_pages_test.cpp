@@ -21,9 +21,9 @@ TEST_F(AppTest, ClearingAPartWritesTheHeaderLineAndEmptiesTheTable) {
     f1.Button15.click();
     ASSERT_TRUE(f1.Bt7_MClear.enabled());
     f1.Bt7_MClear.click();
-    EXPECT_EQ(f1.RichEdit1.lines(),
-              (std::vector<std::string>{"Rebanto（月返済）  -- by.未記入無名 -- 2026/12/08 --  --",
-                                        ""}));
+    EXPECT_EQ(
+        f1.RichEdit1.lines(),
+        (std::vector<std::string>{"Rebanto（月返済）  -- by.未記入無名 -- 2026/12/08 --  --", ""}));
     EXPECT_EQ(app.cur.StGr1.row_count(), 2);
     EXPECT_EQ(app.cur.StGr1.cell(1, 13), kClearedSettings);
     EXPECT_FALSE(f1.Bt7_MClear.enabled());

@@ -51,9 +51,9 @@ TEST_F(TypicalRun, RunToTheEndWritesSeventyRowsAndTotalsPerPart) {
                                            "35096880", "-", "0", "経過", "11096677", "24000203",
                                            "-203", "K"}));
     const auto& b = bonus.row_cells(bonus.row_count() - 1);
-    EXPECT_EQ(b, (std::vector<std::string>{"420", "経", "過", "8801616", "=精算総額", "返済計",
-                                           "8801660", "-", "0", "経過", "2801616", "6000044",
-                                           "-44", "K"}));
+    EXPECT_EQ(
+        b, (std::vector<std::string>{"420", "経", "過", "8801616", "=精算総額", "返済計", "8801660",
+                                     "-", "0", "経過", "2801616", "6000044", "-44", "K"}));
 }
 
 TEST_F(TypicalRun, PeriodRowsCarryEveryColumn) {
