@@ -125,8 +125,18 @@ void Control::hover() {
 }
 
 bool Control::key_press(char32_t key) {
+    return filter_key(key);
+}
+
+bool Control::filter_key(char32_t key) {
     if (on_key) on_key(*this, key);
     return key != 0;
+}
+
+void Edit::set_read_only(bool on) {
+    if (on == read_only_) return;
+    read_only_ = on;
+    notify(Change::Enabled);
 }
 
 void Edit::text_changed() {

@@ -105,6 +105,9 @@ public:
     void hover();
     // Returns false when the key filter dropped the key.
     virtual bool key_press(char32_t key);
+    // Runs only the key filter, for a view that inserts the key at its caret itself;
+    // false when the key was dropped.
+    bool filter_key(char32_t key);
 
     // The value the runner's `print` shows: the text or caption, a track bar's position.
     virtual std::string value_text() const { return text_; }
@@ -134,7 +137,7 @@ public:
     std::string_view kind() const override { return "Edit"; }
     bool key_press(char32_t key) override;
     bool read_only() const { return read_only_; }
-    void set_read_only(bool on) { read_only_ = on; }
+    void set_read_only(bool on);
     // An amount field: shown as "\1,000,000" while not being edited; the text stays the
     // plain number.
     bool money_display() const { return money_display_; }

@@ -15,7 +15,9 @@ Grid::Grid(Form& owner, std::string name, int rows, int cols, int fixed_rows, in
       fixed_rows_(fixed_rows),
       fixed_cols_(fixed_cols),
       cells_(std::max(rows, 0), std::vector<std::string>(std::max(cols, 1))),
-      col_widths_(std::max(cols, 1), -1) {}
+      col_widths_(std::max(cols, 1), -1),
+      sel_row_(std::max(std::min(fixed_rows, rows - 1), 0)),
+      sel_col_(std::max(std::min(fixed_cols, cols - 1), 0)) {}
 
 void Grid::set_fixed(int rows, int cols) {
     fixed_rows_ = rows;
@@ -31,6 +33,12 @@ const std::string& Grid::cell(int row, int col) const {
 const std::vector<std::string>& Grid::row_cells(int row) const {
     if (row < 0 || row >= row_count()) return kEmptyRow;
     return cells_[row];
+}
+
+void Grid::set_editable(bool on) {
+    if (on == editable_) return;
+    editable_ = on;
+    notify(Change::GridLayout);
 }
 
 void Grid::set_cell(int row, int col, const std::string& text) {

@@ -52,7 +52,7 @@ public:
     std::function<void(Grid&, int row, int col)> on_cell_edited;
 
     bool editable() const { return editable_; }
-    void set_editable(bool on) { editable_ = on; }
+    void set_editable(bool on);
 
 private:
     int cols_;

@@ -1,0 +1,41 @@
+#include "ui/app_views.h"
+
+#include "ui/binder.h"
+#include "ui/current_tables_view.h"
+#include "ui/main_window_view.h"
+#include "ui/shell_window_view.h"
+
+namespace rebanto::ui {
+
+AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
+    for (Form* form : app.forms()) {
+        if (form == &app.main) {
+            auto view = std::make_unique<MainWindowView>(app.main);
+            main_ = view.get();
+            connect(&main_->binder(), &Binder::window_closed, this, &AppViews::quit_requested);
+            windows_.push_back(std::move(view));
+        } else if (form == &app.cur) {
+            auto view = std::make_unique<CurrentTablesView>(app.cur);
+            current_ = view.get();
+            windows_.push_back(std::move(view));
+        } else {
+            windows_.push_back(std::make_unique<ShellWindowView>(*form));
+        }
+    }
+}
+
+// Later windows go first, the main window last.
+AppViews::~AppViews() {
+    while (!windows_.empty())
+        windows_.pop_back();
+}
+
+QWidget* AppViews::window(const Form& form) const {
+    const auto& forms = app_.forms();
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        if (forms[i] == &form) return windows_[i].get();
+    }
+    return nullptr;
+}
+
+}  // namespace rebanto::ui

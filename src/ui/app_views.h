@@ -1,0 +1,40 @@
+#pragma once
+// One view for every window of the application, created once and never destroyed before
+// the application ends; each is shown and hidden as its form is.
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "forms/app.h"
+
+class QWidget;
+
+namespace rebanto::ui {
+
+class CurrentTablesView;
+class MainWindowView;
+
+class AppViews : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AppViews(App& app, QObject* parent = nullptr);
+    ~AppViews() override;
+
+    MainWindowView& main() const { return *main_; }
+    CurrentTablesView& current_tables() const { return *current_; }
+    // The window of a form; null for a form of another application.
+    QWidget* window(const Form& form) const;
+
+signals:
+    // The user closed the main window and the main form let it close.
+    void quit_requested();
+
+private:
+    App& app_;
+    std::vector<std::unique_ptr<QWidget>> windows_;  // in the order of App::forms()
+    MainWindowView* main_ = nullptr;
+    CurrentTablesView* current_ = nullptr;
+};
+
+}  // namespace rebanto::ui

@@ -1,0 +1,103 @@
+#include "ui/grid_view.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QTimer>
+#include <QVariant>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/binder.h"
+
+namespace rebanto::ui {
+
+namespace {
+
+const char* const kKeyMove = "rebanto_key_move";
+
+// Marks the view while it handles a key, so a current-cell change can be told apart from
+// one the view makes by itself (taking the focus) or under the mouse.
+class KeyTracker : public QObject {
+public:
+    explicit KeyTracker(QTableView* view) : QObject(view), view_(view) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            view_->setProperty(kKeyMove, true);
+            QTimer::singleShot(0, view_, [view = view_] { view->setProperty(kKeyMove, false); });
+        }
+        return false;
+    }
+
+private:
+    QTableView* view_;
+};
+
+// Grids were designed for a small font whose digits are 6 pixels wide.
+constexpr double kDesignDigitWidth = 6.0;
+
+double design_scale(const QTableView* view) {
+    const QFontMetricsF metrics(view->font());
+    return std::max(1.0, metrics.horizontalAdvance(QLatin1Char('0')) / kDesignDigitWidth);
+}
+
+}  // namespace
+
+QTableView* make_grid_view(Binder& binder, Grid& grid, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QString::fromStdString(grid.name()));
+    binder.bind(grid, view);
+    return view;
+}
+
+void style_grid_view(QTableView* view) {
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+}
+
+void apply_grid_layout(QTableView* view, const Grid& grid) {
+    const double scale = design_scale(view);
+    const int text_height = QFontMetrics(view->font()).height() + 6;
+    const int row_height =
+        std::max(text_height, static_cast<int>(std::lround(grid.row_height() * scale)));
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setDefaultSectionSize(row_height);
+    for (int col = 0; col < grid.col_count(); ++col) {
+        const int width = static_cast<int>(std::lround(grid.col_width(col) * scale));
+        view->horizontalHeader()->resizeSection(col, width);
+    }
+}
+
+void track_grid_keys(QTableView* view) {
+    view->installEventFilter(new KeyTracker(view));
+}
+
+bool grid_key_moving(const QTableView* view) {
+    return view != nullptr && view->property(kKeyMove).toBool();
+}
+
+void show_grid_selection(QTableView* view, const Grid& grid) {
+    QItemSelectionModel* selection = view->selectionModel();
+    if (selection == nullptr || view->model() == nullptr) return;
+    const QModelIndex target = view->model()->index(grid.selected_row(), grid.selected_col());
+    // A selection on the fixed header cells (a grid's start) shows no cursor.
+    if (!(view->model()->flags(target) & Qt::ItemIsSelectable)) {
+        if (selection->currentIndex().isValid()) selection->clear();
+        return;
+    }
+    if (selection->currentIndex() == target) return;
+    selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    view->scrollTo(target);
+}
+
+}  // namespace rebanto::ui

@@ -1,0 +1,29 @@
+#pragma once
+// Table views of model grids. Row 0 of a grid is its own header row, so the views show no
+// Qt headers; the fixed rows and columns are shaded by the adapter instead.
+#include "model/grid.h"
+
+class QTableView;
+class QWidget;
+
+namespace rebanto::ui {
+
+class Binder;
+
+// Creates a table view for the grid, bound through a GridModel.
+QTableView* make_grid_view(Binder& binder, Grid& grid, QWidget* parent = nullptr);
+
+// Sets up a bare table view the way grids are shown (no headers, one selected cell).
+void style_grid_view(QTableView* view);
+// Column widths and row height from the grid, scaled from the grid's design font to the
+// view's font so that what fitted still fits.
+void apply_grid_layout(QTableView* view, const Grid& grid);
+// Moves the view's current cell to the grid's selected cell.
+void show_grid_selection(QTableView* view, const Grid& grid);
+
+// Whether the view is handling a key: only a current cell moved by the keyboard is a
+// click on the grid (a mouse click reports itself; taking the focus is no click).
+void track_grid_keys(QTableView* view);
+bool grid_key_moving(const QTableView* view);
+
+}  // namespace rebanto::ui

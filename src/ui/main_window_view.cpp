@@ -1,0 +1,167 @@
+#include "ui/main_window_view.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/binder.h"
+#include "ui/clickable_label.h"
+
+namespace rebanto::ui {
+
+namespace {
+
+QLabel* caption_label(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(TForm1& form, QWidget* parent)
+    : QMainWindow(parent), form_(form), binder_(new Binder(form, this)), put_(*binder_) {
+    setObjectName(QString::fromStdString(form.name()));
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+
+    // Below its usual size the window scrolls rather than squeezing its controls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget(scroll);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(8, 6, 8, 4);
+    column->setSpacing(6);
+    column->addWidget(build_title_row());
+    column->addWidget(build_basic_settings());
+    build_pages(content);
+    column->addWidget(pages_, 1);
+    scroll->setWidget(content);
+    setCentralWidget(scroll);
+
+    auto* status = new QStatusBar(this);
+    setStatusBar(status);
+    binder_->bind_status_bar(form.StatusBar1, status);
+    binder_->bind_window(this);
+    binder_->flush();
+}
+
+QWidget* MainWindowView::build_title_row() {
+    auto* row = new QWidget;
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(6);
+
+    QWidget* title = put_.add(line, form_.Label20);
+    QFont title_font = title->font();
+    title_font.setPointSizeF(title_font.pointSizeF() * 1.5);
+    title_font.setBold(true);
+    title->setFont(title_font);
+    build_digit_menu(title);
+
+    line->addSpacing(12);
+    QWidget* method = put_.add(line, form_.HHkkgg);
+    set_width_chars(method, 2);
+    static_cast<QLineEdit*>(method)->setAlignment(Qt::AlignCenter);
+    QWidget* change = put_.add(line, form_.Button130);
+    change->setFixedWidth(change->sizeHint().height() + 10);
+    line->addSpacing(18);
+    line->addWidget(build_indicators());
+    line->addStretch(1);
+    put_.add(line, form_.Button114);
+    put_.add(line, form_.Button115);
+    return row;
+}
+
+// The three calculation-setting indicators: coloured boxes that open the settings panel.
+QWidget* MainWindowView::build_indicators() {
+    auto* box = new QWidget;
+    auto* line = new QHBoxLayout(box);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(4);
+    const struct {
+        Edit& edit;
+        const char* caption;
+    } indicators[] = {{form_.HRh, "均等額"}, {form_.HRr, "利息"}, {form_.FuriR, "付利"}};
+    for (const auto& indicator : indicators) {
+        line->addWidget(caption_label(QString::fromUtf8(indicator.caption), box));
+        QWidget* field = put_.add(line, indicator.edit);
+        const int side = field->fontMetrics().height() + 4;
+        field->setFixedSize(side * 2, side);
+        field->setCursor(Qt::PointingHandCursor);
+        line->addSpacing(8);
+    }
+    return box;
+}
+
+QWidget* MainWindowView::build_basic_settings() {
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* line = new QHBoxLayout(frame);
+    line->setContentsMargins(8, 4, 8, 4);
+    line->setSpacing(4);
+    const auto field = [&](Edit& edit, int chars) {
+        QWidget* widget = put_.add(line, edit);
+        set_width_chars(widget, chars);
+        static_cast<QLineEdit*>(widget)->setAlignment(Qt::AlignRight);
+    };
+    put_.add(line, form_.Label8);
+    field(form_.Ed0_moto, 12);
+    put_.add(line, form_.Label19);
+    line->addSpacing(12);
+    put_.add(line, form_.Label17);
+    field(form_.Ed0_kin, 7);
+    put_.add(line, form_.Label18);
+    line->addSpacing(12);
+    put_.add(line, form_.Label21);
+    field(form_.Ed0_nen, 3);
+    put_.add(line, form_.Label22);
+    field(form_.Ed0_tuki, 2);
+    put_.add(line, form_.Label23);
+    line->addSpacing(12);
+    put_.add(line, form_.Label9);
+    field(form_.Ed0_wari, 4);
+    put_.add(line, form_.Label10);
+    line->addStretch(1);
+    return frame;
+}
+
+void MainWindowView::build_digit_menu(QWidget* title) {
+    digit_menu_ = new QMenu(title);
+    for (MenuItem* item : {&form_.Kta9, &form_.Kta8, &form_.Kta7, &form_.Kta6, &form_.Kta5,
+                           &form_.Kta4, &form_.Kta3, &form_.Kta2, &form_.Kta1, &form_.Kta0}) {
+        digit_menu_->addAction(put_.action(*item, digit_menu_));
+    }
+    digit_menu_->addSeparator();
+    digit_menu_->addAction(put_.action(form_.KtaD, digit_menu_));
+    digit_menu_->addAction(put_.action(form_.KtaU, digit_menu_));
+    title->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(title, &QWidget::customContextMenuRequested, this,
+            [this, title](const QPoint& at) { digit_menu_->popup(title->mapToGlobal(at)); });
+}
+
+void MainWindowView::build_pages(QWidget* parent) {
+    pages_ = static_cast<QTabWidget*>(put_.make(form_.PageControl1, parent));
+    for (Panel* page : form_.PageControl1.pages()) {
+        auto* layout = new QGridLayout(binder_->widget(*page));
+        layout->setContentsMargins(8, 8, 8, 8);
+        layout->setHorizontalSpacing(8);
+        layout->setVerticalSpacing(6);
+    }
+    build_amount_page(page_layout(form_.TabSheet1));
+    build_settings_page(page_layout(form_.TabSheet5));
+    build_explanation_page(page_layout(form_.TabSheet6));
+}
+
+QGridLayout* MainWindowView::page_layout(Panel& page) const {
+    return static_cast<QGridLayout*>(binder_->widget(page)->layout());
+}
+
+}  // namespace rebanto::ui

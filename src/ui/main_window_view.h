@@ -1,0 +1,53 @@
+#pragma once
+// The view of the main window TForm1: the basic loan settings and the calculation
+// indicators above, the pages below, hints in the status bar.
+#include <QMainWindow>
+
+#include "forms/tform1.h"
+#include "ui/placer.h"
+
+class QGridLayout;
+class QMenu;
+class QTabWidget;
+
+namespace rebanto::ui {
+
+class Binder;
+
+class MainWindowView : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindowView(TForm1& form, QWidget* parent = nullptr);
+
+    TForm1& form() const { return form_; }
+    Binder& binder() const { return *binder_; }
+    QTabWidget* pages() const { return pages_; }
+    // The digit-unit menu of the title label.
+    QMenu* digit_menu() const { return digit_menu_; }
+
+    static constexpr int kMinimumWidth = 324;
+    static constexpr int kMinimumHeight = 256;
+
+private:
+    QWidget* build_title_row();
+    QWidget* build_basic_settings();
+    QWidget* build_indicators();
+    void build_digit_menu(QWidget* title);
+    void build_pages(QWidget* parent);
+    // One per page, in main_window_pages.cpp.
+    void build_amount_page(QGridLayout* page);
+    void build_settings_page(QGridLayout* page);
+    void build_explanation_page(QGridLayout* page);
+    void build_settings_panel();
+    // The layout of a page: a grid that grows as controls are placed on it.
+    QGridLayout* page_layout(Panel& page) const;
+
+    TForm1& form_;
+    Binder* binder_;
+    Placer put_;
+    QTabWidget* pages_ = nullptr;
+    QMenu* digit_menu_ = nullptr;
+};
+
+}  // namespace rebanto::ui

@@ -1,0 +1,196 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QUrl>
+
+#include "ui/file_filter.h"
+#include "ui/qt_text.h"
+#include "ui/view_refresh.h"
+
+namespace rebanto::ui {
+
+namespace {
+
+// Dialogs belong to the window the user is working in.
+QWidget* dialog_parent() {
+    return QApplication::activeWindow();
+}
+
+QString title() {
+    return QApplication::applicationName();
+}
+
+std::optional<std::string> run_file_dialog(const FileDialogRequest& request,
+                                           QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(dialog_parent(), to_q(request.title), to_q(request.folder),
+                       qt_file_filter(request.filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    if (!request.default_ext.empty()) dialog.setDefaultSuffix(to_q(request.default_ext));
+    if (!request.file_name.empty()) dialog.selectFile(to_q(request.file_name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return from_q(dialog.selectedFiles().front());
+}
+
+QFont to_qfont(const FontChoice& choice) {
+    QFont font;  // an empty name keeps the application's family
+    if (!choice.name.empty()) font.setFamily(to_q(choice.name));
+    if (choice.size > 0) font.setPointSize(choice.size);
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
+    return font;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(std::filesystem::path help_folder)
+    : help_folder_(std::move(help_folder)), rng_(12345) {
+    randomize();
+}
+
+QtPlatform::~QtPlatform() {
+    set_wait_cursor(false);
+}
+
+// The system has one beep; the kinds sound alike.
+void QtPlatform::beep(Beep) {
+    QApplication::beep();
+}
+
+void QtPlatform::message(const std::string& text) {
+    QMessageBox::information(dialog_parent(), title(), to_q(text));
+}
+
+bool QtPlatform::ask(const std::string& text) {
+    return QMessageBox::question(dialog_parent(), title(), to_q(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtPlatform::error(const std::string& text) {
+    QMessageBox::critical(dialog_parent(), title(), to_q(text));
+}
+
+std::optional<std::string> QtPlatform::open_file(const FileDialogRequest& request) {
+    return run_file_dialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPlatform::save_file(const FileDialogRequest& request) {
+    return run_file_dialog(request, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::print(const PrintJob& job) {
+    QPrinter printer;
+    printer.setDocName(to_q(job.title));
+    QPrintDialog dialog(&printer, dialog_parent());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    QFont font = to_qfont(job.font);
+    painter.setFont(QFont(font, painter.device()));
+    painter.setPen(QColor(to_q(job.font.color)).isValid() ? QColor(to_q(job.font.color))
+                                                          : QColor(Qt::black));
+    const QRect page = painter.viewport();
+    const int line_height = painter.fontMetrics().lineSpacing();
+    int y = 0;
+    for (const auto& line : job.lines) {
+        if (y + line_height > page.height()) {
+            printer.newPage();
+            y = 0;
+        }
+        painter.drawText(0, y + painter.fontMetrics().ascent(), to_q(line));
+        y += line_height;
+    }
+    return painter.end();
+}
+
+std::optional<FontChoice> QtPlatform::choose_font(const FontChoice& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, to_qfont(initial), dialog_parent());
+    if (!ok) return std::nullopt;
+    FontChoice choice = initial;  // the dialog has no colour: the initial one stays
+    choice.name = from_q(font.family());
+    choice.size = font.pointSize() > 0 ? font.pointSize() : initial.size;
+    choice.bold = font.bold();
+    choice.italic = font.italic();
+    return choice;
+}
+
+std::optional<std::string> QtPlatform::find_text(const std::string& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialog_parent(), QStringLiteral("検索"),
+                                               QStringLiteral("検索する文字列"), QLineEdit::Normal,
+                                               to_q(initial), &ok);
+    if (!ok) return std::nullopt;
+    return from_q(text);
+}
+
+Date QtPlatform::today() {
+    const QDate date = QDate::currentDate();
+    return Date{date.year(), date.month(), date.day()};
+}
+
+std::int64_t QtPlatform::now_ms() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+double QtPlatform::random() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
+}
+
+int QtPlatform::random_int(int n) {
+    if (n <= 0) return 0;
+    return std::uniform_int_distribution<int>(0, n - 1)(rng_);
+}
+
+void QtPlatform::randomize() {
+    rng_.seed(static_cast<std::uint64_t>(now_ms()));
+}
+
+bool QtPlatform::start_process(const std::string& program, const std::vector<std::string>& args,
+                               const std::string& working_folder) {
+    QStringList arguments;
+    for (const auto& arg : args)
+        arguments.push_back(to_q(arg));
+    return QProcess::startDetached(to_q(program), arguments, to_q(working_folder));
+}
+
+void QtPlatform::repaint() {
+    ViewRefresh::repaint();
+}
+
+void QtPlatform::set_wait_cursor(bool on) {
+    // A state, not a count: one "off" ends any number of "on".
+    if (on == wait_cursor_) return;
+    wait_cursor_ = on;
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPlatform::help(const std::string& topic) {
+    const std::filesystem::path file = help_folder_ / topic;
+    std::error_code missing;
+    if (!topic.empty() && std::filesystem::is_regular_file(file, missing)) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(to_q(file.string())))) return;
+    }
+    message("ヘルプファイルが見つかりません: " + topic);
+}
+
+}  // namespace rebanto::ui
