@@ -1,14 +1,22 @@
-// rebanto [--start-folder DIR] [--screenshot DIR]: the desktop program. With --screenshot
-// it starts up, saves every visible window as DIR/<window>.png (and the main window once
-// more with its settings panel open, as TForm1-settings.png), and exits.
+// rebanto [--start-folder DIR] [--screenshot DIR [--script FILE]]: the desktop program.
+// With --screenshot it starts up, saves every visible window as DIR/<window>.png, each
+// page of the main window as DIR/TForm1-<page>.png, the main window once more with its
+// settings panel open (TForm1-settings.png) and the rate selection list (TForm7.png), and
+// exits. With --script it first runs the script as rebanto-script would, on a headless
+// platform so that no dialog can wait for an answer, printing what the script prints.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTimer>
 #include <cstring>
+#include <fstream>
 #include <iostream>
+#include <memory>
 
+#include "base/errors.h"
 #include "forms/app.h"
+#include "model/headless_platform.h"
+#include "runner/script_runner.h"
 #include "ui/app_look.h"
 #include "ui/app_views.h"
 #include "ui/main_window_view.h"
@@ -42,6 +50,38 @@ bool save(QWidget* window, const QDir& folder, const QString& name) {
     return false;
 }
 
+// Runs the script's commands against the application; its output goes to stdout.
+int run_script(rebanto::App& app, rebanto::HeadlessPlatform& platform, const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    if (!in) {
+        std::cerr << "rebanto: cannot read " << path.toStdString() << '\n';
+        return rebanto::ScriptRunner::kBadScript;
+    }
+    rebanto::ScriptRunner runner(app, platform, std::cout, std::cerr);
+    const int result = runner.run(in);
+    std::cout.flush();
+    return result;
+}
+
+// Each page of the main window, opened through the model as a click on its tab would;
+// the page that was open is open again afterwards.
+bool save_pages(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& folder) {
+    rebanto::PageControl& pages = app.main.PageControl1;
+    const int open = pages.active_index();
+    bool ok = true;
+    for (rebanto::Panel* page : pages.pages()) {
+        if (!page->visible()) continue;
+        pages.set_active_page(*page);
+        settle();
+        ok = save(&views.main(), folder,
+                  QStringLiteral("TForm1-") + QString::fromStdString(page->name())) &&
+             ok;
+    }
+    pages.set_active_index(open);
+    settle();
+    return ok;
+}
+
 int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QString& dir) {
     const QDir folder(dir);
     if (!folder.mkpath(QStringLiteral("."))) {
@@ -54,10 +94,21 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
         if (!form->visible()) continue;
         ok = save(views.window(*form), folder, QString::fromStdString(form->name())) && ok;
     }
-    // The settings panel opens as the user would open it: a click on an indicator.
+    if (app.main.visible()) ok = save_pages(app, views, folder) && ok;
+    // The settings panel opens as the user would open it: a click on an indicator. It
+    // floats over whichever page is open; the calculation page is the one it serves.
+    app.main.PageControl1.set_active_page(app.main.TabSheet1);
     app.main.HRh.click();
     settle();
     ok = save(&views.main(), folder, QStringLiteral("TForm1-settings")) && ok;
+    // The rate selection list as a rate field opens it (empty when there is no store).
+    try {
+        app.rate_list.read_store();
+    } catch (const rebanto::FileError&) {
+    }
+    app.rate_list.show();
+    settle();
+    ok = save(views.window(app.rate_list), folder, QStringLiteral("TForm7")) && ok;
     return ok ? 0 : 1;
 }
 
@@ -80,16 +131,34 @@ int main(int argc, char** argv) {
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"), QStringLiteral("Save every visible window to DIR and exit."),
         QStringLiteral("DIR"));
+    const QCommandLineOption script(
+        QStringLiteral("script"),
+        QStringLiteral("With --screenshot: run the script FILE first (rebanto-script commands)."),
+        QStringLiteral("FILE"));
     parser.addOption(start_folder);
     parser.addOption(screenshot);
+    parser.addOption(script);
     parser.process(qt_app);
+    if (parser.isSet(script) && !parser.isSet(screenshot)) {
+        std::cerr << "rebanto: --script goes with --screenshot\n";
+        return 2;
+    }
 
     rebanto::AppOptions options;
     if (parser.isSet(start_folder)) {
         options.start_folder = parser.value(start_folder).toStdString();
     }
-    rebanto::ui::QtPlatform platform(options.start_folder);
-    rebanto::App app(platform, options);
+    // A scripted run answers its dialogs from the script, never from a user.
+    std::unique_ptr<rebanto::Platform> platform;
+    rebanto::HeadlessPlatform* headless = nullptr;
+    if (parser.isSet(script)) {
+        auto owned = std::make_unique<rebanto::HeadlessPlatform>();
+        headless = owned.get();
+        platform = std::move(owned);
+    } else {
+        platform = std::make_unique<rebanto::ui::QtPlatform>(options.start_folder);
+    }
+    rebanto::App app(*platform, options);
     rebanto::ui::AppViews views(app);
     QObject::connect(&views, &rebanto::ui::AppViews::quit_requested, &qt_app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
@@ -99,7 +168,16 @@ int main(int argc, char** argv) {
     if (parser.isSet(screenshot)) {
         int result = 1;
         QTimer::singleShot(0, &qt_app, [&] {
+            int script_result = 0;
+            if (headless != nullptr) {
+                script_result = run_script(app, *headless, parser.value(script));
+                if (script_result == rebanto::ScriptRunner::kBadScript) {
+                    QCoreApplication::exit(result = script_result);
+                    return;
+                }
+            }
             result = take_screenshots(app, views, parser.value(screenshot));
+            if (result == 0) result = script_result;
             QCoreApplication::exit(result);
         });
         QApplication::exec();

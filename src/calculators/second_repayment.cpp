@@ -7,6 +7,7 @@
 #include "core/field_io.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
+#include "forms/guard.h"
 #include "forms/tform8.h"
 
 namespace rebanto {
@@ -49,15 +50,7 @@ TForm8::TForm8(App& app) : Form("TForm8", "第２返済の設定"), app_(app) {
 }
 
 Handler TForm8::guard(void (TForm8::*routine)(Control&)) {
-    return [this, routine](Control& sender) {
-        try {
-            (this->*routine)(sender);
-        } catch (const ConversionError&) {
-            app_.platform().beep(Beep::Default);
-        } catch (const std::exception& e) {
-            app_.platform().error(e.what());
-        }
-    };
+    return guarded(*this, routine, app_.platform());
 }
 
 std::array<CheckBox*, 12> TForm8::month_boxes() {

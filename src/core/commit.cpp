@@ -76,7 +76,7 @@ void TForm1::commit_m() {
         Bt7_MClear.set_enabled(true);
         Button48.set_enabled(true);
         Bt0_allClear.set_enabled(true);
-        enable_table_operations(true);
+        enable_table_operations(true, true);
     }
     if (Edit33.text() != "0") {
         if (La_Uchi.caption() == "同時") {
@@ -134,7 +134,7 @@ void TForm1::commit_b() {
         Bt7_BClear.set_enabled(true);
         Button49.set_enabled(true);
         Bt0_allClear.set_enabled(true);
-        enable_table_operations(true);
+        enable_table_operations(false, true);
     }
     if (Edit43.text() != "0") {
         const int number = static_cast<int>(int_part(

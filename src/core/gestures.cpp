@@ -176,13 +176,14 @@ void TForm1::limit_term_years() {
     if (num(Ed0_nen) >= 500) Ed0_nen.set_text("1");
 }
 
-// Until the settings page holds them, the preset rates are the ones it starts with.
+// The preset rates of the settings page: the bank's general rate and the corporation's
+// base rate.
 std::string TForm1::bank_rate_text() const {
-    return "2.375";
+    return Edit41.text();
 }
 
 std::string TForm1::corporation_base_rate_text() const {
-    return "2.80";
+    return Edit39.text();
 }
 
 // ---- Step fields: principal, rate, instalment and the bonus share of the principal ----

@@ -58,7 +58,7 @@ std::string memo_header_tail(TForm1& f, Platform& platform) {
 }  // namespace
 
 void TForm1::Bt7_MClearClick(Control&) {
-    enable_table_operations(false);
+    enable_table_operations(true, false);
     RichEdit1.clear();
     RichEdit1.append(
         std::string(equal_principal() ? "元金均等返済検討書（月返済）" : "Rebanto（月返済）") +
@@ -73,7 +73,7 @@ void TForm1::Bt7_MClearClick(Control&) {
 }
 
 void TForm1::Bt7_BClearClick(Control&) {
-    enable_table_operations(false);
+    enable_table_operations(false, false);
     RichEdit2.clear();
     RichEdit2.append(std::string(equal_principal() ? "元金均等返済検討書（" : "Rebanto（") +
                      Button67.caption() + "返済）" + memo_header_tail(*this, app_.platform()));

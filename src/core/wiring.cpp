@@ -122,7 +122,7 @@ void TForm1::wire_calculation() {
     N10kibun.on_click = guard(&TForm1::Button20Click);
     NShiteiKibun.on_click = guard(&TForm1::Button76Click);
     NSaigo.on_click = guard(&TForm1::Button18Click);
-    NMemoKisai.on_click = guard(&TForm1::Button1Click);
+    NMemoKisai.on_click = [this](Control&) { Button1Click(Button1); };
     TrackBar2.on_change = guard(&TForm1::TrackBar2Change);
 
     // Leaving the page at the end of the term starts the loan again.

@@ -7,6 +7,7 @@ App::App(Platform& platform, AppOptions options)
       options_(std::move(options)),
       main(*this),
       cur(*this),
+      rate_list(*this),
       second_repayment(*this) {
     forms_ = {&main,
               &splash,
@@ -28,6 +29,12 @@ App::App(Platform& platform, AppOptions options)
               &compare,
               &effect_chart,
               &aux_chart};
+    // The comparison grids lead the row synchronisation; their data starts at row 1.
+    int order = 10;
+    for (Grid* grid : {&compare.StringGrid1, &compare.StringGrid2, &compare.StringGrid3}) {
+        row_sync.add(*grid, order++, 1);
+        grid->on_click = [this](Control& sender) { row_sync.sync(static_cast<Grid&>(sender)); };
+    }
 }
 
 Form* App::find_form(const std::string& name) const {

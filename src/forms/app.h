@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "forms/row_sync.h"
 #include "forms/secondary_windows.h"
 #include "forms/stream_renames.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
+#include "forms/tform7.h"
 #include "forms/tform8.h"
+#include "forms/tformhi.h"
 #include "model/platform.h"
 
 namespace rebanto {
@@ -40,6 +43,8 @@ public:
 
     // Every control that shows the second stream's name or interval.
     StreamRenames stream_renames;
+    // Every schedule grid that follows a row clicked in another.
+    RowSync row_sync;
 
 private:
     Platform& platform_;

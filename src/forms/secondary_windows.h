@@ -27,13 +27,10 @@ REBANTO_SHELL_WINDOW(TOKBotGenyachinDlg, "現在の家賃で支払い可能な�
 REBANTO_SHELL_WINDOW(TOKBotKinriDlg, "金利変更一括　(再計算ナビ活用)");
 REBANTO_SHELL_WINDOW(TOKBotAdonDlg, "アドオン変換　(月次専用)");
 REBANTO_SHELL_WINDOW(TForm6, "頭金調整　(月次専用)");
-REBANTO_SHELL_WINDOW(TForm7, "金利選択リスト");
 REBANTO_SHELL_WINDOW(TForm9, "頭金調整　(ボーナス-第2返済専用)");
 REBANTO_SHELL_WINDOW(TForm10, "繰上金利検討ナビゲーション");
 REBANTO_SHELL_WINDOW(TForm18, "年金－月次返済特別算定");
 REBANTO_SHELL_WINDOW(TBHoseiDlg, "ボーナス補正の設定");
-REBANTO_SHELL_WINDOW(
-    TFormHi, "比較表－カレント両表の５記憶を加算・減算比較　  (＋長短複数融資の繰上効果の検証)");
 REBANTO_SHELL_WINDOW(TFormG3, "1-長期物　＆　5-短期物　分散繰上効果検討グラフ");
 REBANTO_SHELL_WINDOW(TFormKGr, "");
 

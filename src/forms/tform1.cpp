@@ -4,6 +4,7 @@
 #include "core/memo_lines.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
+#include "forms/guard.h"
 
 namespace rebanto {
 
@@ -33,18 +34,12 @@ TForm1::TForm1(App& app)
     wire_memo_pages();
     wire_gestures();
     wire_second_repayment();
+    wire_tables();
+    wire_schedules();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&)) {
-    return [this, routine](Control& sender) {
-        try {
-            (this->*routine)(sender);
-        } catch (const ConversionError&) {
-            app_.platform().beep(Beep::Default);
-        } catch (const std::exception& e) {
-            app_.platform().error(e.what());
-        }
-    };
+    return guarded(*this, routine, app_.platform());
 }
 
 void TForm1::beep(Beep kind) {
@@ -53,6 +48,12 @@ void TForm1::beep(Beep kind) {
 
 void TForm1::start_up() {
     app_.splash.show();
+    // Until the settings say otherwise every file lives in the start folder.
+    const std::string start = (app_.start_folder() / "").string();
+    dataFolder = start;
+    packListFolder = start;
+    exportFolder = start;
+    packFolder = start;
     write_schedule_header(app_.cur.StGr1, equal_principal());
     write_schedule_header(app_.cur.StGr2, equal_principal());
     for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {

@@ -241,9 +241,67 @@ public:
     Button Button67{*this, "Button67", "ﾎﾞｰﾅｽ"};
     Edit Edit42{*this, "Edit42", "6"};
 
+    // ---- Page "一括表": loan-product schedules ----
+    // Corporation plans, summaries on one page (upper half).
+    Panel GrpKouko{*this, "GrpKouko", "住宅金融公庫等"};
+    Button Button12{*this, "Button12", "公庫通常返済"};
+    Button Button11{*this, "Button11", "公庫ゆとり返済"};
+    // Rate presets: corporation base and surcharged rates, bank general and special rates.
+    Button Button59{*this, "Button59", "基"};
+    Button Button60{*this, "Button60", "加"};
+    Button Button64{*this, "Button64", "一"};
+    Button Button65{*this, "Button65", "特"};
+    // Corporation plans, full schedules (lower half).
+    Panel GroupBox10{*this, "GroupBox10", "住宅金融公庫等"};
+    RadioButton RadioButton9{*this, "RadioButton9", "通常返済"};
+    RadioButton RadioButton10{*this, "RadioButton10", "ゆとり返済"};
+    Button Button61{*this, "Button61", "月返済"};
+    Button Button62{*this, "Button62", "ﾎﾞｰﾅｽ"};
+    Button Button63{*this, "Button63", "一括"};
+    // Bank loans at one fixed rate (Button67 "ﾎﾞｰﾅｽ" above belongs to this group).
+    Panel GroupBox11{*this, "GroupBox11", "一般(全固定金利)"};
+    Button Button66{*this, "Button66", "月返済"};
+    Button Button68{*this, "Button68", "一括"};
+    // Bank loans following the variable-rate list.
+    Panel GroupBox12{*this, "GroupBox12", "一般(変動金利ｼﾐｭﾚｰｼｮﾝ)"};
+    Button Bt2_hendo_mon{*this, "Bt2_hendo_mon", "月返済"};
+    Button Bt2_hendo_bon{*this, "Bt2_hendo_bon", "ﾎﾞｰﾅｽ"};
+    Button Button74{*this, "Button74", "一括"};
+    RadioButton RdBt2_kotei{*this, "RdBt2_kotei", "当初固定金利期間 指定"};
+    RadioButton RdBt2_non_kotei{*this, "RdBt2_non_kotei", "固定期間無"};
+    Edit Ed2_kotei_yy{*this, "Ed2_kotei_yy", "3"};
+    Label Label82{*this, "Label82", "年"};
+    Label La2_hensai1tei{*this, "La2_hensai1tei", "返済額一定期間"};
+    Edit Ed2_hensai1tei_yy{*this, "Ed2_hensai1tei_yy", "5"};
+    Button Button54{*this, "Button54", "変動金利リスト"};
+    // Whether the list follows the calendar of the loan dates: "基準" or "基無".
+    Button Button91{*this, "Button91", "基無"};
+
     // ---- Page "編成一括" ----
     // Months before the first payment, as the lender's schedule counts them.
     Edit Edit35{*this, "Edit35", "6"};
+    // Loan dates the pack files carry.
+    Edit MsEd8_yusi{*this, "MsEd8_yusi", "2001/05/21"};
+    Edit MsEd8_mon{*this, "MsEd8_mon", "2001/06/20"};
+    Edit MsEd8_bon{*this, "MsEd8_bon", "2001/07/20"};
+    CheckBox CheckBox2{*this, "CheckBox2", "無補正"};
+    Edit Edit67{*this, "Edit67", "標準（無指定）"};
+    Edit Edit78{*this, "Edit78", "0"};
+    Edit Edit79{*this, "Edit79", "0"};
+    Button Button51{*this, "Button51", "ｶﾚﾝﾄ表の初回訂正"};
+    Button Button26{*this, "Button26", "初回補正の有無"};
+
+    // ---- Page "複合編成": copies of the current tables and pack files ----
+    Button ButtonM{*this, "ButtonM", "ｶﾚﾝﾄ月返済表"};
+    Button ButtonB{*this, "ButtonB", "ｶﾚﾝﾄﾎﾞｰﾅｽ返済表"};
+    Edit Edit45{*this, "Edit45", "上記ボタンを押す"};
+    Grid StringGrid1{*this, "StringGrid1", 2, 14, 1, 3};
+    Grid StringGrid2{*this, "StringGrid2", 2, 14, 1, 3};
+    Button Button87{*this, "Button87", "読込"};
+    Button Button88{*this, "Button88", "保存"};
+    Button Button89{*this, "Button89", "ﾊﾟｯｸ再保存"};
+    Button Button146{*this, "Button146", "■■基本設定復元■■"};
+    Button Button150{*this, "Button150", "読込"};
 
     // ---- Page "設定" ----
     Button Button86{*this, "Button86", "音有"};
@@ -251,6 +309,59 @@ public:
     Edit Edit46{*this, "Edit46", "未記入無名"};
     // The work-name log: what built the current tables.
     Edit Ed555{*this, "Ed555", "_New"};
+
+    // ---- Page "設定": rates the rate list writes ----
+    // The rate after a step ("以降金利"), also the corporation plans' rate from year 11.
+    Edit Edit40{*this, "Edit40", "4.0"};
+
+    // ---- Page "設定": rate presets ----
+    // Corporation rates, cycled by "基" and "加" on the batch-table page.
+    Label La5_kouko_kijun{*this, "La5_kouko_kijun", "公庫基準金利"};
+    Edit Edit39{*this, "Edit39", "2.80"};
+    Label La5_kijungai{*this, "La5_kijungai", "基準外他"};
+    Edit Edit51{*this, "Edit51", "2.90"};
+    Label La5_koyuka{*this, "La5_koyuka", "広床面積他"};
+    Edit Edit52{*this, "Edit52", "3.40"};
+    Label La5_tokubetu{*this, "La5_tokubetu", "特別加算等"};
+    Edit Edit50{*this, "Edit50", "3.80"};
+    Label La5_sonota1{*this, "La5_sonota1", "その他１"};
+    Edit Edit63{*this, "Edit63", "2.85"};
+    Label La5_sonota2{*this, "La5_sonota2", "その他２"};
+    Edit Edit62{*this, "Edit62", "3.00"};
+    Label La5_kouko11{*this, "La5_kouko11", "公庫11年以降金利"};
+    // Bank rates, cycled by "一" and "特".
+    Label La5_ippan1{*this, "La5_ippan1", "銀行変動一般金利"};
+    Edit Edit41{*this, "Edit41", "2.375"};
+    Label La5_ippan2{*this, "La5_ippan2", "一般2"};
+    Edit Edit53{*this, "Edit53", "1.85"};
+    Label La5_ippan3{*this, "La5_ippan3", "一般3"};
+    Edit Edit54{*this, "Edit54", "2.05"};
+    Label La5_tokusyu1{*this, "La5_tokusyu1", "特殊1"};
+    Edit Edit55{*this, "Edit55", "3.43"};
+    Label La5_tokusyu2{*this, "La5_tokusyu2", "特殊2"};
+    Edit Edit56{*this, "Edit56", "2.88"};
+    Label La5_tokusyu3{*this, "La5_tokusyu3", "特殊3"};
+    Edit Edit57{*this, "Edit57", "3.88"};
+    // The variable-rate list file read at start-up.
+    Edit Edit66{*this, "Edit66", "kin_hen.txh"};
+    // The variable-rate list: 70 half-yearly rates, 5-year blocks in columns, with its
+    // line-by-line mirror Memo1 (line k is half-year k).
+    Panel GroupBox9{*this, "GroupBox9", "変動金利リスト"};
+    Grid StringGrid6{*this, "StringGrid6", 11, 8, 1, 1};
+    Memo Memo1{*this, "Memo1"};
+    Button Button57{*this, "Button57", "読込"};
+    Button Button56{*this, "Button56", "記録"};
+    Edit Edit68{*this, "Edit68"};
+    Button Button55{*this, "Button55", "閉じる"};
+    Panel GrpListBulk{*this, "GrpListBulk", "左表一括訂正"};
+    RadioButton RadioButton7{*this, "RadioButton7", "＋加算"};
+    RadioButton RadioButton8{*this, "RadioButton8", "×倍"};
+    Edit Edit69{*this, "Edit69", "0.01"};
+    Button Button84{*this, "Button84", "ＧＯ"};
+    // Calendar alignment of the list to the first payment dates.
+    Panel GrpListAlign{*this, "GrpListAlign",
+                       "変動金利＝基準金利・基準日を以下の適用基準で適用するかどうか"};
+    CheckBox CheckBox1{*this, "CheckBox1", "適用する"};
 
     // ---- Page "解説" ----
     Memo RichEdit3{*this, "RichEdit3"};
@@ -398,6 +509,126 @@ public:
     void Label187RightClick(Control& sender);
     void wire_second_repayment();
 
+    // ---- Routines: current tables, pack files, composite copies ----
+    // The four folders of the program's files, each ending with a path separator.
+    std::string dataFolder;
+    std::string packListFolder;
+    std::string exportFolder;
+    std::string packFolder;
+    // The pack file name the dialogs propose; the file last loaded.
+    std::string proposed_pack_file;
+    std::string last_loaded_pack_file;
+    void Open_mpc(const std::string& path);
+    void Save_mpc(const std::string& path);
+    void Button87Click(Control& sender);
+    void Button88Click(Control& sender);
+    void Button89Click(Control& sender);
+    void Ed555DblClick(Control& sender);
+    void Button146Click(Control& sender);
+    void Button150Click(Control& sender);
+    void ButtonMClick(Control& sender);
+    void ButtonBClick(Control& sender);
+    void Button26Click(Control& sender);
+    // Saves the current tables to the set-aside file "退避" in the data folder, and
+    // reads them back.
+    void save_aside();
+    void restore_aside();
+    void wire_tables();
+
+    // ---- Routines: loan-product schedules ----
+    // The basic settings kept by st_ikkazu before a batch table and written back by
+    // end_ikkazu: Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin.
+    std::array<std::string, 6> BatchSettingsMemory;
+    void st_ikkazu();
+    void end_ikkazu();
+    // Corporation plans: the one-page summaries and the full schedules.
+    void Button12Click(Control& sender);
+    void Button11Click(Control& sender);
+    // The generators take their inputs as texts, by value: the fields they come from are
+    // rewritten while the table is built.
+    void kouko_mon(std::string rate, std::string years, std::string principal);
+    void kouko_bon(std::string rate, std::string principal);
+    void Button61Click(Control& sender);
+    void Button62Click(Control& sender);
+    void Button63Click(Control& sender);
+    // Bank loans at one fixed rate.
+    void all_mon(std::string rate, std::string years, std::string principal);
+    void all_bon(std::string rate, std::string principal);
+    void Button66Click(Control& sender);
+    void Button67Click(Control& sender);
+    void Button68Click(Control& sender);
+    // Bank loans following the variable-rate list.
+    void hendo_mon(std::string rate, std::string years, std::string principal);
+    void hendo_bon(std::string rate, std::string principal);
+    void Bt2_hendo_monClick(Control& sender);
+    void Bt2_hendo_bonClick(Control& sender);
+    void Button74Click(Control& sender);
+    void RdBt2_koteiClick(Control& sender);
+    void RdBt2_non_koteiClick(Control& sender);
+    void Label82Click(Control& sender);
+    void Label82RightClick(Control& sender);
+    void Ed2_hensai1tei_yyClick(Control& sender);
+    void Ed2_hensai1tei_yyDblClick(Control& sender);
+    void Ed2_hensai1tei_yyChange(Control& sender);
+    // The variable-rate list: panel, file, bulk change and calendar alignment.
+    void Button54Click(Control& sender);
+    void Button55Click(Control& sender);
+    void Button57Click(Control& sender);
+    void Button56Click(Control& sender);
+    void Button84Click(Control& sender);
+    void CheckBox1Click(Control& sender);
+    // Reads a ".txh" list file into Memo1 and the grid / writes Memo1 (after taking the
+    // grid's edits) to one; the file's name goes to Edit66 and Edit68. Throw FileError.
+    void load_rate_list_file(const std::string& path);
+    void save_rate_list_file(const std::string& path);
+    // Months before the first half-year boundary, and the months added to the elapsed
+    // months before the list is read (monthly and bonus schedules); all 0 unless the list
+    // follows the calendar (CheckBox1).
+    int ListLead = 0;
+    int ListOffset = 0;
+    int BonusListOffset = 0;
+    void align_rate_list();
+    // Rate presets.
+    void Button59Click(Control& sender);
+    void Button60Click(Control& sender);
+    void Button64Click(Control& sender);
+    void Button65Click(Control& sender);
+    void wire_schedules();
+
+private:
+    // The bonus timing before a table forced it to a 6-month interval.
+    struct BonusTimingMemory {
+        int interval = 6;
+        int first_months = 6;
+        std::string version;
+        std::string deferral;  // Edit35, which the second-repayment setting rewrites
+    };
+    BonusTimingMemory force_six_month_bonus();
+    void restore_bonus_timing(const BonusTimingMemory& saved);
+    void stamp_six_month_tables();
+    // Runs a table with the wait cursor, the bonus timing forced to six months when asked
+    // and put back afterwards (also when the table stops on an error).
+    void batch_run(bool six_month_bonus, const std::function<void()>& body);
+    int batch_depth_ = 0;
+    // One "メモ記載" while it is offered; "直前"; a repaint now and then.
+    bool batch_commit();
+    void batch_hold();
+    void batch_section(const std::string& line, bool monthly, bool bonus);
+    std::string batch_title(const std::string& head) const;
+    void start_part(bool bonus, const std::string& head);
+    void set_step_months(const std::string& months);
+    void corporation_summary(bool eased);
+    bool eased_plan_refused();
+    void show_rate_list_panel();
+    void grid_to_memo1();
+    void memo1_to_grid();
+    // Edit2 := the list's rate for e months (after the offset); past the list it stays.
+    void list_rate_at(int months);
+    void list_cell_to_rate(int col, int row);
+    void cycle_preset(Button& button, Edit& first, Edit& second, Edit& third);
+    int batch_commits_ = 0;
+
+public:
     // ---- Seams for the subsystems that are not built yet ----
     // Corrects the running totals for the first payment's day interest.
     void first_payment_totals_correction();
@@ -409,8 +640,9 @@ public:
     void set_rate_list_start(const std::string& rate);
     // Whether the comparison window wants its row selection kept after a commit.
     bool compare_keeps_selection();
-    // Enables the operations that need a current table (view, save, navigator, copy).
-    void enable_table_operations(bool on);
+    // Enables the operations that need the monthly (or bonus) current table: the copy to
+    // the composite page, saving, the navigator.
+    void enable_table_operations(bool monthly, bool on);
     // Equal principal has no eased plans: only the normal plan stays selectable.
     void select_normal_plan_only();
     // Offers the stored basic settings ("MR") in the recalculation navigator too.

@@ -3,6 +3,8 @@
 #include "ui/binder.h"
 #include "ui/current_tables_view.h"
 #include "ui/main_window_view.h"
+#include "ui/rate_list_view.h"
+#include "ui/second_repayment_view.h"
 #include "ui/shell_window_view.h"
 
 namespace rebanto::ui {
@@ -18,6 +20,10 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             auto view = std::make_unique<CurrentTablesView>(app.cur);
             current_ = view.get();
             windows_.push_back(std::move(view));
+        } else if (form == &app.rate_list) {
+            windows_.push_back(std::make_unique<RateListView>(app.rate_list));
+        } else if (form == &app.second_repayment) {
+            windows_.push_back(std::make_unique<SecondRepaymentView>(app.second_repayment));
         } else {
             windows_.push_back(std::make_unique<ShellWindowView>(*form));
         }

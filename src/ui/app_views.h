@@ -26,7 +26,7 @@ public:
     // The window of a form; null for a form of another application.
     QWidget* window(const Form& form) const;
 
-signals:
+Q_SIGNALS:
     // The user closed the main window and the main form let it close.
     void quit_requested();
 

@@ -68,6 +68,9 @@ void Binder::add(Control& control, QObject* target, std::function<void()> update
     Binding& binding = bindings_[&control];
     if (binding.target == nullptr) binding.target = target;
     binding.updates.push_back(std::move(update));
+    // The widget shows the control at once (a view sizing it reads its caption); the
+    // mark brings it up to date again once it sits in its window.
+    binding.updates.back()();
     by_widget_[target] = &control;
     connect(target, &QObject::destroyed, this, [this, target] { by_widget_.erase(target); });
     target->installEventFilter(this);
@@ -103,6 +106,13 @@ void Binder::add_common(Control& control, QWidget* widget, std::function<void()>
 
 void Binder::add_feed(std::function<void()> sync) {
     feeds_.push_back(std::move(sync));
+}
+
+void Binder::refresh(const Control& control) {
+    const auto it = bindings_.find(&control);
+    if (it == bindings_.end()) return;
+    for (const auto& update : it->second.updates)
+        update();
 }
 
 void Binder::mark(const Control& control) {
@@ -187,7 +197,7 @@ bool Binder::filter_window(QEvent* event) {
             event->setAccepted(closed);
             if (closed) {
                 flush();
-                emit window_closed();
+                Q_EMIT window_closed();
             }
             return true;
         }
@@ -268,6 +278,11 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
+            // An amount field switches between its money look and its plain text.
+            if (const auto* edit = dynamic_cast<const Edit*>(&control);
+                edit != nullptr && edit->money_display()) {
+                refresh(control);
+            }
             // Focus that leaves with the window or for a popup menu stays in the control.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {

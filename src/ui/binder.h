@@ -26,6 +26,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class QSlider;
+class QSpinBox;
 class QStatusBar;
 class QTabWidget;
 class QTableView;
@@ -53,6 +54,8 @@ public:
     void bind(Panel& panel, QWidget* widget);
     void bind(MenuItem& item, QAction* action);
     void bind(TrackBar& bar, QSlider* widget);
+    // A track bar used as an up-down stepper.
+    void bind(TrackBar& bar, QSpinBox* widget);
     // Adds one tab per page of the control, each page an empty widget the view fills.
     void bind(PageControl& pages, QTabWidget* widget);
     void bind(Grid& grid, QTableView* view);
@@ -74,7 +77,7 @@ public:
     // Brings the widgets of every changed control up to date now.
     void flush();
 
-signals:
+Q_SIGNALS:
     // The user closed the window and the form agreed (it is hidden now).
     void window_closed();
 
@@ -93,6 +96,8 @@ private:
     // Enabled, visible, hint, colours and font: what every control's widget shows.
     void add_common(Control& control, QWidget* widget, std::function<void()> update);
     void add_feed(std::function<void()> sync);
+    // Runs the control's updates now, changed or not.
+    void refresh(const Control& control);
     void on_change(Control* control, Change change);
     void schedule();
     void update_window();

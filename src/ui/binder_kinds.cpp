@@ -11,15 +11,20 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
+#include "ui/colors.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/memo_font.h"
 #include "ui/memo_view.h"
+#include "ui/money_text.h"
 #include "ui/qt_text.h"
 
 namespace rebanto::ui {
@@ -31,8 +36,10 @@ void Binder::bind(Edit& edit, QLineEdit* widget) {
         e->set_text(from_q(text));
         mark(*e);
     });
+    // An amount field shows its figure as money until the user comes in to edit it; the
+    // binder refreshes it as the focus comes and goes.
     add_common(edit, widget, [guard, e] {
-        const QString text = to_q(e->text());
+        const QString text = shown_text(*e, guard->hasFocus());
         if (guard->text() != text) guard->setText(text);
         guard->setReadOnly(e->read_only());
     });
@@ -123,6 +130,20 @@ void Binder::bind(MenuItem& item, QAction* action) {
     });
 }
 
+void Binder::bind(TrackBar& bar, QSpinBox* widget) {
+    TrackBar* t = &bar;
+    QPointer<QSpinBox> guard(widget);
+    connect(widget, &QSpinBox::valueChanged, this, [this, t](int value) {
+        t->set_position(value);
+        mark(*t);
+    });
+    add_common(bar, widget, [guard, t] {
+        const QSignalBlocker block(guard.data());
+        guard->setRange(t->min(), t->max());
+        guard->setValue(t->position());
+    });
+}
+
 void Binder::bind(TrackBar& bar, QSlider* widget) {
     TrackBar* t = &bar;
     QPointer<QSlider> guard(widget);
@@ -152,6 +173,7 @@ void Binder::bind(PageControl& pages, QTabWidget* widget) {
             tabs->setTabEnabled(index, page->enabled());
             tabs->setTabVisible(index, page->visible());
             tabs->setTabToolTip(index, to_q(page->hint()));
+            tabs->tabBar()->setTabTextColor(index, to_qcolor(page->font_color()));
         });
     }
     connect(widget, &QTabWidget::currentChanged, this, [this, pc](int index) {
@@ -207,12 +229,15 @@ void Binder::bind(Memo& memo, QPlainTextEdit* widget) {
     QPointer<QPlainTextEdit> guard(widget);
     QPointer<MemoFeed> feed(new MemoFeed(memo, widget));
     widget->setReadOnly(true);
+    // The text area takes the mouse, not the frame around it.
+    QWidget* area = widget->viewport();
+    by_widget_[area] = &memo;
+    connect(area, &QObject::destroyed, this, [this, area] { by_widget_.erase(area); });
+    area->installEventFilter(this);
     add_common(memo, widget, [guard, feed, m] {
         if (feed != nullptr) feed->sync();
-        QFont font = guard->font();
-        if (!m->font_name().empty()) font.setFamily(to_q(m->font_name()));
-        font.setItalic(m->italic());
-        guard->setFont(font);
+        const QFont font = memo_font(*m, guard->font());
+        if (font != guard->font()) guard->setFont(font);
     });
 }
 

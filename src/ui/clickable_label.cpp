@@ -10,7 +10,7 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;
     } else if (event->button() == Qt::RightButton) {
-        emit right_clicked();
+        Q_EMIT right_clicked();
     }
     event->accept();
 }
@@ -19,14 +19,14 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const bool was_pressed = pressed_;
     pressed_ = false;
-    if (was_pressed && rect().contains(event->position().toPoint())) emit clicked();
+    if (was_pressed && rect().contains(event->position().toPoint())) Q_EMIT clicked();
     event->accept();
 }
 
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     pressed_ = false;  // the release that follows ends the double click
-    emit double_clicked();
+    Q_EMIT double_clicked();
     event->accept();
 }
 

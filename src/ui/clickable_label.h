@@ -12,7 +12,7 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void clicked();
     void double_clicked();
     void right_clicked();

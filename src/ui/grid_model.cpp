@@ -124,7 +124,7 @@ void GridModel::sync() {
     } else {
         if (dirty_top_ >= 0 && dirty_top_ < rows_) {
             const int bottom = std::min(dirty_bottom_, rows_ - 1);
-            emit dataChanged(index(dirty_top_, 0), index(bottom, cols_ - 1));
+            Q_EMIT dataChanged(index(dirty_top_, 0), index(bottom, cols_ - 1));
         }
         if (rows > rows_) {
             beginInsertRows({}, rows_, rows - 1);
@@ -137,12 +137,12 @@ void GridModel::sync() {
     if (layout_pending_) {
         layout_pending_ = false;
         // Fixed rows and columns may have moved: their shading and flags change.
-        if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
-        emit grid_layout_changed();
+        if (rows_ > 0 && cols_ > 0) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+        Q_EMIT grid_layout_changed();
     }
     if (selection_pending_) {
         selection_pending_ = false;
-        emit grid_selection_changed();
+        Q_EMIT grid_selection_changed();
     }
 }
 

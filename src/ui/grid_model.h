@@ -31,7 +31,7 @@ public:
 
     bool is_fixed(int row, int col) const;
 
-signals:
+Q_SIGNALS:
     // Column widths, row height or fixed rows changed.
     void grid_layout_changed();
     // The program moved the grid's selected cell.

@@ -1,11 +1,11 @@
 // The pages of the main window. Each page is a grid layout: a control goes on with one
 // put_.place(page, row, col, form_.Control) line.
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
+#include "ui/amount_page.h"
 #include "ui/binder.h"
 #include "ui/main_window_view.h"
+#include "ui/memo_page.h"
 
 namespace rebanto::ui {
 
@@ -21,39 +21,17 @@ void fill_rest(QGridLayout* page, int rows, int cols) {
 
 // "個別返済額算定"
 void MainWindowView::build_amount_page(QGridLayout* page) {
-    put_.place(page, 0, 0, form_.Label4);
-    put_.place(page, 0, 1, form_.Label1);
-    put_.place(page, 0, 2, form_.Label192);
-    put_.place(page, 1, 0, form_.Button140);
-    put_.place(page, 1, 1, form_.Label187);
-    // Hidden until an indicator is clicked; it spans the page so showing it moves nothing.
-    put_.place(page, 2, 0, form_.Panel5, 1, -1, Qt::AlignLeft | Qt::AlignTop);
-    build_settings_panel();
-    fill_rest(page, 3, 3);
+    amount_menu_ = AmountPage(put_, form_).build(page);
 }
 
-// The settings panel: rounding of the instalment and of the interest, the accrual unit.
-void MainWindowView::build_settings_panel() {
-    QWidget* panel = binder_->widget(form_.Panel5);
-    auto* line = new QHBoxLayout(panel);
-    line->setContentsMargins(10, 8, 10, 8);
-    line->setSpacing(10);
-    const auto group = [&](Panel& box, std::initializer_list<RadioButton*> radios) {
-        QWidget* widget = put_.add(line, box);
-        auto* column = new QVBoxLayout(widget);
-        for (RadioButton* radio : radios)
-            put_.add(column, *radio);
-        column->addStretch(1);
-    };
-    group(form_.GrpKinto, {&form_.RB11, &form_.RB12, &form_.RB13});
-    group(form_.GrpRisoku, {&form_.RB21, &form_.RB22, &form_.RB23});
-    group(form_.GrpFuri,
-          {&form_.Furi10000, &form_.Furi1000, &form_.Furi100, &form_.Furi10, &form_.Furi1});
-    auto* buttons = new QVBoxLayout;
-    put_.add(buttons, form_.Button106);
-    put_.add(buttons, form_.Button147);
-    buttons->addStretch(1);
-    line->addLayout(buttons);
+// "ﾒﾓ(月返済)" and "(ﾎﾞｰﾅｽ返済)"
+void MainWindowView::build_memo_pages() {
+    build_memo_page(put_, page_layout(form_.TabSheet3),
+                    {form_.RichEdit1, form_.Bt7_MClear, form_.Button2, form_.Button40,
+                     form_.Button5, form_.UpDown1, form_.Label_m});
+    build_memo_page(put_, page_layout(form_.TabSheet4),
+                    {form_.RichEdit2, form_.Bt7_BClear, form_.Button7, form_.Button41,
+                     form_.Button8, form_.UpDown2, form_.Label_b});
 }
 
 // "設定"

@@ -10,21 +10,13 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
+#include "ui/page_parts.h"
 
 namespace rebanto::ui {
-
-namespace {
-
-QLabel* caption_label(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-}  // namespace
 
 MainWindowView::MainWindowView(TForm1& form, QWidget* parent)
     : QMainWindow(parent), form_(form), binder_(new Binder(form, this)), put_(*binder_) {
@@ -43,6 +35,7 @@ MainWindowView::MainWindowView(TForm1& form, QWidget* parent)
     column->addWidget(build_basic_settings());
     build_pages(content);
     column->addWidget(pages_, 1);
+    build_settings_panel(indicators_);
     scroll->setWidget(content);
     setCentralWidget(scroll);
 
@@ -73,7 +66,8 @@ QWidget* MainWindowView::build_title_row() {
     QWidget* change = put_.add(line, form_.Button130);
     change->setFixedWidth(change->sizeHint().height() + 10);
     line->addSpacing(18);
-    line->addWidget(build_indicators());
+    indicators_ = build_indicators();
+    line->addWidget(indicators_);
     line->addStretch(1);
     put_.add(line, form_.Button114);
     put_.add(line, form_.Button115);
@@ -91,7 +85,7 @@ QWidget* MainWindowView::build_indicators() {
         const char* caption;
     } indicators[] = {{form_.HRh, "均等額"}, {form_.HRr, "利息"}, {form_.FuriR, "付利"}};
     for (const auto& indicator : indicators) {
-        line->addWidget(caption_label(QString::fromUtf8(indicator.caption), box));
+        line->addWidget(caption(QString::fromUtf8(indicator.caption), box));
         QWidget* field = put_.add(line, indicator.edit);
         const int side = field->fontMetrics().height() + 4;
         field->setFixedSize(side * 2, side);
@@ -133,6 +127,38 @@ QWidget* MainWindowView::build_basic_settings() {
     return frame;
 }
 
+// The settings panel of the calculation page: rounding of the instalment and of the
+// interest, and the accrual unit. The indicators open it; it floats over the page just
+// below them, as a popup would.
+void MainWindowView::build_settings_panel(QWidget* indicators) {
+    QWidget* page = binder_->widget(form_.TabSheet1);
+    QWidget* panel = put_.make(form_.Panel5, page);
+    auto* line = new QHBoxLayout(panel);
+    line->setContentsMargins(10, 8, 10, 8);
+    line->setSpacing(10);
+    const auto group = [&](Panel& box, std::initializer_list<RadioButton*> radios) {
+        QWidget* widget = put_.add(line, box);
+        auto* column = new QVBoxLayout(widget);
+        column->setSpacing(2);
+        for (RadioButton* radio : radios)
+            put_.add(column, *radio);
+        column->addStretch(1);
+    };
+    group(form_.GrpKinto, {&form_.RB11, &form_.RB12, &form_.RB13});
+    group(form_.GrpRisoku, {&form_.RB21, &form_.RB22, &form_.RB23});
+    group(form_.GrpFuri,
+          {&form_.Furi10000, &form_.Furi1000, &form_.Furi100, &form_.Furi10, &form_.Furi1});
+    auto* buttons = new QVBoxLayout;
+    put_.add(buttons, form_.Button106);
+    put_.add(buttons, form_.Button147);
+    buttons->addStretch(1);
+    line->addLayout(buttons);
+    float_over(panel, [page, indicators] {
+        const int x = page->mapFromGlobal(indicators->mapToGlobal(QPoint(0, 0))).x();
+        return QPoint(std::max(x - 12, 4), 4);
+    });
+}
+
 void MainWindowView::build_digit_menu(QWidget* title) {
     digit_menu_ = new QMenu(title);
     for (MenuItem* item : {&form_.Kta9, &form_.Kta8, &form_.Kta7, &form_.Kta6, &form_.Kta5,
@@ -156,6 +182,7 @@ void MainWindowView::build_pages(QWidget* parent) {
         layout->setVerticalSpacing(6);
     }
     build_amount_page(page_layout(form_.TabSheet1));
+    build_memo_pages();
     build_settings_page(page_layout(form_.TabSheet5));
     build_explanation_page(page_layout(form_.TabSheet6));
 }

@@ -25,6 +25,8 @@ public:
     QTabWidget* pages() const { return pages_; }
     // The digit-unit menu of the title label.
     QMenu* digit_menu() const { return digit_menu_; }
+    // The popup menu of the page "個別返済額算定".
+    QMenu* amount_menu() const { return amount_menu_; }
 
     static constexpr int kMinimumWidth = 324;
     static constexpr int kMinimumHeight = 256;
@@ -34,12 +36,13 @@ private:
     QWidget* build_basic_settings();
     QWidget* build_indicators();
     void build_digit_menu(QWidget* title);
+    void build_settings_panel(QWidget* indicators);
     void build_pages(QWidget* parent);
     // One per page, in main_window_pages.cpp.
     void build_amount_page(QGridLayout* page);
+    void build_memo_pages();
     void build_settings_page(QGridLayout* page);
     void build_explanation_page(QGridLayout* page);
-    void build_settings_panel();
     // The layout of a page: a grid that grows as controls are placed on it.
     QGridLayout* page_layout(Panel& page) const;
 
@@ -48,6 +51,8 @@ private:
     Placer put_;
     QTabWidget* pages_ = nullptr;
     QMenu* digit_menu_ = nullptr;
+    QMenu* amount_menu_ = nullptr;
+    QWidget* indicators_ = nullptr;
 };
 
 }  // namespace rebanto::ui

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <stdexcept>
@@ -87,6 +88,16 @@ QWidget* Placer::place(QGridLayout* layout, int row, int col, Control& control, 
 QWidget* Placer::add(QBoxLayout* layout, Control& control, int stretch) {
     QWidget* widget = make(control, layout->parentWidget());
     layout->addWidget(widget, stretch);
+    return widget;
+}
+
+QWidget* Placer::stepper(TrackBar& bar, QWidget* parent) {
+    return made<QSpinBox>(binder_, bar, parent);
+}
+
+QWidget* Placer::add_stepper(QBoxLayout* layout, TrackBar& bar) {
+    QWidget* widget = stepper(bar, layout->parentWidget());
+    layout->addWidget(widget);
     return widget;
 }
 

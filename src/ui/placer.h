@@ -34,6 +34,10 @@ public:
                    int col_span = 1, Qt::Alignment alignment = {});
     QWidget* add(QBoxLayout* layout, Control& control, int stretch = 0);
 
+    // A spin box for a track bar the window uses as an up-down stepper.
+    QWidget* stepper(TrackBar& bar, QWidget* parent = nullptr);
+    QWidget* add_stepper(QBoxLayout* layout, TrackBar& bar);
+
     // A bound action for a menu item, owned by parent.
     QAction* action(MenuItem& item, QWidget* parent);
 

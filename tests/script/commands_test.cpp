@@ -98,6 +98,7 @@ TEST_F(Commands, CellEditsRowThenColumn) {
 TEST_F(Commands, CellRefusesWhatAUserCouldNotEdit) {
     Grid& grid = app_.cur.StGr1;
     grid.set_row_count(10);
+    grid.set_editable(false);
     EXPECT_EQ(run("cell TForCur.StGr1 5 11 1\n"), 2);
     EXPECT_NE(err().find("is not editable"), std::string::npos) << err();
     grid.set_editable(true);

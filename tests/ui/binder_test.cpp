@@ -30,7 +30,7 @@ TEST_F(BinderTest, AUsersEditReachesTheModelAndRunsItsChangeHandler) {
     form.edit.on_change = [&](Control& sender) { seen.push_back(sender.text()); };
     auto* field = widget<QLineEdit>(form.edit);
     field->setText(QStringLiteral("2.5"));
-    emit field->textEdited(field->text());
+    Q_EMIT field->textEdited(field->text());
     EXPECT_EQ(form.edit.text(), "2.5");
     EXPECT_EQ(seen, std::vector<std::string>{"2.5"});
 }
@@ -41,7 +41,7 @@ TEST_F(BinderTest, WhatTheChangeHandlerMakesOfAnEditIsWhatShows) {
     };
     auto* field = widget<QLineEdit>(form.edit);
     field->setText(QStringLiteral("x"));
-    emit field->textEdited(field->text());
+    Q_EMIT field->textEdited(field->text());
     flush();
     EXPECT_EQ(field->text(), QStringLiteral("0"));
 }

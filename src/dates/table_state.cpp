@@ -1,0 +1,31 @@
+// Re-deriving the table state from the settings rows after tables were recalled or
+// read: whether the first payment is corrected, and the second-repayment timing.
+#include "base/field_at.h"
+#include "base/numtext.h"
+#include "core/schedule_table.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+void TForm1::Button26Click(Control&) {
+    const Grid& monthly = app_.cur.StGr1;
+    const Grid& bonus = app_.cur.StGr2;
+    const std::string& m = monthly.cell(kSettingsRow, 13);
+    const std::string& b = bonus.cell(kSettingsRow, 13);
+    std::string version = field_at(m, 3);
+    if (field_at(m, 2).empty() || field_at(b, 2).empty()) version = "47";
+
+    const std::string& correction = (ButtonM.enabled() ? bonus : monthly).cell(kSettingsRow, 12);
+    CheckBox2.set_checked(correction.empty() || correction.find("無補正") != std::string::npos);
+
+    const std::string& timing = ButtonB.enabled() ? b : m;
+    if (timing == "T" || timing.empty()) return;
+    const std::string first = field_at(timing, 2);
+    app_.second_repayment.apply_timing(
+        field_at(timing, 1),
+        first.empty() ? std::nullopt : std::optional<int>(static_cast<int>(to_int(first))),
+        version);
+}
+
+}  // namespace rebanto

@@ -1,0 +1,53 @@
+#pragma once
+// The page "個別返済額算定" of the main window, where a loan is worked through step by
+// step: the step fields of the monthly and the bonus part side by side, the step length,
+// the progress through the term, the run buttons, and the panels the page opens
+// (one-payment options, the prepayment).
+#include <QString>
+
+#include "forms/tform1.h"
+
+class QGridLayout;
+class QMenu;
+class QWidget;
+
+namespace rebanto::ui {
+
+class Placer;
+
+class AmountPage {
+public:
+    AmountPage(Placer& put, TForm1& form) : put_(put), f_(form) {}
+
+    // Fills the page's grid; returns the page's popup menu.
+    QMenu* build(QGridLayout* page);
+
+private:
+    // amount_page.cpp
+    QWidget* step_length_row();
+    QWidget* step_grid();
+    QWidget* side_column();
+    QWidget* progress_band();
+    QWidget* action_row();
+    QWidget* memo_tools();
+    QMenu* popup_menu(QWidget* page);
+
+    // amount_panels.cpp
+    struct OnePayment {
+        Panel& panel;
+        const char* title;
+        RadioButton& normal;
+        RadioButton& by_days;
+        Edit& days;
+        Label* days_caption;
+        Button& apply;
+        Button& principal_first;
+    };
+    QWidget* one_payment_panel(const OnePayment& parts);
+    QWidget* prepayment_panel();
+
+    Placer& put_;
+    TForm1& f_;
+};
+
+}  // namespace rebanto::ui

@@ -1,0 +1,26 @@
+#pragma once
+// A memo page of the main window ("ﾒﾓ(月返済)", "(ﾎﾞｰﾅｽ返済)"): a tool row (clear, font,
+// initial font, print, font size, the way to the current table) above the memo, which
+// fills the page in a fixed-pitch font so its columns line up.
+#include "model/control.h"
+#include "model/grid.h"
+
+class QGridLayout;
+
+namespace rebanto::ui {
+
+class Placer;
+
+struct MemoPageParts {
+    Memo& memo;
+    Button& clear;
+    Button& font;
+    Button& initial_font;
+    Button& print;
+    TrackBar& size;
+    Label& table_link;
+};
+
+void build_memo_page(Placer& put, QGridLayout* page, const MemoPageParts& parts);
+
+}  // namespace rebanto::ui
