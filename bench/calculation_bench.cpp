@@ -2,6 +2,8 @@
 // 35 years with a 20 % bonus share, committed step by step with memo lines and rows.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "forms/app.h"
 #include "model/headless_platform.h"
 
@@ -10,7 +12,9 @@ namespace {
 
 void run_to_the_end(benchmark::State& state, const char* step_months) {
     HeadlessPlatform platform;
-    App app(platform);
+    const auto folder = std::filesystem::temp_directory_path() / "rebanto-bench";
+    std::filesystem::create_directories(folder);
+    App app(platform, AppOptions{folder});
     app.start();
     TForm1& f = app.main;
     f.Ed0_moto.set_text("30000000");

@@ -9,6 +9,11 @@ App::App(Platform& platform, AppOptions options)
       cur(*this),
       rate_list(*this),
       second_repayment(*this) {
+    if (options_.program.empty()) {
+        std::error_code error;
+        const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+        options_.program = error ? std::string("rebanto") : self.string();
+    }
     forms_ = {&main,
               &splash,
               &cur,
@@ -46,6 +51,8 @@ Form* App::find_form(const std::string& name) const {
 
 void App::start() {
     main.start_up();
+    // The main window's first paint restores the recorded window placement.
+    if (main.CheckBox4.checked()) main.restore_placement();
 }
 
 }  // namespace rebanto

@@ -18,8 +18,14 @@
 namespace rebanto {
 
 struct AppOptions {
+    AppOptions() = default;
+    explicit AppOptions(std::filesystem::path folder, std::string program_file = {})
+        : start_folder(std::move(folder)), program(std::move(program_file)) {}
+
     // The folder of the settings file and the explanation documents.
     std::filesystem::path start_folder = std::filesystem::current_path();
+    // This program, started again by the restart; empty: the running executable.
+    std::string program;
 };
 
 class App {
@@ -34,6 +40,7 @@ public:
 
     Platform& platform() { return platform_; }
     const std::filesystem::path& start_folder() const { return options_.start_folder; }
+    const std::string& program() const { return options_.program; }
     // The application title (task bar), distinct from the main window's caption.
     static constexpr const char* kTitle = "RebantoVer7.7";
 

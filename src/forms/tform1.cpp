@@ -1,6 +1,7 @@
 #include "forms/tform1.h"
 
 #include "base/errors.h"
+#include "base/numtext.h"
 #include "core/memo_lines.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
@@ -35,6 +36,7 @@ TForm1::TForm1(App& app)
     wire_gestures();
     wire_second_repayment();
     wire_tables();
+    wire_settings();
     wire_schedules();
 }
 
@@ -48,21 +50,29 @@ void TForm1::beep(Beep kind) {
 
 void TForm1::start_up() {
     app_.splash.show();
-    // Until the settings say otherwise every file lives in the start folder.
-    const std::string start = (app_.start_folder() / "").string();
-    dataFolder = start;
-    packListFolder = start;
-    exportFolder = start;
-    packFolder = start;
     write_schedule_header(app_.cur.StGr1, equal_principal());
     write_schedule_header(app_.cur.StGr2, equal_principal());
     for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
         reset_schedule_table(*table, equal_principal(), bonus_interval(), bonus_first_months());
     }
     app_.cur.show();
+    Ed0_inidir.set_text((app_.start_folder() / "").string());
+    HelpFile = (app_.start_folder() / "Vorpen.hlp").string();
+    settings_load();
+    // The main window's place from the settings; its size only when sizes are recorded.
+    auto stored = [this](std::size_t line, int fallback) {
+        if (line >= Memo3.size()) return fallback;
+        try {
+            return static_cast<int>(to_int(Memo3[line]));
+        } catch (const ConversionError&) {
+            return fallback;
+        }
+    };
+    set_position(stored(35, left()), stored(34, top()));
+    if (CheckBox4.checked()) set_size(stored(39, width()), stored(38, height()));
     app_.splash.hide();
     show();
-    Ed0_moto.set_tag(0);
+    Ed0_moto.set_tag(0);  // the window is ready: the calculation follows its fields
     PRset1(Ed0_moto);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/money.h"
 #include "model/control.h"
@@ -310,6 +311,22 @@ public:
     // The work-name log: what built the current tables.
     Edit Ed555{*this, "Ed555", "_New"};
 
+    // ---- Page "設定": the settings file, exit and restart ----
+    Button Bt_save{*this, "Bt_save", "Save"};
+    Button Bt_load{*this, "Bt_load", "Load"};
+    Button Button101{*this, "Button101", "非Save終了・再起動"};
+    Button Button105{*this, "Button105", "再起動"};
+    CheckBox CheckBox4{*this, "CheckBox4", "窓サイズ自動記録"};
+    // The date picker of the reference calendar: ticked for a drop-down calendar.
+    CheckBox CheckBox6{*this, "CheckBox6", "日付はカレンダー表示で選択"};
+    // The page-indicator offset above the tab row (position − 100 is stored).
+    TrackBar TrackBar1{*this, "TrackBar1"};
+    Edit Edit58{*this, "Edit58", "未記入無名"};
+    // The start folder: where the settings, the lists and the documents live.
+    Edit Ed0_inidir{*this, "Ed0_inidir"};
+    // The control scale in ten-thousandths after a resize ("10000" = unchanged).
+    Edit Edit11{*this, "Edit11", "10000"};
+
     // ---- Page "設定": rates the rate list writes ----
     // The rate after a step ("以降金利"), also the corporation plans' rate from year 11.
     Edit Edit40{*this, "Edit40", "4.0"};
@@ -365,6 +382,17 @@ public:
 
     // ---- Page "解説" ----
     Memo RichEdit3{*this, "RichEdit3"};
+    Button Button22{*this, "Button22", "Ver7.7ドキュメント"};
+    Button Button58{*this, "Button58", "留意事項"};
+    Button Button23{*this, "Button23", "近況"};
+    Button Button77{*this, "Button77", "感想"};
+    Button Button16{*this, "Button16", "未対応要望"};
+    Button Button109{*this, "Button109", "対応済要望"};
+    Button Button116{*this, "Button116", "バグ等指摘"};
+    Button Button117{*this, "Button117", "利用・技術情報"};
+    Button Button119{*this, "Button119", "苦言"};
+    Button Button118{*this, "Button118", "その他"};
+    Button BtHelp{*this, "BtHelp", "Help"};
 
     // ---- Status bar ----
     Label StatusBar1{*this, "StatusBar1"};
@@ -629,6 +657,32 @@ private:
     int batch_commits_ = 0;
 
 public:
+    // ---- Routines: settings file, start-up, placement, exit ----
+    // The settings store "kinri.ini" as lines, numbered from 0.
+    std::vector<std::string> Memo3;
+    // Set by the exit without saving and by the restart; never cleared.
+    bool NoSave = false;
+    bool PlacementRestored = false;
+    std::string HelpFile;
+    void settings_save();
+    void settings_load();
+    void Bt_saveClick(Control& sender);
+    void Bt_loadClick(Control& sender);
+    void Button86Click(Control& sender);
+    void Button101Click(Control& sender);
+    void Button105Click(Control& sender);
+    void ExplanationClick(Control& sender);
+    void BtHelpClick(Control& sender);
+    // The window placement record: fields 0-49 joined by the middle dot.
+    std::string placement_record();
+    // Runs once on the first paint of the main window (and again after a failed try).
+    void restore_placement();
+    // The main window's exit path: save, ask about the pack list, record the rate list.
+    void close() override;
+    // A file of the data folder; an empty folder means the start folder.
+    std::string data_path(const std::string& name) const;
+    void wire_settings();
+
     // ---- Seams for the subsystems that are not built yet ----
     // Corrects the running totals for the first payment's day interest.
     void first_payment_totals_correction();

@@ -1,14 +1,25 @@
-// The variable-rate list and the plan choices of the batch-table page.
+// The variable-rate list and the plan choices of the batch-table page, as other pages
+// reach them.
 #include "forms/tform1.h"
 
 namespace rebanto {
 
-// The variable-rate list starts at the loan's rate (its first cell); the list joins the
-// batch-table page with the variable-rate schedules.
-void TForm1::set_rate_list_start(const std::string&) {}
+// The variable-rate list starts at the loan's rate: its first cell and the first line of
+// the mirror, so that opening the list keeps it.
+void TForm1::set_rate_list_start(const std::string& rate) {
+    StringGrid6.set_cell(1, 1, rate);
+    std::vector<std::string> lines = Memo1.lines();
+    if (lines.empty()) lines.resize(1);
+    if (lines[0] == rate) return;
+    lines[0] = rate;
+    Memo1.set_lines(std::move(lines));
+}
 
-// Equal principal keeps only the normal corporation plan; the plan choices join the
-// batch-table page with the corporation schedules.
-void TForm1::select_normal_plan_only() {}
+// Equal principal has no eased corporation plan: the normal plan is selected and the
+// eased choice hidden (the eased summary button stays, to say why it does not run).
+void TForm1::select_normal_plan_only() {
+    RadioButton9.set_checked(true);
+    RadioButton10.hide();
+}
 
 }  // namespace rebanto

@@ -264,7 +264,7 @@ void TForCur::recall_once(int k) {
 }
 
 std::string TForCur::slot_file(int k) const {
-    return app_.main.dataFolder + "両表" + kFullWidthDigits[k - 1];
+    return app_.main.data_path(std::string("両表") + kFullWidthDigits[k - 1]);
 }
 
 void TForCur::Button7Click(Control&) {

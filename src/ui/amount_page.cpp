@@ -293,6 +293,14 @@ QWidget* AmountPage::memo_tools() {
     fit_button(put_.add(row, f_.Button49), 34);
     row->addStretch(1);
     grid->addWidget(clears, 1, 1);
+    grid->addWidget(caption(QStringLiteral("記入者"), box), 2, 0);
+    QWidget* owner = nullptr;
+    row = row_widget(owner, 6);
+    put_.add(row, f_.Edit58);
+    put_.add(row, f_.Label_cl);
+    put_.add(row, f_.Label_mem);
+    row->addStretch(1);
+    grid->addWidget(owner, 2, 1);
     grid->setColumnStretch(1, 1);
     return box;
 }

@@ -104,6 +104,13 @@ void Binder::add_common(Control& control, QWidget* widget, std::function<void()>
     });
 }
 
+void Binder::track(Control& control, std::function<void()> update) {
+    Binding& binding = bindings_[&control];
+    binding.updates.push_back(std::move(update));
+    binding.updates.back()();
+    mark(control);
+}
+
 void Binder::add_feed(std::function<void()> sync) {
     feeds_.push_back(std::move(sync));
 }

@@ -72,6 +72,11 @@ public:
     QWidget* widget(const Control& control) const;
     QAction* action(const Control& control) const;
 
+    // Runs `update` now and each time the control's widgets are brought up to date after
+    // a change of the control: for what a view shows of a control beyond its widget's
+    // own binding (a panel's place, say).
+    void track(Control& control, std::function<void()> update);
+
     // Schedules a refresh of the control's widgets.
     void mark(const Control& control);
     // Brings the widgets of every changed control up to date now.

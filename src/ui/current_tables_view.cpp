@@ -1,29 +1,206 @@
 #include "ui/current_tables_view.h"
 
-#include <QSplitter>
+#include <QAbstractButton>
+#include <QColor>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QResizeEvent>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
+#include "ui/grid_view.h"
+#include "ui/page_parts.h"
 #include "ui/placer.h"
+#include "ui/qt_text.h"
 
 namespace rebanto::ui {
 
+namespace {
+
+// The band holds two rows of small controls in the model's 54 pixels.
+constexpr double kBandPointSize = 8.0;
+constexpr int kRowHeight = 23;
+constexpr int kBandMargin = 3;
+constexpr int kGroupGap = 8;
+
+// A band button just wide enough for its caption.
+QWidget* compact(QWidget* button, int min_width = 0) {
+    const QString text = qobject_cast<QAbstractButton*>(button) != nullptr
+                             ? static_cast<QAbstractButton*>(button)->text()
+                             : QString();
+    const int width = button->fontMetrics().horizontalAdvance(text) + 10;
+    button->setFixedSize(std::max({width, min_width, kRowHeight}), kRowHeight);
+    return button;
+}
+
+// A button whose model caption is empty shows a glyph as its icon, so that the caption
+// the binder keeps writing (nothing) leaves it alone.
+void glyph_icon(QAbstractButton* button, const QString& glyph, const QColor& color) {
+    const QFontMetrics metrics(button->font());
+    const QSize size(metrics.horizontalAdvance(glyph), metrics.height());
+    const qreal ratio = button->devicePixelRatioF();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setFont(button->font());
+    painter.setPen(color);
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, glyph);
+    painter.end();
+    button->setIcon(QIcon(pixmap));
+    button->setIconSize(size);
+}
+
+}  // namespace
+
+QColor CurrentTablesView::monthly_fixed_color() {
+    return {228, 207, 190};
+}
+
+QColor CurrentTablesView::bonus_fixed_color() {
+    return {154, 207, 214};
+}
+
 CurrentTablesView::CurrentTablesView(TForCur& form, QWidget* parent)
-    : QWidget(parent, Qt::Window), binder_(new Binder(form, this)) {
-    setObjectName(QString::fromStdString(form.name()));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setChildrenCollapsible(false);
+    : QWidget(parent, Qt::Window), form_(form), binder_(new Binder(form, this)) {
+    setObjectName(to_q(form.name()));
     Placer put(*binder_);
-    monthly_ = static_cast<QTableView*>(put.make(form.StGr1, splitter));
-    bonus_ = static_cast<QTableView*>(put.make(form.StGr2, splitter));
-    splitter->addWidget(monthly_);
-    splitter->addWidget(bonus_);
-    layout->addWidget(splitter);
+    band_ = build_band();
+    monthly_panel_ = build_table_panel(put, form.PanelM, form.StGr1, monthly_fixed_color(),
+                                       monthly_);
+    bonus_panel_ = build_table_panel(put, form.PanelB, form.StGr2, bonus_fixed_color(), bonus_);
+    // The model lays the panels out on every resize and layout change and tells each
+    // panel; the view follows when it is next brought up to date.
+    binder_->track(form.PanelM, [this] {
+        place_panel(monthly_panel_, form_.PanelM, form_.monthly_geometry());
+    });
+    binder_->track(form.PanelB, [this] {
+        place_panel(bonus_panel_, form_.PanelB, form_.bonus_geometry());
+    });
     binder_->bind_window(this);
     binder_->flush();
+}
+
+// ---- The band ----
+
+QWidget* CurrentTablesView::build_band() {
+    auto* band = new QWidget(this);
+    band->setObjectName(QStringLiteral("band"));
+    QFont font = band->font();
+    font.setPointSizeF(kBandPointSize);
+    band->setFont(font);
+    band->setGeometry(0, 0, width(), TForCur::kButtonBand);
+    auto* rows = new QVBoxLayout(band);
+    rows->setContentsMargins(kBandMargin, kBandMargin, kBandMargin, kBandMargin);
+    rows->setSpacing(TForCur::kButtonBand - 2 * kBandMargin - 2 * kRowHeight);
+    Placer put(*binder_);
+    rows->addLayout(build_view_row(put));
+    rows->addLayout(build_memory_row(put));
+    rows->addStretch(1);
+    return band;
+}
+
+// How the tables are shown (layouts, font size, column zoom), the restore of the basic
+// inputs, the pack files, and the window's note.
+QHBoxLayout* CurrentTablesView::build_view_row(Placer& put) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    for (Button* layout : {&form_.BitBtn1, &form_.BitBtn2, &form_.Button1, &form_.Button2}) {
+        compact(put.add(row, *layout));
+    }
+    row->addSpacing(kGroupGap);
+    QWidget* size = put.add_stepper(row, form_.UpDown3);
+    size->setFixedSize(size->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 30,
+                       kRowHeight);
+    compact(put.add(row, form_.Button3));
+    compact(put.add(row, form_.Button4));
+    row->addSpacing(kGroupGap);
+    auto* restore = static_cast<QAbstractButton*>(compact(put.add(row, form_.Button5)));
+    glyph_icon(restore, QStringLiteral("■"), QColor(0x80, 0x00, 0x00));
+    compact(put.add(row, form_.Button87));
+    compact(put.add(row, form_.Button88));
+    row->addSpacing(kGroupGap);
+    row->addStretch(1);
+    QWidget* note = put.add(row, form_.LabelNote);
+    QFont small = note->font();
+    small.setPointSizeF(kBandPointSize - 0.5);
+    note->setFont(small);
+    note->setFixedHeight(kRowHeight);
+    return row;
+}
+
+// The five memories, left to right, then the bulk operations on them and the comparison.
+QHBoxLayout* CurrentTablesView::build_memory_row(Placer& put) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(3);
+    row->addWidget(build_slot(put, form_.Slot1, form_.Button81, form_.Button91));
+    row->addWidget(build_slot(put, form_.Slot2, form_.Button82, form_.Button92));
+    row->addWidget(build_slot(put, form_.Slot3, form_.Button83, form_.Button93));
+    row->addWidget(build_slot(put, form_.Slot4, form_.Button84, form_.Button94));
+    row->addWidget(build_slot(put, form_.Slot5, form_.Button85, form_.Button95));
+    row->addSpacing(kGroupGap - 3);
+    compact(put.add(row, form_.Button7));
+    compact(put.add(row, form_.Button8));
+    row->addSpacing(kGroupGap);
+    compact(put.add(row, form_.Button6));
+    QWidget* number = put.add(row, form_.Label7);
+    number->setFixedHeight(kRowHeight);
+    clickable_look(number);
+    row->addStretch(1);
+    return row;
+}
+
+// One memory: its number in bold, "記憶" and "呼出" (enabled once something is stored).
+QWidget* CurrentTablesView::build_slot(Placer& put, Panel& slot, Button& store, Button& recall) {
+    auto* frame = new QFrame(band_);
+    frame->setObjectName(to_q(slot.name()));
+    frame->setFrameShape(QFrame::StyledPanel);
+    binder_->bind(slot, frame);
+    auto* line = new QHBoxLayout(frame);
+    line->setContentsMargins(3, 0, 0, 0);
+    line->setSpacing(1);
+    QLabel* number = caption(QString(), frame);
+    follow(number, slot, [](const Control& panel) { return to_q(panel.caption()); });
+    embolden(number);
+    line->addWidget(number);
+    compact(put.add(line, store));
+    compact(put.add(line, recall));
+    frame->setFixedHeight(kRowHeight);
+    return frame;
+}
+
+// ---- The tables ----
+
+QWidget* CurrentTablesView::build_table_panel(Placer& put, Panel& panel, Grid& grid,
+                                              const QColor& fixed, QTableView*& view) {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(to_q(panel.name()));
+    binder_->bind(panel, frame);
+    auto* fill = new QVBoxLayout(frame);
+    fill->setContentsMargins(0, 0, 0, 0);
+    view = static_cast<QTableView*>(put.make(grid, frame));
+    set_fixed_color(view, fixed);
+    fill->addWidget(view);
+    return frame;
+}
+
+void CurrentTablesView::place_panel(QWidget* panel, const Panel& model, const PanelGeometry& at) {
+    const QRect rect(at.left, at.top, at.width, at.height);
+    if (panel->geometry() != rect) panel->setGeometry(rect);
+    // After the binder's own update of the panel, which shows it whenever the model does.
+    const bool shown = model.visible() && at.width > 0 && at.height > 0;
+    if (panel->isHidden() == shown) panel->setVisible(shown);
+}
+
+void CurrentTablesView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    band_->setGeometry(0, 0, width(), TForCur::kButtonBand);
 }
 
 }  // namespace rebanto::ui

@@ -10,10 +10,6 @@
 
 namespace rebanto::ui {
 
-namespace {
-const QColor kFixedBackground(0xE4, 0xE4, 0xE4);
-}  // namespace
-
 GridModel::GridModel(Grid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), rows_(grid.row_count()), cols_(grid.col_count()) {
     observer_ = grid_.form().add_observer([this](Control* control, Change change, int row, int) {
@@ -37,6 +33,12 @@ bool GridModel::is_fixed(int row, int col) const {
     return row < grid_.fixed_rows() || col < grid_.fixed_cols();
 }
 
+void GridModel::set_fixed_background(const QColor& color) {
+    if (color == fixed_background_) return;
+    fixed_background_ = color;
+    if (rows_ > 0 && cols_ > 0) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+}
+
 bool GridModel::in_range(const QModelIndex& index) const {
     return index.isValid() && index.model() == this && index.row() < rows_ &&
            index.column() < cols_;
@@ -51,7 +53,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             // Grid::cell reads such cells as empty.
             return to_q(grid_.cell(index.row(), index.column()));
         case Qt::BackgroundRole:
-            if (is_fixed(index.row(), index.column())) return QBrush(kFixedBackground);
+            if (is_fixed(index.row(), index.column())) return QBrush(fixed_background_);
             return {};
         case Qt::ForegroundRole:
             // Fixed cells take no input, yet their text reads as plainly as the rest.

@@ -4,6 +4,7 @@
 // know, and sync() announces the difference (rows inserted, a reset, changed cells) in
 // one batch. Views then read the cells straight from the grid.
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include "model/grid.h"
 
@@ -31,6 +32,10 @@ public:
 
     bool is_fixed(int row, int col) const;
 
+    // The shade of the fixed rows and columns (a light grey unless the view says).
+    QColor fixed_background() const { return fixed_background_; }
+    void set_fixed_background(const QColor& color);
+
 Q_SIGNALS:
     // Column widths, row height or fixed rows changed.
     void grid_layout_changed();
@@ -43,6 +48,7 @@ private:
     void schedule();
 
     Grid& grid_;
+    QColor fixed_background_{0xE4, 0xE4, 0xE4};
     int observer_ = 0;
     int rows_ = 0;  // as the views know them
     int cols_ = 0;

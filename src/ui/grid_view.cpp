@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "ui/binder.h"
+#include "ui/grid_model.h"
 
 namespace rebanto::ui {
 
@@ -76,6 +77,10 @@ void apply_grid_layout(QTableView* view, const Grid& grid) {
         const int width = static_cast<int>(std::lround(grid.col_width(col) * scale));
         view->horizontalHeader()->resizeSection(col, width);
     }
+}
+
+void set_fixed_color(QTableView* view, const QColor& color) {
+    if (auto* model = qobject_cast<GridModel*>(view->model())) model->set_fixed_background(color);
 }
 
 void track_grid_keys(QTableView* view) {

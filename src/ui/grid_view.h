@@ -3,6 +3,7 @@
 // Qt headers; the fixed rows and columns are shaded by the adapter instead.
 #include "model/grid.h"
 
+class QColor;
 class QTableView;
 class QWidget;
 
@@ -18,6 +19,8 @@ void style_grid_view(QTableView* view);
 // Column widths and row height from the grid, scaled from the grid's design font to the
 // view's font so that what fitted still fits.
 void apply_grid_layout(QTableView* view, const Grid& grid);
+// Shades the fixed rows and columns of a view made by make_grid_view.
+void set_fixed_color(QTableView* view, const QColor& color);
 // Moves the view's current cell to the grid's selected cell.
 void show_grid_selection(QTableView* view, const Grid& grid);
 

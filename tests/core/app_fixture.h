@@ -4,16 +4,18 @@
 
 #include "forms/app.h"
 #include "model/headless_platform.h"
+#include "temp_folder.h"
 
 namespace rebanto::testing {
 
 class AppTest : public ::testing::Test {
 protected:
-    AppTest() : app(platform) {
+    AppTest() : app(platform, AppOptions{folder.path()}) {
         platform.set_today(Date{2026, 12, 8});
         app.start();
         platform.take_log();
     }
+    TempFolder folder;
     HeadlessPlatform platform;
     App app;
     TForm1& f1 = app.main;

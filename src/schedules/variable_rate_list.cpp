@@ -1,0 +1,183 @@
+// The variable-rate list: 70 half-yearly rates covering 35 years, shown as 7 five-year
+// blocks of 10 half-years and mirrored line by line in Memo1; its ".txh" files; the bulk
+// change of all rates; the alignment of the list to the calendar of the first payments.
+#include <array>
+#include <filesystem>
+#include <optional>
+
+#include "base/date.h"
+#include "base/errors.h"
+#include "base/linefile.h"
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+namespace {
+
+constexpr int kHalfYears = 70;
+constexpr const char* kListFilter = "変動金利リスト(*.txh)|*.txh";
+constexpr std::array<const char*, 7> kBlockHeads = {"1-5年",   "6-10年",  "11-15年", "16-20年",
+                                                    "21-25年", "26-30年", "31-35年"};
+// Every second row: the year of the block it starts (first or second five years).
+constexpr std::array<const char*, 5> kYearLabels = {"1/6年", "2/7年", "3/8年", "4/9年", "5/0年"};
+
+// Half-year k (from 0) sits in column k div 10 + 1, row k mod 10 + 1.
+int list_row(int k) {
+    return k % 10 + 1;
+}
+int list_col(int k) {
+    return k / 10 + 1;
+}
+
+std::string file_name_of(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+void TForm1::memo1_to_grid() {
+    const auto& lines = Memo1.lines();
+    for (int k = 0; k < kHalfYears; ++k) {
+        const auto line = static_cast<std::size_t>(k);
+        StringGrid6.set_cell(list_row(k), list_col(k), line < lines.size() ? lines[line] : "");
+    }
+}
+
+// Lines past the 70th are kept as they are.
+void TForm1::grid_to_memo1() {
+    std::vector<std::string> lines = Memo1.lines();
+    if (lines.size() < static_cast<std::size_t>(kHalfYears)) lines.resize(kHalfYears);
+    for (int k = 0; k < kHalfYears; ++k) {
+        lines[static_cast<std::size_t>(k)] = StringGrid6.cell(list_row(k), list_col(k));
+    }
+    Memo1.set_lines(std::move(lines));
+}
+
+void TForm1::show_rate_list_panel() {
+    StringGrid6.set_cell(0, 0, "金利表");
+    for (int col = 1; col <= static_cast<int>(kBlockHeads.size()); ++col) {
+        StringGrid6.set_cell(0, col, kBlockHeads[static_cast<std::size_t>(col - 1)]);
+    }
+    for (int row = 1; row <= 10; ++row) {
+        StringGrid6.set_cell(row, 0,
+                             row % 2 == 1 ? kYearLabels[static_cast<std::size_t>(row / 2)] : "");
+    }
+    memo1_to_grid();
+    GroupBox9.show();
+}
+
+// The panel sits on the settings page; opening it brings that page forward. A panel that
+// is already open keeps the edits in its grid.
+void TForm1::Button54Click(Control&) {
+    if (!GroupBox9.visible()) show_rate_list_panel();
+    PageControl1.set_active_page(TabSheet5);
+}
+
+void TForm1::Button55Click(Control&) {
+    grid_to_memo1();
+    GroupBox9.hide();
+}
+
+void TForm1::load_rate_list_file(const std::string& path) {
+    Memo1.set_lines(read_lines(path));
+    memo1_to_grid();
+    const std::string name = file_name_of(path);
+    Edit66.set_text(name);
+    Edit68.set_text(name);
+}
+
+void TForm1::save_rate_list_file(const std::string& path) {
+    grid_to_memo1();  // the rates as the grid shows them, edits included
+    write_lines(path, Memo1.lines());
+    const std::string name = file_name_of(path);
+    Edit66.set_text(name);
+    Edit68.set_text(name);
+}
+
+namespace {
+
+// The folder of a chosen file, ending with a separator; empty when the path names none.
+std::string folder_of(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (parent.empty()) return {};
+    return (parent / "").string();
+}
+
+}  // namespace
+
+void TForm1::Button57Click(Control&) {
+    FileDialogRequest request;
+    request.title = "変動金利リストの読込";
+    request.folder = data_path("");  // the data folder, or the start folder before one is set
+    request.file_name = Edit66.text();
+    request.filter = kListFilter;
+    request.default_ext = "txh";
+    const std::optional<std::string> chosen = app_.platform().open_file(request);
+    if (!chosen) return;
+    load_rate_list_file(*chosen);
+    if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
+}
+
+void TForm1::Button56Click(Control&) {
+    FileDialogRequest request;
+    request.title = "変動金利リストの記録";
+    request.folder = data_path("");  // the data folder, or the start folder before one is set
+    request.file_name = Edit66.text();
+    request.filter = kListFilter;
+    request.default_ext = "txh";
+    const std::optional<std::string> chosen = app_.platform().save_file(request);
+    if (!chosen) return;
+    save_rate_list_file(*chosen);
+    if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
+}
+
+// "ＧＯ": every rate of the list plus Edit69, or times Edit69 cut to hundredths. Every
+// rate is read before any is written, so a cell that is not a number changes nothing;
+// empty cells stay empty. The mirror follows.
+void TForm1::Button84Click(Control&) {
+    const long double d = num(Edit69);
+    const bool times = RadioButton8.checked();
+    std::array<std::string, kHalfYears> rates;
+    for (int k = 0; k < kHalfYears; ++k) {
+        const std::string& text = StringGrid6.cell(list_row(k), list_col(k));
+        if (text.empty()) continue;
+        const long double r = to_extended(text);
+        rates[static_cast<std::size_t>(k)] = general(times ? int_part(d * r * 100) / 100 : r + d);
+    }
+    for (int k = 0; k < kHalfYears; ++k) {
+        const std::string& rate = rates[static_cast<std::size_t>(k)];
+        if (!rate.empty()) StringGrid6.set_cell(list_row(k), list_col(k), rate);
+    }
+    grid_to_memo1();
+}
+
+// Aligned to the calendar, the list's half-years begin at fixed months of the year: the
+// monthly schedule first runs the months up to that boundary, and both schedules read
+// the list a few months behind their elapsed months.
+void TForm1::align_rate_list() {
+    if (!CheckBox1.checked()) {
+        ListLead = 0;
+        ListOffset = 0;
+        BonusListOffset = 0;
+        Button91.set_caption("基無");
+        return;
+    }
+    const Date monthly = parse_short_date(MsEd8_mon.text());
+    const Date bonus = parse_short_date(MsEd8_bon.text());
+    int lead = 7 - monthly.month % 6;
+    if (lead > 5) lead -= 6;
+    const int months_between =
+        (bonus.year * 12 + bonus.month) - (monthly.year * 12 + monthly.month);
+    ListLead = lead;
+    ListOffset = -3;
+    BonusListOffset = months_between - bonus.month % 6 - 8;
+    Button91.set_caption("基準");
+}
+
+void TForm1::CheckBox1Click(Control&) {
+    align_rate_list();
+}
+
+}  // namespace rebanto

@@ -1,0 +1,126 @@
+// The variable-rate list: its grid and mirror, its ".txh" files, the bulk change and the
+// start rate.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "schedules_fixture.h"
+
+namespace rebanto {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScheduleTest;
+
+class RateList : public ScheduleTest {
+protected:
+    RateList() : folder(start_folder.path() / "lists") { fs::create_directories(folder); }
+    void write_file(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+    }
+    std::string read_file(const std::string& name) {
+        std::ifstream in(folder / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    fs::path folder;
+    Grid& grid = f1.StringGrid6;
+};
+
+TEST_F(RateList, OpeningShowsSevenBlocksOfTenHalfYears) {
+    std::vector<std::string> lines;
+    for (int k = 0; k < 70; ++k)
+        lines.push_back(std::to_string(k));
+    f1.Memo1.set_lines(lines);
+    EXPECT_FALSE(f1.GroupBox9.visible());
+    f1.Button54.click();
+    EXPECT_TRUE(f1.GroupBox9.visible());
+    EXPECT_EQ(f1.PageControl1.active_page(), &f1.TabSheet5);
+    EXPECT_EQ(grid.cell(0, 0), "金利表");
+    EXPECT_EQ(grid.cell(0, 1), "1-5年");
+    EXPECT_EQ(grid.cell(0, 7), "31-35年");
+    EXPECT_EQ(grid.cell(1, 0), "1/6年");
+    EXPECT_EQ(grid.cell(2, 0), "");
+    EXPECT_EQ(grid.cell(9, 0), "5/0年");
+    EXPECT_EQ(grid.cell(1, 1), "0");
+    EXPECT_EQ(grid.cell(4, 2), "13") << "half-year 13: column 2, row 4";
+    EXPECT_EQ(grid.cell(10, 7), "69");
+}
+
+TEST_F(RateList, ClosingWritesTheGridBackAndReopeningKeepsEdits) {
+    f1.Memo1.set_lines(std::vector<std::string>(70, "2.0"));
+    f1.Button54.click();
+    grid.edit_cell(4, 2, "3.5");
+    f1.Button54.click();  // already open: the edit stays
+    EXPECT_EQ(grid.cell(4, 2), "3.5");
+    f1.Button55.click();
+    EXPECT_FALSE(f1.GroupBox9.visible());
+    EXPECT_EQ(f1.Memo1.lines()[13], "3.5");
+}
+
+TEST_F(RateList, TheStartRateIsTheFirstHalfYear) {
+    f1.Memo1.set_lines(std::vector<std::string>(70, "2.0"));
+    f1.Ed0_kin.set_text("3.1");
+    EXPECT_EQ(grid.cell(1, 1), "3.1");
+    EXPECT_EQ(f1.Memo1.lines()[0], "3.1");
+    f1.Button54.click();
+    EXPECT_EQ(grid.cell(1, 1), "3.1") << "opening the list keeps it";
+}
+
+TEST_F(RateList, ReadingAFileThroughTheDialogRemembersItsFolder) {
+    write_file("spring.txh", "1.5\r\n1.6\r\n1.7\r\n");
+    f1.Button54.click();
+    platform.queue_file((folder / "spring.txh").string());
+    f1.Button57.click();
+    ASSERT_EQ(platform.requests.size(), 1u);
+    EXPECT_EQ(platform.requests[0].filter, "変動金利リスト(*.txh)|*.txh");
+    EXPECT_EQ(platform.requests[0].folder, app.start_folder().string() + "/");
+    EXPECT_EQ(grid.cell(3, 1), "1.7");
+    EXPECT_EQ(grid.cell(4, 1), "") << "a short file leaves the later half-years empty";
+    EXPECT_EQ(f1.Edit66.text(), "spring.txh");
+    EXPECT_EQ(f1.Edit68.text(), "spring.txh");
+    EXPECT_EQ(f1.dataFolder, (folder / "").string());
+
+    grid.edit_cell(1, 2, "2.25");
+    platform.queue_file((folder / "autumn.txh").string());
+    f1.Button56.click();
+    EXPECT_EQ(platform.requests[1].folder, (folder / "").string());
+    const std::string saved = read_file("autumn.txh");
+    EXPECT_EQ(saved.substr(0, 15), "1.5\r\n1.6\r\n1.7\r\n");
+    EXPECT_NE(saved.find("\r\n2.25\r\n"), std::string::npos) << "the grid's edit is saved";
+    EXPECT_EQ(f1.Edit66.text(), "autumn.txh");
+}
+
+TEST_F(RateList, ReadingAMissingFileReportsAndKeepsTheList) {
+    f1.Memo1.set_lines(std::vector<std::string>(70, "2.0"));
+    platform.queue_file((folder / "none.txh").string());
+    f1.Button57.click();
+    const auto log = platform.take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].rfind("error ", 0), 0u);
+    EXPECT_EQ(f1.Memo1.lines()[5], "2.0");
+}
+
+TEST_F(RateList, BulkChangeAddsOrMultipliesEveryRate) {
+    std::vector<std::string> lines(70, "2.375");
+    lines[69] = "";
+    lines[68] = "2.38";
+    f1.Memo1.set_lines(lines);
+    f1.Button54.click();
+    f1.RadioButton8.click();
+    f1.Edit69.set_text("1.1");
+    f1.Button84.click();
+    EXPECT_EQ(grid.cell(5, 3), "2.61") << "2.6125 cut to hundredths";
+    EXPECT_EQ(grid.cell(10, 7), "") << "an empty half-year stays empty";
+    EXPECT_EQ(grid.cell(9, 7), "2.61") << "2.618 is cut, not rounded";
+    EXPECT_EQ(f1.Memo1.lines()[24], "2.61");
+    f1.RadioButton7.click();
+    f1.Edit69.set_text("0.01");
+    f1.Button84.click();
+    EXPECT_EQ(grid.cell(5, 3), "2.62");
+    grid.edit_cell(1, 1, "x");
+    f1.Button84.click();
+    EXPECT_EQ(grid.cell(5, 3), "2.62") << "a cell that is no number changes nothing";
+}
+
+}  // namespace
+}  // namespace rebanto
