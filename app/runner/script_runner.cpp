@@ -85,7 +85,7 @@ ScriptRunner::Command ScriptRunner::find_command(const std::string& name) {
         {"echo", &ScriptRunner::echo},
         {"expect", &ScriptRunner::expect},
         {"today", &ScriptRunner::today},
-        {"seed", &ScriptRunner::seed},
+        {"seed", &ScriptRunner::fix_random},
         {"close", &ScriptRunner::close},
     };
     const auto it = commands.find(name);
@@ -271,10 +271,10 @@ void ScriptRunner::today(LineReader& reader) {
     }
 }
 
-void ScriptRunner::seed(LineReader& reader) {
+void ScriptRunner::fix_random(LineReader& reader) {
     const std::uint64_t value = parse_unsigned(need_word(reader, "number"), "number");
     need_end(reader);
-    platform_.seed(value);
+    platform_.fix_random(value);
 }
 
 void ScriptRunner::close(LineReader& reader) {

@@ -52,7 +52,7 @@ private:
     void echo(LineReader& reader);
     void expect(LineReader& reader);
     void today(LineReader& reader);
-    void seed(LineReader& reader);
+    void fix_random(LineReader& reader);
     void close(LineReader& reader);
 
     App& app_;

@@ -42,7 +42,7 @@ public:
         today_ = date;
         fixed_today_ = true;
     }
-    void seed(std::uint64_t value) { rng_.seed(value); }
+    void fix_random(std::uint64_t start) { rng_ = std::mt19937_64(start); }
 
     // Events since the last take, one a line: "beep warning", "info TEXT",
     // "question TEXT -> yes", "error TEXT", "print TITLE", "start PROGRAM ARGS", "help TOPIC".

@@ -158,7 +158,7 @@ int QtPlatform::random_int(int n) {
 }
 
 void QtPlatform::randomize() {
-    rng_.seed(static_cast<std::uint64_t>(now_ms()));
+    rng_ = std::mt19937_64(static_cast<std::uint64_t>(now_ms()));
 }
 
 bool QtPlatform::start_process(const std::string& program, const std::vector<std::string>& args,

@@ -1,6 +1,6 @@
 #pragma once
 // The platform of the desktop program: Qt's message boxes and common dialogs, the
-// system clock, a clock-seeded random generator, detached processes and the help file.
+// system clock, a random generator started from the clock, detached processes and the help file.
 #include <filesystem>
 #include <random>
 
@@ -37,7 +37,7 @@ public:
     void help(const std::string& topic) override;
 
     // Fixes the generator, for tests.
-    void seed(std::uint64_t value) { rng_.seed(value); }
+    void fix_random(std::uint64_t start) { rng_ = std::mt19937_64(start); }
 
 private:
     std::filesystem::path help_folder_;

@@ -45,8 +45,8 @@ TEST(HeadlessClock, AFixedDateIsReturned) {
 TEST(HeadlessRandom, TheSameStartingPointGivesTheSameSequence) {
     HeadlessPlatform a;
     HeadlessPlatform b;
-    a.seed(42);
-    b.seed(42);
+    a.fix_random(42);
+    b.fix_random(42);
     for (int i = 0; i < 5; ++i) {
         const double x = a.random();
         EXPECT_EQ(x, b.random());

@@ -152,7 +152,7 @@ TEST_F(Commands, TodayFixesTheDate) {
 
 TEST_F(Commands, SeedFixesTheGenerator) {
     HeadlessPlatform reference;
-    reference.seed(42);
+    reference.fix_random(42);
     ASSERT_EQ(run("seed 42\n"), 0) << err();
     EXPECT_EQ(platform_.random_int(1'000'000), reference.random_int(1'000'000));
 }

@@ -67,7 +67,7 @@ TEST_F(QtPlatformTest, AnUnexpectedDialogFailsTheTestInsteadOfHanging) {
 }
 
 TEST_F(QtPlatformTest, TheGeneratorStaysInRangeAndRepeatsFromASeed) {
-    platform.seed(7);
+    platform.fix_random(7);
     std::vector<int> first;
     for (int i = 0; i < 50; ++i) {
         const int value = platform.random_int(6);
@@ -78,7 +78,7 @@ TEST_F(QtPlatformTest, TheGeneratorStaysInRangeAndRepeatsFromASeed) {
         ASSERT_GE(real, 0.0);
         ASSERT_LT(real, 1.0);
     }
-    platform.seed(7);
+    platform.fix_random(7);
     for (int i = 0; i < 50; ++i) {
         EXPECT_EQ(platform.random_int(6), first[i]);
         platform.random();
