@@ -677,6 +677,11 @@ public:
     std::string placement_record();
     // Runs once on the first paint of the main window (and again after a failed try).
     void restore_placement();
+    // After a resize, a click on the status bar (or the window background) scales the
+    // controls by the new width over the remembered one, in ten-thousandths (Edit11).
+    int RememberedClientWidth = 0;
+    int RememberedClientHeight = 0;
+    void rescale_controls(Control& sender);
     // The main window's exit path: save, ask about the pack list, record the rate list.
     void close() override;
     // A file of the data folder; an empty folder means the start folder.

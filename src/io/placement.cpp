@@ -138,4 +138,18 @@ void TForm1::restore_placement() {
     PlacementRestored = true;
 }
 
+// The client area is the window less its frame: 8 pixels across and 32 down.
+void TForm1::rescale_controls(Control&) {
+    const int client_width = width() - 8;
+    const int client_height = height() - 32;
+    if (RememberedClientWidth > 0 &&
+        (client_width != RememberedClientWidth || client_height != RememberedClientHeight)) {
+        const long long ratio = 10000LL * client_width / RememberedClientWidth;
+        Edit11.set_text(std::to_string(ratio));  // the views scale their controls by it
+    }
+    RememberedClientWidth = client_width;
+    RememberedClientHeight = client_height;
+    Edit11.set_text("10000");
+}
+
 }  // namespace rebanto

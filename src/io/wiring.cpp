@@ -48,6 +48,9 @@ void TForm1::wire_settings() {
     }
     BtHelp.on_click = guard(&TForm1::BtHelpClick);
     StatusBar1.on_dbl_click = guard(&TForm1::BtHelpClick);
+    StatusBar1.on_click = guard(&TForm1::rescale_controls);
+    RememberedClientWidth = width() - 8;
+    RememberedClientHeight = height() - 32;
 }
 
 }  // namespace rebanto

@@ -275,3 +275,24 @@ TEST_F(Settings, HelpOpensTheHelpFileOfTheStartFolder) {
 
 }  // namespace
 }  // namespace rebanto
+
+namespace rebanto {
+namespace {
+
+TEST_F(Settings, ARescaleTellsTheWidthRatioThenReturnsToUnchanged) {
+    TForm1& f = start().main;
+    f.set_size(900, 640);
+    f.StatusBar1.click();  // remembers 892 × 608
+    std::vector<std::string> seen;
+    f.add_observer([&](Control* c, Change change, int, int) {
+        if (c == &f.Edit11 && change == Change::Text) seen.push_back(f.Edit11.text());
+    });
+    f.set_size(1123, 792);
+    f.StatusBar1.click();
+    // 10000 × 1115 / 892 = 12500
+    EXPECT_EQ(seen, (std::vector<std::string>{"12500", "10000"}));
+    EXPECT_EQ(f.RememberedClientWidth, 1115);
+}
+
+}  // namespace
+}  // namespace rebanto
