@@ -41,7 +41,9 @@ void TForm1::Ed1_mm5Change(Control& sender) {
         Button1.set_enabled(true);
         PRset1(sender);
     } else {
-        beep(Beep::Warning);
+        // The calculation shrinking the last step to nothing at the end of the term is
+        // not a user's mistake: no warning then.
+        if (Ed0_moto.tag() == 0) beep(Beep::Warning);
         Button1.set_enabled(false);
     }
 }

@@ -38,6 +38,7 @@ TForm1::TForm1(App& app)
     wire_tables();
     wire_settings();
     wire_schedules();
+    wire_what_if();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&)) {

@@ -242,6 +242,20 @@ public:
     Button Button67{*this, "Button67", "ﾎﾞｰﾅｽ"};
     Edit Edit42{*this, "Edit42", "6"};
 
+    // ---- Page "一括表": what-if tables ----
+    Button Button9{*this, "Button9", "いろいろな時点・期間での推移表"};
+    Button Button10{*this, "Button10", "金利の違い比較表"};
+    Button Button17{*this, "Button17", "返済期間の違い比較表"};
+    Button Button13{*this, "Button13", "金利変動ｼﾐｭﾚｰｼｮﾝ"};
+    // Options shared by the rate and the term comparisons; Edit42 above is its month field.
+    Panel GroupBox7{*this, "GroupBox7", "右欄共通"};
+    RadioButton RadioButton1{*this, "RadioButton1", "最終回"};
+    RadioButton RadioButton2{*this, "RadioButton2", "期間 当初"};
+    Label Label70{*this, "Label70", "ヶ月"};
+    // The rate increment of the rate comparison (percent) and the years of the random path.
+    Edit Edit32{*this, "Edit32", "0.125"};
+    Edit Edit36{*this, "Edit36", "20"};
+
     // ---- Page "一括表": loan-product schedules ----
     // Corporation plans, summaries on one page (upper half).
     Panel GrpKouko{*this, "GrpKouko", "住宅金融公庫等"};
@@ -687,6 +701,40 @@ public:
     // A file of the data folder; an empty folder means the start folder.
     std::string data_path(const std::string& name) const;
     void wire_settings();
+
+    // ---- Routines: what-if tables ----
+    // The course of one loan at several step lengths, the loan at 46 rates, at terms of 1
+    // to 50 years, and along a random rate path.
+    void Button9Click(Control& sender);
+    void Button10Click(Control& sender);
+    void Button17Click(Control& sender);
+    void Button13Click(Control& sender);
+    void RadioButton1Click(Control& sender);
+    void RadioButton2Click(Control& sender);
+    void Edit42Click(Control& sender);
+    void Edit42DblClick(Control& sender);
+    void Label70Click(Control& sender);
+    void Label70DblClick(Control& sender);
+    void Label70RightClick(Control& sender);
+    void Edit36DblClick(Control& sender);
+    void wire_what_if();
+
+private:
+    // The memo title of a what-if table: "Rebanto（月返済）＊＊＊<table>＊＊＊  -- by." + tail.
+    std::string what_if_title(bool bonus, const std::string& table) const;
+    // Reset, memo page, basic settings kept, both memos and tables cleared and titled.
+    void what_if_start(const std::string& table);
+    // Both memos and tables cleared, the memos titled.
+    void what_if_titles(const std::string& table);
+    // Basic settings back, empty parts cleared, completion beep.
+    void what_if_finish();
+    // The step of a comparison row: the whole term ("最終回") or the first Edit42 months.
+    void comparison_step();
+    void comparison_note();
+    // The random rate path after its titles and band lines.
+    void random_rate_path();
+
+public:
 
     // ---- Seams for the subsystems that are not built yet ----
     // Corrects the running totals for the first payment's day interest.

@@ -96,7 +96,7 @@ int HeadlessPlatform::random_int(int n) {
 }
 
 void HeadlessPlatform::randomize() {
-    rng_ = std::mt19937_64(static_cast<std::uint64_t>(now_ms()));
+    if (!fixed_random_) rng_ = std::mt19937_64(static_cast<std::uint64_t>(now_ms()));
 }
 
 bool HeadlessPlatform::start_process(const std::string& program,

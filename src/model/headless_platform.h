@@ -42,7 +42,11 @@ public:
         today_ = date;
         fixed_today_ = true;
     }
-    void fix_random(std::uint64_t start) { rng_ = std::mt19937_64(start); }
+    // Fixes the random sequence; a later randomize() keeps it.
+    void fix_random(std::uint64_t start) {
+        rng_ = std::mt19937_64(start);
+        fixed_random_ = true;
+    }
 
     // Events since the last take, one a line: "beep warning", "info TEXT",
     // "question TEXT -> yes", "error TEXT", "print TITLE", "start PROGRAM ARGS", "help TOPIC".
@@ -63,6 +67,7 @@ private:
     std::mt19937_64 rng_;
     int repaints_ = 0;
     bool wait_cursor_ = false;
+    bool fixed_random_ = false;
 };
 
 }  // namespace rebanto

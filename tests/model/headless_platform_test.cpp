@@ -71,3 +71,18 @@ TEST(HeadlessPrinting, PrintJobsAreKeptWithTheirTitle) {
 
 }  // namespace
 }  // namespace rebanto
+
+namespace rebanto {
+namespace {
+
+TEST(HeadlessRandom, AFixedSequenceSurvivesRandomize) {
+    HeadlessPlatform a;
+    HeadlessPlatform b;
+    a.fix_random(7);
+    b.fix_random(7);
+    a.randomize();  // a table that asks for a fresh start keeps the fixed sequence
+    EXPECT_EQ(a.random(), b.random());
+}
+
+}  // namespace
+}  // namespace rebanto

@@ -1,0 +1,205 @@
+// What-if tables of the batch-table page: one loan seen at several step lengths, the same
+// loan at 46 rates and at terms of 1 to 50 years. They are built like the schedules, by
+// resetting, setting the step and committing with "メモ記載", so every row also lands in
+// the current tables; the basic settings are kept around the run.
+#include <algorithm>
+#include <utility>
+
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+namespace {
+
+constexpr const char* kNoBonusPart = "ﾎﾞｰﾅｽ返済分がありませんので、ﾎﾞｰﾅｽ返済は計算されません。";
+constexpr const char* kLastPaymentNote =
+    "注意：最終回までの一発処理の場合、元入額小計(合計)＋新元金＝スタート元金、結局利息小計(合計)"
+    "のみが相違［少額の新元金は最終返済額で増減されます］";
+
+// The rate comparison runs 46 rates: ten below the start rate, the start rate, 35 above.
+constexpr int kRateRows = 46;
+constexpr int kRatesBelowStart = 10;
+// The term comparison runs terms of 1 to 50 years.
+constexpr int kTermRows = 50;
+// Each section of the course table has at most ten steps.
+constexpr int kCourseSteps = 10;
+
+void replace_first_line(Memo& memo, const std::string& line) {
+    std::vector<std::string> lines = memo.lines();
+    if (lines.empty()) {
+        lines.push_back(line);
+    } else {
+        lines[0] = line;
+    }
+    memo.set_lines(std::move(lines));
+}
+
+}  // namespace
+
+std::string TForm1::what_if_title(bool bonus, const std::string& table) const {
+    const std::string head = std::string(equal_principal() ? "元金均等返済検討書（" : "Rebanto（") +
+                             (bonus ? Button67.caption() : std::string("月")) + "返済）＊＊＊" +
+                             table + "＊＊＊" + "  -- by.";
+    return batch_title(head);
+}
+
+void TForm1::what_if_start(const std::string& table) {
+    PRset1(Ed0_kin);
+    show_memo_after_run(TabSheet2);
+    st_ikkazu();
+    what_if_titles(table);
+}
+
+void TForm1::what_if_titles(const std::string& table) {
+    Bt0_allClearClick(Bt0_allClear);
+    replace_first_line(RichEdit1, what_if_title(false, table));
+    replace_first_line(RichEdit2, what_if_title(true, table));
+}
+
+void TForm1::what_if_finish() {
+    end_ikkazu();
+    if (Edit1.text() == "0") Bt7_MClearClick(Bt7_MClear);
+    if (Edit6.text() == "0") Bt7_BClearClick(Bt7_BClear);
+    beep(Beep::Information);
+}
+
+void TForm1::comparison_step() {
+    if (RadioButton1.checked()) {
+        set_step_to_whole_term();
+    } else {
+        set_step_length(0, count(Edit42));
+    }
+}
+
+void TForm1::comparison_note() {
+    if (!RadioButton1.checked()) return;
+    batch_section("", true, true);
+    batch_section(kLastPaymentNote, true, true);
+}
+
+// ---- The course of one loan ----
+
+void TForm1::Button9Click(Control&) {
+    batch_run(false, [this] {
+        PRset1(Ed0_kin);
+        if (Ed0_wari.text() == "0") {
+            beep(Beep::Warning);
+            app_.platform().message(kNoBonusPart);
+        }
+        show_memo_after_run(TabSheet2);
+        st_ikkazu();
+        const std::string table = "いろいろな時点・期間での推移表";
+        Bt7_MClearClick(Bt7_MClear);
+        replace_first_line(RichEdit1, what_if_title(false, table));
+        RichEdit1.append(Ed5_memoobi.text());
+        PRset1(Ed0_kin);
+        const int n = count(Ed1_Mzankaisu);
+        const std::string& principal = BatchSettingsMemory[4];
+
+        batch_section("当初１ヶ月毎の推移(１年分)", true, false);
+        Ed0_moto.set_text(principal);
+        PRset1(Ed0_kin);
+        set_step_months("1");
+        for (int i = 1, done = 0; i <= 12 && done < n; ++i, ++done) {
+            if (i > 1) batch_hold();
+            if (!batch_commit()) break;
+        }
+
+        Bt7_BClearClick(Bt7_BClear);
+        replace_first_line(RichEdit2, what_if_title(true, table));
+        RichEdit2.append(Ed5_memoobi.text() + "-月回+");
+        RichEdit1.append("");
+
+        const std::pair<const char*, int> sections[] = {
+            {"当初６ヶ月毎の推移(５年分)", 6},
+            {"当初１年毎の推移(１０年分)", 12},
+            {"当初５年毎の推移", 60},
+            {"当初10年毎の推移", 120},
+        };
+        for (const auto& [line, months] : sections) {
+            batch_section(line, true, true);
+            Ed0_moto.set_text(principal);
+            PRset1(Ed0_kin);
+            // A step longer than the whole term covers the term.
+            const int step = std::min(months, n);
+            set_step_months(std::to_string(step));
+            for (int i = 1, covered = 0; i <= kCourseSteps && covered < n; ++i, covered += step) {
+                if (i > 1) batch_hold();
+                if (!batch_commit()) break;
+            }
+            batch_section("", true, true);
+        }
+
+        batch_section("最終支払い回／支払利息・元金繰入額合計", true, true);
+        PRset1(Ed0_kin);
+        set_step_to_whole_term();
+        batch_commit();
+        Button6Click(Button6);
+        what_if_finish();
+    });
+}
+
+// ---- The loan at 46 rates ----
+
+void TForm1::Button10Click(Control&) {
+    batch_run(false, [this] {
+        what_if_start("金利の違い比較表");
+        const std::string subtitle =
+            RadioButton1.checked()
+                ? Edit32.text() + "％刻みで、当初から最終時点の状況一覧"
+                : Edit32.text() + "％刻みで、当初から" + Edit42.text() + "ヶ月後の状況一覧";
+        batch_section(subtitle, true, true);
+        Button6Click(Button6);
+
+        const long double increment = num(Edit32);
+        put(Ed0_kin, num(Ed0_kin) - (kRatesBelowStart + 1) * increment);
+        for (int i = 1; i <= kRateRows; ++i) {
+            // The row of the start rate stands between empty lines.
+            if (i == kRatesBelowStart + 1 || i == kRatesBelowStart + 2) {
+                batch_section("", true, true);
+            }
+            put(Ed0_kin, num(Ed0_kin) + increment);
+            Ed0_moto.set_text(BatchSettingsMemory[4]);
+            PRset1(Ed0_kin);
+            comparison_step();
+            batch_commit();
+        }
+        Button6Click(Button6);
+        comparison_note();
+        what_if_finish();
+    });
+}
+
+// ---- The loan at terms of 1 to 50 years ----
+
+void TForm1::Button17Click(Control&) {
+    batch_run(false, [this] {
+        what_if_start("返済期間の違い比較表");
+        batch_section("返済期間１年違い毎の比較", true, true);
+        const int years = count(Ed0_nen);
+        Ed0_moto.set_text(BatchSettingsMemory[4]);
+        PRset1(Ed0_kin);
+        // The term starts from nothing; the first year's gesture below restarts the run, so
+        // the empty term is written without a calculation (and without its beep).
+        Ed0_moto.set_tag(1);
+        Ed0_tuki.set_text("0");
+        Ed0_nen.set_text("0");
+        Ed0_moto.set_tag(0);
+        Button6Click(Button6);
+
+        for (int i = 1; i <= kTermRows; ++i) {
+            basic_setting_click(Label22);  // one year more, from month 0
+            // The row of the loan's own term stands between empty lines.
+            if (i == years || i == years + 1) batch_section("", true, true);
+            comparison_step();
+            batch_commit();
+        }
+        Button6Click(Button6);
+        comparison_note();
+        what_if_finish();
+    });
+}
+
+}  // namespace rebanto
