@@ -1,9 +1,11 @@
 // rebanto [--start-folder DIR] [--screenshot DIR [--script FILE]]: the desktop program.
 // With --screenshot it starts up, saves every visible window as DIR/<window>.png, each
-// page of the main window as DIR/TForm1-<page>.png, the main window once more with its
-// settings panel open (TForm1-settings.png) and the rate selection list (TForm7.png), and
-// exits. With --script it first runs the script as rebanto-script would, on a headless
-// platform so that no dialog can wait for an answer, printing what the script prints.
+// page of the main window as DIR/TForm1-<page>.png, the current tables in each of their
+// four layouts (TForCur-stacked, -side, -monthly, -bonus), the comparison window
+// (TFormHi.png), the main window once more with its settings panel open
+// (TForm1-settings.png) and the rate selection list (TForm7.png), and exits. With --script it first
+// runs the script as rebanto-script would, on a headless platform so that no dialog can wait for an
+// answer, printing what the script prints.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -82,6 +84,31 @@ bool save_pages(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& fol
     return ok;
 }
 
+// The current tables in each layout, chosen with the window's own buttons; stacked again
+// afterwards.
+bool save_table_layouts(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& folder) {
+    rebanto::TForCur& cur = app.cur;
+    if (!cur.visible()) cur.show();
+    const struct {
+        rebanto::Button& button;
+        const char* name;
+    } layouts[] = {{cur.BitBtn1, "stacked"},
+                   {cur.BitBtn2, "side"},
+                   {cur.Button1, "monthly"},
+                   {cur.Button2, "bonus"}};
+    bool ok = true;
+    for (const auto& layout : layouts) {
+        layout.button.click();
+        settle();
+        ok = save(views.window(cur), folder,
+                  QStringLiteral("TForCur-") + QLatin1String(layout.name)) &&
+             ok;
+    }
+    cur.BitBtn1.click();
+    settle();
+    return ok;
+}
+
 int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QString& dir) {
     const QDir folder(dir);
     if (!folder.mkpath(QStringLiteral("."))) {
@@ -95,6 +122,11 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
         ok = save(views.window(*form), folder, QString::fromStdString(form->name())) && ok;
     }
     if (app.main.visible()) ok = save_pages(app, views, folder) && ok;
+    ok = save_table_layouts(app, views, folder) && ok;
+    // The comparison window as the current tables' "比較表" opens it.
+    app.cur.Button6.click();
+    settle();
+    ok = save(views.window(app.compare), folder, QStringLiteral("TFormHi")) && ok;
     // The settings panel opens as the user would open it: a click on an indicator. It
     // floats over whichever page is open; the calculation page is the one it serves.
     app.main.PageControl1.set_active_page(app.main.TabSheet1);

@@ -1,6 +1,7 @@
 #include "ui/app_views.h"
 
 #include "ui/binder.h"
+#include "ui/comparison_view.h"
 #include "ui/current_tables_view.h"
 #include "ui/main_window_view.h"
 #include "ui/rate_list_view.h"
@@ -20,6 +21,8 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             auto view = std::make_unique<CurrentTablesView>(app.cur);
             current_ = view.get();
             windows_.push_back(std::move(view));
+        } else if (form == &app.compare) {
+            windows_.push_back(std::make_unique<ComparisonView>(app.compare));
         } else if (form == &app.rate_list) {
             windows_.push_back(std::make_unique<RateListView>(app.rate_list));
         } else if (form == &app.second_repayment) {

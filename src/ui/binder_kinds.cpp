@@ -40,7 +40,14 @@ void Binder::bind(Edit& edit, QLineEdit* widget) {
     // binder refreshes it as the focus comes and goes.
     add_common(edit, widget, [guard, e] {
         const QString text = shown_text(*e, guard->hasFocus());
-        if (guard->text() != text) guard->setText(text);
+        if (guard->text() != text) {
+            guard->setText(text);
+            // A text longer than the field shows from its start unless the user is in it.
+            if (!guard->hasFocus() &&
+                guard->fontMetrics().horizontalAdvance(text) > guard->contentsRect().width()) {
+                guard->setCursorPosition(0);
+            }
+        }
         guard->setReadOnly(e->read_only());
     });
 }

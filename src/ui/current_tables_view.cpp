@@ -7,11 +7,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QResizeEvent>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/binder.h"
 #include "ui/grid_view.h"
@@ -27,14 +29,14 @@ namespace {
 constexpr double kBandPointSize = 8.0;
 constexpr int kRowHeight = 23;
 constexpr int kBandMargin = 3;
-constexpr int kGroupGap = 8;
+constexpr int kGroupGap = 6;
 
 // A band button just wide enough for its caption.
 QWidget* compact(QWidget* button, int min_width = 0) {
     const QString text = qobject_cast<QAbstractButton*>(button) != nullptr
                              ? static_cast<QAbstractButton*>(button)->text()
                              : QString();
-    const int width = button->fontMetrics().horizontalAdvance(text) + 10;
+    const int width = button->fontMetrics().horizontalAdvance(text) + 8;
     button->setFixedSize(std::max({width, min_width, kRowHeight}), kRowHeight);
     return button;
 }
@@ -72,17 +74,15 @@ CurrentTablesView::CurrentTablesView(TForCur& form, QWidget* parent)
     setObjectName(to_q(form.name()));
     Placer put(*binder_);
     band_ = build_band();
-    monthly_panel_ = build_table_panel(put, form.PanelM, form.StGr1, monthly_fixed_color(),
-                                       monthly_);
+    monthly_panel_ =
+        build_table_panel(put, form.PanelM, form.StGr1, monthly_fixed_color(), monthly_);
     bonus_panel_ = build_table_panel(put, form.PanelB, form.StGr2, bonus_fixed_color(), bonus_);
     // The model lays the panels out on every resize and layout change and tells each
     // panel; the view follows when it is next brought up to date.
-    binder_->track(form.PanelM, [this] {
-        place_panel(monthly_panel_, form_.PanelM, form_.monthly_geometry());
-    });
-    binder_->track(form.PanelB, [this] {
-        place_panel(bonus_panel_, form_.PanelB, form_.bonus_geometry());
-    });
+    binder_->track(form.PanelM,
+                   [this] { place_panel(monthly_panel_, form_.PanelM, form_.monthly_geometry()); });
+    binder_->track(form.PanelB,
+                   [this] { place_panel(bonus_panel_, form_.PanelB, form_.bonus_geometry()); });
     binder_->bind_window(this);
     binder_->flush();
 }
@@ -91,6 +91,7 @@ CurrentTablesView::CurrentTablesView(TForCur& form, QWidget* parent)
 
 QWidget* CurrentTablesView::build_band() {
     auto* band = new QWidget(this);
+    band_ = band;  // the memories' panels are made in it
     band->setObjectName(QStringLiteral("band"));
     QFont font = band->font();
     font.setPointSizeF(kBandPointSize);
@@ -99,24 +100,29 @@ QWidget* CurrentTablesView::build_band() {
     auto* rows = new QVBoxLayout(band);
     rows->setContentsMargins(kBandMargin, kBandMargin, kBandMargin, kBandMargin);
     rows->setSpacing(TForCur::kButtonBand - 2 * kBandMargin - 2 * kRowHeight);
+    // Each row sits in the band before it is filled, so that its widgets measure their
+    // captions in the band's font.
     Placer put(*binder_);
-    rows->addLayout(build_view_row(put));
-    rows->addLayout(build_memory_row(put));
+    auto* view_row = new QHBoxLayout;
+    rows->addLayout(view_row);
+    build_view_row(put, view_row);
+    auto* memory_row = new QHBoxLayout;
+    rows->addLayout(memory_row);
+    build_memory_row(put, memory_row);
     rows->addStretch(1);
     return band;
 }
 
 // How the tables are shown (layouts, font size, column zoom), the restore of the basic
 // inputs, the pack files, and the window's note.
-QHBoxLayout* CurrentTablesView::build_view_row(Placer& put) {
-    auto* row = new QHBoxLayout;
+void CurrentTablesView::build_view_row(Placer& put, QHBoxLayout* row) {
     row->setSpacing(2);
     for (Button* layout : {&form_.BitBtn1, &form_.BitBtn2, &form_.Button1, &form_.Button2}) {
         compact(put.add(row, *layout));
     }
     row->addSpacing(kGroupGap);
     QWidget* size = put.add_stepper(row, form_.UpDown3);
-    size->setFixedSize(size->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 30,
+    size->setFixedSize(size->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 24,
                        kRowHeight);
     compact(put.add(row, form_.Button3));
     compact(put.add(row, form_.Button4));
@@ -132,12 +138,10 @@ QHBoxLayout* CurrentTablesView::build_view_row(Placer& put) {
     small.setPointSizeF(kBandPointSize - 0.5);
     note->setFont(small);
     note->setFixedHeight(kRowHeight);
-    return row;
 }
 
 // The five memories, left to right, then the bulk operations on them and the comparison.
-QHBoxLayout* CurrentTablesView::build_memory_row(Placer& put) {
-    auto* row = new QHBoxLayout;
+void CurrentTablesView::build_memory_row(Placer& put, QHBoxLayout* row) {
     row->setSpacing(3);
     row->addWidget(build_slot(put, form_.Slot1, form_.Button81, form_.Button91));
     row->addWidget(build_slot(put, form_.Slot2, form_.Button82, form_.Button92));
@@ -153,17 +157,20 @@ QHBoxLayout* CurrentTablesView::build_memory_row(Placer& put) {
     number->setFixedHeight(kRowHeight);
     clickable_look(number);
     row->addStretch(1);
-    return row;
 }
 
 // One memory: its number in bold, "記憶" and "呼出" (enabled once something is stored).
 QWidget* CurrentTablesView::build_slot(Placer& put, Panel& slot, Button& store, Button& recall) {
+    // A shade sets each memory apart; a frame would not fit around its buttons.
     auto* frame = new QFrame(band_);
     frame->setObjectName(to_q(slot.name()));
-    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setAutoFillBackground(true);
+    QPalette shade = frame->palette();
+    shade.setColor(QPalette::Window, shade.color(QPalette::Window).darker(112));
+    frame->setPalette(shade);
     binder_->bind(slot, frame);
     auto* line = new QHBoxLayout(frame);
-    line->setContentsMargins(3, 0, 0, 0);
+    line->setContentsMargins(4, 0, 0, 0);
     line->setSpacing(1);
     QLabel* number = caption(QString(), frame);
     follow(number, slot, [](const Control& panel) { return to_q(panel.caption()); });

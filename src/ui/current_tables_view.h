@@ -41,8 +41,8 @@ protected:
 
 private:
     QWidget* build_band();
-    QHBoxLayout* build_view_row(Placer& put);
-    QHBoxLayout* build_memory_row(Placer& put);
+    void build_view_row(Placer& put, QHBoxLayout* row);
+    void build_memory_row(Placer& put, QHBoxLayout* row);
     QWidget* build_slot(Placer& put, Panel& slot, Button& store, Button& recall);
     QWidget* build_table_panel(Placer& put, Panel& panel, Grid& grid, const QColor& fixed,
                                QTableView*& view);

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVariant>
@@ -27,9 +29,23 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            view_->setProperty(kKeyMove, true);
-            QTimer::singleShot(0, view_, [view = view_] { view->setProperty(kKeyMove, false); });
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                view_->setProperty(kKeyMove, true);
+                QTimer::singleShot(0, view_,
+                                   [view = view_] { view->setProperty(kKeyMove, false); });
+                break;
+            case QEvent::Show:
+            case QEvent::Resize:
+                // A cell brought into view before the view had its size was scrolled to
+                // in a viewport too small.
+                if (view_->currentIndex().isValid()) {
+                    view_->scrollTo(view_->currentIndex());
+                    keep_origin_in_view(view_);
+                }
+                break;
+            default:
+                break;
         }
         return false;
     }
@@ -38,8 +54,10 @@ private:
     QTableView* view_;
 };
 
-// Grids were designed for a small font whose digits are 6 pixels wide.
+// Grids were designed for a small font whose digits are 6 pixels wide, drawn 2 pixels
+// from the cell's left edge.
 constexpr double kDesignDigitWidth = 6.0;
+constexpr int kDesignTextMargin = 2;
 
 double design_scale(const QTableView* view) {
     const QFontMetricsF metrics(view->font());
@@ -68,15 +86,32 @@ void style_grid_view(QTableView* view) {
 
 void apply_grid_layout(QTableView* view, const Grid& grid) {
     const double scale = design_scale(view);
-    const int text_height = QFontMetrics(view->font()).height() + 6;
+    const int text_height = QFontMetrics(view->font()).height() + 2;
     const int row_height =
         std::max(text_height, static_cast<int>(std::lround(grid.row_height() * scale)));
+    // Narrow columns ("年", "月") are as narrow as the grid says.
     view->verticalHeader()->setMinimumSectionSize(1);
+    view->horizontalHeader()->setMinimumSectionSize(1);
     view->verticalHeader()->setDefaultSectionSize(row_height);
+    // Qt keeps a wider margin around a cell's text than the grids of old (two pixels on
+    // the left); columns get the difference so that what fitted still fits.
+    const int margins =
+        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int extra = std::max(0, margins - kDesignTextMargin);
     for (int col = 0; col < grid.col_count(); ++col) {
-        const int width = static_cast<int>(std::lround(grid.col_width(col) * scale));
+        const int width = static_cast<int>(std::lround(grid.col_width(col) * scale)) + extra;
         view->horizontalHeader()->resizeSection(col, width);
     }
+}
+
+void fit_grid_view(QTableView* view, int max_rows) {
+    const int frame = 2 * view->frameWidth();
+    const int scroll = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    const QHeaderView* columns = view->horizontalHeader();
+    const QHeaderView* rows = view->verticalHeader();
+    const int shown = std::min(max_rows, view->model() != nullptr ? view->model()->rowCount() : 0);
+    view->setMinimumSize(columns->length() + frame + scroll,
+                         shown * rows->defaultSectionSize() + frame);
 }
 
 void set_fixed_color(QTableView* view, const QColor& color) {
@@ -103,6 +138,22 @@ void show_grid_selection(QTableView* view, const Grid& grid) {
     if (selection->currentIndex() == target) return;
     selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     view->scrollTo(target);
+    keep_origin_in_view(view);
+}
+
+// Qt does not freeze the fixed rows and columns; they stay in view at least whenever the
+// current cell fits beside them (the header row and the row's month stay readable).
+void keep_origin_in_view(QTableView* view) {
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid()) return;
+    const QHeaderView* columns = view->horizontalHeader();
+    const QHeaderView* rows = view->verticalHeader();
+    const QSize room = view->viewport()->size();
+    const int right =
+        columns->sectionPosition(current.column()) + columns->sectionSize(current.column());
+    if (right <= room.width()) view->horizontalScrollBar()->setValue(0);
+    const int bottom = rows->sectionPosition(current.row()) + rows->sectionSize(current.row());
+    if (bottom <= room.height()) view->verticalScrollBar()->setValue(0);
 }
 
 }  // namespace rebanto::ui

@@ -19,13 +19,19 @@ void style_grid_view(QTableView* view);
 // Column widths and row height from the grid, scaled from the grid's design font to the
 // view's font so that what fitted still fits.
 void apply_grid_layout(QTableView* view, const Grid& grid);
+// Sizes the view to show every column and up to `max_rows` rows without scrolling.
+void fit_grid_view(QTableView* view, int max_rows);
 // Shades the fixed rows and columns of a view made by make_grid_view.
 void set_fixed_color(QTableView* view, const QColor& color);
 // Moves the view's current cell to the grid's selected cell.
 void show_grid_selection(QTableView* view, const Grid& grid);
+// Scrolls back to the first row and column when the current cell fits in view beside
+// the fixed ones.
+void keep_origin_in_view(QTableView* view);
 
 // Whether the view is handling a key: only a current cell moved by the keyboard is a
-// click on the grid (a mouse click reports itself; taking the focus is no click).
+// click on the grid (a mouse click reports itself; taking the focus is no click). The
+// same watch keeps the current cell in view as the view is shown and resized.
 void track_grid_keys(QTableView* view);
 bool grid_key_moving(const QTableView* view);
 

@@ -181,14 +181,21 @@ void MainWindowView::build_pages(QWidget* parent) {
         layout->setHorizontalSpacing(8);
         layout->setVerticalSpacing(6);
     }
+    build_batch_page(page_layout(form_.TabSheet2));
     build_amount_page(page_layout(form_.TabSheet1));
     build_memo_pages();
+    build_composite_page(page_layout(form_.TabSheet7));
+    build_dates_page(page_layout(form_.TabSheet8));
     build_settings_page(page_layout(form_.TabSheet5));
     build_explanation_page(page_layout(form_.TabSheet6));
 }
 
 QGridLayout* MainWindowView::page_layout(Panel& page) const {
     return static_cast<QGridLayout*>(binder_->widget(page)->layout());
+}
+
+int MainWindowView::page_width() const {
+    return form_.width() - 60;
 }
 
 }  // namespace rebanto::ui

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "forms/tform1.h"
+#include "ui/control_flow.h"
 #include "ui/placer.h"
 
 class QGridLayout;
@@ -41,10 +42,18 @@ private:
     // One per page, in main_window_pages.cpp.
     void build_amount_page(QGridLayout* page);
     void build_memo_pages();
+    void build_batch_page(QGridLayout* page);
     void build_settings_page(QGridLayout* page);
     void build_explanation_page(QGridLayout* page);
+    // In composite_pages.cpp.
+    void build_composite_page(QGridLayout* page);
+    void build_dates_page(QGridLayout* page);
+    // Places the controls of a page that no builder placed, below what is there.
+    void place_rest(QGridLayout* page, Panel& sheet, int row, const FlowHints& hints = {});
     // The layout of a page: a grid that grows as controls are placed on it.
     QGridLayout* page_layout(Panel& page) const;
+    // How wide a row of group boxes may grow on a page.
+    int page_width() const;
 
     TForm1& form_;
     Binder* binder_;

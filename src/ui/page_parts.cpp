@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "model/form.h"
+#include "ui/binder.h"
 #include "ui/placer.h"
 
 namespace rebanto::ui {
@@ -78,6 +79,18 @@ void follow(QLabel* label, const Control& control, std::function<QString(const C
         if (changed == watched && guard != nullptr) guard->setText(text(*watched));
     });
     QObject::connect(label, &QObject::destroyed, [&form, id] { form.remove_observer(id); });
+}
+
+QLabel* field_caption(Binder& binder, Control& field, const QString& text, QWidget* parent) {
+    QLabel* label = caption(text, parent);
+    QPointer<QLabel> guard(label);
+    const Control* f = &field;
+    binder.track(field, [guard, f] {
+        // A caption not yet placed in its window would pop up on its own if shown.
+        if (guard == nullptr || guard->isWindow()) return;
+        if (guard->isHidden() == f->visible()) guard->setVisible(f->visible());
+    });
+    return label;
 }
 
 namespace {

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace rebanto::ui {
 
+class Binder;
+
 // A plain label of the view (no model control behind it): a column header, a unit, the
 // name of a field the model leaves unnamed.
 QLabel* caption(const QString& text, QWidget* parent = nullptr);
@@ -38,6 +40,11 @@ void clickable_look(QWidget* label);
 // A caption of the view that follows a control of the model: `text` makes it from the
 // control each time the control changes.
 void follow(QLabel* label, const Control& control, std::function<QString(const Control&)> text);
+
+// A caption of the view for a field the model leaves unnamed: it shows and hides with
+// the field.
+QLabel* field_caption(Binder& binder, Control& field, const QString& text,
+                      QWidget* parent = nullptr);
 
 // A panel that floats over its parent instead of taking room in a layout, like a popup:
 // each time it is shown it takes its natural size, moves where `place` says (in its

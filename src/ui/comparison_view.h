@@ -1,0 +1,29 @@
+#pragma once
+// The view of the comparison window TFormHi: table A, table B and the difference table
+// stacked on the left, each under its caption; whatever else the window model holds is
+// laid out from the model on the right.
+#include <QWidget>
+
+#include "forms/tformhi.h"
+
+class QTableView;
+
+namespace rebanto::ui {
+
+class Binder;
+
+class ComparisonView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ComparisonView(TFormHi& form, QWidget* parent = nullptr);
+
+    Binder& binder() const { return *binder_; }
+    QTableView* table(int k) const { return tables_[k]; }  // 0: A, 1: B, 2: A − B
+
+private:
+    Binder* binder_;
+    QTableView* tables_[3] = {};
+};
+
+}  // namespace rebanto::ui

@@ -1,0 +1,192 @@
+// The current-tables window: its panels stand where the window model puts them in every
+// layout and size, the band of buttons fits its 54 pixels, and the tables follow zoom,
+// font size, edits and clicks through the model.
+#include <QAbstractButton>
+#include <QBrush>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QWindow>
+
+#include "ui/app_views.h"
+#include "ui/binder.h"
+#include "ui/current_tables_view.h"
+#include "ui_fixture.h"
+
+namespace rebanto::ui {
+namespace {
+
+class CurrentTablesViewTest : public AppViewTest {
+protected:
+    TForCur& f() { return app().cur; }
+    CurrentTablesView& view() { return views().current_tables(); }
+    QWidget* widget(const Control& control) { return view().binder().widget(control); }
+    void press(const Control& button) {
+        QTest::mouseClick(widget(button), Qt::LeftButton);
+        flush();
+    }
+    static QRect rect(const PanelGeometry& at) { return {at.left, at.top, at.width, at.height}; }
+    void expect_panels_at_model() {
+        EXPECT_EQ(view().monthly_panel()->geometry(), rect(f().monthly_geometry()));
+        EXPECT_EQ(view().bonus_panel()->geometry(), rect(f().bonus_geometry()));
+    }
+};
+
+// ---- Panels ----
+
+TEST_F(CurrentTablesViewTest, StackedAtTheDefaultSizeThePanelsTakeTheModelsPlaces) {
+    EXPECT_EQ(view().size(), QSize(587, 442));
+    EXPECT_EQ(view().monthly_panel()->geometry(), QRect(0, 54, 583, 192));
+    EXPECT_EQ(view().bonus_panel()->geometry(), QRect(0, 246, 583, 191));
+    EXPECT_TRUE(view().monthly()->isVisible());
+    EXPECT_TRUE(view().bonus()->isVisible());
+}
+
+TEST_F(CurrentTablesViewTest, EachLayoutButtonPlacesBothPanelsAndHidesOneWithoutArea) {
+    press(f().BitBtn2);
+    expect_panels_at_model();
+    EXPECT_TRUE(view().monthly_panel()->isVisible());
+    EXPECT_TRUE(view().bonus_panel()->isVisible());
+    EXPECT_EQ(view().bonus_panel()->x(), view().monthly_panel()->width());
+
+    press(f().Button1);
+    expect_panels_at_model();
+    EXPECT_TRUE(view().monthly_panel()->isVisible());
+    EXPECT_FALSE(view().bonus_panel()->isVisible());
+
+    press(f().Button2);
+    expect_panels_at_model();
+    EXPECT_FALSE(view().monthly_panel()->isVisible());
+    EXPECT_TRUE(view().bonus_panel()->isVisible());
+
+    press(f().BitBtn1);
+    expect_panels_at_model();
+    EXPECT_TRUE(view().monthly_panel()->isVisible());
+    EXPECT_TRUE(view().bonus_panel()->isVisible());
+}
+
+TEST_F(CurrentTablesViewTest, ResizingTheFormSideBySideRelaysTheWindowOut) {
+    press(f().BitBtn2);
+    f().set_size(800, 500);
+    flush();
+    EXPECT_EQ(view().size(), QSize(800, 500));
+    EXPECT_EQ(view().monthly_panel()->geometry(), QRect(0, 54, 398, 442));
+    EXPECT_EQ(view().bonus_panel()->geometry(), QRect(398, 54, 398, 442));
+    EXPECT_EQ(view().band()->width(), 800);
+}
+
+TEST_F(CurrentTablesViewTest, AUsersResizeOfTheWindowReachesTheFormAndItsLayout) {
+    press(f().Button1);
+    ASSERT_NE(view().windowHandle(), nullptr);
+    view().windowHandle()->resize(700, 480);
+    ASSERT_TRUE(wait_until([&] { return f().width() == 700 && f().height() == 480; }));
+    EXPECT_EQ(view().monthly_panel()->geometry(), QRect(0, 54, 696, 422));
+}
+
+// ---- The band ----
+
+TEST_F(CurrentTablesViewTest, EveryBandControlShowsWhole) {
+    std::vector<Control*> band;
+    for (Control* control : f().controls()) {
+        if (control != &f().PanelM && control != &f().PanelB && control != &f().StGr1 &&
+            control != &f().StGr2) {
+            band.push_back(control);
+        }
+    }
+    const QRect room(0, 0, 587, TForCur::kButtonBand);
+    std::vector<QRect> placed;
+    for (const Control* control : band) {
+        QWidget* w = widget(*control);
+        ASSERT_NE(w, nullptr) << control->name();
+        EXPECT_TRUE(w->isVisible()) << control->name();
+        const QRect at(w->mapTo(&view(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(room.contains(at)) << control->name();
+        // A memory's panel holds its buttons; any other two must not overlap.
+        if (dynamic_cast<const Panel*>(control) == nullptr &&
+            dynamic_cast<const Panel*>(control->parent()) == nullptr) {
+            for (const QRect& other : placed)
+                EXPECT_FALSE(at.intersects(other)) << control->name();
+            placed.push_back(at);
+        }
+    }
+    EXPECT_FALSE(static_cast<QAbstractButton*>(widget(f().Button5))->icon().isNull());
+}
+
+TEST_F(CurrentTablesViewTest, ARecallButtonIsEnabledOnceItsMemoryIsStored) {
+    for (Button* recall : {&f().Button91, &f().Button92, &f().Button93}) {
+        EXPECT_FALSE(widget(*recall)->isEnabled());
+    }
+    press(f().Button82);
+    EXPECT_FALSE(widget(f().Button91)->isEnabled());
+    EXPECT_TRUE(widget(f().Button92)->isEnabled());
+    EXPECT_FALSE(widget(f().Button93)->isEnabled());
+}
+
+// ---- The tables ----
+
+TEST_F(CurrentTablesViewTest, ZoomWidensTheViewsColumnsAndRowsByATenth) {
+    QTableView* table = view().monthly();
+    std::vector<int> before;
+    for (int c = 0; c < 14; ++c)
+        before.push_back(table->columnWidth(c));
+    const int row_before = table->verticalHeader()->defaultSectionSize();
+    press(f().Button3);
+    press(f().Button3);
+    for (int c = 0; c < 14; ++c) {
+        EXPECT_NEAR(table->columnWidth(c), before[static_cast<std::size_t>(c)] * 1.21, 3.0)
+            << "column " << c;
+    }
+    EXPECT_GT(view().bonus()->columnWidth(3), before[3]);
+    EXPECT_GE(table->verticalHeader()->defaultSectionSize(), row_before);
+    press(f().Button4);
+    EXPECT_NEAR(table->columnWidth(12), before[12] * 1.1, 3.0);
+}
+
+TEST_F(CurrentTablesViewTest, TheSizeStepperSetsTheFontOfBothTables) {
+    auto* stepper = qobject_cast<QSpinBox*>(widget(f().UpDown3));
+    ASSERT_NE(stepper, nullptr);
+    EXPECT_EQ(stepper->minimum(), 5);
+    EXPECT_EQ(stepper->maximum(), 100);
+    stepper->setValue(14);
+    flush();
+    EXPECT_EQ(f().StGr2.font_size(), 14);
+    EXPECT_EQ(view().monthly()->font().pointSize(), 14);
+    EXPECT_EQ(view().bonus()->font().pointSize(), 14);
+}
+
+TEST_F(CurrentTablesViewTest, FixedCellsAreShadedPerTable) {
+    const auto shade = [](QTableView* table, int row, int col) {
+        return table->model()->index(row, col).data(Qt::BackgroundRole).value<QBrush>().color();
+    };
+    f().StGr1.append_row({"6", "0", "6", "24000000"});
+    flush();
+    EXPECT_EQ(shade(view().monthly(), 0, 5), QColor(228, 207, 190));
+    EXPECT_EQ(shade(view().monthly(), 2, 1), QColor(228, 207, 190));
+    EXPECT_EQ(shade(view().bonus(), 1, 0), QColor(154, 207, 214));
+    EXPECT_FALSE(view().monthly()->model()->index(2, 3).data(Qt::BackgroundRole).isValid());
+}
+
+TEST_F(CurrentTablesViewTest, AUsersCellEditAndClickGoThroughTheModel) {
+    f().StGr1.append_row({"6", "0", "6", "24000000", "2.325"});
+    flush();
+    QTableView* table = view().monthly();
+    const QModelIndex cell = table->model()->index(2, 4);
+    table->setCurrentIndex(cell);
+    table->edit(cell);
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("2.5"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    flush();  // the editor commits from the event loop
+    EXPECT_EQ(f().StGr1.cell(2, 4), "2.5");
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(2, 6)).center());
+    EXPECT_EQ(f().StGr1.selected_row(), 2);
+    EXPECT_EQ(f().StGr1.selected_col(), 6);
+}
+
+}  // namespace
+}  // namespace rebanto::ui
