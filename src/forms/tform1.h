@@ -651,6 +651,10 @@ private:
     // Runs a table with the wait cursor, the bonus timing forced to six months when asked
     // and put back afterwards (also when the table stops on an error).
     void batch_run(bool six_month_bonus, const std::function<void()>& body);
+    // Both parts of a loan, each after its own reset and clearing, then the composite
+    // page with the link labels of the parts built.
+    void build_both_parts(const std::function<void()>& monthly, const std::function<void()>& bonus,
+                          const std::string& work_name);
     int batch_depth_ = 0;
     // One "メモ記載" while it is offered; "直前"; a repaint now and then.
     bool batch_commit();
@@ -735,7 +739,6 @@ private:
     void random_rate_path();
 
 public:
-
     // ---- Seams for the subsystems that are not built yet ----
     // Corrects the running totals for the first payment's day interest.
     void first_payment_totals_correction();

@@ -130,4 +130,22 @@ void TForm1::start_part(bool bonus, const std::string& head) {
     memo.append(bonus ? Ed5_memoobi.text() + "-月回+" : Ed5_memoobi.text());
 }
 
+void TForm1::build_both_parts(const std::function<void()>& monthly_part,
+                              const std::function<void()>& bonus_part,
+                              const std::string& work_name) {
+    PRset1(Ed0_kin);
+    Bt7_MClearClick(Bt7_MClear);
+    const bool monthly = Edit1.tag() == 1;
+    if (monthly) monthly_part();
+    PRset1(Ed0_kin);
+    Bt7_BClearClick(Bt7_BClear);
+    const bool bonus = Edit6.tag() == 1;
+    if (bonus) bonus_part();
+    Ed555.set_text(work_name);
+    PageControl1.set_active_page(TabSheet7);
+    if (monthly) Label_m.show();
+    if (bonus) Label_b.show();
+    beep(Beep::Information);
+}
+
 }  // namespace rebanto

@@ -301,19 +301,8 @@ void TForm1::Button62Click(Control&) {
 void TForm1::Button63Click(Control&) {
     if (eased_plan_refused()) return;
     batch_run(true, [this] {
-        PRset1(Ed0_kin);
-        Bt7_MClearClick(Bt7_MClear);
-        const bool monthly = Edit1.tag() == 1;
-        if (monthly) kouko_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text());
-        PRset1(Ed0_kin);
-        Bt7_BClearClick(Bt7_BClear);
-        const bool bonus = Edit6.tag() == 1;
-        if (bonus) kouko_bon(Ed0_kin.text(), Edit6.text());
-        Ed555.set_text("Ju");
-        PageControl1.set_active_page(TabSheet7);
-        if (monthly) Label_m.show();
-        if (bonus) Label_b.show();
-        beep(Beep::Information);
+        build_both_parts([this] { kouko_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
+                         [this] { kouko_bon(Ed0_kin.text(), Edit6.text()); }, "Ju");
     });
 }
 

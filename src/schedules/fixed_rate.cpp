@@ -85,19 +85,8 @@ void TForm1::Button67Click(Control&) {
 
 void TForm1::Button68Click(Control&) {
     batch_run(false, [this] {
-        PRset1(Ed0_kin);
-        Bt7_MClearClick(Bt7_MClear);
-        const bool monthly = Edit1.tag() == 1;
-        if (monthly) all_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text());
-        PRset1(Ed0_kin);
-        Bt7_BClearClick(Bt7_BClear);
-        const bool bonus = Edit6.tag() == 1;
-        if (bonus) all_bon(Ed0_kin.text(), Edit6.text());
-        Ed555.set_text("Ko");
-        PageControl1.set_active_page(TabSheet7);
-        if (monthly) Label_m.show();
-        if (bonus) Label_b.show();
-        beep(Beep::Information);
+        build_both_parts([this] { all_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
+                         [this] { all_bon(Ed0_kin.text(), Edit6.text()); }, "Ko");
     });
 }
 

@@ -220,19 +220,8 @@ void TForm1::Button74Click(Control&) {
     batch_run(false, [this] {
         if (!GroupBox9.visible()) show_rate_list_panel();
         Button55Click(Button55);
-        PRset1(Ed0_kin);
-        Bt7_MClearClick(Bt7_MClear);
-        const bool monthly = Edit1.tag() == 1;
-        if (monthly) hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text());
-        PRset1(Ed0_kin);
-        Bt7_BClearClick(Bt7_BClear);
-        const bool bonus = Edit6.tag() == 1;
-        if (bonus) hendo_bon(Ed0_kin.text(), Edit6.text());
-        Ed555.set_text("He");
-        PageControl1.set_active_page(TabSheet7);
-        if (monthly) Label_m.show();
-        if (bonus) Label_b.show();
-        beep(Beep::Information);
+        build_both_parts([this] { hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
+                         [this] { hendo_bon(Ed0_kin.text(), Edit6.text()); }, "He");
     });
 }
 
