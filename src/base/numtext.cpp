@@ -102,6 +102,15 @@ std::int64_t to_int(std::string_view text) {
     return static_cast<std::int64_t>(0 - magnitude);  // two's complement, exact for -2^63
 }
 
+int to_count(std::string_view text, int min) {
+    const long double whole = std::truncl(to_extended(text));
+    // The comparisons are false for NaN, so it fails with the out-of-range values.
+    if (!(whole >= static_cast<long double>(min) && whole <= kMaxCount)) {
+        throw ConversionError(std::string(text));
+    }
+    return static_cast<int>(whole);
+}
+
 Money to_money(std::string_view text) {
     const long double value = to_extended(text);
     try {

@@ -14,6 +14,14 @@ namespace rebanto {
 long double to_extended(std::string_view text);
 // Parses a decimal integer with optional sign and surrounding spaces.
 std::int64_t to_int(std::string_view text);
+// The largest count the program accepts: a thousand years of months. A count beyond it
+// (or below what a field allows) is a text that does not parse, so no loop can run
+// longer than this and no conversion to int can overflow.
+inline constexpr int kMaxCount = 12'000;
+// The integer part of a real text as a count in [min, kMaxCount]; ConversionError
+// outside that range, on NaN or infinity, or on text that is not a number.
+int to_count(std::string_view text, int min = -kMaxCount);
+
 // to_extended, × 10000, rounded half to even.
 Money to_money(std::string_view text);
 
@@ -30,6 +38,8 @@ inline std::string general(double value) {
 }
 std::string general(Money value);  // exact: "1234.5" for 12345000 ten-thousandths
 std::string general(std::int64_t value);
-inline std::string general(int value) { return general(static_cast<std::int64_t>(value)); }
+inline std::string general(int value) {
+    return general(static_cast<std::int64_t>(value));
+}
 
 }  // namespace rebanto

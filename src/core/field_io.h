@@ -15,9 +15,9 @@ inline long double num(const Control& field) {
 inline Money money(const Control& field) {
     return to_money(field.text());
 }
-// Counts are whole numbers: the integer part of the field's value.
-inline int count(const Control& field) {
-    return static_cast<int>(int_part(to_extended(field.text())));
+// Counts are whole numbers: the integer part of the field's value, at most kMaxCount.
+inline int count(const Control& field, int min = -kMaxCount) {
+    return to_count(field.text(), min);
 }
 inline bool is_empty(const Control& field) {
     return field.text().empty();

@@ -86,5 +86,21 @@ TEST(IntPart, TruncatesTowardZero) {
     EXPECT_EQ(int_part(123456789012.9999L), 123456789012.0L);
 }
 
+TEST(Counts, AWholeNumberUpToAThousandYearsOfMonthsIsACount) {
+    EXPECT_EQ(to_count("12000"), 12000);
+    EXPECT_EQ(to_count("35.9"), 35);
+    EXPECT_EQ(to_count("-2.7"), -2);
+    EXPECT_EQ(to_count("-12000"), -12000);
+}
+
+TEST(Counts, BeyondTheLimitOrBelowTheFieldsRangeIsNotANumber) {
+    for (const char* text : {"12001", "178956971", "1.2e301", "2147483648", "-12001", "-2147483649",
+                             "9.3e18", "1e309"}) {
+        EXPECT_THROW(to_count(text), ConversionError) << text;
+    }
+    EXPECT_THROW(to_count("-1", 0), ConversionError);
+    EXPECT_EQ(to_count("0", 0), 0);
+}
+
 }  // namespace
 }  // namespace rebanto
