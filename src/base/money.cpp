@@ -14,7 +14,7 @@ Money Money::from_extended(long double yen) {
     const long double scaled = std::nearbyintl(yen * static_cast<long double>(kScale));
     // 2^63 is exact in long double; anything at or beyond it (or NaN) has no Money form.
     constexpr long double kLimit = 9223372036854775808.0L;
-    if (!(scaled < kLimit && scaled >= -kLimit)) throw ConversionError(general(yen));
+    if (!(scaled < kLimit && scaled >= -kLimit)) throw MoneyOverflow();
     return Money(static_cast<std::int64_t>(scaled));
 }
 

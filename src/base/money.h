@@ -3,6 +3,8 @@
 #include <compare>
 #include <cstdint>
 
+#include "base/errors.h"
+
 namespace rebanto {
 
 class Money {
@@ -11,7 +13,11 @@ public:
 
     constexpr Money() = default;
     static constexpr Money from_raw(std::int64_t ten_thousandths) { return Money(ten_thousandths); }
-    static constexpr Money from_yen(std::int64_t yen) { return Money(yen * kScale); }
+    static constexpr Money from_yen(std::int64_t yen) {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(yen, kScale, &raw)) throw MoneyOverflow();
+        return Money(raw);
+    }
     // value × 10000 rounded to the nearest integer, ties to even.
     static Money from_extended(long double yen);
 
@@ -20,11 +26,24 @@ public:
     // Whole yen, truncated toward zero.
     constexpr std::int64_t whole_yen() const { return raw_ / kScale; }
 
-    constexpr Money operator-() const { return Money(-raw_); }
-    constexpr Money& operator+=(Money o) { raw_ += o.raw_; return *this; }
-    constexpr Money& operator-=(Money o) { raw_ -= o.raw_; return *this; }
-    friend constexpr Money operator+(Money a, Money b) { return Money(a.raw_ + b.raw_); }
-    friend constexpr Money operator-(Money a, Money b) { return Money(a.raw_ - b.raw_); }
+    // Every operation is checked: an amount out of range is an error, never a wrapped number.
+    constexpr Money operator-() const { return Money() - *this; }
+    constexpr Money& operator+=(Money o) {
+        if (__builtin_add_overflow(raw_, o.raw_, &raw_)) throw MoneyOverflow();
+        return *this;
+    }
+    constexpr Money& operator-=(Money o) {
+        if (__builtin_sub_overflow(raw_, o.raw_, &raw_)) throw MoneyOverflow();
+        return *this;
+    }
+    friend constexpr Money operator+(Money a, Money b) { return a += b; }
+    friend constexpr Money operator-(Money a, Money b) { return a -= b; }
+    // n times the amount.
+    constexpr Money times(std::int64_t n) const {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(raw_, n, &raw)) throw MoneyOverflow();
+        return Money(raw);
+    }
     friend constexpr auto operator<=>(Money, Money) = default;
 
 private:

@@ -115,7 +115,7 @@ Money to_money(std::string_view text) {
     const long double value = to_extended(text);
     try {
         return Money::from_extended(value);
-    } catch (const ConversionError&) {
+    } catch (const MoneyOverflow&) {
         throw ConversionError(std::string(text));  // report what the user typed
     }
 }

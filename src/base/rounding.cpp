@@ -12,7 +12,7 @@ namespace {
 // Whole yen of a truncated real, refusing values no amount can hold.
 std::int64_t whole_yen(long double truncated) {
     constexpr long double kLimit = 9223372036854775808.0L;  // 2^63, exact in long double
-    if (!(truncated < kLimit && truncated >= -kLimit)) throw ConversionError(general(truncated));
+    if (!(truncated < kLimit && truncated >= -kLimit)) throw MoneyOverflow();
     return static_cast<std::int64_t>(truncated);
 }
 
@@ -37,7 +37,7 @@ Money round_instalment(std::int64_t raw_ten_thousandths, int mode) {
     const std::int64_t whole = whole_yen(yen);
     if (whole > std::numeric_limits<std::int64_t>::max() / Money::kScale ||
         whole < std::numeric_limits<std::int64_t>::min() / Money::kScale) {
-        throw ConversionError(general(yen));
+        throw MoneyOverflow();
     }
     return Money::from_yen(whole);
 }

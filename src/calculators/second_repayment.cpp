@@ -49,8 +49,8 @@ TForm8::TForm8(App& app) : Form("TForm8", "第２返済の設定"), app_(app) {
     Button1.on_click = guard(&TForm8::Button1Click);
 }
 
-Handler TForm8::guard(void (TForm8::*routine)(Control&)) {
-    return guarded(*this, routine, app_.platform());
+Handler TForm8::guard(void (TForm8::*routine)(Control&), OnBadNumber bad) {
+    return guarded(*this, routine, app_.platform(), bad);
 }
 
 std::array<CheckBox*, 12> TForm8::month_boxes() {

@@ -169,9 +169,9 @@ void TForm1::advance_step() {
     put(Ed1_Mzankaisu, RemainingMonths);
     put(Ed1_Bzankaisu, count(Ed1_Bzankaisu) - count(Edit14));
     if (RemainingMonths < StepMonths) {
-        // The last step shrinks to what is left of the term. The length chosen before is
-        // remembered so that the next loan run starts with it again.
-        if (RemainingMonths == 0) StepMonthsBeforeTermEnd = StepMonths;
+        // The last step shrinks to what is left of the term. The length the user chose is
+        // remembered at the first shrink, so that the next loan run starts with it again.
+        if (StepMonthsBeforeTermEnd <= 0) StepMonthsBeforeTermEnd = StepMonths;
         put(Edit13, RemainingMonths);
         StepMonths = RemainingMonths;
         StepEndMonth = ElapsedMonths + StepMonths;
@@ -180,7 +180,7 @@ void TForm1::advance_step() {
 }
 
 void TForm1::restore_step_after_term_end() {
-    if (StepMonths != 0 || StepMonthsBeforeTermEnd <= 0) return;
+    if (StepMonthsBeforeTermEnd <= 0) return;
     const std::int64_t busy = Ed1_mm5.tag();
     Ed1_mm5.set_tag(1);  // set the length without re-running the step-length checks
     StepMonths = StepMonthsBeforeTermEnd;

@@ -3,21 +3,35 @@
 // on text that is not a number; writes use the shortest decimal form.
 #include <string>
 
+#include "base/errors.h"
 #include "base/money.h"
 #include "base/numtext.h"
 #include "model/control.h"
 
 namespace rebanto {
 
+// The failures name the field, so that a message can say which one is wrong.
 inline long double num(const Control& field) {
-    return to_extended(field.text());
+    try {
+        return to_extended(field.text());
+    } catch (const ConversionError&) {
+        throw FieldValueError(field.name(), field.text());
+    }
 }
 inline Money money(const Control& field) {
-    return to_money(field.text());
+    try {
+        return to_money(field.text());
+    } catch (const ConversionError&) {
+        throw FieldValueError(field.name(), field.text());
+    }
 }
 // Counts are whole numbers: the integer part of the field's value, at most kMaxCount.
 inline int count(const Control& field, int min = -kMaxCount) {
-    return to_count(field.text(), min);
+    try {
+        return to_count(field.text(), min);
+    } catch (const ConversionError&) {
+        throw FieldValueError(field.name(), field.text());
+    }
 }
 inline bool is_empty(const Control& field) {
     return field.text().empty();

@@ -29,12 +29,17 @@ void TForm1::Button4Click(Control&) {
     }
 }
 
-void TForm1::ki_bun(int steps) {
+bool TForm1::ki_bun(int steps) {
     try {
-        if (num(Edit13) == 0) return;
+        if (num(Edit13) == 0) return false;
     } catch (const ConversionError&) {
         app_.platform().beep(Beep::Default);
-        return;
+        return false;
+    }
+    // A step longer than what is left of the term is refused, as "メモ記載" refuses it.
+    if (StepMonths > RemainingMonths) {
+        beep(Beep::Warning);
+        return false;
     }
     // The instalments of the first step are held for every step of the run.
     const std::string kept_m = Edit4.text();
@@ -47,6 +52,7 @@ void TForm1::ki_bun(int steps) {
         PRset1(Button1);
     }
     app_.platform().set_wait_cursor(false);
+    return true;
 }
 
 void TForm1::Button19Click(Control&) {
@@ -81,7 +87,7 @@ void TForm1::Button18Click(Control&) {
         app_.platform().beep(Beep::Default);
         return;
     }
-    ki_bun(steps);
+    if (!ki_bun(steps)) return;
     goukeikinyu_m();
     goukeikinyu_b();
     PRset1(Ed0_moto);

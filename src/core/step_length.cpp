@@ -11,6 +11,8 @@ void TForm1::Ed1_mm5Change(Control& sender) {
     if (Ed1_mm5.tag() != 0) return;
     if (is_empty(Ed1_yy5) || is_empty(Ed1_mm5) || is_empty(Edit13) || is_empty(Edit14)) return;
     Ed1_mm5.set_tag(1);
+    // A length the user sets replaces the one remembered from before a shrink at the end.
+    if (Ed0_moto.tag() == 0) StepMonthsBeforeTermEnd = 0;
     try {
         if (&sender == &Edit13) {
             StepMonths = count(Edit13);

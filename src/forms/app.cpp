@@ -1,5 +1,7 @@
 #include "forms/app.h"
 
+#include "forms/guard.h"
+
 namespace rebanto {
 
 App::App(Platform& platform, AppOptions options)
@@ -34,6 +36,12 @@ App::App(Platform& platform, AppOptions options)
               &compare,
               &effect_chart,
               &aux_chart};
+    // A failure that no handler caught ends at the window's boundary, never in the toolkit.
+    for (Form* form : forms_) {
+        form->failure_report = [this](std::exception_ptr failure) {
+            report_failure(failure, platform_, OnBadNumber::Message);
+        };
+    }
     // The comparison grids lead the row synchronisation; their data starts at row 1.
     int order = 10;
     for (Grid* grid : {&compare.StringGrid1, &compare.StringGrid2, &compare.StringGrid3}) {

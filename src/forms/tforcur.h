@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/guard.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/grid.h"
@@ -107,7 +108,7 @@ public:
     std::string slot_file(int k) const;
 
 private:
-    Handler guard(void (TForCur::*routine)(Control&));
+    Handler guard(void (TForCur::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
     void recall_once(int k);
     App& app_;
     PanelGeometry monthly_geometry_;

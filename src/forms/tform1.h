@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/money.h"
+#include "forms/guard.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/grid.h"
@@ -464,7 +465,8 @@ public:
     void Ed1_mm5Change(Control& sender);
     void remaining_count_change(Control& sender);
     void Button4Click(Control& sender);
-    void ki_bun(int steps);
+    // False when nothing could be committed (no step length, a step beyond the term).
+    bool ki_bun(int steps);
     void Button1Click(Control& sender);
     void Button19Click(Control& sender);
     void Button20Click(Control& sender);
@@ -778,7 +780,7 @@ public:
 private:
     // Wraps a routine as an event handler: a text that is not a number stops it with a
     // beep, any other failure with a message; nothing escapes into the toolkit.
-    Handler guard(void (TForm1::*routine)(Control&));
+    Handler guard(void (TForm1::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
     void wire_settings_panel();
     void wire_calculation();
     void wire_gestures();

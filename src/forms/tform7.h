@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/guard.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/grid.h"
@@ -72,7 +73,7 @@ public:
     void UpDown1Change(Control& sender);
 
 private:
-    Handler guard(void (TForm7::*routine)(Control&));
+    Handler guard(void (TForm7::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
     void write_list(const std::string& file_name);
     void name_list(const std::string& file_name);
 

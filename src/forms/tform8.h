@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "forms/guard.h"
 #include "model/control.h"
 #include "model/form.h"
 
@@ -59,7 +60,7 @@ public:
 private:
     std::array<CheckBox*, 12> month_boxes();
     void tick_months(int first, int interval);
-    Handler guard(void (TForm8::*routine)(Control&));
+    Handler guard(void (TForm8::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
     App& app_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/event_boundary.h"
 #include "model/form.h"
 
 namespace rebanto {
@@ -100,28 +101,28 @@ bool Control::showing() const {
 }
 
 void Control::click() {
-    if (on_click) on_click(*this);
+    if (on_click) run_event(form_, [&] { on_click(*this); });
 }
 
 void Control::dbl_click() {
     click();
-    if (on_dbl_click) on_dbl_click(*this);
+    if (on_dbl_click) run_event(form_, [&] { on_dbl_click(*this); });
 }
 
 void Control::right_click() {
-    if (on_right_click) on_right_click(*this);
+    if (on_right_click) run_event(form_, [&] { on_right_click(*this); });
 }
 
 void Control::enter() {
-    if (on_enter) on_enter(*this);
+    if (on_enter) run_event(form_, [&] { on_enter(*this); });
 }
 
 void Control::exit() {
-    if (on_exit) on_exit(*this);
+    if (on_exit) run_event(form_, [&] { on_exit(*this); });
 }
 
 void Control::hover() {
-    if (on_mouse_over) on_mouse_over(*this);
+    if (on_mouse_over) run_event(form_, [&] { on_mouse_over(*this); });
 }
 
 bool Control::key_press(char32_t key) {
@@ -129,7 +130,7 @@ bool Control::key_press(char32_t key) {
 }
 
 bool Control::filter_key(char32_t key) {
-    if (on_key) on_key(*this, key);
+    if (on_key) run_event(form_, [&] { on_key(*this, key); });
     return key != 0;
 }
 
@@ -140,7 +141,7 @@ void Edit::set_read_only(bool on) {
 }
 
 void Edit::text_changed() {
-    if (on_change) on_change(*this);
+    if (on_change) run_event(form(), [&] { on_change(*this); });
 }
 
 namespace {
@@ -238,7 +239,7 @@ void TrackBar::set_position(int position) {
     if (position == position_) return;
     position_ = position;
     notify(Change::Range);
-    if (on_change) on_change(*this);
+    if (on_change) run_event(form(), [&] { on_change(*this); });
 }
 
 void TrackBar::set_selection_end(int value) {
@@ -266,10 +267,12 @@ std::string PageControl::value_text() const {
 void PageControl::set_active_index(int index) {
     if (index < 0 || index >= static_cast<int>(pages_.size()) || index == active_) return;
     Panel* leaving = active_page();
-    if (leaving != nullptr && leaving->on_exit) leaving->on_exit(*leaving);
-    active_ = index;
-    notify(Change::Text);
-    if (on_change) on_change(*this);
+    run_event(form(), [&] {
+        if (leaving != nullptr && leaving->on_exit) leaving->on_exit(*leaving);
+        active_ = index;
+        notify(Change::Text);
+        if (on_change) on_change(*this);
+    });
 }
 
 void PageControl::set_active_page(const Panel& page) {

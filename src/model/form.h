@@ -1,5 +1,6 @@
 #pragma once
 // A window model: a caption, a geometry and its named controls. Views observe it.
+#include <exception>
 #include <functional>
 #include <map>
 #include <string>
@@ -45,6 +46,10 @@ public:
     int add_observer(Observer observer);
     void remove_observer(int id);
     void notify(Control* control, Change change, int row = -1, int col = -1);
+
+    // What a failure of a user's event means (a beep, a message); set by the application.
+    // Without it, failures propagate to the caller.
+    std::function<void(std::exception_ptr)> failure_report;
 
     // Radio buttons: unchecks the other radio buttons of the same parent.
     void uncheck_siblings(const Control& radio);

@@ -1,5 +1,7 @@
 #include "model/grid.h"
 
+#include "model/event_boundary.h"
+
 #include <algorithm>
 
 namespace rebanto {
@@ -124,7 +126,7 @@ void Grid::click_cell(int row, int col) {
 void Grid::edit_cell(int row, int col, const std::string& text) {
     if (row < 0 || row >= row_count() || col < 0 || col >= cols_) return;
     set_cell(row, col, text);
-    if (on_cell_edited) on_cell_edited(*this, row, col);
+    if (on_cell_edited) run_event(form(), [&] { on_cell_edited(*this, row, col); });
 }
 
 void Memo::append(const std::string& line) {

@@ -118,8 +118,8 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     apply_layout();
 }
 
-Handler TForCur::guard(void (TForCur::*routine)(Control&)) {
-    return guarded(*this, routine, app_.platform());
+Handler TForCur::guard(void (TForCur::*routine)(Control&), OnBadNumber bad) {
+    return guarded(*this, routine, app_.platform(), bad);
 }
 
 void TForCur::apply_layout() {

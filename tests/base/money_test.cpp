@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "base/errors.h"
 
 namespace rebanto {
@@ -34,9 +36,24 @@ TEST(MoneyFromExtended, OtherValuesGoToTheNearestTenThousandth) {
 }
 
 TEST(MoneyFromExtended, RefusesWhatNoAmountCanHold) {
-    EXPECT_THROW(Money::from_extended(1e15L), ConversionError);  // 1e19 ten-thousandths
-    EXPECT_THROW(Money::from_extended(-1e15L), ConversionError);
-    EXPECT_THROW(Money::from_extended(__builtin_nanl("")), ConversionError);
+    EXPECT_THROW(Money::from_extended(1e15L), MoneyOverflow);  // 1e19 ten-thousandths
+    EXPECT_THROW(Money::from_extended(-1e15L), MoneyOverflow);
+    EXPECT_THROW(Money::from_extended(__builtin_nanl("")), MoneyOverflow);
+}
+
+TEST(MoneyArithmetic, AnOverflowIsAnErrorNeverAWrappedAmount) {
+    const Money top = Money::from_raw(INT64_MAX);
+    const Money bottom = Money::from_raw(INT64_MIN);
+    EXPECT_THROW(top + Money::from_raw(1), MoneyOverflow);
+    EXPECT_THROW(bottom - Money::from_raw(1), MoneyOverflow);
+    EXPECT_THROW(-bottom, MoneyOverflow);
+    Money sum = top;
+    EXPECT_THROW(sum += Money::from_raw(1), MoneyOverflow);
+    EXPECT_THROW(Money::from_yen(922'337'203'685'478), MoneyOverflow);  // × 10000 > 2^63
+    EXPECT_THROW(Money::from_yen(10'000'000'000).times(1'000'000), MoneyOverflow);
+    EXPECT_EQ((top - top).raw(), 0);
+    EXPECT_EQ(Money::from_yen(-922'337'203'685'477).raw(), -9'223'372'036'854'770'000);
+    EXPECT_EQ(Money::from_yen(83'564).times(420), Money::from_yen(35'096'880));
 }
 
 TEST(Money, WholeYenTruncatesTowardZero) {
