@@ -22,9 +22,9 @@ constexpr std::size_t kRecordLine = 45;
 
 // How far the column zoom of the current tables can go. After 27 reductions every column
 // and the row height of the design layout are at 5 pixels, where a reduction changes
-// nothing more; after 40 enlargements the widest column is 3,489 pixels and a row 747,
-// beyond any screen, and some 180 more would overflow the widths. A recorded count
-// outside this range is replayed as its end, and that is what the next save records.
+// nothing more (30 leaves a margin); after 40 enlargements the widest column is 3,489
+// pixels and a row 747, beyond any screen, and about 180 would overflow the widths. A
+// recorded count outside this range is replayed as its end, and the next save records that.
 constexpr int kZoomOutLimit = 30;
 constexpr int kZoomInLimit = 40;
 
