@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -16,11 +17,17 @@
 namespace rebanto {
 namespace {
 
-std::string describe(const std::filesystem::path& path, const std::string& problem) {
+namespace fs = std::filesystem;
+
+std::string describe(const fs::path& path, const std::string& problem) {
     return path.string() + ": " + problem;
 }
 
-std::string read_bytes(const std::filesystem::path& path) {
+std::string cannot_write(const fs::path& path, int error) {
+    return describe(path, std::string("書き込めません (") + std::strerror(error) + ")");
+}
+
+std::string read_bytes(const fs::path& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         throw FileError(
@@ -37,9 +44,39 @@ std::string read_bytes(const std::filesystem::path& path) {
     return bytes;
 }
 
+std::string without_crs(std::string_view bytes) {
+    std::string kept(bytes);
+    // 0x0D is never the second byte of a code page 932 character, so this cuts none.
+    kept.erase(std::remove(kept.begin(), kept.end(), '\r'), kept.end());
+    return kept;
+}
+
+// ---- Replacing a file ----
+
+// Where the content really goes: the end of a chain of symbolic links, so that a link
+// stays a link and its target gets the new content.
+fs::path follow_links(const fs::path& path) {
+    fs::path at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(at, ec))) return at;
+        const fs::path target = fs::read_symlink(at, ec);
+        if (ec) throw FileError(describe(path, "リンク先を読めません (" + ec.message() + ")"));
+        at = target.is_absolute() ? target : at.parent_path() / target;
+    }
+    throw FileError(describe(path, "リンクが循環しています"));
+}
+
+// A file or folder with no write permission at all is read-only for everybody, even for an
+// administrator the system would let through; otherwise the system decides for this user.
+bool may_write(const fs::path& path, const struct stat& st) {
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 // The temporary file lives beside the target so the final rename stays on one file system.
 // Its name is unique within this process and created exclusively, so two saves never share it.
-int create_temp_beside(const std::filesystem::path& target, std::filesystem::path& temp) {
+int create_temp_beside(const fs::path& target, fs::path& temp) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = target;
@@ -65,32 +102,108 @@ bool write_all(int fd, const std::string& bytes) {
     return true;
 }
 
+// The rename is only durable once the folder's entry is on disk too.
+void sync_folder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A folder that lets us change its files but not add one (a read-only start folder with a
+// writable settings file) has no room for a temporary file, so the file is written where it
+// is: overwritten from the start, cut to the new length, then synced. This is not atomic —
+// a crash in the middle leaves a mixed file — but it is the only write such a folder allows.
+void overwrite_in_place(const fs::path& shown, const fs::path& target, const std::string& bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) throw FileError(cannot_write(shown, errno));
+    bool ok = write_all(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+              ::fsync(fd) == 0;
+    int saved_errno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        saved_errno = errno;
+    }
+    if (!ok) throw FileError(cannot_write(shown, saved_errno));
+}
+
+// The temporary file gets the old file's owner and mode before it takes the old file's place.
+void replace_by_rename(const fs::path& shown, const fs::path& target, int fd, const fs::path& temp,
+                       const struct stat* old_stat, const std::string& bytes) {
+    if (old_stat != nullptr) {
+        if (::fchown(fd, old_stat->st_uid, old_stat->st_gid) != 0) {
+            // Only an administrator may give a file away; a user's own file stays theirs.
+        }
+        ::fchmod(fd, old_stat->st_mode & 07777);
+    }
+    bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
+    int saved_errno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        saved_errno = errno;
+    }
+    std::error_code ec;
+    if (ok) {
+        fs::rename(temp, target, ec);
+        if (ec) {
+            ok = false;
+            saved_errno = ec.value();
+        }
+    }
+    if (!ok) {
+        fs::remove(temp, ec);
+        throw FileError(cannot_write(shown, saved_errno));
+    }
+    sync_folder(target.parent_path());
+}
+
 }  // namespace
 
-std::vector<std::string> read_lines(const std::filesystem::path& path) {
+ReadLine line_from_bytes(std::string bytes) {
+    ReadLine line;
+    bool replaced = false;
+    line.text = cp932_to_utf8_replacing(without_crs(bytes), replaced);
+    line.readable = !replaced;
+    line.bytes = std::move(bytes);
+    return line;
+}
+
+std::vector<ReadLine> read_file_lines(const fs::path& path) {
     const std::string bytes = read_bytes(path);
-    std::string text;
-    try {
-        text = cp932_to_utf8(bytes);
-    } catch (const FileError& e) {
-        throw FileError(describe(path, e.what()));
-    }
-    std::vector<std::string> lines;
+    std::vector<ReadLine> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t lf = text.find('\n', start);
+    while (start < bytes.size()) {
+        const std::size_t lf = bytes.find('\n', start);
         if (lf == std::string::npos) {  // the last line has no line end
-            lines.push_back(text.substr(start));
+            lines.push_back(line_from_bytes(bytes.substr(start)));
             break;
         }
-        const std::size_t end = (lf > start && text[lf - 1] == '\r') ? lf - 1 : lf;
-        lines.push_back(text.substr(start, end - start));
+        const std::size_t end = (lf > start && bytes[lf - 1] == '\r') ? lf - 1 : lf;
+        lines.push_back(line_from_bytes(bytes.substr(start, end - start)));
         start = lf + 1;
     }
     return lines;
 }
 
-void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+std::vector<std::string> read_lines(const fs::path& path) {
+    std::vector<std::string> texts;
+    for (ReadLine& line : read_file_lines(path)) {
+        if (!line.readable) {
+            std::string problem;
+            try {
+                cp932_to_utf8(without_crs(line.bytes));
+            } catch (const FileError& e) {
+                problem = e.what();
+            }
+            throw FileError(describe(path, std::to_string(texts.size() + 1) + " 行目: " + problem));
+        }
+        texts.push_back(std::move(line.text));
+    }
+    return texts;
+}
+
+void write_lines(const fs::path& path, const std::vector<std::string>& lines) {
     // Convert everything before touching the disk, so a bad character costs nothing.
     std::string bytes;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -105,37 +218,47 @@ void write_lines(const std::filesystem::path& path, const std::vector<std::strin
         }
         bytes += "\r\n";
     }
+    replace_file_content(path, bytes);
+}
 
-    std::filesystem::path temp;
-    const int fd = create_temp_beside(path, temp);
-    if (fd < 0) {
-        throw FileError(
-            describe(path, std::string("書き込めません (") + std::strerror(errno) + ")"));
-    }
-    // Keep the permissions of the file being replaced.
+std::string file_line_bytes(std::string_view text, bool& changed) {
+    std::string one_line(text);
+    const auto line_end = [](char c) { return c == '\r' || c == '\n'; };
+    const auto kept_end = std::remove_if(one_line.begin(), one_line.end(), line_end);
+    const bool had_line_end = kept_end != one_line.end();
+    one_line.erase(kept_end, one_line.end());
+    bool replaced = false;
+    std::string bytes = utf8_to_cp932_replacing(one_line, replaced);
+    changed = had_line_end || replaced;
+    return bytes;
+}
+
+void replace_file_content(const fs::path& path, const std::string& bytes) {
+    const fs::path target = follow_links(path);
     struct stat old_stat;
-    if (::stat(path.c_str(), &old_stat) == 0 && S_ISREG(old_stat.st_mode)) {
-        ::fchmod(fd, old_stat.st_mode & 07777);
+    const bool exists = ::stat(target.c_str(), &old_stat) == 0;
+    if (exists && S_ISREG(old_stat.st_mode) && !may_write(target, old_stat)) {
+        throw FileError(describe(path, "書き込みが許可されていないため保存できません"));
     }
-    bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
-    int saved_errno = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        saved_errno = errno;
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    struct stat folder_stat;
+    const bool folder_writable =
+        ::stat(folder.c_str(), &folder_stat) != 0 || may_write(folder, folder_stat);
+
+    fs::path temp;
+    const int fd = folder_writable ? create_temp_beside(target, temp) : -1;
+    if (fd >= 0) {
+        replace_by_rename(path, target, fd, temp, exists ? &old_stat : nullptr, bytes);
+        return;
     }
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(temp, path, ec);
-        if (ec) {
-            ok = false;
-            saved_errno = ec.value();
-        }
+    const int create_errno = folder_writable ? errno : EACCES;
+    const bool folder_refused =
+        create_errno == EACCES || create_errno == EPERM || create_errno == EROFS;
+    if (exists && S_ISREG(old_stat.st_mode) && folder_refused) {
+        overwrite_in_place(path, target, bytes);
+        return;
     }
-    if (!ok) {
-        std::filesystem::remove(temp, ec);
-        throw FileError(
-            describe(path, std::string("書き込めません (") + std::strerror(saved_errno) + ")"));
-    }
+    throw FileError(cannot_write(path, create_errno));
 }
 
 }  // namespace rebanto

@@ -3,16 +3,46 @@
 // whole as a list of lines.
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rebanto {
 
-// Reads the file and splits it at CR LF or LF (a final line end adds no empty line).
-// Throws FileError when the file cannot be read or is not code page 932.
+// One line as it was read. `bytes` is the line without its line end, exactly as in the
+// file; `text` is its UTF-8 form. A CR inside a line is no part of the text (no line can be
+// written back with one), and a byte that is not code page 932 shows as U+FFFD and leaves
+// `readable` false.
+struct ReadLine {
+    std::string bytes;
+    std::string text;
+    bool readable = true;
+};
+
+// The text of one line's bytes, as ReadLine describes it.
+ReadLine line_from_bytes(std::string bytes);
+
+// Reads the file and splits it at CR LF or LF (a final line end adds no empty line). A line
+// that is not code page 932 comes back unreadable, the others are unaffected.
+// Throws FileError only when the file cannot be read.
+std::vector<ReadLine> read_file_lines(const std::filesystem::path& path);
+
+// The texts of read_file_lines. Throws FileError, naming the file and the line, when the
+// file cannot be read or a line is not code page 932.
 std::vector<std::string> read_lines(const std::filesystem::path& path);
-// Writes every line followed by CR LF. Writes a temporary file beside the target and
-// renames it over the target, so a failed write leaves the old file intact.
+
+// Writes every line followed by CR LF (see replace_file_content).
 // Throws FileError when the file cannot be written or a line has no code page 932 form.
 void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+// One line's bytes for a file whatever its text holds: characters with no code page 932
+// form become "?" and line ends inside the text are dropped; `changed` tells whether the
+// bytes no longer say what the text says.
+std::string file_line_bytes(std::string_view text, bool& changed);
+
+// Replaces the content of the file with `bytes`. A symbolic link is followed and its
+// target replaced; a file the user may not write is refused; the file keeps its mode.
+// The bytes go to a temporary file beside the target that is then renamed over it, so a
+// failed write leaves the old file intact. Throws FileError naming the file.
+void replace_file_content(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace rebanto

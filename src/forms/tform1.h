@@ -680,6 +680,9 @@ public:
     // ---- Routines: settings file, start-up, placement, exit ----
     // The settings store "kinri.ini" as lines, numbered from 0.
     std::vector<std::string> Memo3;
+    // The bytes of each line as read, so lines the program does not interpret go back to
+    // the file exactly as they came, even bytes that are not code page 932.
+    std::vector<std::string> Memo3Bytes;
     // Set by the exit without saving and by the restart; never cleared.
     bool NoSave = false;
     bool PlacementRestored = false;

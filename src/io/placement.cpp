@@ -1,6 +1,10 @@
 // The window placement record: positions and sizes of the windows, font sizes of the
 // grids and memos, and the column zoom of the current tables, kept in one settings line.
+#include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include "base/errors.h"
@@ -14,6 +18,33 @@ namespace rebanto {
 namespace {
 
 constexpr int kPlacementFields = 50;
+constexpr std::size_t kRecordLine = 45;
+
+// How far the column zoom of the current tables can go. After 27 reductions every column
+// and the row height of the design layout are at 5 pixels, where a reduction changes
+// nothing more (30 leaves a margin); after 40 enlargements the widest column is 3,489
+// pixels and a row 747, beyond any screen, and about 180 would overflow the widths. A
+// recorded count outside this range is replayed as its end, and the next save records that.
+constexpr int kZoomOutLimit = 30;
+constexpr int kZoomInLimit = 40;
+
+// A record value as a window coordinate or size: beyond the range of int it is the end of it.
+int saturated(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+// Field `index` of the record in the settings store, or nothing when it is not a whole number.
+std::optional<int> recorded_field(const TForm1& f, std::size_t index) {
+    if (f.Memo3.size() <= kRecordLine) return std::nullopt;
+    const std::vector<std::string> values = split_fields(f.Memo3[kRecordLine]);
+    if (index >= values.size()) return std::nullopt;
+    try {
+        return saturated(to_int(values[index]));
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
 
 std::string size_hint(int points) {
     return "現文字サイズは　" + std::to_string(points) +
@@ -52,6 +83,22 @@ PlacementField font_field(const Control& shown, TrackBar* stepper, std::function
             }};
 }
 
+// A font size for a window that does not yet take one: the recorded size goes back into
+// the record unchanged, so it is there when the window comes.
+PlacementField carried_field(const TForm1& f, std::size_t index) {
+    return {[&f, index] { return recorded_field(f, index).value_or(0); }, [](int) {}};
+}
+
+// The zoom goes from where it stands to the recorded count: at start-up that is the count
+// replayed from nothing, after a Load it undoes the zoom since the file was saved.
+void replay_zoom(TForCur& cur, int recorded) {
+    const int target = std::clamp(recorded, -kZoomOutLimit, kZoomInLimit);
+    while (cur.ZoomSteps < target)
+        cur.zoom(true);
+    while (cur.ZoomSteps > target)
+        cur.zoom(false);
+}
+
 std::vector<PlacementField> placement_fields(App& app) {
     TForm1& f = app.main;
     std::vector<PlacementField> fields;
@@ -70,12 +117,12 @@ std::vector<PlacementField> placement_fields(App& app) {
         for (Grid* grid : {&f.StringGrid1, &f.StringGrid2, &f.StringGrid6})
             grid->set_font_size(v);
     }));
-    fields.push_back({[] { return 0; }, [](int) {}});  // 29: the navigator's grid
+    fields.push_back(carried_field(f, 29));  // the navigator's grid
     fields.push_back(font_field(app.rate_list.StringGrid7, &app.rate_list.UpDown1,
                                 [&app](int v) { app.rate_list.StringGrid7.set_font_size(v); }));
     fields.push_back(font_field(f.RichEdit1, &f.UpDown1, nullptr));  // 31
     fields.push_back(font_field(f.RichEdit2, &f.UpDown2, nullptr));  // 32
-    fields.push_back({[] { return 0; }, [](int) {}});                // 33: the composite memo
+    fields.push_back(carried_field(f, 33));                          // the composite memo
     position_fields(fields, app.study_navigator, false);             // 34-35
     position_fields(fields, app.pension, false);                     // 36-37
     position_fields(fields, app.cur, true);                          // 38-41
@@ -88,12 +135,7 @@ std::vector<PlacementField> placement_fields(App& app) {
                           app.cur.UpDown3.set_hint(size_hint(size));
                       }});
     fields.push_back({[&app] { return app.cur.ZoomSteps; },  // 43
-                      [&app](int v) {
-                          for (int i = 0; i < v; ++i)
-                              app.cur.zoom(true);
-                          for (int i = 0; i < -v; ++i)
-                              app.cur.zoom(false);
-                      }});
+                      [&app](int v) { replay_zoom(app.cur, v); }});
     position_fields(fields, app.compare, false);   // 44-45
     position_fields(fields, app.aux_chart, true);  // 46-49
     return fields;
@@ -111,14 +153,14 @@ std::string TForm1::placement_record() {
 
 void TForm1::restore_placement() {
     if (PlacementRestored) return;
-    const std::string record = Memo3.size() > 45 ? Memo3[45] : std::string();
+    const std::string record = Memo3.size() > kRecordLine ? Memo3[kRecordLine] : std::string();
     const std::vector<std::string> values = split_fields(record);
     const auto fields = placement_fields(app_);
     for (int i = 0; i < kPlacementFields; ++i) {
         int value = 0;
         try {
             if (i >= static_cast<int>(values.size())) throw ConversionError("");
-            value = static_cast<int>(to_int(values[i]));
+            value = saturated(to_int(values[i]));
         } catch (const ConversionError&) {
             // A damaged record: the rest is skipped, the current state saved at once, and
             // the next paint tries again with the fresh record.

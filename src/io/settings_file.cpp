@@ -5,33 +5,16 @@
 
 #include "base/errors.h"
 #include "base/linefile.h"
-#include "base/numtext.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "io/settings_lines.h"
 
 namespace rebanto {
 
 namespace {
 
-constexpr int kStoredLines = 52;  // lines 0 … 51
-constexpr int kRepairLines = 100;
+constexpr std::size_t kRepairLines = 100;
 constexpr const char* kSettingsFile = "kinri.ini";
-
-// A line that should exist but does not, or that should be a whole number but is not.
-struct SettingsDamage {};
-
-const std::string& line_at(const std::vector<std::string>& lines, std::size_t n) {
-    if (n >= lines.size()) throw SettingsDamage{};
-    return lines[n];
-}
-
-std::int64_t number_at(const std::vector<std::string>& lines, std::size_t n) {
-    try {
-        return to_int(line_at(lines, n));
-    } catch (const ConversionError&) {
-        throw SettingsDamage{};
-    }
-}
 
 std::string folder_text(const std::filesystem::path& folder) {
     return (folder / "").string();
@@ -86,57 +69,83 @@ void TForm1::settings_save() {
     m[49] = exportFolder;
     m[50] = packFolder;
     m[51] = app_.rate_list.list_name();
-    write_lines(app_.start_folder() / kSettingsFile, Memo3);
+    // One value the file cannot hold must not cost every other setting: it is saved in the
+    // nearest form the file has, and the user is told which one.
+    const std::filesystem::path path = app_.start_folder() / kSettingsFile;
+    const SettingsBytes file = settings_bytes(Memo3, Memo3Bytes);
+    replace_file_content(path, file.bytes);
+    if (!file.changed_lines.empty()) {
+        app_.platform().message(changed_message(path.string(), file.changed_lines));
+    }
 }
 
-// Values are applied line by line; a failure keeps what was applied before it, marks the
-// file as damaged with 100 lines "0" and writes the current state back at once.
+// Values are applied line by line. A line that is missing, unreadable or not the number
+// its value needs leaves its field as it is; the other lines are still applied. Then the
+// store is marked damaged with 100 lines "0" and the current state is written back at once.
 void TForm1::settings_load() {
+    const std::filesystem::path path = app_.start_folder() / kSettingsFile;
+    std::vector<ReadLine> lines;
+    bool read = false;
     try {
-        Memo3 = read_lines(app_.start_folder() / kSettingsFile);
-    } catch (const FileError&) {
-        Memo3.clear();
+        lines = read_file_lines(path);
+        read = true;
+    } catch (const FileError& e) {
+        // No file is the first run; a file that is there but cannot be read is worth a word.
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec)) app_.platform().error(e.what());
     }
-    try {
-        const auto& m = Memo3;
-        Edit46.set_text(line_at(m, 1));
-        Button86.set_tag(number_at(m, 2));
-        Button86.set_caption(line_at(m, 3));
-        Ed5_memoobi.set_text(line_at(m, 4));
-        int n = 5;
-        for (Edit* preset : {&Edit39, &Edit51, &Edit52, &Edit50, &Edit63, &Edit62, &Edit40, &Edit41,
-                             &Edit53, &Edit54, &Edit55, &Edit56, &Edit57}) {
-            preset->set_text(line_at(m, n++));
-        }
-        Edit66.set_text(line_at(m, 24));
-        Ed0_kin.set_text(line_at(m, 25));
-        Ed0_nen.set_text(line_at(m, 26));
-        Ed0_tuki.set_text(line_at(m, 27));
-        Ed0_wari.set_text(line_at(m, 28));
-        Ed0_moto.set_text(line_at(m, 29));
-        CheckBox6.set_checked(line_at(m, 33) == "1");
-        CheckBox4.set_checked(line_at(m, 37) == "1");
-        HRh.set_tag(number_at(m, 40));
-        HRr.set_tag(number_at(m, 41));
-        TrackBar1.set_position(static_cast<int>(number_at(m, 44)) + 100);
-        FuriR.set_tag(number_at(m, 46));
-        recolour_indicators();
-        Button106Click(Button106);
+    Memo3.clear();
+    Memo3Bytes.clear();
+    for (const ReadLine& line : lines) {
+        Memo3.push_back(line.text);
+        Memo3Bytes.push_back(line.bytes);
+    }
 
-        const std::string start = folder_text(app_.start_folder());
-        const std::string user_data = folder_text(app_.start_folder() / "UserData");
-        auto folder = [&m](std::size_t line, const std::string& fallback) {
-            const std::string& text = line_at(m, line);
-            return text.empty() || text == "0" ? fallback : text;
-        };
-        dataFolder = folder(47, start);
-        packListFolder = folder(48, user_data);
-        exportFolder = folder(49, user_data);
-        packFolder = folder(50, user_data);
-        std::error_code ignored;
-        std::filesystem::create_directories(app_.start_folder() / "UserData", ignored);
-    } catch (const SettingsDamage&) {
+    SettingsReader in(lines);
+    if (auto v = in.text(1)) Edit46.set_text(*v);
+    if (auto v = in.whole(2)) Button86.set_tag(*v);
+    if (auto v = in.text(3)) Button86.set_caption(*v);
+    if (auto v = in.text(4)) Ed5_memoobi.set_text(*v);
+    int n = 5;
+    for (Edit* preset : {&Edit39, &Edit51, &Edit52, &Edit50, &Edit63, &Edit62, &Edit40, &Edit41,
+                         &Edit53, &Edit54, &Edit55, &Edit56, &Edit57}) {
+        if (auto v = in.text(n)) preset->set_text(*v);
+        ++n;
+    }
+    if (auto v = in.text(24)) Edit66.set_text(*v);
+    if (auto v = in.text(25)) Ed0_kin.set_text(*v);
+    // The term is a count of years and months: a count no loan can have would overflow the
+    // months of the term, so it is a bad line like any other text that is not a number.
+    if (auto v = in.count_text(26)) Ed0_nen.set_text(*v);
+    if (auto v = in.count_text(27)) Ed0_tuki.set_text(*v);
+    if (auto v = in.text(28)) Ed0_wari.set_text(*v);
+    if (auto v = in.text(29)) Ed0_moto.set_text(*v);
+    if (auto v = in.text(33)) CheckBox6.set_checked(*v == "1");
+    if (auto v = in.text(37)) CheckBox4.set_checked(*v == "1");
+    if (auto v = in.whole(40)) HRh.set_tag(*v);
+    if (auto v = in.whole(41)) HRr.set_tag(*v);
+    if (auto v = in.whole(44, -kMaxCount)) TrackBar1.set_position(static_cast<int>(*v) + 100);
+    if (auto v = in.whole(46)) FuriR.set_tag(*v);
+    recolour_indicators();
+    Button106Click(Button106);
+
+    const std::string start = folder_text(app_.start_folder());
+    const std::string user_data = folder_text(app_.start_folder() / "UserData");
+    auto folder = [&in](std::size_t line, std::string& value, const std::string& fallback) {
+        if (auto text = in.text(line)) value = text->empty() || *text == "0" ? fallback : *text;
+    };
+    folder(47, dataFolder, start);
+    folder(48, packListFolder, user_data);
+    folder(49, exportFolder, user_data);
+    folder(50, packFolder, user_data);
+    // The record in the store is the one to apply at the next paint.
+    PlacementRestored = false;
+
+    if (!in.bad_lines().empty()) {
         app_.platform().beep(Beep::Default);  // always, whatever the sound setting
+        if (read) {
+            app_.platform().message(damage_message(path.string(), in.bad_lines(), lines.size()));
+        }
         Memo3.insert(Memo3.end(), kRepairLines, "0");
         try {
             settings_save();
@@ -145,8 +154,9 @@ void TForm1::settings_load() {
         }
         return;
     }
+    std::error_code ignored;
+    std::filesystem::create_directories(app_.start_folder() / "UserData", ignored);
     HelpFile = (app_.start_folder() / "Vorpen.hlp").string();
-    PlacementRestored = false;
     try {
         load_rate_list_file(data_path(Edit66.text()));
     } catch (const std::exception&) {
@@ -165,8 +175,11 @@ void TForm1::Bt_saveClick(Control&) {
     }
 }
 
+// After a Load the main window is painted again, and that paint applies the placement
+// record just read (the window positions, font sizes and the zoom of the current tables).
 void TForm1::Bt_loadClick(Control&) {
     settings_load();
+    if (CheckBox4.checked()) restore_placement();
 }
 
 void TForm1::Button86Click(Control&) {

@@ -87,5 +87,46 @@ TEST(Cp932, InvalidBytesAreErrors) {
     EXPECT_THROW(cp932_to_utf8("\x82\x20"), FileError);  // trail byte out of range
 }
 
+// Text that must get through whatever it holds: only the characters without a form are lost.
+TEST(Cp932, ReplacingConversionKeepsEverythingElse) {
+    struct Row {
+        const char* utf8;
+        const char* cp932;
+        bool replaced;
+    };
+    for (const Row& row :
+         {Row{"\xE5\xB1\xB1\xE7\x94\xB0", "\x8E\x52\x93\x63", false},                  // 山田
+          Row{"\xE5\xB1\xB1\xF0\x9F\x98\x80\xE7\x94\xB0", "\x8E\x52?\x93\x63", true},  // 山😀田
+          Row{"a\xE2\x82\xAC"
+              "b",
+              "a?b", true},  // euro sign
+          Row{"\xFF"
+              "x",
+              "?x", true},               // not UTF-8
+          Row{"x\xE6\xBC", "x?", true},  // cut-off character
+          Row{"", "", false}}) {
+        bool replaced = !row.replaced;
+        EXPECT_EQ(utf8_to_cp932_replacing(row.utf8, replaced), row.cp932) << row.utf8;
+        EXPECT_EQ(replaced, row.replaced) << row.utf8;
+    }
+}
+
+TEST(Cp932, ReplacingDecodingMarksOnlyTheBadBytes) {
+    struct Row {
+        const char* cp932;
+        const char* utf8;
+        bool replaced;
+    };
+    for (const Row& row :
+         {Row{"\x8E\x52\x93\x63", "\xE5\xB1\xB1\xE7\x94\xB0", false},
+          Row{"ok\x82\x20", "ok\xEF\xBF\xBD ", true},            // a bad trail byte is read again
+          Row{"abc\x82", "abc\xEF\xBF\xBD", true},               // lead byte at the end
+          Row{"\x80\xB1", "\xEF\xBF\xBD\xEF\xBD\xB1", true}}) {  // 0x80 starts nothing; ｱ
+        bool replaced = !row.replaced;
+        EXPECT_EQ(cp932_to_utf8_replacing(row.cp932, replaced), row.utf8);
+        EXPECT_EQ(replaced, row.replaced);
+    }
+}
+
 }  // namespace
 }  // namespace rebanto

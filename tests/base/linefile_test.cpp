@@ -2,6 +2,7 @@
 #include "base/linefile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -143,6 +144,122 @@ TEST_F(LineFile, FailedWritesLeaveTheOldFileIntact) {
     std::vector<std::string> names = entries();
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"folder.dat", "loan.dat"}));
+}
+
+// ---- A line that cannot be read costs only itself ----
+
+TEST_F(LineFile, AnUnreadableLineLeavesTheOthersReadable) {
+    put_bytes(file("in.dat"), "ok\r\n\x82\x20\xFF\r\n\x8E\x52\r\n");
+    const std::vector<ReadLine> lines = read_file_lines(file("in.dat"));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(lines[0].readable);
+    EXPECT_EQ(lines[0].text, "ok");
+    EXPECT_FALSE(lines[1].readable);
+    EXPECT_EQ(lines[1].bytes, "\x82\x20\xFF") << "the bytes as they were";
+    EXPECT_TRUE(lines[2].readable);
+    EXPECT_EQ(lines[2].text, "\xE5\xB1\xB1");  // 山
+}
+
+TEST_F(LineFile, TheStrictReaderNamesTheFileAndTheLine) {
+    put_bytes(file("bad.dat"), "ok\r\nok\r\n\x82\x20\r\n");
+    try {
+        read_lines(file("bad.dat"));
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find(file("bad.dat").string() + ": 3 行目"), std::string::npos) << what;
+    }
+}
+
+TEST_F(LineFile, ACrInsideALineIsNoPartOfItsText) {
+    put_bytes(file("in.dat"), "a\rb\r\nc\r\r\n\r\nd\r");
+    EXPECT_EQ(read_lines(file("in.dat")), (Lines{"ab", "c", "", "d"}));
+    const std::vector<ReadLine> lines = read_file_lines(file("in.dat"));
+    EXPECT_EQ(lines[0].bytes, "a\rb");
+    EXPECT_EQ(lines[1].bytes, "c\r");
+}
+
+TEST_F(LineFile, ALineForAFileLosesOnlyWhatTheFileCannotHold) {
+    bool changed = true;
+    EXPECT_EQ(file_line_bytes("C:\\data", changed),
+              "C:\x5C"
+              "data");
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(file_line_bytes("\xE5\xB1\xB1\xF0\x9F\x98\x80", changed), "\x8E\x52?");
+    EXPECT_TRUE(changed);
+    changed = false;
+    EXPECT_EQ(file_line_bytes("two\r\nlines", changed), "twolines");
+    EXPECT_TRUE(changed);
+}
+
+// ---- Replacing a file on disk ----
+
+TEST_F(LineFile, ALinkStaysALinkAndItsTargetKeepsItsMode) {
+    fs::create_directory(file("real"));
+    write_lines(file("real") / "loan.dat", {"old"});
+    fs::permissions(file("real") / "loan.dat", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real/loan.dat", file("first.lnk"));
+    fs::create_symlink(file("first.lnk"), file("loan.dat"));  // a chain: absolute, then relative
+
+    write_lines(file("loan.dat"), {"new"});
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(file("loan.dat"))));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(file("first.lnk"))));
+    EXPECT_EQ(bytes_of(file("real") / "loan.dat"), "new\r\n");
+    EXPECT_EQ(fs::status(file("real") / "loan.dat").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(file("real")), {}), 1) << "no temporary file";
+}
+
+TEST_F(LineFile, ALinkToNothingYetCreatesItsTarget) {
+    fs::create_symlink("made.dat", file("loan.dat"));
+    write_lines(file("loan.dat"), {"new"});
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(file("loan.dat"))));
+    EXPECT_EQ(bytes_of(file("made.dat")), "new\r\n");
+}
+
+TEST_F(LineFile, ALinkInACircleIsAnError) {
+    fs::create_symlink("b.lnk", file("a.lnk"));
+    fs::create_symlink("a.lnk", file("b.lnk"));
+    EXPECT_THROW(write_lines(file("a.lnk"), {"x"}), FileError);
+}
+
+// A file without any write permission is read-only even for an administrator.
+TEST_F(LineFile, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+    put_bytes(file("loan.dat"), kBytes);
+    fs::permissions(file("loan.dat"), fs::perms::owner_read | fs::perms::group_read);
+    try {
+        write_lines(file("loan.dat"), {"new"});
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find(file("loan.dat").string()), std::string::npos);
+    }
+    EXPECT_EQ(bytes_of(file("loan.dat")), kBytes);
+    EXPECT_EQ(entries(), std::vector<std::string>{"loan.dat"});
+}
+
+// A folder without write permission takes no temporary file; its writable file is
+// overwritten where it is, a shorter content cutting the file to its length.
+TEST_F(LineFile, AReadOnlyFolderGetsItsWritableFileOverwrittenInPlace) {
+    put_bytes(file("loan.dat"), kBytes);
+    struct stat before;
+    ASSERT_EQ(::stat(file("loan.dat").c_str(), &before), 0);
+    const auto writes = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(dir_, writes, fs::perm_options::remove);
+    write_lines(file("loan.dat"), {"new"});
+    bool missing_refused = false;
+    try {
+        write_lines(file("other.dat"), {"new"});
+    } catch (const FileError&) {
+        missing_refused = true;
+    }
+    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
+
+    EXPECT_EQ(bytes_of(file("loan.dat")), "new\r\n");
+    struct stat after;
+    ASSERT_EQ(::stat(file("loan.dat").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_TRUE(missing_refused) << "a new file cannot be made in such a folder";
+    EXPECT_EQ(entries(), std::vector<std::string>{"loan.dat"});
 }
 
 }  // namespace

@@ -3,37 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
 #include "base/field_at.h"
 #include "base/linefile.h"
-#include "forms/app.h"
-#include "model/headless_platform.h"
-#include "temp_folder.h"
+#include "settings_fixture.h"
 
 namespace rebanto {
 namespace {
 
 namespace fs = std::filesystem;
-
-class Settings : public ::testing::Test {
-protected:
-    // A new run of the program on the same start folder.
-    App& start() {
-        platform = std::make_unique<HeadlessPlatform>();
-        platform->set_today(Date{2026, 12, 8});
-        app = std::make_unique<App>(*platform, AppOptions{folder.path(), "/opt/rebanto/rebanto"});
-        app->start();
-        return *app;
-    }
-    std::vector<std::string> file() { return read_lines(folder.path() / "kinri.ini"); }
-    void write(std::vector<std::string> lines) { write_lines(folder.path() / "kinri.ini", lines); }
-    std::string start_folder() const { return (folder.path() / "").string(); }
-
-    testing::TempFolder folder;
-    std::unique_ptr<HeadlessPlatform> platform;
-    std::unique_ptr<App> app;
-};
 
 TEST_F(Settings, AFirstRunBeepsOnceAndWritesAHundredLines) {
     App& a = start();
@@ -64,15 +42,21 @@ TEST_F(Settings, ASecondRunLoadsQuietly) {
     EXPECT_TRUE(fs::is_directory(folder.path() / "UserData"));
 }
 
-TEST_F(Settings, ADamagedLineKeepsWhatCameBeforeAndRepairsTheFile) {
+TEST_F(Settings, ADamagedLineIsRepairedAndTheOtherLinesKeepTheirValues) {
     start();
     auto lines = file();
     lines[1] = "山田";
     lines[25] = "3.1";
     lines[40] = "x";
+    lines[46] = "1000";
     write(lines);
     App& a = start();
-    EXPECT_EQ(platform->take_log(), std::vector<std::string>{"beep default"});
+    EXPECT_EQ(platform->take_log(),
+              (std::vector<std::string>{"beep default",
+                                        "info " + ini().string() +
+                                            ": 41 行目の値を読めません。これらの設定は今の値のま"
+                                            "ま、ファイルを書き直しました。"}));
+    EXPECT_EQ(a.main.FuriR.tag(), 1000) << "a line after the damaged one still applies";
     EXPECT_EQ(a.main.Edit46.text(), "山田");
     EXPECT_EQ(a.main.Ed0_kin.text(), "3.1");
     EXPECT_EQ(a.main.HRh.tag(), 0);
@@ -81,6 +65,7 @@ TEST_F(Settings, ADamagedLineKeepsWhatCameBeforeAndRepairsTheFile) {
     EXPECT_EQ(repaired[40], "0") << "rewritten from the current state";
     EXPECT_EQ(repaired[150], "0");
     EXPECT_EQ(repaired[1], "山田");
+    EXPECT_EQ(repaired[46], "1000");
 }
 
 TEST_F(Settings, ZeroOrEmptyFoldersFallBackToTheStartFolder) {

@@ -1,0 +1,144 @@
+#include "io/settings_lines.h"
+
+#include "base/errors.h"
+
+namespace rebanto {
+
+namespace {
+
+// Line numbers as an editor shows them: the first line is line 1.
+std::string shown_line(std::size_t n) {
+    return std::to_string(n + 1) + " 行目";
+}
+
+// The settings the user may have typed text into, by line.
+std::string field_name(std::size_t n) {
+    static const char* const kRates[] = {"公庫基準金利",
+                                         "基準外他",
+                                         "広床面積他",
+                                         "特別加算等",
+                                         "その他１",
+                                         "その他２",
+                                         "公庫11年以降金利",
+                                         "銀行変動一般金利",
+                                         "一般2",
+                                         "一般3",
+                                         "特殊1",
+                                         "特殊2",
+                                         "特殊3"};
+    if (n >= 5 && n <= 17) return kRates[n - 5];
+    switch (n) {
+        case 1:
+            return "ユーザー名";
+        case 3:
+            return "音ボタンの表示";
+        case 4:
+            return "メモ帯";
+        case 24:
+            return "変動金利リストのファイル名";
+        case 25:
+            return "開始金利";
+        case 26:
+            return "期間 (年)";
+        case 27:
+            return "期間 (月)";
+        case 28:
+            return "ボーナス割合";
+        case 29:
+            return "借入額";
+        case 47:
+            return "データフォルダー";
+        case 48:
+            return "パックリストフォルダー";
+        case 49:
+            return "出力フォルダー";
+        case 50:
+            return "パックフォルダー";
+        case 51:
+            return "金利選択リスト名";
+        default:
+            return "設定";
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> SettingsReader::text(std::size_t n) {
+    if (n >= lines_.size() || !lines_[n].readable) {
+        bad_.push_back(n);
+        return std::nullopt;
+    }
+    return lines_[n].text;
+}
+
+std::optional<std::int64_t> SettingsReader::whole(std::size_t n, int min) {
+    const std::optional<std::string> t = text(n);
+    if (!t) return std::nullopt;
+    try {
+        to_int(*t);  // a whole number, not a real
+        return to_count(*t, min);
+    } catch (const ConversionError&) {
+        bad_.push_back(n);
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> SettingsReader::count_text(std::size_t n, int min) {
+    std::optional<std::string> t = text(n);
+    if (!t) return std::nullopt;
+    try {
+        to_count(*t, min);
+        return t;
+    } catch (const ConversionError&) {
+        bad_.push_back(n);
+        return std::nullopt;
+    }
+}
+
+std::string damage_message(const std::string& file, const std::vector<std::size_t>& bad_lines,
+                           std::size_t line_count) {
+    std::string unusable;
+    bool missing = false;
+    for (std::size_t n : bad_lines) {
+        if (n >= line_count) {
+            missing = true;
+            continue;
+        }
+        if (!unusable.empty()) unusable += "、";
+        unusable += shown_line(n);
+    }
+    std::string text = file + ": ";
+    if (!unusable.empty()) text += unusable + "の値を読めません。";
+    if (missing) text += shown_line(line_count) + "以降がありません。";
+    return text + "これらの設定は今の値のまま、ファイルを書き直しました。";
+}
+
+SettingsBytes settings_bytes(const std::vector<std::string>& lines,
+                             const std::vector<std::string>& read_bytes) {
+    SettingsBytes out;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (carried_line(n) && n < read_bytes.size() &&
+            line_from_bytes(read_bytes[n]).text == lines[n]) {
+            out.bytes += read_bytes[n];  // byte for byte, even bytes no program could decode
+        } else {
+            bool changed = false;
+            out.bytes += file_line_bytes(lines[n], changed);
+            if (changed) out.changed_lines.push_back(n);
+        }
+        out.bytes += "\r\n";
+    }
+    return out;
+}
+
+std::string changed_message(const std::string& file, const std::vector<std::size_t>& lines) {
+    std::string fields;
+    for (std::size_t n : lines) {
+        if (!fields.empty()) fields += "、";
+        fields += field_name(n) + " (" + shown_line(n) + ")";
+    }
+    return file + ": " + fields +
+           " にはこのファイルに書けない文字があるため、コード ページ 932 で表せない文字を「?」に"
+           "置き換え、改行を除いて保存しました。";
+}
+
+}  // namespace rebanto
