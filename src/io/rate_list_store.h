@@ -24,8 +24,9 @@ constexpr std::size_t rate_list_line(int row, int col) {
     return static_cast<std::size_t>((row - 1) * kRateListCols + col);
 }
 
-// Reads a list file whole. Throws FileError when it cannot be read or holds fewer than
-// 240 lines; lines beyond the 240th are kept.
+// Reads a list file whole. Throws FileError when it cannot be read, holds fewer than 240
+// lines or a line with a carriage return (it could not be recorded again); lines beyond
+// the 240th are kept.
 std::vector<std::string> read_rate_list(const std::filesystem::path& path);
 
 // Fills rows 1..30, columns 0..7 of the grid from the lines (at least 240 of them).

@@ -8,6 +8,7 @@
 #include "base/date.h"
 #include "base/errors.h"
 #include "base/linefile.h"
+#include "base/stray_cr.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -80,8 +81,21 @@ void TForm1::Button55Click(Control&) {
     GroupBox9.hide();
 }
 
+// The whole file is checked before the list changes: every line of it is written back by
+// "記録", so a line holding a carriage return is refused. Only a plain file can be a list:
+// the settings name the file read at start-up, and a device or a pipe there would be read
+// without end.
 void TForm1::load_rate_list_file(const std::string& path) {
-    Memo1.set_lines(read_lines(path));
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+        throw FileError(path + ": 通常のファイルではないため読み込めません");
+    }
+    std::vector<std::string> lines = read_lines(path);
+    if (const std::size_t line = line_with_stray_cr(lines); line != 0) {
+        throw FileError(path + ": " + std::to_string(line) +
+                        " 行目に改行文字 (CR) が含まれています");
+    }
+    Memo1.set_lines(std::move(lines));
     memo1_to_grid();
     const std::string name = file_name_of(path);
     Edit66.set_text(name);

@@ -1,5 +1,8 @@
 #include "tables/pack_file.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "base/errors.h"
 #include "base/linefile.h"
 #include "base/numtext.h"
@@ -27,6 +30,16 @@ public:
         : lines_(lines), file_(file) {}
 
     const std::string& next(const char* what) {
+        const std::string& line = skip(what);
+        // A carriage return without its line feed stays inside the value; the tables
+        // could then never be saved again, since a cell must not hold a line break.
+        if (line.find('\r') != std::string::npos) {
+            fail("行 " + std::to_string(at_) + " に改行文字 (CR) が含まれています（" + what + "）");
+        }
+        return line;
+    }
+    // A line whose content is not kept.
+    const std::string& skip(const char* what) {
         if (at_ >= lines_.size()) {
             fail("行 " + std::to_string(at_ + 1) + " がありません（" + what + "）");
         }
@@ -41,16 +54,25 @@ public:
                  "）");
         }
     }
-    // A value that was not recorded is written as its own line number.
-    std::int64_t setting(const char* unrecorded, std::int64_t fallback, const char* what) {
+    // A value that was not recorded is written as its own line number. Only the values the
+    // settings page offers are taken: any other would be written back as it stands, and
+    // one that equals the line number would come back as not recorded.
+    std::int64_t setting(const char* unrecorded, std::int64_t fallback,
+                         std::initializer_list<std::int64_t> offered, const char* what) {
         const std::string& text = next(what);
         if (text == unrecorded) return fallback;
+        std::int64_t value = 0;
         try {
-            return to_int(text);
+            value = to_int(text);
         } catch (const ConversionError&) {
             fail("行 " + std::to_string(at_) + " の「" + text + "」は数値ではありません（" + what +
                  "）");
         }
+        if (std::find(offered.begin(), offered.end(), value) == offered.end()) {
+            fail("行 " + std::to_string(at_) + " の「" + text + "」は設定できる値ではありません（" +
+                 what + "）");
+        }
+        return value;
     }
     TableRows rows(std::int64_t count, const char* what) {
         TableRows rows;
@@ -106,13 +128,14 @@ PackFile parse_pack(const std::vector<std::string>& lines, const std::string& fi
     pack.loan_date = in.next("融資実行日");
     pack.first_monthly_date = in.next("月返済初回返済日");
     pack.first_bonus_date = in.next("ボーナス返済初回返済日");
-    pack.instalment_rounding = in.setting("6", 0, "返済額の端数処理");
-    pack.interest_rounding = in.setting("7", 0, "利息額の端数処理");
+    // Rounding: 0 切り捨て, 1 四捨五入, 2 切り上げ; accrual units in yen.
+    pack.instalment_rounding = in.setting("6", 0, {0, 1, 2}, "返済額の端数処理");
+    pack.interest_rounding = in.setting("7", 0, {0, 1, 2}, "利息額の端数処理");
     const std::string& method = in.next("返済方法");
     pack.method = method == "8" ? "0" : method;
-    pack.accrual_unit = in.setting("9", 1, "付利単位");
+    pack.accrual_unit = in.setting("9", 1, {1, 10, 100, 1000, 10000}, "付利単位");
     for (int n = 10; n <= 15; ++n)
-        in.next("予備");
+        in.skip("予備");
     pack.monthly = in.rows(r1, "月返済表");
     if (pack.monthly[1][13].empty()) pack.monthly[1][13] = kUnrecordedSettingsString;
     pack.bonus = in.rows(r2, "ボーナス返済表");

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/cp932.h"
 #include "base/errors.h"
 #include "base/linefile.h"
 #include "forms/app.h"
@@ -93,6 +94,28 @@ TEST(RateListFile, ShortOrMissingFileIsAnErrorNamingIt) {
         EXPECT_NE(std::string(e.what()).find("short.ksl"), std::string::npos) << e.what();
     }
     EXPECT_THROW(read_rate_list(folder.path / "none.ksl"), FileError);
+}
+
+// Lines are split at LF, so a CR without its LF stays inside a cell; recording the list
+// would then fail for good. Lines past the 240th are recorded too, so they count.
+TEST(RateListFile, ALineBreakInsideALineIsAnErrorNamingFileAndLine) {
+    TempFolder folder;
+    for (const std::size_t at : {std::size_t{2}, std::size_t{240}}) {
+        std::vector<std::string> lines = sample_list();
+        lines.resize(241, "extra");
+        std::string bytes;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            bytes += utf8_to_cp932(lines[i]) + (i == at ? "\r" : "") + "\r\n";
+        std::ofstream(folder.path / "cr.ksl", std::ios::binary | std::ios::trunc) << bytes;
+        try {
+            read_rate_list(folder.path / "cr.ksl");
+            FAIL() << "a line with a CR was taken (line " << at + 1 << ")";
+        } catch (const FileError& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find("cr.ksl"), std::string::npos) << what;
+            EXPECT_NE(what.find(std::to_string(at + 1) + " 行目"), std::string::npos) << what;
+        }
+    }
 }
 
 // ---- The window ----
@@ -277,6 +300,28 @@ TEST_F(RateList, CancelledOrFailedDialogsChangeNothing) {
     for (const auto& entry : fs::directory_iterator(folder.path)) {
         EXPECT_NE(entry.path().extension(), ".ksl") << "no list file was written";
     }
+}
+
+TEST_F(RateList, ALoadedFileWithALineBreakInACellChangesNothing) {
+    open_sample();
+    const std::string before = bytes_of(store());
+    std::string bytes;
+    for (const std::string& line : sample_list())
+        bytes += utf8_to_cp932(line) + "\r\n";
+    bytes.insert(bytes.find("\r\n"), "\r");  // "公庫\r" on the first line
+    std::ofstream(folder.path / "cr.ksl", std::ios::binary) << bytes;
+    w.StringGrid7.edit_cell(1, 2, "0.1");
+    platform.queue_file("cr.ksl");
+    w.Load.click();
+    const auto log = platform.take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("cr.ksl"), std::string::npos) << log[0];
+    EXPECT_EQ(w.StringGrid7.cell(1, 0), "公庫");
+    EXPECT_EQ(w.StringGrid7.cell(1, 2), "0.1");
+    EXPECT_EQ(w.Edit1.text(), "常時利用");
+    EXPECT_EQ(bytes_of(store()), before);
+    w.Button140.click();
+    EXPECT_TRUE(platform.take_log().empty()) << "the list can still be recorded";
 }
 
 TEST_F(RateList, ExitRecordsOnlyAListOpenedInThisRun) {

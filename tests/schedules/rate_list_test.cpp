@@ -100,6 +100,42 @@ TEST_F(RateList, ReadingAMissingFileReportsAndKeepsTheList) {
     EXPECT_EQ(f1.Memo1.lines()[5], "2.0");
 }
 
+// Lines are split at LF: a CR without its LF would stay inside a rate, and "記録" could
+// then never write the list again.
+TEST_F(RateList, AFileWithALineBreakInsideARateIsRefusedAndTheListKept) {
+    f1.Memo1.set_lines(std::vector<std::string>(70, "2.0"));
+    f1.Button54.click();
+    write_file("mac.txh", "1.5\r1.6\r\n1.7\r\n");
+    platform.queue_file((folder / "mac.txh").string());
+    f1.Button57.click();
+    const auto log = platform.take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].rfind("error ", 0), 0u) << log[0];
+    EXPECT_NE(log[0].find("mac.txh"), std::string::npos) << log[0];
+    EXPECT_NE(log[0].find("1 行目"), std::string::npos) << log[0];
+    EXPECT_EQ(f1.Memo1.lines()[0], "2.0");
+    EXPECT_EQ(grid.cell(1, 1), "2.0");
+    EXPECT_EQ(f1.Edit66.text(), "kin_hen.txh") << "the list keeps its name";
+
+    platform.queue_file((folder / "kept.txh").string());
+    f1.Button56.click();
+    EXPECT_TRUE(platform.take_log().empty()) << "the list can still be recorded";
+    EXPECT_EQ(read_file("kept.txh").substr(0, 10), "2.0\r\n2.0\r\n");
+}
+
+// A device never ends (/dev/zero) or blocks (a pipe); /dev/null stands for them here, as it
+// would otherwise be read as an empty list.
+TEST_F(RateList, ADeviceIsNoListAndTheListIsKept) {
+    f1.Memo1.set_lines(std::vector<std::string>(70, "2.0"));
+    platform.queue_file("/dev/null");
+    f1.Button57.click();
+    const auto log = platform.take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].rfind("error /dev/null", 0), 0u) << log[0];
+    EXPECT_EQ(f1.Memo1.lines().size(), 70u);
+    EXPECT_EQ(f1.Edit66.text(), "kin_hen.txh");
+}
+
 TEST_F(RateList, BulkChangeAddsOrMultipliesEveryRate) {
     std::vector<std::string> lines(70, "2.375");
     lines[69] = "";

@@ -115,6 +115,57 @@ TEST(PackFileDamage, ImpossibleRowCountsAreRefused) {
     EXPECT_THROW(parse_pack({}, "x.mpc"), PackFileError);
 }
 
+// Lines are split at LF, so a CR without its LF is read as part of a value; a cell holding
+// it could never be written back.
+TEST(PackFileDamage, ACarriageReturnInsideAValueIsRefusedWithItsLine) {
+    auto lines = pack_lines(small_pack());
+    lines[15 + 14 * 2 + 3] = "12\r345";  // first data row, column 3: line 47
+    try {
+        parse_pack(lines, "/data/loan.mpc");
+        FAIL() << "a cell with a line break must not load";
+    } catch (const PackFileError& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find("/data/loan.mpc"), std::string::npos) << what;
+        EXPECT_NE(what.find("行 47"), std::string::npos) << what;
+    }
+    lines = pack_lines(small_pack());
+    lines[2] = "2001/05/21\r";  // the loan date
+    EXPECT_THROW(parse_pack(lines, "x.mpc"), PackFileError);
+}
+
+// Only the settings the program offers load: "06" would otherwise be taken as rounding mode
+// 6, which is written back as "6" and then reads as not recorded.
+TEST(PackFileDamage, SettingsOutsideWhatTheProgramOffersAreRefused) {
+    for (const auto& [line, text] : std::vector<std::pair<std::size_t, std::string>>{
+             {5, "06"}, {5, "3"}, {6, "-1"}, {8, "0"}, {8, "50"}, {8, "09"}}) {
+        auto lines = pack_lines(small_pack());
+        lines[line] = text;
+        try {
+            parse_pack(lines, "x.mpc");
+            FAIL() << "line " << line + 1 << " \"" << text << "\" was taken";
+        } catch (const PackFileError& e) {
+            EXPECT_NE(std::string(e.what()).find("行 " + std::to_string(line + 1)),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+    auto lines = pack_lines(small_pack());
+    lines[5] = "2";
+    lines[6] = "1";
+    lines[8] = "10000";
+    const PackFile q = parse_pack(lines, "x.mpc");
+    EXPECT_EQ(q.instalment_rounding, 2);
+    EXPECT_EQ(q.interest_rounding, 1);
+    EXPECT_EQ(q.accrual_unit, 10000);
+}
+
+TEST(PackFileDamage, SkippedLinesMayHoldAnything) {
+    auto lines = pack_lines(small_pack());
+    lines[9] = "10\r";
+    lines[14] = "\r";
+    EXPECT_EQ(parse_pack(lines, "x.mpc").monthly, small_pack().monthly);
+}
+
 TEST(PackFileDisk, WrittenInCodePage932WithCrLf) {
     testing::TempFolder folder;
     const std::string path = folder.file("p.mpc");

@@ -1,5 +1,6 @@
 // Loading and saving the current tables as pack files through the file dialogs, and the
 // five-memory files.
+#include "base/cp932.h"
 #include "base/field_at.h"
 #include "base/linefile.h"
 #include "tables_fixture.h"
@@ -118,6 +119,28 @@ TEST_F(TablesTest, ADamagedFileLeavesTheTablesAsTheyWere) {
     EXPECT_TRUE(log.back().starts_with("error ")) << log.back();
     EXPECT_NE(log.back().find("broken.mpc"), std::string::npos);
     EXPECT_FALSE(f1.Button89.visible());
+}
+
+TEST_F(TablesTest, ALineBreakInsideACellIsRefusedAndTheTablesStaySavable) {
+    typical_run();
+    const std::string path = folder.file("cr.mpc");
+    f1.Save_mpc(path);
+    std::vector<std::string> lines = read_lines(path);
+    lines[15 + 14 * 2 + 3] += "\r9";  // a cell of the first monthly data row
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += utf8_to_cp932(line) + "\r\n";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const auto before = cur.StGr1.row_cells(2);
+
+    platform.queue_file(path);
+    f1.Button87.click();
+    const auto log = platform.take_log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_TRUE(log.back().starts_with("error ")) << log.back();
+    EXPECT_NE(log.back().find("cr.mpc"), std::string::npos) << log.back();
+    EXPECT_EQ(cur.StGr1.row_cells(2), before);
+    EXPECT_NO_THROW(f1.Save_mpc(folder.file("again.mpc")));
 }
 
 TEST_F(TablesTest, ACancelledDialogChangesNothing) {
