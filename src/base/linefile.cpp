@@ -198,6 +198,12 @@ std::vector<std::string> read_lines(const fs::path& path) {
             }
             throw FileError(describe(path, std::to_string(texts.size() + 1) + " 行目: " + problem));
         }
+        // A CR without its LF would be lost from the text, and with it whatever separated
+        // two values; a file whose lines are read as they stand is damaged then.
+        if (line.bytes.find('\r') != std::string::npos) {
+            throw FileError(describe(
+                path, std::to_string(texts.size() + 1) + " 行目に改行文字 (CR) が含まれています"));
+        }
         texts.push_back(std::move(line.text));
     }
     return texts;

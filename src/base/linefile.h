@@ -27,7 +27,7 @@ ReadLine line_from_bytes(std::string bytes);
 std::vector<ReadLine> read_file_lines(const std::filesystem::path& path);
 
 // The texts of read_file_lines. Throws FileError, naming the file and the line, when the
-// file cannot be read or a line is not code page 932.
+// file cannot be read, a line is not code page 932 or holds a CR without its LF.
 std::vector<std::string> read_lines(const std::filesystem::path& path);
 
 // Writes every line followed by CR LF (see replace_file_content).

@@ -62,8 +62,8 @@ TForm7::TForm7(App& app) : Form("TForm7", "金利選択リスト"), app_(app) {
 
 // A file that cannot be read or written stops the operation with the platform's message;
 // what was done before stays done.
-Handler TForm7::guard(void (TForm7::*routine)(Control&), OnBadNumber bad) {
-    return guarded(*this, routine, app_.platform(), bad);
+Handler TForm7::guard(void (TForm7::*routine)(Control&), FailureRule rule) {
+    return guarded(*this, routine, app_.platform(), rule);
 }
 
 void TForm7::open_for(Control& field) {

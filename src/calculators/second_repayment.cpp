@@ -49,8 +49,8 @@ TForm8::TForm8(App& app) : Form("TForm8", "第２返済の設定"), app_(app) {
     Button1.on_click = guard(&TForm8::Button1Click);
 }
 
-Handler TForm8::guard(void (TForm8::*routine)(Control&), OnBadNumber bad) {
-    return guarded(*this, routine, app_.platform(), bad);
+Handler TForm8::guard(void (TForm8::*routine)(Control&), FailureRule rule) {
+    return guarded(*this, routine, app_.platform(), rule);
 }
 
 std::array<CheckBox*, 12> TForm8::month_boxes() {
@@ -88,6 +88,7 @@ void TForm8::Edit1Change(Control&) {
     }
     const int n = count(Edit1);
     app_.main.Label187.set_caption("第1回=" + std::to_string(n) + "ヶ月分");
+    app_.main.Label195.set_caption("初回" + std::to_string(n) + "ヶ月分");
     tick_months(n, interval());
 }
 
@@ -125,9 +126,7 @@ void TForm8::Button1Click(Control&) {
 
 void TForm8::apply_timing(const std::string& interval_text, std::optional<int> first_month,
                           const std::string& version) {
-    const int k = interval_text.starts_with("年金")
-                      ? 6
-                      : static_cast<int>(int_part(to_extended(interval_text)));
+    const int k = interval_text.starts_with("年金") ? 6 : to_count(interval_text);
     for (RadioButton* radio : {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
                                &RadioButton5, &RadioButton6}) {
         if (radio->tag() == k) radio->click();

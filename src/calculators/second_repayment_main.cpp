@@ -12,6 +12,7 @@ void TForm1::wire_second_repayment() {
     Label187.on_right_click = guard(&TForm1::Label187RightClick);
     Edit35.set_hint("初回据置月数指定－－金融機関の返済表と異なるとき、相応の数値に変更して下さい");
     Edit35.set_parent(&TabSheet8);
+    Label195.set_parent(&TabSheet8);
     Edit42.set_parent(&TabSheet2);
     app_.stream_renames.add([this](const SecondStream& s) {
         Button67.set_caption(s.name);

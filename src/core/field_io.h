@@ -33,6 +33,13 @@ inline int count(const Control& field, int min = -kMaxCount) {
         throw FieldValueError(field.name(), field.text());
     }
 }
+// A count worked out from field values, as its integer part: beyond kMaxCount (or below
+// min) the text of `field` is what does not parse.
+inline int count_from(long double value, const Control& field, int min = -kMaxCount) {
+    const long double whole = int_part(value);
+    if (!(whole >= min && whole <= kMaxCount)) throw FieldValueError(field.name(), field.text());
+    return static_cast<int>(whole);
+}
 inline bool is_empty(const Control& field) {
     return field.text().empty();
 }

@@ -54,35 +54,35 @@ void TForm1::wire_gestures() {
     for (Control* c :
          std::initializer_list<Control*>{&Label8, &Label19, &Label17, &Label18, &Label21, &Label22,
                                          &Label23, &Label9, &Label10}) {
-        c->on_click = guard(&TForm1::basic_setting_click, OnBadNumber::Beep);
+        c->on_click = guard(&TForm1::basic_setting_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label19, &Label18, &Label21, &Label22,
                                                       &Label23, &Label10}) {
-        c->on_right_click = guard(&TForm1::basic_setting_right_click, OnBadNumber::Beep);
+        c->on_right_click = guard(&TForm1::basic_setting_right_click, FailureRule::Calculation);
     }
     for (Control* c :
          std::initializer_list<Control*>{&Label8, &Label19, &Label17, &Label18, &Label21, &Label22,
                                          &Label23, &Label9, &Ed0_nen, &Ed0_tuki, &Ed0_wari}) {
-        c->on_dbl_click = guard(&TForm1::basic_setting_dbl_click, OnBadNumber::Beep);
+        c->on_dbl_click = guard(&TForm1::basic_setting_dbl_click, FailureRule::Calculation);
     }
 
     for (Control* c : std::initializer_list<Control*>{&Label4, &Label1, &Label3, &Label185}) {
-        c->on_click = guard(&TForm1::step_field_click, OnBadNumber::Beep);
-        c->on_right_click = guard(&TForm1::step_field_right_click, OnBadNumber::Beep);
+        c->on_click = guard(&TForm1::step_field_click, FailureRule::Calculation);
+        c->on_right_click = guard(&TForm1::step_field_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label4, &Label1, &Label185}) {
-        c->on_dbl_click = guard(&TForm1::step_field_dbl_click, OnBadNumber::Beep);
+        c->on_dbl_click = guard(&TForm1::step_field_dbl_click, FailureRule::Calculation);
     }
 
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label25, &Label31, &Label32}) {
-        c->on_click = guard(&TForm1::step_length_click, OnBadNumber::Beep);
+        c->on_click = guard(&TForm1::step_length_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label31, &Label32}) {
-        c->on_right_click = guard(&TForm1::step_length_right_click, OnBadNumber::Beep);
+        c->on_right_click = guard(&TForm1::step_length_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label16, &Label11, &Edit13,
                                                       &Edit14, &Ed1_yy5, &Ed1_mm5}) {
-        c->on_dbl_click = guard(&TForm1::step_length_dbl_click, OnBadNumber::Beep);
+        c->on_dbl_click = guard(&TForm1::step_length_dbl_click, FailureRule::Calculation);
     }
 }
 

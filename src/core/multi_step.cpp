@@ -24,8 +24,8 @@ void TForm1::Button4Click(Control&) {
         But_mDainyuClick(But_mDainyu);
         But_bDainyuClick(But_bDainyu);
         refresh_money_overlays();
-    } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+    } catch (...) {
+        report_failure(std::current_exception(), app_.platform(), FailureRule::Calculation);
     }
 }
 

@@ -11,17 +11,23 @@ namespace rebanto {
 
 namespace {
 
-constexpr const char* kUnexpectedError =
-    "エラーが生じたため、iniファイルをsaveせずに一旦終了し、再立ち上げしてください";
-
-// Writes the limit back in place when value × 10000 exceeds it.
+// Writes the limit back in place when value × 10000 exceeds it, and minus the limit when
+// it falls below that, so that no amount or rate the calculation sees leaves the range.
 void cap_rate(Edit& field) {
-    if (num(field) * 10000 > static_cast<long double>(kMaxRateRaw)) field.set_text("1000");
+    const long double v = num(field) * 10000;
+    if (v > static_cast<long double>(kMaxRateRaw)) {
+        field.set_text("1000");
+    } else if (v < -static_cast<long double>(kMaxRateRaw)) {
+        field.set_text("-1000");
+    }
 }
 
 void cap_amount(Edit& field) {
-    if (num(field) * 10000 > static_cast<long double>(kMaxAmount.raw())) {
+    const long double v = num(field) * 10000;
+    if (v > static_cast<long double>(kMaxAmount.raw())) {
         field.set_text("10000000000");
+    } else if (v < -static_cast<long double>(kMaxAmount.raw())) {
+        field.set_text("-10000000000");
     }
 }
 
@@ -60,7 +66,7 @@ void TForm1::PRset1(Control& sender) {
     } catch (const std::exception&) {
         // The busy flag is released below, so the window stays usable after the message.
         Ed0_moto.set_tag(0);
-        app_.platform().message(kUnexpectedError);
+        app_.platform().message(kCalculationFailure);
     }
     Ed0_moto.set_tag(0);
     Button139.set_tag(0);
@@ -83,6 +89,9 @@ bool TForm1::validate_inputs() {
 
 // 経過初期化: a new loan run from month 0 with the basic settings.
 bool TForm1::reset_progress() {
+    // Checked before anything is changed: a term beyond a thousand years is a text
+    // that does not parse, and the fields keep what the user typed.
+    const int total = count_from(num(Ed0_nen) * 12 + num(Ed0_tuki), Ed0_nen);
     CBallway.set_checked(false);
     CBallway.hide();
     Button21.hide();
@@ -99,7 +108,7 @@ bool TForm1::reset_progress() {
     refresh_progress();
     Edit2.set_text(Ed0_kin.text());
 
-    TotalMonths = static_cast<int>(int_part(num(Ed0_nen) * 12 + num(Ed0_tuki)));
+    TotalMonths = total;
     RemainingMonths = TotalMonths;
     TrackBar2.set_range(0, TotalMonths);
     put(Ed0_nen, TotalMonths / 12);
@@ -107,8 +116,9 @@ bool TForm1::reset_progress() {
 
     put(Ed1_Mzankaisu, TotalMonths);
     put(Ed1_Bzankaisu,
-        static_cast<int>(int_part(
-            static_cast<long double>(TotalMonths - bonus_first_months()) / bonus_interval() + 1)));
+        count_from(
+            static_cast<long double>(TotalMonths - bonus_first_months()) / bonus_interval() + 1,
+            Ed0_nen));
     refresh_progress();
 
     if (TotalMonths == 0 || ElapsedMonths + RemainingMonths < StepEndMonth) {

@@ -19,10 +19,10 @@ void TForm1::Ed1_mm5Change(Control& sender) {
             put(Edit14, static_cast<int>(
                             int_part(static_cast<long double>(StepMonths) / bonus_interval())));
         } else if (&sender == &Edit14) {
-            StepMonths = static_cast<int>(int_part(num(Edit14) * bonus_interval()));
+            StepMonths = count_from(num(Edit14) * bonus_interval(), Edit14);
             put(Edit13, StepMonths);
         } else {
-            StepMonths = static_cast<int>(int_part(num(Ed1_yy5) * 12 + num(Ed1_mm5)));
+            StepMonths = count_from(num(Ed1_yy5) * 12 + num(Ed1_mm5), Ed1_yy5);
             put(Edit13, StepMonths);
             put(Edit14, static_cast<int>(
                             int_part(static_cast<long double>(StepMonths) / bonus_interval())));

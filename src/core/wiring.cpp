@@ -72,58 +72,58 @@ void TForm1::wire_calculation() {
     Edit2.on_exit = leave_rate;
     Ed0_kin.on_exit = leave_rate;
     for (Edit* rate : {&Edit2, &Ed0_kin}) {
-        rate->on_dbl_click = guard(&TForm1::open_rate_list, OnBadNumber::Beep);
-        rate->on_right_click = guard(&TForm1::open_rate_list, OnBadNumber::Beep);
+        rate->on_dbl_click = guard(&TForm1::open_rate_list, FailureRule::Calculation);
+        rate->on_right_click = guard(&TForm1::open_rate_list, FailureRule::Calculation);
     }
-    Ed1_Mzankaisu.on_change = guard(&TForm1::remaining_count_change, OnBadNumber::Beep);
-    Ed1_Bzankaisu.on_change = guard(&TForm1::remaining_count_change, OnBadNumber::Beep);
+    Ed1_Mzankaisu.on_change = guard(&TForm1::remaining_count_change, FailureRule::Calculation);
+    Ed1_Bzankaisu.on_change = guard(&TForm1::remaining_count_change, FailureRule::Calculation);
     for (Edit* instalment : {&Edit4, &Edit9, &Edit104, &Edit109, &Edit104s, &Edit109s}) {
-        instalment->on_change = guard(&TForm1::Button4Click, OnBadNumber::Beep);
-        instalment->on_click = guard(&TForm1::Button4Click, OnBadNumber::Beep);
+        instalment->on_change = guard(&TForm1::Button4Click, FailureRule::Calculation);
+        instalment->on_click = guard(&TForm1::Button4Click, FailureRule::Calculation);
     }
-    Button4.on_click = guard(&TForm1::Button4Click, OnBadNumber::Beep);
+    Button4.on_click = guard(&TForm1::Button4Click, FailureRule::Calculation);
     for (Edit* length : {&Ed1_yy5, &Ed1_mm5, &Edit13}) {
-        length->on_change = guard(&TForm1::Ed1_mm5Change, OnBadNumber::Beep);
+        length->on_change = guard(&TForm1::Ed1_mm5Change, FailureRule::Calculation);
     }
 
-    But_mHiri.on_click = guard(&TForm1::But_mHiriClick, OnBadNumber::Beep);
-    But_bHiri.on_click = guard(&TForm1::But_bHiriClick, OnBadNumber::Beep);
-    RadioButton3.on_click = guard(&TForm1::RadioButton3Click, OnBadNumber::Beep);
-    RadioButton4.on_click = guard(&TForm1::RadioButton3Click, OnBadNumber::Beep);
-    Edit28.on_change = guard(&TForm1::RadioButton3Click, OnBadNumber::Beep);
-    RadioButton11.on_click = guard(&TForm1::RadioButton11Click, OnBadNumber::Beep);
-    RadioButton12.on_click = guard(&TForm1::RadioButton11Click, OnBadNumber::Beep);
-    But_mDainyu.on_click = guard(&TForm1::But_mDainyuClick, OnBadNumber::Beep);
-    But_bDainyu.on_click = guard(&TForm1::But_bDainyuClick, OnBadNumber::Beep);
-    Button139.on_click = guard(&TForm1::Button139Click, OnBadNumber::Beep);
-    Button144.on_click = guard(&TForm1::Button144Click, OnBadNumber::Beep);
+    But_mHiri.on_click = guard(&TForm1::But_mHiriClick, FailureRule::Calculation);
+    But_bHiri.on_click = guard(&TForm1::But_bHiriClick, FailureRule::Calculation);
+    RadioButton3.on_click = guard(&TForm1::RadioButton3Click, FailureRule::Calculation);
+    RadioButton4.on_click = guard(&TForm1::RadioButton3Click, FailureRule::Calculation);
+    Edit28.on_change = guard(&TForm1::RadioButton3Click, FailureRule::Calculation);
+    RadioButton11.on_click = guard(&TForm1::RadioButton11Click, FailureRule::Calculation);
+    RadioButton12.on_click = guard(&TForm1::RadioButton11Click, FailureRule::Calculation);
+    But_mDainyu.on_click = guard(&TForm1::But_mDainyuClick, FailureRule::Calculation);
+    But_bDainyu.on_click = guard(&TForm1::But_bDainyuClick, FailureRule::Calculation);
+    Button139.on_click = guard(&TForm1::Button139Click, FailureRule::Calculation);
+    Button144.on_click = guard(&TForm1::Button144Click, FailureRule::Calculation);
 
     for (Edit* field : {&Edit33, &Edit43, &Ed_Uchi, &Edit27}) {
-        field->on_change = guard(&TForm1::Edit33Change, OnBadNumber::Beep);
+        field->on_change = guard(&TForm1::Edit33Change, FailureRule::Calculation);
     }
-    Button46.on_click = guard(&TForm1::Button46Click, OnBadNumber::Beep);
-    La_Uchi.on_click = guard(&TForm1::La_UchiClick, OnBadNumber::Beep);
-    La_Uchi.on_dbl_click = guard(&TForm1::La_UchiDblClick, OnBadNumber::Beep);
-    ButUGaku.on_click = guard(&TForm1::ButUGakuClick, OnBadNumber::Beep);
-    Edit5.on_dbl_click = guard(&TForm1::Edit5DblClick, OnBadNumber::Beep);
-    Edit10.on_dbl_click = guard(&TForm1::Edit5DblClick, OnBadNumber::Beep);
+    Button46.on_click = guard(&TForm1::Button46Click, FailureRule::Calculation);
+    La_Uchi.on_click = guard(&TForm1::La_UchiClick, FailureRule::Calculation);
+    La_Uchi.on_dbl_click = guard(&TForm1::La_UchiDblClick, FailureRule::Calculation);
+    ButUGaku.on_click = guard(&TForm1::ButUGakuClick, FailureRule::Calculation);
+    Edit5.on_dbl_click = guard(&TForm1::Edit5DblClick, FailureRule::Calculation);
+    Edit10.on_dbl_click = guard(&TForm1::Edit5DblClick, FailureRule::Calculation);
 
-    Button1.on_click = guard(&TForm1::Button1Click, OnBadNumber::Beep);
-    Button1.on_mouse_over = guard(&TForm1::Button1MouseOver, OnBadNumber::Beep);
-    Button19.on_click = guard(&TForm1::Button19Click, OnBadNumber::Beep);
-    Button20.on_click = guard(&TForm1::Button20Click, OnBadNumber::Beep);
-    Button76.on_click = guard(&TForm1::Button76Click, OnBadNumber::Beep);
-    Button18.on_click = guard(&TForm1::Button18Click, OnBadNumber::Beep);
-    Button21.on_click = guard(&TForm1::Button21Click, OnBadNumber::Beep);
-    Button110.on_click = guard(&TForm1::Button110Click, OnBadNumber::Beep);
-    Button111.on_click = guard(&TForm1::Button111Click, OnBadNumber::Beep);
-    Button15.on_click = guard(&TForm1::Button15Click, OnBadNumber::Beep);
-    N5kibun.on_click = guard(&TForm1::Button19Click, OnBadNumber::Beep);
-    N10kibun.on_click = guard(&TForm1::Button20Click, OnBadNumber::Beep);
-    NShiteiKibun.on_click = guard(&TForm1::Button76Click, OnBadNumber::Beep);
-    NSaigo.on_click = guard(&TForm1::Button18Click, OnBadNumber::Beep);
+    Button1.on_click = guard(&TForm1::Button1Click, FailureRule::Calculation);
+    Button1.on_mouse_over = guard(&TForm1::Button1MouseOver, FailureRule::Calculation);
+    Button19.on_click = guard(&TForm1::Button19Click, FailureRule::Calculation);
+    Button20.on_click = guard(&TForm1::Button20Click, FailureRule::Calculation);
+    Button76.on_click = guard(&TForm1::Button76Click, FailureRule::Calculation);
+    Button18.on_click = guard(&TForm1::Button18Click, FailureRule::Calculation);
+    Button21.on_click = guard(&TForm1::Button21Click, FailureRule::Calculation);
+    Button110.on_click = guard(&TForm1::Button110Click, FailureRule::Calculation);
+    Button111.on_click = guard(&TForm1::Button111Click, FailureRule::Calculation);
+    Button15.on_click = guard(&TForm1::Button15Click, FailureRule::Calculation);
+    N5kibun.on_click = guard(&TForm1::Button19Click, FailureRule::Calculation);
+    N10kibun.on_click = guard(&TForm1::Button20Click, FailureRule::Calculation);
+    NShiteiKibun.on_click = guard(&TForm1::Button76Click, FailureRule::Calculation);
+    NSaigo.on_click = guard(&TForm1::Button18Click, FailureRule::Calculation);
     NMemoKisai.on_click = [this](Control&) { Button1Click(Button1); };
-    TrackBar2.on_change = guard(&TForm1::TrackBar2Change, OnBadNumber::Beep);
+    TrackBar2.on_change = guard(&TForm1::TrackBar2Change, FailureRule::Calculation);
 
     // Leaving the page at the end of the term starts the loan again.
     TabSheet1.on_exit = [this](Control&) {
@@ -157,7 +157,7 @@ void TForm1::wire_memo_pages() {
     for (TrackBar* stepper : {&UpDown1, &UpDown2}) {
         stepper->set_range(5, 100);
         stepper->set_position(10);
-        stepper->on_change = guard(&TForm1::memo_size_change, OnBadNumber::Beep);
+        stepper->on_change = guard(&TForm1::memo_size_change, FailureRule::Calculation);
     }
     Ed5_memoobi.set_text(standard_band(false));
     for (Button* b : {&Bt7_MClear, &Button48, &Bt7_BClear, &Button49, &Bt0_allClear}) {
@@ -167,24 +167,24 @@ void TForm1::wire_memo_pages() {
     Label_b.hide();
     Label_mem.hide();
 
-    Bt7_MClear.on_click = guard(&TForm1::Bt7_MClearClick, OnBadNumber::Beep);
-    Button48.on_click = guard(&TForm1::Bt7_MClearClick, OnBadNumber::Beep);
-    Bt7_BClear.on_click = guard(&TForm1::Bt7_BClearClick, OnBadNumber::Beep);
-    Button49.on_click = guard(&TForm1::Bt7_BClearClick, OnBadNumber::Beep);
-    Bt0_allClear.on_click = guard(&TForm1::Bt0_allClearClick, OnBadNumber::Beep);
-    Button6.on_click = guard(&TForm1::Button6Click, OnBadNumber::Beep);
-    Button2.on_click = guard(&TForm1::memo_font_click, OnBadNumber::Beep);
-    Button7.on_click = guard(&TForm1::memo_font_click, OnBadNumber::Beep);
-    Button40.on_click = guard(&TForm1::memo_initial_font_click, OnBadNumber::Beep);
-    Button41.on_click = guard(&TForm1::memo_initial_font_click, OnBadNumber::Beep);
-    Button5.on_click = guard(&TForm1::memo_print_click, OnBadNumber::Beep);
-    Button8.on_click = guard(&TForm1::memo_print_click, OnBadNumber::Beep);
+    Bt7_MClear.on_click = guard(&TForm1::Bt7_MClearClick, FailureRule::Calculation);
+    Button48.on_click = guard(&TForm1::Bt7_MClearClick, FailureRule::Calculation);
+    Bt7_BClear.on_click = guard(&TForm1::Bt7_BClearClick, FailureRule::Calculation);
+    Button49.on_click = guard(&TForm1::Bt7_BClearClick, FailureRule::Calculation);
+    Bt0_allClear.on_click = guard(&TForm1::Bt0_allClearClick, FailureRule::Calculation);
+    Button6.on_click = guard(&TForm1::Button6Click, FailureRule::Calculation);
+    Button2.on_click = guard(&TForm1::memo_font_click, FailureRule::Calculation);
+    Button7.on_click = guard(&TForm1::memo_font_click, FailureRule::Calculation);
+    Button40.on_click = guard(&TForm1::memo_initial_font_click, FailureRule::Calculation);
+    Button41.on_click = guard(&TForm1::memo_initial_font_click, FailureRule::Calculation);
+    Button5.on_click = guard(&TForm1::memo_print_click, FailureRule::Calculation);
+    Button8.on_click = guard(&TForm1::memo_print_click, FailureRule::Calculation);
     for (Memo* memo : {&RichEdit1, &RichEdit2}) {
         memo->on_enter = [this](Control&) {
             StatusBar1.set_caption("印刷のために表現を整えて下さい");
         };
-        memo->on_click = guard(&TForm1::memo_page_click, OnBadNumber::Beep);
-        memo->on_right_click = guard(&TForm1::memo_page_right_click, OnBadNumber::Beep);
+        memo->on_click = guard(&TForm1::memo_page_click, FailureRule::Calculation);
+        memo->on_right_click = guard(&TForm1::memo_page_right_click, FailureRule::Calculation);
     }
 }
 

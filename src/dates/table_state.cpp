@@ -23,8 +23,7 @@ void TForm1::Button26Click(Control&) {
     if (timing == "T" || timing.empty()) return;
     const std::string first = field_at(timing, 2);
     app_.second_repayment.apply_timing(
-        field_at(timing, 1),
-        first.empty() ? std::nullopt : std::optional<int>(static_cast<int>(to_int(first))),
+        field_at(timing, 1), first.empty() ? std::nullopt : std::optional<int>(to_count(first)),
         version);
 }
 

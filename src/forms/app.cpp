@@ -39,7 +39,7 @@ App::App(Platform& platform, AppOptions options)
     // A failure that no handler caught ends at the window's boundary, never in the toolkit.
     for (Form* form : forms_) {
         form->failure_report = [this](std::exception_ptr failure) {
-            report_failure(failure, platform_, OnBadNumber::Message);
+            report_failure(failure, platform_, FailureRule::Window);
         };
     }
     // The comparison grids lead the row synchronisation; their data starts at row 1.

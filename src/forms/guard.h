@@ -1,8 +1,6 @@
 #pragma once
-// Event handlers of the windows: a routine wrapped so that a text that is not a number
-// stops it — with a beep inside the one-period calculation, with an error box naming the
-// field everywhere else — and any other failure with a message; nothing escapes into the
-// toolkit or the runner.
+// Event handlers of the windows: a routine wrapped so that nothing it throws escapes into
+// the toolkit or the runner. What a failure means depends on where it happened.
 #include <exception>
 #include <string>
 
@@ -12,36 +10,53 @@
 
 namespace rebanto {
 
-enum class OnBadNumber { Beep, Message };
+enum class FailureRule {
+    // Inside the one-period calculation: a text that is not a number beeps, anything else
+    // shows the calculation's fixed message.
+    Calculation,
+    // Everywhere else: an error box saying what failed (a bad number names its field).
+    Window,
+};
 
-// The fixed message of any unexpected failure.
+// The calculation's message for a failure it did not expect.
+inline constexpr const char* kCalculationFailure =
+    "エラーが生じたため、iniファイルをsaveせずに一旦終了し、再立ち上げしてください";
+// The message of a failure that carries no text of its own.
 inline constexpr const char* kUnexpectedFailure = "予期しないエラーが生じました";
 
-// What the handler boundary does with a failure.
-inline void report_failure(std::exception_ptr failure, Platform& platform, OnBadNumber bad) {
+inline void report_failure(std::exception_ptr failure, Platform& platform, FailureRule rule) {
+    const bool calculation = rule == FailureRule::Calculation;
     try {
         std::rethrow_exception(failure);
     } catch (const ConversionError& e) {
-        if (bad == OnBadNumber::Beep) {
+        if (calculation) {
             platform.beep(Beep::Default);
         } else {
             platform.error(e.what());
         }
     } catch (const std::exception& e) {
-        platform.error(e.what());
+        if (calculation) {
+            platform.message(kCalculationFailure);
+        } else {
+            platform.error(e.what());
+        }
     } catch (...) {
-        platform.error(kUnexpectedFailure);
+        if (calculation) {
+            platform.message(kCalculationFailure);
+        } else {
+            platform.error(kUnexpectedFailure);
+        }
     }
 }
 
 template <class Window>
 Handler guarded(Window& window, void (Window::*routine)(Control&), Platform& platform,
-                OnBadNumber bad = OnBadNumber::Message) {
-    return [&window, routine, &platform, bad](Control& sender) {
+                FailureRule rule = FailureRule::Window) {
+    return [&window, routine, &platform, rule](Control& sender) {
         try {
             (window.*routine)(sender);
         } catch (...) {
-            report_failure(std::current_exception(), platform, bad);
+            report_failure(std::current_exception(), platform, rule);
         }
     };
 }

@@ -54,6 +54,12 @@ public:
     Panel Slot3{*this, "Slot3", "３"};
     Panel Slot4{*this, "Slot4", "４"};
     Panel Slot5{*this, "Slot5", "５"};
+    // The slot numbers, each with the warning that memories end with the program.
+    Label SlotNo1{*this, "SlotNo1", "１"};
+    Label SlotNo2{*this, "SlotNo2", "２"};
+    Label SlotNo3{*this, "SlotNo3", "３"};
+    Label SlotNo4{*this, "SlotNo4", "４"};
+    Label SlotNo5{*this, "SlotNo5", "５"};
     Button Button81{*this, "Button81", "記憶"};
     Button Button82{*this, "Button82", "記憶"};
     Button Button83{*this, "Button83", "記憶"};
@@ -108,7 +114,7 @@ public:
     std::string slot_file(int k) const;
 
 private:
-    Handler guard(void (TForCur::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
+    Handler guard(void (TForCur::*routine)(Control&), FailureRule rule = FailureRule::Window);
     void recall_once(int k);
     App& app_;
     PanelGeometry monthly_geometry_;

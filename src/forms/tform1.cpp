@@ -41,8 +41,8 @@ TForm1::TForm1(App& app)
     wire_what_if();
 }
 
-Handler TForm1::guard(void (TForm1::*routine)(Control&), OnBadNumber bad) {
-    return guarded(*this, routine, app_.platform(), bad);
+Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
+    return guarded(*this, routine, app_.platform(), rule);
 }
 
 void TForm1::beep(Beep kind) {

@@ -164,6 +164,8 @@ public:
     // Bonus timing: the tags hold the interval and the first-bonus months.
     Button Button140{*this, "Button140", "ﾎﾞｰﾅｽ第2返済化"};
     Label Label187{*this, "Label187", "第1回=6ヶ月分"};
+    // The same first-period length beside the first-payment dates.
+    Label Label195{*this, "Label195", "初回6ヶ月分"};
 
     // ---- One-payment options (day interest, principal first) ----
     Button But_mHiri{*this, "But_mHiri", "日利"};
@@ -607,6 +609,7 @@ public:
     void Bt2_hendo_monClick(Control& sender);
     void Bt2_hendo_bonClick(Control& sender);
     void Button74Click(Control& sender);
+    void check_variable_rate_options();
     void RdBt2_koteiClick(Control& sender);
     void RdBt2_non_koteiClick(Control& sender);
     void Label82Click(Control& sender);
@@ -783,7 +786,7 @@ public:
 private:
     // Wraps a routine as an event handler: a text that is not a number stops it with a
     // beep, any other failure with a message; nothing escapes into the toolkit.
-    Handler guard(void (TForm1::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
+    Handler guard(void (TForm1::*routine)(Control&), FailureRule rule = FailureRule::Window);
     void wire_settings_panel();
     void wire_calculation();
     void wire_gestures();

@@ -73,7 +73,7 @@ public:
     void UpDown1Change(Control& sender);
 
 private:
-    Handler guard(void (TForm7::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
+    Handler guard(void (TForm7::*routine)(Control&), FailureRule rule = FailureRule::Window);
     void write_list(const std::string& file_name);
     void name_list(const std::string& file_name);
 

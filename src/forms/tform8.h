@@ -60,7 +60,7 @@ public:
 private:
     std::array<CheckBox*, 12> month_boxes();
     void tick_months(int first, int interval);
-    Handler guard(void (TForm8::*routine)(Control&), OnBadNumber bad = OnBadNumber::Message);
+    Handler guard(void (TForm8::*routine)(Control&), FailureRule rule = FailureRule::Window);
     App& app_;
 };
 

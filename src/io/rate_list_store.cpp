@@ -2,7 +2,6 @@
 
 #include "base/errors.h"
 #include "base/linefile.h"
-#include "base/stray_cr.h"
 
 namespace rebanto {
 
@@ -12,11 +11,6 @@ std::vector<std::string> read_rate_list(const std::filesystem::path& path) {
         throw FileError(path.string() + ": 金利選択リストの行数が足りません (" +
                         std::to_string(lines.size()) + " 行、必要な行数は " +
                         std::to_string(kRateListLines) + " 行)");
-    }
-    // Every line is written back when the list is recorded, those past the 240th too.
-    if (const std::size_t line = line_with_stray_cr(lines); line != 0) {
-        throw FileError(path.string() + ": " + std::to_string(line) +
-                        " 行目に改行文字 (CR) が含まれています");
     }
     return lines;
 }

@@ -184,8 +184,7 @@ void TForm1::hendo_bon(std::string rate, std::string principal) {
 // The grid and Memo1 are brought to agree before a variable-rate table: the panel is
 // opened and closed.
 void TForm1::Bt2_hendo_monClick(Control&) {
-    (void)count(Ed2_kotei_yy);
-    (void)count(Ed2_hensai1tei_yy);
+    check_variable_rate_options();
     align_rate_list();
     batch_run(false, [this] {
         if (!GroupBox9.visible()) show_rate_list_panel();
@@ -199,8 +198,7 @@ void TForm1::Bt2_hendo_monClick(Control&) {
 }
 
 void TForm1::Bt2_hendo_bonClick(Control&) {
-    (void)count(Ed2_kotei_yy);
-    (void)count(Ed2_hensai1tei_yy);
+    check_variable_rate_options();
     align_rate_list();
     batch_run(false, [this] {
         if (!GroupBox9.visible()) show_rate_list_panel();
@@ -214,8 +212,7 @@ void TForm1::Bt2_hendo_bonClick(Control&) {
 }
 
 void TForm1::Button74Click(Control&) {
-    (void)count(Ed2_kotei_yy);
-    (void)count(Ed2_hensai1tei_yy);
+    check_variable_rate_options();
     align_rate_list();
     batch_run(false, [this] {
         if (!GroupBox9.visible()) show_rate_list_panel();
@@ -226,6 +223,13 @@ void TForm1::Button74Click(Control&) {
 }
 
 // ---- Options of the variable-rate loan ----
+
+// The option fields are checked before a run starts, so that a bad one stops it before
+// anything changes; the fixed years only count when a fixed period is chosen.
+void TForm1::check_variable_rate_options() {
+    if (RdBt2_kotei.checked()) (void)count(Ed2_kotei_yy);
+    (void)count(Ed2_hensai1tei_yy);
+}
 
 void TForm1::RdBt2_koteiClick(Control&) {
     Ed2_kotei_yy.set_enabled(true);

@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "base/date.h"
+#include "base/decimal.h"
 #include "base/errors.h"
 #include "base/linefile.h"
-#include "base/stray_cr.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -91,10 +91,6 @@ void TForm1::load_rate_list_file(const std::string& path) {
         throw FileError(path + ": 通常のファイルではないため読み込めません");
     }
     std::vector<std::string> lines = read_lines(path);
-    if (const std::size_t line = line_with_stray_cr(lines); line != 0) {
-        throw FileError(path + ": " + std::to_string(line) +
-                        " 行目に改行文字 (CR) が含まれています");
-    }
     Memo1.set_lines(std::move(lines));
     memo1_to_grid();
     const std::string name = file_name_of(path);
@@ -147,6 +143,24 @@ void TForm1::Button56Click(Control&) {
     if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
 }
 
+namespace {
+
+// The product cut to hundredths of a percent, worked out on the decimal texts: in binary
+// 0.9 × 3.0 falls just short of 2.7 and would be cut to 2.69.
+long double rate_times(const std::string& factor_text, long double factor,
+                       const std::string& rate_text, long double rate) {
+    const auto a = exact_decimal(factor_text);
+    const auto b = exact_decimal(rate_text);
+    if (a && b) {
+        if (const auto hundredths = truncated_product(*a, *b, 2)) {
+            return static_cast<long double>(*hundredths) / 100;
+        }
+    }
+    return int_part(factor * rate * 100) / 100;  // beyond 18 digits: as near as binary gets
+}
+
+}  // namespace
+
 // "ＧＯ": every rate of the list plus Edit69, or times Edit69 cut to hundredths. Every
 // rate is read before any is written, so a cell that is not a number changes nothing;
 // empty cells stay empty. The mirror follows.
@@ -158,7 +172,8 @@ void TForm1::Button84Click(Control&) {
         const std::string& text = StringGrid6.cell(list_row(k), list_col(k));
         if (text.empty()) continue;
         const long double r = to_extended(text);
-        rates[static_cast<std::size_t>(k)] = general(times ? int_part(d * r * 100) / 100 : r + d);
+        rates[static_cast<std::size_t>(k)] =
+            general(times ? rate_times(Edit69.text(), d, text, r) : r + d);
     }
     for (int k = 0; k < kHalfYears; ++k) {
         const std::string& rate = rates[static_cast<std::size_t>(k)];

@@ -78,6 +78,7 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     const std::array<Button*, 5> stores{&Button81, &Button82, &Button83, &Button84, &Button85};
     const std::array<Button*, 5> recalls{&Button91, &Button92, &Button93, &Button94, &Button95};
     const std::array<Panel*, 5> panels{&Slot1, &Slot2, &Slot3, &Slot4, &Slot5};
+    const std::array<Label*, 5> numbers{&SlotNo1, &SlotNo2, &SlotNo3, &SlotNo4, &SlotNo5};
     for (int k = 0; k < 5; ++k) {
         const std::string digit = kFullWidthDigits[k];
         panels[k]->set_hint(
@@ -87,9 +88,13 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
         recalls[k]->set_tag(k + 1);
         stores[k]->set_parent(panels[k]);
         recalls[k]->set_parent(panels[k]);
-        stores[k]->set_hint("一時記憶" + std::to_string(k + 1) +
+        numbers[k]->set_parent(panels[k]);
+        numbers[k]->set_hint(
+            "プログラム終了時には消去されるので、保存必要時は左記「保存」で適切な名称で必ず保存"
+            "しておくこと");
+        stores[k]->set_hint("一時記憶" + digit +
                             "に記憶。以前の記憶は警告無く上書きされるので注意。");
-        recalls[k]->set_hint("一時記憶" + std::to_string(k + 1) +
+        recalls[k]->set_hint("一時記憶" + digit +
                              "の記憶からの呼出。現在のカレントデータに警告無く上書きされるので注意"
                              "。");
         recalls[k]->set_enabled(false);
@@ -118,8 +123,8 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     apply_layout();
 }
 
-Handler TForCur::guard(void (TForCur::*routine)(Control&), OnBadNumber bad) {
-    return guarded(*this, routine, app_.platform(), bad);
+Handler TForCur::guard(void (TForCur::*routine)(Control&), FailureRule rule) {
+    return guarded(*this, routine, app_.platform(), rule);
 }
 
 void TForCur::apply_layout() {

@@ -44,6 +44,8 @@ void TForm1::wire_tables() {
             app_.row_sync.sync(static_cast<Grid&>(sender));
         };
     }
+    app_.stream_renames.add(
+        [this](const SecondStream& s) { ButtonB.set_caption("ｶﾚﾝﾄ" + s.name + "返済表"); });
     app_.row_sync.add(StringGrid1, 40, 2);
     app_.row_sync.add(StringGrid2, 41, 2);
 }

@@ -143,11 +143,11 @@ void CurrentTablesView::build_view_row(Placer& put, QHBoxLayout* row) {
 // The five memories, left to right, then the bulk operations on them and the comparison.
 void CurrentTablesView::build_memory_row(Placer& put, QHBoxLayout* row) {
     row->setSpacing(3);
-    row->addWidget(build_slot(put, form_.Slot1, form_.Button81, form_.Button91));
-    row->addWidget(build_slot(put, form_.Slot2, form_.Button82, form_.Button92));
-    row->addWidget(build_slot(put, form_.Slot3, form_.Button83, form_.Button93));
-    row->addWidget(build_slot(put, form_.Slot4, form_.Button84, form_.Button94));
-    row->addWidget(build_slot(put, form_.Slot5, form_.Button85, form_.Button95));
+    row->addWidget(build_slot(put, form_.Slot1, form_.SlotNo1, form_.Button81, form_.Button91));
+    row->addWidget(build_slot(put, form_.Slot2, form_.SlotNo2, form_.Button82, form_.Button92));
+    row->addWidget(build_slot(put, form_.Slot3, form_.SlotNo3, form_.Button83, form_.Button93));
+    row->addWidget(build_slot(put, form_.Slot4, form_.SlotNo4, form_.Button84, form_.Button94));
+    row->addWidget(build_slot(put, form_.Slot5, form_.SlotNo5, form_.Button85, form_.Button95));
     row->addSpacing(kGroupGap - 3);
     compact(put.add(row, form_.Button7));
     compact(put.add(row, form_.Button8));
@@ -160,7 +160,8 @@ void CurrentTablesView::build_memory_row(Placer& put, QHBoxLayout* row) {
 }
 
 // One memory: its number in bold, "記憶" and "呼出" (enabled once something is stored).
-QWidget* CurrentTablesView::build_slot(Placer& put, Panel& slot, Button& store, Button& recall) {
+QWidget* CurrentTablesView::build_slot(Placer& put, Panel& slot, Label& number_label, Button& store,
+                                       Button& recall) {
     // A shade sets each memory apart; a frame would not fit around its buttons.
     auto* frame = new QFrame(band_);
     frame->setObjectName(to_q(slot.name()));
@@ -172,10 +173,8 @@ QWidget* CurrentTablesView::build_slot(Placer& put, Panel& slot, Button& store, 
     auto* line = new QHBoxLayout(frame);
     line->setContentsMargins(4, 0, 0, 0);
     line->setSpacing(1);
-    QLabel* number = caption(QString(), frame);
-    follow(number, slot, [](const Control& panel) { return to_q(panel.caption()); });
+    QWidget* number = put.add(line, number_label);
     embolden(number);
-    line->addWidget(number);
     compact(put.add(line, store));
     compact(put.add(line, recall));
     frame->setFixedHeight(kRowHeight);

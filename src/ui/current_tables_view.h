@@ -43,7 +43,8 @@ private:
     QWidget* build_band();
     void build_view_row(Placer& put, QHBoxLayout* row);
     void build_memory_row(Placer& put, QHBoxLayout* row);
-    QWidget* build_slot(Placer& put, Panel& slot, Button& store, Button& recall);
+    QWidget* build_slot(Placer& put, Panel& slot, Label& number_label, Button& store,
+                        Button& recall);
     QWidget* build_table_panel(Placer& put, Panel& panel, Grid& grid, const QColor& fixed,
                                QTableView*& view);
     // Puts a panel where the model says; a panel without area is hidden.

@@ -171,12 +171,28 @@ TEST_F(LineFile, TheStrictReaderNamesTheFileAndTheLine) {
     }
 }
 
-TEST_F(LineFile, ACrInsideALineIsNoPartOfItsText) {
+TEST_F(LineFile, ACrInsideALineIsNoPartOfItsTextButKeptInItsBytes) {
     put_bytes(file("in.dat"), "a\rb\r\nc\r\r\n\r\nd\r");
-    EXPECT_EQ(read_lines(file("in.dat")), (Lines{"ab", "c", "", "d"}));
     const std::vector<ReadLine> lines = read_file_lines(file("in.dat"));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].text, "ab");
     EXPECT_EQ(lines[0].bytes, "a\rb");
+    EXPECT_EQ(lines[1].text, "c");
     EXPECT_EQ(lines[1].bytes, "c\r");
+    EXPECT_EQ(lines[3].text, "d");
+}
+
+// A file read as its lines stand is damaged by a CR alone: what it separated is unknown.
+TEST_F(LineFile, AStrictReadRefusesACrAloneNamingFileAndLine) {
+    put_bytes(file("in.dat"), "a\r\nb\rc\r\n");
+    try {
+        read_lines(file("in.dat"));
+        FAIL() << "a CR alone was taken";
+    } catch (const FileError& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find("in.dat"), std::string::npos) << what;
+        EXPECT_NE(what.find("2 行目"), std::string::npos) << what;
+    }
 }
 
 TEST_F(LineFile, ALineForAFileLosesOnlyWhatTheFileCannotHold) {
