@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "base/errors.h"
+#include "base/field_at.h"
 #include "base/linefile.h"
 #include "base/numtext.h"
 
@@ -84,6 +85,28 @@ public:
         }
         return rows;
     }
+    // Lines read so far.
+    std::size_t line() const { return at_; }
+    // The bonus settings of a settings row: its interval ("年金…" for a pension table) and
+    // its months before the first bonus payment are counts, or the table cannot be used.
+    void check_bonus_settings(const std::string& settings, std::size_t line) {
+        if (settings == "T" || settings.empty()) return;  // nothing recorded: nothing applied
+        const std::string interval = field_at(settings, 1);
+        const std::string first = field_at(settings, 2);
+        const auto is_count = [](const std::string& text) {
+            try {
+                (void)to_count(text);
+                return true;
+            } catch (const ConversionError&) {
+                return false;
+            }
+        };
+        const bool interval_ok = interval.starts_with("年金") || is_count(interval);
+        if (!interval_ok || (!first.empty() && !is_count(first))) {
+            fail("行 " + std::to_string(line) + " のボーナス設定「" + settings +
+                 "」の間隔・初回月数が数値ではありません");
+        }
+    }
     [[noreturn]] void fail(const std::string& message) {
         throw PackFileError("パックファイル「" + file_ + "」を読めません: " + message);
     }
@@ -136,9 +159,13 @@ PackFile parse_pack(const std::vector<std::string>& lines, const std::string& fi
     pack.accrual_unit = in.setting("9", 1, {1, 10, 100, 1000, 10000}, "付利単位");
     for (int n = 10; n <= 15; ++n)
         in.skip("予備");
+    const std::size_t monthly_settings_line = in.line() + kColumns + 13 + 1;
     pack.monthly = in.rows(r1, "月返済表");
     if (pack.monthly[1][13].empty()) pack.monthly[1][13] = kUnrecordedSettingsString;
+    const std::size_t bonus_settings_line = in.line() + kColumns + 13 + 1;
     pack.bonus = in.rows(r2, "ボーナス返済表");
+    in.check_bonus_settings(pack.monthly[1][13], monthly_settings_line);
+    in.check_bonus_settings(pack.bonus[1][13], bonus_settings_line);
     return pack;
 }
 

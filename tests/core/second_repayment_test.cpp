@@ -138,5 +138,17 @@ TEST_F(AppTest, DeferralStepsStayBetweenOneAndNinetyNine) {
     EXPECT_EQ(f1.Edit35.text(), "1");
 }
 
+TEST_F(SecondRepayment, TheCurrentBonusTableButtonAndTheFirstPeriodLabelFollow) {
+    w.RadioButton3.click();
+    EXPECT_EQ(f1.Label195.caption(), "初回4ヶ月分");
+    EXPECT_EQ(f1.Label187.caption(), "第1回=4ヶ月分");
+    w.Button1.click();
+    EXPECT_EQ(f1.ButtonB.caption(), "ｶﾚﾝﾄ第２返済表");
+    w.RadioButton2.click();
+    w.Button1.click();
+    EXPECT_EQ(f1.ButtonB.caption(), "ｶﾚﾝﾄﾎﾞｰﾅｽ返済表");
+    EXPECT_EQ(f1.Label195.caption(), "初回6ヶ月分");
+}
+
 }  // namespace
 }  // namespace rebanto

@@ -158,5 +158,69 @@ TEST_F(RateList, BulkChangeAddsOrMultipliesEveryRate) {
     EXPECT_EQ(grid.cell(5, 3), "2.62") << "a cell that is no number changes nothing";
 }
 
+// "×倍" cuts the product to hundredths on the decimal values: in binary 0.9 × 3.0 falls
+// just short of 2.7. Every rate k/1000 % times every factor j/100 is compared with the
+// exact integer result floor(j × k / 1000) hundredths.
+TEST_F(RateList, TimesCutsTheExactDecimalProductToHundredths) {
+    const auto decimal = [](int value, int places) {
+        std::string digits = std::to_string(value);
+        if (static_cast<int>(digits.size()) <= places) {
+            digits.insert(0, static_cast<std::size_t>(places + 1 - digits.size()), '0');
+        }
+        std::string out =
+            digits.substr(0, digits.size() - places) + "." + digits.substr(digits.size() - places);
+        while (out.back() == '0')
+            out.pop_back();
+        if (out.back() == '.') out.pop_back();
+        return out;
+    };
+    f1.RadioButton8.click();
+    int cells = 0;
+    int wrong = 0;
+    for (int j = 50; j <= 300; j += 5) {  // factors 0.5 … 3.0
+        std::vector<std::string> lines;
+        for (int k = 0; k < 70; ++k)
+            lines.push_back(decimal(500 + 37 * k + j, 3));  // rates 0.5 … 3.4 %
+        f1.Memo1.set_lines(lines);
+        f1.Button54.click();  // the grid takes the mirror
+        f1.Edit69.set_text(decimal(j, 2));
+        f1.Button84.click();
+        f1.Button55.click();
+        for (int k = 0; k < 70; ++k) {
+            const int hundredths = j * (500 + 37 * k + j) / 1000;
+            ++cells;
+            if (f1.Memo1.lines()[static_cast<std::size_t>(k)] != decimal(hundredths, 2)) ++wrong;
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "of " << cells << " cells";
+    f1.Memo1.set_lines(std::vector<std::string>(70, "0.9"));
+    f1.Button54.click();
+    f1.Edit69.set_text("3.0");
+    f1.Button84.click();
+    EXPECT_EQ(grid.cell(1, 1), "2.7");
+    f1.Button55.click();
+    f1.Memo1.set_lines(std::vector<std::string>(70, "1.05"));
+    f1.Button54.click();
+    f1.Edit69.set_text("2.0");
+    f1.Button84.click();
+    EXPECT_EQ(grid.cell(1, 1), "2.1");
+}
+
+// A factor that is no number names its field in an error box, sound on or off, and the
+// list is left as it was.
+TEST_F(RateList, AFactorThatIsNoNumberNamesItsField) {
+    f1.Memo1.set_lines(std::vector<std::string>(70, "2.0"));
+    f1.Button54.click();
+    f1.Button86.click();  // sound off
+    platform.take_log();
+    f1.Edit69.set_text("x");
+    f1.Button84.click();
+    const auto log = platform.take_log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_TRUE(log[0].starts_with("error ")) << log[0];
+    EXPECT_NE(log[0].find("Edit69"), std::string::npos) << log[0];
+    EXPECT_EQ(grid.cell(1, 1), "2.0");
+}
+
 }  // namespace
 }  // namespace rebanto

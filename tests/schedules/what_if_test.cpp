@@ -305,5 +305,23 @@ TEST_F(WhatIf, MonthFieldGesturesFollowTheOption) {
     EXPECT_FALSE(f1.Label70.enabled());
 }
 
+// Outside the one-period calculation a field that is no number is named in an error box,
+// sound on or off.
+TEST_F(WhatIf, AStepOrYearsFieldThatIsNoNumberIsNamed) {
+    enter_loan("30000000", "2.325", "35", "20");
+    f1.Button86.click();  // sound off
+    platform.take_log();
+    f1.Edit32.set_text("x");
+    f1.Button10.click();
+    auto log = platform.take_log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "error 入力欄 Edit32 の「x」は有効な数値ではありません");
+    f1.Edit36.set_text("x");
+    f1.Button13.click();
+    log = platform.take_log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_NE(log.back().find("Edit36"), std::string::npos) << log.back();
+}
+
 }  // namespace
 }  // namespace rebanto

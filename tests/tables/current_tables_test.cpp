@@ -173,5 +173,41 @@ TEST_F(TablesTest, AClickOnARowSelectsTheSameMonthElsewhere) {
     EXPECT_EQ(cur.StGr1.selected_row(), 71) << "the first row of month 420";
 }
 
+TEST_F(TablesTest, TheWindowsOwnSaveWaitsForTheFirstRecall) {
+    EXPECT_FALSE(cur.Button88.enabled());
+    typical_run();
+    EXPECT_FALSE(cur.Button88.enabled()) << "a commit enables only the main window's save";
+    EXPECT_TRUE(f1.Button88.enabled());
+    cur.Button81.click();
+    cur.Button91.click();
+    EXPECT_TRUE(cur.Button88.enabled());
+}
+
+TEST_F(TablesTest, MemoryHintsCarryFullWidthDigitsAndTheExitWarning) {
+    EXPECT_EQ(cur.Button83.hint(), "一時記憶３に記憶。以前の記憶は警告無く上書きされるので注意。");
+    EXPECT_EQ(cur.Button95.hint(),
+              "一時記憶５の記憶からの呼出。現在のカレントデータに警告無く上書きされるので注意。");
+    EXPECT_EQ(cur.SlotNo2.caption(), "２");
+    EXPECT_EQ(cur.SlotNo2.hint(),
+              "プログラム終了時には消去されるので、保存必要時は左記「保存」で適切な名称で必ず保存し"
+              "ておくこと");
+    EXPECT_EQ(cur.SlotNo2.parent(), &cur.Slot2);
+}
+
+// A bonus table alone whose remaining count was edited into no number: the restore that
+// the current-tables window forwards reports it and leaves the inputs alone.
+TEST_F(TablesTest, RestoringFromAnEditedBonusTableReportsTheBadCount) {
+    f1.Ed0_moto.set_text("1200000");
+    f1.Ed0_wari.set_text("100");
+    f1.Button1.click();
+    cur.StGr2.edit_cell(2, 5, "x");
+    f1.Ed0_wari.set_text("0");
+    platform.take_log();
+    EXPECT_NO_THROW(cur.Button5.click());
+    const auto log = platform.take_log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_TRUE(log.back().starts_with("error ")) << log.back();
+}
+
 }  // namespace
 }  // namespace rebanto

@@ -206,5 +206,31 @@ TEST_F(TablesTest, BulkLoadStoresEveryFileAndStopsAtAMissingOne) {
     EXPECT_TRUE(platform.take_log().back().starts_with("error "));
 }
 
+// A settings row whose bonus settings are no counts cannot be applied: the file is refused
+// before anything changes, whichever window's "読込" was pressed.
+TEST_F(TablesTest, APackWithBadBonusSettingsIsRefusedNamingFileAndLine) {
+    typical_run();
+    const std::string path = folder.file("bad.mpc");
+    f1.Save_mpc(path);
+    std::vector<std::string> lines = read_lines(path);
+    const std::size_t settings = 15 + 14 + 13;  // monthly settings row, column 13
+    lines[settings] = "T･4･x･64･";
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += utf8_to_cp932(line) + "\r\n";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const auto before = cur.StGr1.row_cells(1);
+    for (Button* load : {&cur.Button87, &f1.Button87}) {
+        platform.queue_file(path);
+        EXPECT_NO_THROW(load->click());
+        const auto log = platform.take_log();
+        ASSERT_FALSE(log.empty());
+        EXPECT_TRUE(log.back().starts_with("error ")) << log.back();
+        EXPECT_NE(log.back().find("bad.mpc"), std::string::npos) << log.back();
+        EXPECT_NE(log.back().find("行 43"), std::string::npos) << log.back();
+        EXPECT_EQ(cur.StGr1.row_cells(1), before);
+    }
+}
+
 }  // namespace
 }  // namespace rebanto
