@@ -1,5 +1,8 @@
 #include "base/decimal.h"
 
+#include <array>
+#include <cmath>
+
 namespace rebanto {
 namespace {
 
@@ -58,6 +61,43 @@ std::optional<Decimal> exact_decimal(std::string_view text) {
     }
     if (scale > 4 * kMaxDigits) return std::nullopt;
     return Decimal{negative ? -digits : digits, scale};
+}
+
+std::optional<Decimal> short_decimal_of(long double value, int max_significant) {
+    static constexpr auto kPowers = [] {
+        std::array<long double, 19> p{};
+        long double v = 1;
+        for (auto& x : p) {
+            x = v;
+            v *= 10;
+        }
+        return p;
+    }();
+    static constexpr auto kLimits = [] {
+        std::array<std::int64_t, 19> p{};
+        std::int64_t v = 1;
+        for (auto& x : p) {
+            x = v;
+            if (v <= INT64_MAX / 10) v *= 10;
+        }
+        return p;
+    }();
+    const std::int64_t digits_limit = kLimits[static_cast<std::size_t>(max_significant)];
+    const bool negative = value < 0;
+    const long double magnitude = negative ? -value : value;
+    if (!(magnitude < 1e18L)) return std::nullopt;  // also NaN
+    for (int scale = 0; scale <= 18; ++scale) {
+        const long double scaled = magnitude * kPowers[static_cast<std::size_t>(scale)];
+        if (!(scaled < static_cast<long double>(digits_limit))) return std::nullopt;
+        const long double m = std::nearbyintl(scaled);
+        // Division by an exact power of ten rounds once: equality means `value` is the
+        // long double nearest to m / 10^scale.
+        if (m / kPowers[static_cast<std::size_t>(scale)] == magnitude) {
+            const auto digits = static_cast<std::int64_t>(m);
+            return Decimal{negative ? -digits : digits, scale};
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<std::int64_t> truncated_product(Decimal a, Decimal b, int places) {

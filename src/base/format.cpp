@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/decimal.h"
 #include "base/numtext.h"
 
 namespace rebanto {
@@ -90,10 +91,41 @@ std::string format_money(Money value, int width) {
     return pad_left(format_money(value), width);
 }
 
+namespace detail {
+
+std::string rounded_digits_by_printf(long double magnitude, int decimals) {
+    return rounded_scaled_digits(magnitude, decimals);
+}
+
+}  // namespace detail
+
+namespace {
+
+// rounded_scaled_digits for a magnitude that is a short decimal m / 10^scale: the same
+// digits, worked out on m.
+std::string rounded_short_decimal(Decimal d, int decimals) {
+    auto m = static_cast<std::uint64_t>(d.digits);
+    if (d.scale <= decimals) {
+        std::string digits = std::to_string(m);
+        if (m != 0) digits.append(static_cast<std::size_t>(decimals - d.scale), '0');
+        return digits;
+    }
+    std::uint64_t unit = 1;
+    for (int i = decimals; i < d.scale; ++i)
+        unit *= 10;
+    const std::uint64_t kept = m / unit + (m % unit >= unit / 2 ? 1 : 0);  // half away
+    return std::to_string(kept);
+}
+
+}  // namespace
+
 std::string format_fixed(long double value, int width, int decimals) {
     if (!std::isfinite(value)) return pad_left(general(value), width);
     if (decimals < 0) decimals = 0;
-    std::string digits = rounded_scaled_digits(std::fabs(value), decimals);
+    const long double magnitude = std::fabs(value);
+    const auto exact = decimals <= 18 ? short_decimal_of(magnitude, 18) : std::nullopt;
+    std::string digits = exact ? rounded_short_decimal(*exact, decimals)
+                               : rounded_scaled_digits(magnitude, decimals);
     const auto d = static_cast<std::size_t>(decimals);
     if (digits.size() <= d) digits.insert(0, d + 1 - digits.size(), '0');
     // A value that rounds to zero shows no sign: "-0.00" in a memo line reads as a fault.

@@ -16,6 +16,12 @@ std::string format_money(Money value);
 std::string format_money(Money value, int width);
 // "%W.Pf": fixed notation with P decimals, right-aligned in W (e.g. "%7.3f", "%4.0f").
 std::string format_fixed(long double value, int width, int decimals);
+namespace detail {
+// format_fixed's digits through the C library, for values that are no short decimal; the
+// tests compare the fast route with it.
+std::string rounded_digits_by_printf(long double magnitude, int decimals);
+}  // namespace detail
+
 // "%Wd": an integer right-aligned in W.
 std::string format_int(std::int64_t value, int width);
 // "%Wg": the general number format right-aligned in W.

@@ -2,13 +2,16 @@
 
 #include <locale.h>
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
+#include "base/decimal.h"
 #include "base/errors.h"
 
 namespace rebanto {
@@ -64,9 +67,55 @@ locale_t c_locale() {
     return loc;
 }
 
+// A plain decimal of at most 19 significant digits and 27 decimals ("83564", "-2.325"),
+// the form of every number the program writes itself. Its digits as an integer and the
+// power of ten are both exact in long double, so their quotient is the one correctly
+// rounded value that strtold also gives; anything else takes the general route.
+std::optional<long double> plain_decimal(std::string_view s) {
+    constexpr int kMaxSignificant = 19;
+    constexpr int kMaxDecimals = 27;
+    static constexpr auto kPowers = [] {
+        std::array<long double, kMaxDecimals + 1> p{};
+        long double v = 1;
+        for (auto& x : p) {
+            x = v;
+            v *= 10;
+        }
+        return p;
+    }();
+    std::size_t i = 0;
+    const bool negative = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) ++i;
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    int seen = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '.') {
+            if (point) return std::nullopt;
+            point = true;
+            continue;
+        }
+        if (!is_digit(c)) return std::nullopt;
+        ++seen;
+        if (point && ++decimals > kMaxDecimals) return std::nullopt;
+        if (digits == 0 && c == '0') continue;
+        if (++significant > kMaxSignificant) return std::nullopt;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (seen == 0) return std::nullopt;
+    const long double value =
+        static_cast<long double>(digits) / kPowers[static_cast<std::size_t>(decimals)];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
-long double to_extended(std::string_view text) {
+namespace detail {
+
+long double parse_with_strtold(std::string_view text) {
     const std::string_view body = trim_spaces(text);
     if (!is_decimal_real(body)) throw ConversionError(std::string(text));
     const std::string copy(body);
@@ -78,6 +127,13 @@ long double to_extended(std::string_view text) {
         throw ConversionError(std::string(text));
     }
     return value;
+}
+
+}  // namespace detail
+
+long double to_extended(std::string_view text) {
+    if (const auto value = plain_decimal(trim_spaces(text))) return *value;
+    return detail::parse_with_strtold(text);
 }
 
 std::int64_t to_int(std::string_view text) {
@@ -124,7 +180,45 @@ long double int_part(long double value) {
     return std::truncl(value);
 }
 
+namespace {
+
+// The general format of a short decimal m / 10^scale (at most 15 digits) in fixed
+// notation, worked out on its digits; nullopt where scientific notation is due.
+std::optional<std::string> general_of_short_decimal(Decimal d) {
+    if (d.digits == 0) return "0";
+    const bool negative = d.digits < 0;
+    std::string digits = std::to_string(negative ? -d.digits : d.digits);
+    const int length = static_cast<int>(digits.size());
+    const int exponent = length - 1 - d.scale;
+    if (exponent < -5 || exponent >= 15) return std::nullopt;
+    std::string out = negative ? "-" : "";
+    if (d.scale == 0) return out + digits;
+    std::string whole;
+    std::string fraction;
+    if (length > d.scale) {
+        whole = digits.substr(0, static_cast<std::size_t>(length - d.scale));
+        fraction = digits.substr(static_cast<std::size_t>(length - d.scale));
+    } else {
+        whole = "0";
+        fraction = std::string(static_cast<std::size_t>(d.scale - length), '0') + digits;
+    }
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    out += whole;
+    if (!fraction.empty()) out += "." + fraction;
+    return out;
+}
+
+}  // namespace
+
 std::string general(long double value) {
+    if (const auto d = short_decimal_of(value, 15)) {
+        if (auto text = general_of_short_decimal(*d)) return *text;
+    }
+    return detail::general_by_printf(value);
+}
+
+std::string detail::general_by_printf(long double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0) return "0";  // also negative zero

@@ -12,6 +12,15 @@ namespace rebanto {
 // Parses a decimal real ("12", "-3.5", ".5", "5.", "1E-7", "1.5e+3"), surrounding spaces
 // allowed. Empty text, thousands separators or any other character throw ConversionError.
 long double to_extended(std::string_view text);
+namespace detail {
+// The general route of to_extended, through the C library; the fast route for plain
+// decimals must give the same values (its tests compare the two).
+long double parse_with_strtold(std::string_view text);
+// The general format through the C library; the fast route for short decimals must print
+// the same.
+std::string general_by_printf(long double value);
+}  // namespace detail
+
 // Parses a decimal integer with optional sign and surrounding spaces.
 std::int64_t to_int(std::string_view text);
 // The largest count the program accepts: a thousand years of months. A count beyond it

@@ -10,27 +10,21 @@
 
 namespace rebanto {
 
-// The failures name the field, so that a message can say which one is wrong.
+// Reads use the number each field keeps of its text. The failures name the field, so that
+// a message can say which one is wrong.
 inline long double num(const Control& field) {
     try {
-        return to_extended(field.text());
+        return field.number();
     } catch (const ConversionError&) {
         throw FieldValueError(field.name(), field.text());
     }
 }
 inline Money money(const Control& field) {
+    const long double value = num(field);
     try {
-        return to_money(field.text());
-    } catch (const ConversionError&) {
-        throw FieldValueError(field.name(), field.text());
-    }
-}
-// Counts are whole numbers: the integer part of the field's value, at most kMaxCount.
-inline int count(const Control& field, int min = -kMaxCount) {
-    try {
-        return to_count(field.text(), min);
-    } catch (const ConversionError&) {
-        throw FieldValueError(field.name(), field.text());
+        return Money::from_extended(value);
+    } catch (const MoneyOverflow&) {
+        throw FieldValueError(field.name(), field.text());  // no amount is that large
     }
 }
 // A count worked out from field values, as its integer part: beyond kMaxCount (or below
@@ -39,6 +33,10 @@ inline int count_from(long double value, const Control& field, int min = -kMaxCo
     const long double whole = int_part(value);
     if (!(whole >= min && whole <= kMaxCount)) throw FieldValueError(field.name(), field.text());
     return static_cast<int>(whole);
+}
+// Counts are whole numbers: the integer part of the field's value, at most kMaxCount.
+inline int count(const Control& field, int min = -kMaxCount) {
+    return count_from(num(field), field, min);
 }
 inline bool is_empty(const Control& field) {
     return field.text().empty();

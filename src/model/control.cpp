@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/errors.h"
+#include "base/numtext.h"
 #include "model/event_boundary.h"
 #include "model/form.h"
 
@@ -47,8 +49,22 @@ void Control::notify(Change change, int row, int col) {
 void Control::set_text(const std::string& text) {
     if (text == text_) return;
     text_ = text;
+    parsed_ = Parsed::NotYet;
     notify(Change::Text);
     text_changed();
+}
+
+long double Control::number() const {
+    if (parsed_ == Parsed::NotYet) {
+        try {
+            number_ = to_extended(text_);
+            parsed_ = Parsed::Number;
+        } catch (const ConversionError&) {
+            parsed_ = Parsed::NotANumber;
+        }
+    }
+    if (parsed_ == Parsed::NotANumber) throw ConversionError(text_);
+    return number_;
 }
 
 void Control::set_tag(std::int64_t tag) {

@@ -58,6 +58,10 @@ public:
     // Text of an edit, caption of a label, button, check box or page.
     const std::string& text() const { return text_; }
     void set_text(const std::string& text);
+    // The number the text parses to, worked out once per text: the text stays the one
+    // truth, this is only ever derived from it. Throws ConversionError on every read of a
+    // text that is not a number.
+    long double number() const;
     const std::string& caption() const { return text_; }
     void set_caption(const std::string& text) { set_text(text); }
 
@@ -120,6 +124,9 @@ private:
     Form& form_;
     std::string name_;
     std::string text_;
+    enum class Parsed : unsigned char { NotYet, Number, NotANumber };
+    mutable Parsed parsed_ = Parsed::NotYet;
+    mutable long double number_ = 0;
     std::int64_t tag_ = 0;
     bool enabled_ = true;
     bool visible_ = true;

@@ -1,7 +1,12 @@
 // Memo line and overlay formats: fixed decimals, integers, money with the yen sign.
 #include "base/format.h"
+#include "base/numtext.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
 
 #include <string>
 
@@ -95,6 +100,69 @@ TEST(FormatMoney, YenSignThousandsAndWholeYen) {
 TEST(FormatMoney, RightAlignedInWidth) {
     EXPECT_EQ(format_money(Money::from_yen(1234), 13), "       \\1,234");
     EXPECT_EQ(format_money(Money::from_yen(-1234567), 5), "-\\1,234,567");
+}
+
+// ---- The fast routes print what the C library prints ----
+
+// format_fixed through the C library, as it was written before the fast route.
+std::string fixed_by_printf(long double value, int width, int decimals) {
+    std::string digits = detail::rounded_digits_by_printf(std::fabs(value), decimals);
+    const auto d = static_cast<std::size_t>(decimals);
+    if (digits.size() <= d) digits.insert(0, d + 1 - digits.size(), '0');
+    std::string out = (value < 0 && digits.find_first_not_of('0') != std::string::npos) ? "-" : "";
+    out += digits.substr(0, digits.size() - d);
+    if (d > 0) out += "." + digits.substr(digits.size() - d);
+    return pad_left(out, width);
+}
+
+// Every integer up to ten million prints its plain digits; every 97th is also printed by
+// the C library, which is what those digits stand in for.
+TEST(FastFormats, EveryIntegerUpToTenMillionPrintsAsByPrintf) {
+    int differing = 0;
+    for (int n = 0; n <= 10'000'000; ++n) {
+        const long double v = n;
+        const std::string digits = std::to_string(n);
+        if (format_fixed(v, 4, 0) != pad_left(digits, 4) || general(v) != digits) ++differing;
+        if (n % 97 == 0 && (digits != detail::general_by_printf(v) ||
+                            pad_left(digits, 4) != fixed_by_printf(v, 4, 0))) {
+            ++differing;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST(FastFormats, AMillionRandomDecimalsAndRatiosPrintAsByPrintf) {
+    std::mt19937_64 draw(1209);
+    int differing = 0;
+    std::string first;
+    for (int i = 0; i < 1'000'000; ++i) {
+        const int significant = 1 + static_cast<int>(draw() % 15);
+        std::int64_t digits = 0;
+        for (int d = 0; d < significant; ++d)
+            digits = digits * 10 + static_cast<std::int64_t>(draw() % 10);
+        const int scale = static_cast<int>(draw() % 19);
+        long double v = to_extended(std::to_string(digits) + "E-" + std::to_string(scale));
+        if (i % 4 == 3) v = v / 7;  // no short decimal: the general route
+        if (draw() % 2 == 0) v = -v;
+        const int decimals = static_cast<int>(draw() % 5);
+        const bool same = i % 2 == 0
+                              ? format_fixed(v, 7, decimals) == fixed_by_printf(v, 7, decimals)
+                              : general(v) == detail::general_by_printf(v);
+        if (!same) {
+            if (differing++ == 0) first = detail::general_by_printf(v);
+        }
+    }
+    EXPECT_EQ(differing, 0) << "first: " << first;
+}
+
+TEST(FastFormats, HalfwayDecimalsRoundAwayFromZero) {
+    EXPECT_EQ(format_fixed(to_extended("2.3255"), 7, 3), "  2.326");
+    EXPECT_EQ(format_fixed(to_extended("-2.3255"), 7, 3), " -2.326");
+    EXPECT_EQ(format_fixed(to_extended("0.5"), 4, 0), "   1");
+    EXPECT_EQ(format_fixed(to_extended("-0.4"), 4, 0), "   0");
+    EXPECT_EQ(format_fixed(to_extended("999.9995"), 7, 3), "1000.000");
+    EXPECT_EQ(general(to_extended("0.000012345")), "0.000012345");
+    EXPECT_EQ(general(to_extended("1E15")), "1E15");
 }
 
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+#include <string>
+
 #include <string>
 
 #include "base/errors.h"
@@ -100,6 +104,60 @@ TEST(Counts, BeyondTheLimitOrBelowTheFieldsRangeIsNotANumber) {
     }
     EXPECT_THROW(to_count("-1", 0), ConversionError);
     EXPECT_EQ(to_count("0", 0), 0);
+}
+
+// ---- The fast route for plain decimals gives what the C library gives, bit for bit ----
+
+bool same_bits(long double a, long double b) {
+    return std::memcmp(&a, &b, 10) == 0;  // the 80 significant bits of the x87 format
+}
+
+TEST(PlainDecimals, EveryIntegerUpToTenMillionReadsAsTheCLibraryReadsIt) {
+    int differing = 0;
+    for (int n = 0; n <= 10'000'000; ++n) {
+        const std::string text = std::to_string(n);
+        if (!same_bits(to_extended(text), detail::parse_with_strtold(text))) ++differing;
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_TRUE(same_bits(to_extended("-0"), detail::parse_with_strtold("-0")));
+    EXPECT_TRUE(same_bits(to_extended("18446744073709551615"),
+                          detail::parse_with_strtold("18446744073709551615")));
+}
+
+TEST(PlainDecimals, AMillionRandomDecimalsReadAsTheCLibraryReadsThem) {
+    std::mt19937_64 draw(20261209);
+    int differing = 0;
+    std::string first_difference;
+    for (int i = 0; i < 1'000'000; ++i) {
+        const int significant = 1 + static_cast<int>(draw() % 15);
+        std::string digits;
+        for (int d = 0; d < significant; ++d)
+            digits += static_cast<char>('0' + draw() % 10);
+        const int point = static_cast<int>(draw() % (significant + 4));  // some 0.000…
+        std::string text;
+        if (point >= significant) {
+            text = "0." + std::string(static_cast<std::size_t>(point - significant), '0') + digits;
+        } else {
+            text = digits.substr(0, static_cast<std::size_t>(point)) + "." +
+                   digits.substr(static_cast<std::size_t>(point));
+        }
+        if (draw() % 2 == 0) text.insert(0, "-");
+        if (!same_bits(to_extended(text), detail::parse_with_strtold(text))) {
+            if (differing++ == 0) first_difference = text;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "first: " << first_difference;
+}
+
+TEST(PlainDecimals, OtherFormsStillTakeTheGeneralRoute) {
+    EXPECT_EQ(to_extended("1E-7"), detail::parse_with_strtold("1E-7"));
+    EXPECT_EQ(to_extended(" 2.5 "), 2.5L);
+    EXPECT_EQ(to_extended("+3"), 3.0L);
+    EXPECT_EQ(to_extended("12345678901234567890123"),
+              detail::parse_with_strtold("12345678901234567890123"));
+    for (const char* bad : {".", "-", "+", "1.2.3", "", " ", "1,000", "0x10", "nan"}) {
+        EXPECT_THROW(to_extended(bad), ConversionError) << bad;
+    }
 }
 
 }  // namespace
