@@ -1,14 +1,17 @@
 #include "ui/grid_view.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVariant>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -25,10 +28,22 @@ const char* const kKeyMove = "rebanto_key_move";
 // one the view makes by itself (taking the focus) or under the mouse.
 class KeyTracker : public QObject {
 public:
-    explicit KeyTracker(QTableView* view) : QObject(view), view_(view) {}
+    explicit KeyTracker(QTableView* view) : QObject(view), view_(view) {
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == view_->viewport()) {
+            // The view hears of its new size before its viewport takes it; the cell is
+            // brought into view once the viewport has its room.
+            if (event->type() == QEvent::Resize && resized_) {
+                resized_ = false;
+                bring_current_into_view();
+            }
+            return false;
+        }
         switch (event->type()) {
             case QEvent::KeyPress:
                 view_->setProperty(kKeyMove, true);
@@ -36,13 +51,12 @@ protected:
                                    [view = view_] { view->setProperty(kKeyMove, false); });
                 break;
             case QEvent::Show:
+                bring_current_into_view();
+                break;
             case QEvent::Resize:
-                // A cell brought into view before the view had its size was scrolled to
-                // in a viewport too small.
-                if (view_->currentIndex().isValid()) {
-                    view_->scrollTo(view_->currentIndex());
-                    keep_origin_in_view(view_);
-                }
+                // A resize that leaves the viewport as it was brings nothing into view.
+                resized_ = true;
+                QTimer::singleShot(0, this, [this] { resized_ = false; });
                 break;
             default:
                 break;
@@ -51,7 +65,16 @@ protected:
     }
 
 private:
+    // A cell brought into view before the view had its size was scrolled to in a viewport
+    // too small.
+    void bring_current_into_view() {
+        if (!view_->currentIndex().isValid()) return;
+        view_->scrollTo(view_->currentIndex());
+        keep_origin_in_view(view_);
+    }
+
     QTableView* view_;
+    bool resized_ = false;
 };
 
 // Grids were designed for a small font whose digits are 6 pixels wide, drawn 2 pixels
@@ -64,12 +87,166 @@ double design_scale(const QTableView* view) {
     return std::max(1.0, metrics.horizontalAdvance(QLatin1Char('0')) / kDesignDigitWidth);
 }
 
+// The grid's fixed rows, kept in sight at the top of a grid view while its rows scroll.
+//
+// A second view of the same model and selection lies over the top of the body's viewport,
+// as tall as the fixed rows, as wide as the viewport, scrolled sideways with the body and
+// never down. Scrolled to the top it covers the body's own fixed rows exactly, so nothing
+// changes there; further down it keeps the column names readable. The body still holds
+// every row: indices, clicks, edits, the selection and the adapter's coarse notifications
+// are the same as before. (A header view fed from row 0 would need the body to hide its
+// fixed rows, would draw them as buttons with the header's margins, and holds one row.)
+class FrozenRows : public QTableView {
+public:
+    explicit FrozenRows(QTableView* body) : QTableView(body), body_(body) {
+        setObjectName(body->objectName() + QStringLiteral("_fixed_rows"));
+        style_grid_view(this);
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // a click gives the focus to the body beneath
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Sideways these rows take the body's offset in pixels, whatever its scroll mode.
+        setHorizontalScrollMode(ScrollPerPixel);
+        setVerticalScrollMode(body->verticalScrollMode());
+        setEditTriggers(NoEditTriggers);  // fixed cells take no input
+        setAutoScroll(false);             // the body's current cell must not scroll these rows
+        setShowGrid(body->showGrid());
+        setGridStyle(body->gridStyle());
+        setTextElideMode(body->textElideMode());
+        setModel(body->model());
+        QItemSelectionModel* own = selectionModel();
+        setSelectionModel(body->selectionModel());
+        delete own;
+        // A gesture on a fixed cell is the body's, as when the body drew the cell itself.
+        connect(this, &QAbstractItemView::pressed, body, &QAbstractItemView::pressed);
+        connect(this, &QAbstractItemView::clicked, body, &QAbstractItemView::clicked);
+        connect(this, &QAbstractItemView::doubleClicked, body, &QAbstractItemView::doubleClicked);
+        connect(this, &QAbstractItemView::activated, body, &QAbstractItemView::activated);
+        connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+            if (value != 0) verticalScrollBar()->setValue(0);
+        });
+    }
+
+    // The body does the scrolling; these rows only follow it sideways.
+    void scrollTo(const QModelIndex&, ScrollHint) override {}
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        QCoreApplication::sendEvent(body_->viewport(), event);
+    }
+    // A drag from a fixed cell would pick cells by this view's unscrolled rows.
+    void mouseMoveEvent(QMouseEvent*) override {}
+
+private:
+    QTableView* body_;
+};
+
+// The table view of every grid: its fixed rows stay at the top (above).
+class GridTableView : public QTableView {
+public:
+    using QTableView::QTableView;
+    ~GridTableView() override { delete frozen_; }
+
+    // Lays the fixed rows over the view once it has its model and selection.
+    void freeze_fixed_rows() {
+        if (frozen_ != nullptr || model() == nullptr) return;
+        frozen_ = new FrozenRows(this);
+        // The fixed rows' own range follows their width a moment later than the body's.
+        const auto follow = [this] { follow_scroll(); };
+        connect(frozen_->horizontalScrollBar(), &QScrollBar::valueChanged, frozen_, follow);
+        connect(frozen_->horizontalScrollBar(), &QScrollBar::rangeChanged, frozen_, follow);
+        connect(horizontalHeader(), &QHeaderView::sectionResized, frozen_,
+                [this](int col, int, int width) { frozen_->setColumnWidth(col, width); });
+        connect(verticalHeader(), &QHeaderView::sectionResized, frozen_, [this](int row) {
+            if (row < fixed_rows()) place_frozen();
+        });
+        follow_layout();
+    }
+
+    // The fixed rows take the body's column widths and row heights.
+    void follow_layout() {
+        if (frozen_ == nullptr) return;
+        frozen_->horizontalHeader()->setMinimumSectionSize(1);
+        frozen_->verticalHeader()->setMinimumSectionSize(1);
+        frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+        for (int col = 0; col < model()->columnCount(); ++col) {
+            if (frozen_->columnWidth(col) != columnWidth(col))
+                frozen_->setColumnWidth(col, columnWidth(col));
+        }
+        place_frozen();
+    }
+
+    // A row brought into view at the top edge would lie under the fixed rows: the body
+    // scrolls back until it shows below them.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override {
+        QTableView::scrollTo(index, hint);
+        if (frozen_ == nullptr || frozen_->isHidden() || !index.isValid()) return;
+        if (index.row() < fixed_rows()) return;
+        QScrollBar* bar = verticalScrollBar();
+        const int cover = frozen_->height();
+        if (verticalScrollMode() == ScrollPerPixel) {
+            const int under = cover - visualRect(index).top();
+            if (under > 0) bar->setValue(bar->value() - under);
+            return;
+        }
+        while (visualRect(index).top() < cover && bar->value() > bar->minimum())
+            bar->setValue(bar->value() - 1);
+    }
+
+protected:
+    // Runs as the viewport changes size, rows come and go and columns are resized.
+    void updateGeometries() override {
+        QTableView::updateGeometries();
+        place_frozen();
+    }
+    void scrollContentsBy(int dx, int dy) override {
+        QTableView::scrollContentsBy(dx, dy);
+        if (dx != 0 && frozen_ != nullptr) follow_scroll();
+    }
+
+private:
+    int fixed_rows() const {
+        const auto* grid = qobject_cast<const GridModel*>(model());
+        return grid != nullptr ? std::min(grid->grid().fixed_rows(), grid->rowCount()) : 0;
+    }
+
+    void place_frozen() {
+        if (frozen_ == nullptr) return;
+        const int rows = fixed_rows();
+        int height = 0;
+        for (int row = 0; row < rows; ++row) {
+            if (frozen_->rowHeight(row) != rowHeight(row))
+                frozen_->setRowHeight(row, rowHeight(row));
+            height += rowHeight(row);
+        }
+        const QRect area = viewport()->geometry();
+        const QRect place(area.topLeft(), QSize(area.width(), std::min(height, area.height())));
+        if (frozen_->geometry() != place) frozen_->setGeometry(place);
+        const bool shown = !place.isEmpty();
+        if (frozen_->isHidden() == shown) {
+            frozen_->setVisible(shown);
+            if (shown) frozen_->raise();
+        }
+        follow_scroll();
+    }
+
+    // Sideways the fixed rows scroll with the body, pixel for pixel.
+    void follow_scroll() {
+        QScrollBar* fixed = frozen_->horizontalScrollBar();
+        const int offset = horizontalHeader()->offset();
+        if (fixed->value() != offset) fixed->setValue(offset);
+    }
+
+    QPointer<FrozenRows> frozen_;
+};
+
 }  // namespace
 
 QTableView* make_grid_view(Binder& binder, Grid& grid, QWidget* parent) {
-    auto* view = new QTableView(parent);
+    auto* view = new GridTableView(parent);
     view->setObjectName(QString::fromStdString(grid.name()));
     binder.bind(grid, view);
+    view->freeze_fixed_rows();
     return view;
 }
 
@@ -102,6 +279,7 @@ void apply_grid_layout(QTableView* view, const Grid& grid) {
         const int width = static_cast<int>(std::lround(grid.col_width(col) * scale)) + extra;
         view->horizontalHeader()->resizeSection(col, width);
     }
+    if (auto* grid_view = dynamic_cast<GridTableView*>(view)) grid_view->follow_layout();
 }
 
 void fit_grid_view(QTableView* view, int max_rows) {
@@ -119,7 +297,7 @@ void set_fixed_color(QTableView* view, const QColor& color) {
 }
 
 void track_grid_keys(QTableView* view) {
-    view->installEventFilter(new KeyTracker(view));
+    new KeyTracker(view);
 }
 
 bool grid_key_moving(const QTableView* view) {

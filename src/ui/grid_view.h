@@ -1,6 +1,8 @@
 #pragma once
 // Table views of model grids. Row 0 of a grid is its own header row, so the views show no
-// Qt headers; the fixed rows and columns are shaded by the adapter instead.
+// Qt headers; the fixed rows and columns are shaded by the adapter instead. The fixed rows
+// stay in sight at the top while the other rows scroll under them; the fixed columns
+// scroll sideways with the rest.
 #include "model/grid.h"
 
 class QColor;
@@ -11,7 +13,8 @@ namespace rebanto::ui {
 
 class Binder;
 
-// Creates a table view for the grid, bound through a GridModel.
+// Creates a table view for the grid, bound through a GridModel, its fixed rows kept at the
+// top.
 QTableView* make_grid_view(Binder& binder, Grid& grid, QWidget* parent = nullptr);
 
 // Sets up a bare table view the way grids are shown (no headers, one selected cell).

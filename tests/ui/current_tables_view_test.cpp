@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -186,6 +187,35 @@ TEST_F(CurrentTablesViewTest, AUsersCellEditAndClickGoThroughTheModel) {
                       table->visualRect(table->model()->index(2, 6)).center());
     EXPECT_EQ(f().StGr1.selected_row(), 2);
     EXPECT_EQ(f().StGr1.selected_col(), 6);
+}
+
+// A user reading row 300 of the monthly table still sees the column names above it, in
+// every layout.
+TEST_F(CurrentTablesViewTest, ScrolledToRow300TheMonthlyTableStillShowsItsColumnNames) {
+    Grid& table = f().StGr1;
+    ASSERT_EQ(table.cell(0, 0), "月回");
+    while (table.row_count() <= 300) {
+        const std::string month = std::to_string(table.row_count() - 1);
+        table.append_row({month, "0", month, "24000000", "2.325"});
+    }
+    table.click_cell(300, 3);  // as the runner's "select TForCur.StGr1 300 3" does
+    flush();
+    QTableView* monthly = view().monthly();
+    for (Button* layout : {&f().BitBtn1, &f().BitBtn2, &f().Button1}) {
+        press(*layout);
+        ASSERT_GT(monthly->verticalScrollBar()->value(), 0);
+        const QRect last = monthly->visualRect(monthly->model()->index(300, 3));
+        EXPECT_EQ(cell_shown_at(monthly, last.center()), monthly->model()->index(300, 3));
+        const int y = monthly->rowHeight(0) / 2;
+        for (const int col : {0, 3, 4}) {
+            const int x = monthly->columnViewportPosition(col) + monthly->columnWidth(col) / 2;
+            const QModelIndex shown = cell_shown_at(monthly, QPoint(x, y));
+            EXPECT_EQ(shown.row(), 0) << layout->name() << " column " << col;
+            EXPECT_EQ(shown.column(), col) << layout->name();
+            EXPECT_EQ(shown.data().toString().toStdString(), table.cell(0, col));
+        }
+        EXPECT_EQ(cell_shown_at(monthly, QPoint(2, y)).data().toString(), QStringLiteral("月回"));
+    }
 }
 
 }  // namespace

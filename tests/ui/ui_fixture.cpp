@@ -1,16 +1,45 @@
 #include "ui_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTableView>
 
 #include "ui/app_views.h"
 #include "ui/binder.h"
 #include "ui/main_window_view.h"
 #include "ui/view_refresh.h"
 
+void PrintTo(const QModelIndex& index, std::ostream* out) {
+    if (!index.isValid()) {
+        *out << "(no cell)";
+    } else {
+        *out << "(row " << index.row() << ", column " << index.column() << ")";
+    }
+}
+
 namespace rebanto::ui {
+
+QWidget* widget_at(QTableView* view, QPoint point, QPoint* local) {
+    const QPoint in_view = view->viewport()->mapTo(view, point);
+    QWidget* target = view->childAt(in_view);
+    if (target == nullptr) return nullptr;
+    if (local != nullptr) *local = target->mapFrom(view, in_view);
+    return target;
+}
+
+QModelIndex cell_shown_at(QTableView* view, QPoint point) {
+    const QPoint in_view = view->viewport()->mapTo(view, point);
+    for (QWidget* w = widget_at(view, point, nullptr); w != nullptr && w != view->parentWidget();
+         w = w->parentWidget()) {
+        if (auto* items = qobject_cast<QAbstractItemView*>(w)) {
+            return items->indexAt(items->viewport()->mapFrom(view, in_view));
+        }
+    }
+    return {};
+}
 
 void UiTest::SetUp() {
     watchdog_.setInterval(20);

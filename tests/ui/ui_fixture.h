@@ -3,20 +3,34 @@
 // did not expect (closing it, so the test ends instead of hanging), helpers to answer
 // the dialogs it does expect, to flush the views and to wait for deferred gestures.
 #include <gtest/gtest.h>
+#include <QModelIndex>
+#include <QPoint>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "forms/app.h"
 #include "model/headless_platform.h"
 
+class QTableView;
 class QWidget;
+
+// Failures name a cell by its row and column.
+void PrintTo(const QModelIndex& index, std::ostream* out);
 
 namespace rebanto::ui {
 
 class AppViews;
+
+// The cell a user sees at a point of a table view's viewport: that of whichever item view
+// is drawn there (the view itself, or one laid over it); invalid where no cell shows.
+QModelIndex cell_shown_at(QTableView* view, QPoint point);
+// The widget that takes a mouse click at a point of a table view's viewport, and the
+// point in its own coordinates.
+QWidget* widget_at(QTableView* view, QPoint point, QPoint* local);
 
 class UiTest : public ::testing::Test {
 protected:
