@@ -89,11 +89,11 @@ std::optional<Decimal> short_decimal_of(long double value, int max_significant) 
     for (int scale = 0; scale <= 18; ++scale) {
         const long double scaled = magnitude * kPowers[static_cast<std::size_t>(scale)];
         if (!(scaled < static_cast<long double>(digits_limit))) return std::nullopt;
-        const long double m = std::nearbyintl(scaled);
+        const long double m = std::rintl(scaled);  // to nearest, ties to even
         // Division by an exact power of ten rounds once: equality means `value` is the
         // long double nearest to m / 10^scale.
         if (m / kPowers[static_cast<std::size_t>(scale)] == magnitude) {
-            const auto digits = static_cast<std::int64_t>(m);
+            const auto digits = __builtin_llrintl(m);  // integral: exact
             return Decimal{negative ? -digits : digits, scale};
         }
     }

@@ -15,16 +15,6 @@ namespace {
 // ratio of two amounts) reads back as that decimal, so "1.0005" rounds up the way it looks.
 constexpr int kDecimalDigits = 18;
 
-std::string group_thousands(const std::string& digits) {
-    std::string out;
-    const std::size_t n = digits.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out;
-}
-
 // The magnitude of `value` rounded half away from zero to `decimals` places, written as the
 // digits of magnitude × 10^decimals (no point, no leading zeros, "0" for zero).
 std::string rounded_scaled_digits(long double magnitude, int decimals) {
@@ -80,11 +70,22 @@ std::string format_money(Money value) {
         raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
     const std::uint64_t scale = static_cast<std::uint64_t>(Money::kScale);
     // Half a yen or more rounds the whole yen away from zero.
-    const std::uint64_t yen = magnitude / scale + (magnitude % scale >= scale / 2 ? 1 : 0);
-    std::string out = (raw < 0 && yen != 0) ? "-" : "";
-    out += kYenSign;
-    out += group_thousands(std::to_string(yen));
-    return out;
+    std::uint64_t yen = magnitude / scale + (magnitude % scale >= scale / 2 ? 1 : 0);
+    const bool negative = raw < 0 && yen != 0;
+    // Written from the right into one buffer, a comma before every third digit.
+    char buf[40];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0) *--p = ',';
+        *--p = static_cast<char>('0' + yen % 10);
+        yen /= 10;
+        ++digits;
+    } while (yen != 0);
+    *--p = kYenSign;
+    if (negative) *--p = '-';
+    return std::string(p, end);
 }
 
 std::string format_money(Money value, int width) {

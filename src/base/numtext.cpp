@@ -159,12 +159,12 @@ std::int64_t to_int(std::string_view text) {
 }
 
 int to_count(std::string_view text, int min) {
-    const long double whole = std::truncl(to_extended(text));
+    const long double whole = int_part(to_extended(text));
     // The comparisons are false for NaN, so it fails with the out-of-range values.
     if (!(whole >= static_cast<long double>(min) && whole <= kMaxCount)) {
         throw ConversionError(std::string(text));
     }
-    return static_cast<int>(whole);
+    return static_cast<int>(integral_to_int64(whole));
 }
 
 Money to_money(std::string_view text) {
@@ -174,10 +174,6 @@ Money to_money(std::string_view text) {
     } catch (const MoneyOverflow&) {
         throw ConversionError(std::string(text));  // report what the user typed
     }
-}
-
-long double int_part(long double value) {
-    return std::truncl(value);
 }
 
 namespace {
@@ -269,21 +265,33 @@ std::string detail::general_by_printf(long double value) {
 std::string general(Money value) {
     const std::int64_t raw = value.raw();
     // Work on the unsigned magnitude so that the most negative amount has no overflow.
-    const std::uint64_t magnitude =
+    std::uint64_t magnitude =
         raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const std::uint64_t scale = static_cast<std::uint64_t>(Money::kScale);
-    std::string out = raw < 0 ? "-" : "";
-    out += std::to_string(magnitude / scale);
-    std::uint64_t fraction = magnitude % scale;
+    // Digits are written from the right into one buffer: four places of ten-thousandths,
+    // their trailing zeros dropped, then the whole yen.
+    char buf[32];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    std::uint64_t fraction = magnitude % static_cast<std::uint64_t>(Money::kScale);
+    magnitude /= static_cast<std::uint64_t>(Money::kScale);
     if (fraction != 0) {
-        std::string frac = std::to_string(fraction);
-        frac.insert(0, 4 - frac.size(), '0');  // ten-thousandths: always four places
-        while (frac.back() == '0')
-            frac.pop_back();
-        out += '.';
-        out += frac;
+        int places = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --places;
+        }
+        for (int k = 0; k < places; ++k) {
+            *--p = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        *--p = '.';
     }
-    return out;
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (raw < 0) *--p = '-';
+    return std::string(p, end);
 }
 
 std::string general(std::int64_t value) {

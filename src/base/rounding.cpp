@@ -13,7 +13,7 @@ namespace {
 std::int64_t whole_yen(long double truncated) {
     constexpr long double kLimit = 9223372036854775808.0L;  // 2^63, exact in long double
     if (!(truncated < kLimit && truncated >= -kLimit)) throw MoneyOverflow();
-    return static_cast<std::int64_t>(truncated);
+    return integral_to_int64(truncated);
 }
 
 }  // namespace
@@ -25,13 +25,13 @@ Money round_instalment(std::int64_t raw_ten_thousandths, int mode) {
     long double yen;
     switch (mode) {
         case 1:  // 四捨五入
-            yen = std::truncl((v + 5000.1L) / 10000.0L);
+            yen = int_part((v + 5000.1L) / 10000.0L);
             break;
         case 2:  // 切り上げ
-            yen = std::truncl((v + 9999.9L) / 10000.0L);
+            yen = int_part((v + 9999.9L) / 10000.0L);
             break;
         default:  // 0 切り捨て, and any mode the program does not know
-            yen = std::truncl((v + 0.1L) / 10000.0L);
+            yen = int_part((v + 0.1L) / 10000.0L);
             break;
     }
     const std::int64_t whole = whole_yen(yen);
@@ -47,11 +47,11 @@ std::int64_t round_interest(long double yen, int mode) {
     // so that 1,234.999995 counts as 1,235 and 1,234.000005 as 1,234.
     switch (mode) {
         case 1:  // 四捨五入
-            return whole_yen(std::truncl(yen + 0.50001L));
+            return whole_yen(int_part(yen + 0.50001L));
         case 2:  // 切り上げ
-            return whole_yen(std::truncl(yen + 0.99999L));
+            return whole_yen(int_part(yen + 0.99999L));
         default:  // 0 切り捨て, and any mode the program does not know
-            return whole_yen(std::truncl(yen + 0.00001L));
+            return whole_yen(int_part(yen + 0.00001L));
     }
 }
 
@@ -59,7 +59,7 @@ long double accrual_base(long double balance_yen, std::int64_t unit) {
     // A unit below one yen cuts nothing rather than dividing by zero.
     if (unit <= 0) return balance_yen;
     const long double u = static_cast<long double>(unit);
-    return u * std::truncl(balance_yen / u);
+    return u * int_part(balance_yen / u);
 }
 
 Money accrual_base(Money balance, std::int64_t unit) {

@@ -32,7 +32,7 @@ inline Money money(const Control& field) {
 inline int count_from(long double value, const Control& field, int min = -kMaxCount) {
     const long double whole = int_part(value);
     if (!(whole >= min && whole <= kMaxCount)) throw FieldValueError(field.name(), field.text());
-    return static_cast<int>(whole);
+    return static_cast<int>(integral_to_int64(whole));
 }
 // Counts are whole numbers: the integer part of the field's value, at most kMaxCount.
 inline int count(const Control& field, int min = -kMaxCount) {

@@ -1,4 +1,6 @@
 // The step length (months per step), the remaining counts and the progress displays.
+#include <array>
+
 #include "base/errors.h"
 #include "base/format.h"
 #include "core/field_io.h"
@@ -73,6 +75,26 @@ void TForm1::refresh_progress() {
 }
 
 void TForm1::refresh_money_overlays() {
+    // The totals shown depend on these texts only (and are themselves kept, should anyone
+    // have typed over them); most recalculations leave them as they were, and then there
+    // is nothing to work out again.
+    const std::array<const Control*, 11> fields{&Edit1,  &Edit6,  &Edit4,         &Edit9,
+                                                &Edit2,  &HHkkgg, &Ed1_Mzankaisu, &Ed1_Bzankaisu,
+                                                &Edit31, &Edit19, &Edit20};
+    bool same = OverlayInputs.size() == fields.size() && OverlayFirstMonths == bonus_first_months();
+    for (std::size_t i = 0; same && i < fields.size(); ++i)
+        same = OverlayInputs[i] == fields[i]->text();
+    if (!same) {
+        refresh_overlay_totals();
+        OverlayInputs.clear();
+        for (const Control* field : fields)
+            OverlayInputs.push_back(field->text());
+        OverlayFirstMonths = bonus_first_months();
+    }
+    refresh_track_bar_and_last_instalments();
+}
+
+void TForm1::refresh_overlay_totals() {
     Edit31.set_text(format_money(money(Edit1) + money(Edit6)));
     if (equal_principal()) {
         const long double r = num(Edit2);
@@ -81,9 +103,12 @@ void TForm1::refresh_money_overlays() {
             (num(Ed1_Bzankaisu) + 1) * (num(Edit6) * r / 12 * bonus_first_months() / 100) / 2 +
                 num(Edit6));
     } else {
-        put(Edit19, Money::from_raw(money(Edit4).raw() * count(Ed1_Mzankaisu)));
-        put(Edit20, Money::from_raw(money(Edit9).raw() * count(Ed1_Bzankaisu)));
+        put(Edit19, money(Edit4).times(count(Ed1_Mzankaisu)));
+        put(Edit20, money(Edit9).times(count(Ed1_Bzankaisu)));
     }
+}
+
+void TForm1::refresh_track_bar_and_last_instalments() {
     TrackBar2.set_page_size(count(Edit13));
     TrackBar2.set_selection_end(ElapsedMonths);
     TrackBar2.set_position(StepEndMonth);

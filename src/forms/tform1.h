@@ -478,6 +478,11 @@ public:
     void Button110Click(Control& sender);
     void Button111Click(Control& sender);
     void refresh_money_overlays();
+    void refresh_overlay_totals();
+    void refresh_track_bar_and_last_instalments();
+    // The texts the shown totals were last worked out from.
+    std::vector<std::string> OverlayInputs;
+    int OverlayFirstMonths = 0;
     void refresh_progress();
     void TrackBar2Change(Control& sender);
     void Button1MouseOver(Control& sender);

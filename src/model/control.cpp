@@ -49,6 +49,16 @@ void Control::notify(Change change, int row, int col) {
 void Control::set_text(const std::string& text) {
     if (text == text_) return;
     text_ = text;
+    text_set();
+}
+
+void Control::set_text(std::string&& text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    text_set();
+}
+
+void Control::text_set() {
     parsed_ = Parsed::NotYet;
     notify(Change::Text);
     text_changed();

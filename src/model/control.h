@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace rebanto {
@@ -58,12 +59,14 @@ public:
     // Text of an edit, caption of a label, button, check box or page.
     const std::string& text() const { return text_; }
     void set_text(const std::string& text);
+    void set_text(std::string&& text);  // the same, taking over a text made for it
     // The number the text parses to, worked out once per text: the text stays the one
     // truth, this is only ever derived from it. Throws ConversionError on every read of a
     // text that is not a number.
     long double number() const;
     const std::string& caption() const { return text_; }
     void set_caption(const std::string& text) { set_text(text); }
+    void set_caption(std::string&& text) { set_text(std::move(text)); }
 
     std::int64_t tag() const { return tag_; }
     void set_tag(std::int64_t tag);
@@ -121,6 +124,8 @@ protected:
     virtual void text_changed() {}
 
 private:
+    void text_set();  // what follows a new text: the kept number, the views, on_change
+
     Form& form_;
     std::string name_;
     std::string text_;

@@ -1,6 +1,8 @@
 #include "model/form.h"
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace rebanto {
 
@@ -48,17 +50,18 @@ void Form::set_bounds(int left, int top, int width, int height) {
 
 int Form::add_observer(Observer observer) {
     const int id = next_observer_++;
-    observers_.emplace(id, std::move(observer));
+    observers_.emplace_back(id, std::move(observer));
     return id;
 }
 
 void Form::remove_observer(int id) {
-    observers_.erase(id);
+    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
 }
 
 void Form::notify(Control* control, Change change, int row, int col) {
-    for (auto& [id, observer] : observers_)
-        observer(control, change, row, col);
+    // By index: an observer added while the others hear a change does not upset the walk.
+    for (std::size_t i = 0; i < observers_.size(); ++i)
+        observers_[i].second(control, change, row, col);
 }
 
 void Form::uncheck_siblings(const Control& radio) {

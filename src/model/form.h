@@ -64,7 +64,8 @@ private:
     int height_ = 300;
     std::map<std::string, Control*> by_name_;
     std::vector<Control*> order_;
-    std::map<int, Observer> observers_;
+    // Few observers, walked on every change: a vector in the order they were added.
+    std::vector<std::pair<int, Observer>> observers_;
     int next_observer_ = 1;
 };
 
