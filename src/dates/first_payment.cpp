@@ -100,6 +100,11 @@ Money difference(const Edit& days, const Edit& by_days, const Edit& regular) {
 
 // "初回差額設定"
 void TForm1::Button124Click(Control&) {
+    // Neither first payment after the loan date: there is no difference to set.
+    if (num(Edit135) <= 0 && num(Edit177) <= 0) {
+        Button123Click(Button123);
+        return;
+    }
     const bool pension = pension_tables(app_);
     const Money monthly = pension ? Money() : difference(Edit135, Edit178, Edit115);
     const Money bonus = pension ? Money() : difference(Edit177, Edit179, Edit117);

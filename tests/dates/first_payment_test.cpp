@@ -71,6 +71,9 @@ TEST_F(FirstPayment, StartUpDatesGiveNoDifference) {
     EXPECT_EQ(f1.syokai_sa_b, Money());
     EXPECT_EQ(f1.Edit104s.text(), f1.Edit4.text());
     EXPECT_EQ(f1.Edit109s.text(), f1.Edit9.text());
+    // No difference is set: neither its marker nor the correction of the tables shows.
+    EXPECT_FALSE(f1.Label146.visible());
+    EXPECT_FALSE(f1.Button51.visible());
 }
 
 TEST_F(FirstPayment, AFreshRunToTheEndHasTheTotalsOfTheUncorrectedSchedule) {
