@@ -1,7 +1,8 @@
 // rebanto [--start-folder DIR] [--screenshot DIR [--script FILE]]: the desktop program.
 // With --screenshot it starts up, saves every visible window as DIR/<window>.png, each
 // page of the main window as DIR/TForm1-<page>.png, the current tables in each of their
-// four layouts (TForCur-stacked, -side, -monthly, -bonus), the comparison window
+// four layouts (TForCur-stacked, -side, -monthly, -bonus), the calendars of the dates
+// (TForm1-TabSheet8-calendar, -months, TForm1-TabSheet1-days), the comparison window
 // (TFormHi.png), the main window once more with its settings panel open
 // (TForm1-settings.png) and the rate selection list (TForm7.png), and exits. With --script it first
 // runs the script as rebanto-script would, on a headless platform so that no dialog can wait for an
@@ -84,6 +85,32 @@ bool save_pages(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& fol
     return ok;
 }
 
+// The calendars of the dates, opened as the user opens them: the month calendar by a
+// double click on the first monthly payment date (TForm1-TabSheet8-calendar), the months
+// around the reference date by a right click on its picker (TForm1-TabSheet8-months),
+// and the day counter of the calculation page by its monthly opener
+// (TForm1-TabSheet1-days). Each is closed again afterwards.
+bool save_date_calendars(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& folder) {
+    rebanto::TForm1& f = app.main;
+    bool ok = true;
+    f.PageControl1.set_active_page(f.TabSheet8);
+    f.MsEd8_mon.dbl_click();
+    settle();
+    ok = save(&views.main(), folder, QStringLiteral("TForm1-TabSheet8-calendar")) && ok;
+    f.MonthCalendar2.hide();
+    f.DateTimePicker1.right_click();
+    settle();
+    ok = save(&views.main(), folder, QStringLiteral("TForm1-TabSheet8-months")) && ok;
+    f.DateTimePicker1.right_click();
+    f.PageControl1.set_active_page(f.TabSheet1);
+    f.Label6.click();
+    settle();
+    ok = save(&views.main(), folder, QStringLiteral("TForm1-TabSheet1-days")) && ok;
+    f.GrpSyokai.hide();
+    settle();
+    return ok;
+}
+
 // The current tables in each layout, chosen with the window's own buttons; stacked again
 // afterwards.
 bool save_table_layouts(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& folder) {
@@ -121,7 +148,10 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
         if (!form->visible()) continue;
         ok = save(views.window(*form), folder, QString::fromStdString(form->name())) && ok;
     }
-    if (app.main.visible()) ok = save_pages(app, views, folder) && ok;
+    if (app.main.visible()) {
+        ok = save_pages(app, views, folder) && ok;
+        ok = save_date_calendars(app, views, folder) && ok;
+    }
     ok = save_table_layouts(app, views, folder) && ok;
     // The comparison window as the current tables' "比較表" opens it.
     app.cur.Button6.click();

@@ -1,14 +1,172 @@
-// The first payment's interest counted by days from the loan date.
+// The first payment's interest counted by days from the loan date: "初回計算", the
+// first-payment differences and their share of the running totals.
+#include "base/date.h"
+#include "base/errors.h"
+#include "core/field_io.h"
+#include "core/schedule_table.h"
+#include "forms/app.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
 
-// "各合計数値の初回訂正": corrects the running totals for the first payment's day
-// interest once loan dates are kept; without them the totals stand as computed.
-void TForm1::first_payment_totals_correction() {}
+namespace {
 
-// "初回計算": recomputes the first-payment reference after a table is cleared; it needs
-// the loan dates, which are not kept yet.
-void TForm1::first_payment_reference() {}
+// Calculation type 2 of "一括計算ＧＯ", the corporation's eased plan: its first
+// instalments are those of its long notional terms.
+constexpr int kEasedPlan = 2;
+// Types 3 and above follow the variable-rate list.
+constexpr int kFirstVariableType = 3;
+
+bool pension_tables(const App& app) {
+    return app.cur.StGr1.cell(kSettingsRow, 8) == "年金用" ||
+           app.cur.StGr2.cell(kSettingsRow, 8) == "年金元用";
+}
+
+}  // namespace
+
+void TForm1::first_payment_reference() {
+    if (Ed0_moto.tag() != 0) return;  // the calculation is busy or the window not ready
+    if (Ed1_yy1.text() != "0" || Ed1_mm1.text() != "0") return;
+    // A date that cannot be read stops everything before any field has changed.
+    try {
+        for (const Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon}) {
+            date_seiki(date->text());
+        }
+    } catch (const ConversionError&) {
+        app_.platform().beep(Beep::Default);
+        return;
+    }
+    if (CheckBox2.checked()) {
+        Button123Click(Button123);
+    } else {
+        PRset1(Ed0_moto);
+    }
+    recolour_payment_dates();
+
+    // The regular first instalments: one month of the monthly part, one bonus interval of
+    // the bonus part, each from the loan start over the whole term.
+    const bool eased = ComboBox2.item_index() == kEasedPlan;
+    const std::string step = Edit13.text();
+    Edit13.set_text("1");
+    put(Ed1_Mzankaisu, eased ? 600 : TotalMonths);
+    Edit115.set_text(Edit15.text());
+    Edit116.set_text(Edit16.text());
+    put(Edit13, bonus_interval());
+    put(Ed1_Bzankaisu,
+        eased ? 100
+              : count_from(static_cast<long double>(TotalMonths - bonus_first_months()) /
+                                   bonus_interval() +
+                               1,
+                           Ed0_nen));
+    Edit117.set_text(Edit17.text());
+    Edit118.set_text(Edit18.text());
+    Edit13.set_text(step);
+
+    GrpListAlign.set_visible(ComboBox2.item_index() >= kFirstVariableType);
+    Edit104.set_text(Edit4.text());
+    Edit109.set_text(Edit9.text());
+    count_first_payment_days(false);
+    count_first_payment_days(true);
+    // The corrected first instalment: the regular principal part plus the interest by
+    // days. Without a positive day count there is no interest by days to speak of, and
+    // the instalment stays the regular one.
+    put(Edit104s, money(Edit116) + money(num(Edit135) > 0 ? Edit178 : Edit115));
+    put(Edit109s, money(Edit118) + money(num(Edit177) > 0 ? Edit179 : Edit117));
+    if (CheckBox1.checked()) align_rate_list();
+    refresh_money_overlays();
+    if (CheckBox2.checked()) {
+        Button123Click(Button123);
+    } else {
+        Button124Click(Button124);
+    }
+    // The days may have changed since the colours were set above.
+    recolour_payment_dates();
+}
+
+void TForm1::Button50Click(Control&) {
+    first_payment_reference();
+}
+
+namespace {
+
+// A difference counts only when its day count is positive: a first payment on or
+// before the loan date (the field shown red) has no interest by days to correct with.
+Money difference(const Edit& days, const Edit& by_days, const Edit& regular) {
+    if (num(days) <= 0) return Money();
+    return Money::from_extended(num(by_days) - num(regular));
+}
+
+}  // namespace
+
+// "初回差額設定"
+void TForm1::Button124Click(Control&) {
+    // Neither first payment after the loan date: there is no difference to set.
+    if (num(Edit135) <= 0 && num(Edit177) <= 0) {
+        Button123Click(Button123);
+        return;
+    }
+    const bool pension = pension_tables(app_);
+    const Money monthly = pension ? Money() : difference(Edit135, Edit178, Edit115);
+    const Money bonus = pension ? Money() : difference(Edit177, Edit179, Edit117);
+    syokai_sa_m = monthly;
+    syokai_sa_b = bonus;
+    put(Edit78, syokai_sa_m);
+    put(Edit79, syokai_sa_b);
+    Label146.show();
+    Button51.show();
+    syokai_reports_corrected = true;
+    follow_differences_in_totals();
+}
+
+// "初回差額クリアー"
+void TForm1::Button123Click(Control&) {
+    syokai_sa_m = Money();
+    syokai_sa_b = Money();
+    put(Edit78, syokai_sa_m);
+    put(Edit79, syokai_sa_b);
+    Label146.hide();
+    Button51.hide();
+    syokai_reports_corrected = false;
+    follow_differences_in_totals();
+}
+
+// Called by every reset of progress, after the running totals were cleared.
+void TForm1::first_payment_totals_correction() {
+    TotalsM.interest += syokai_sa_m;
+    TotalsM.paid += syokai_sa_m;
+    TotalsB.interest += syokai_sa_b;
+    TotalsB.paid += syokai_sa_b;
+}
+
+void TForm1::Button125Click(Control&) {
+    first_payment_totals_correction();
+}
+
+// Before the first commit of a loan run the running totals hold nothing but the
+// correction made at its reset; they follow a difference set or cleared since, so that
+// the totals rows agree with the first rows that "ｶﾚﾝﾄ表の初回訂正" corrects.
+void TForm1::follow_differences_in_totals() {
+    if (ElapsedMonths != 0) return;
+    TotalsM = {};
+    TotalsB = {};
+    first_payment_totals_correction();
+}
+
+// "初回": the navigator's correction switched off.
+void TForm1::Label146Click(Control&) {
+    Label146.hide();
+    CheckBox2.set_checked(true);
+    // The navigator's own switch follows once the navigator is built.
+}
+
+// "当日含": the first-payment calculation runs twice.
+void TForm1::CheckBox3Click(Control&) {
+    first_payment_reference();
+    first_payment_reference();
+}
+
+void TForm1::CheckBox2Click(Control&) {
+    first_payment_reference();
+}
 
 }  // namespace rebanto

@@ -39,6 +39,7 @@ TForm1::TForm1(App& app)
     wire_settings();
     wire_schedules();
     wire_what_if();
+    wire_dates();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
@@ -57,6 +58,7 @@ void TForm1::start_up() {
         reset_schedule_table(*table, equal_principal(), bonus_interval(), bonus_first_months());
     }
     app_.cur.show();
+    start_dates();
     Ed0_inidir.set_text((app_.start_folder() / "").string());
     HelpFile = (app_.start_folder() / "Vorpen.hlp").string();
     settings_load();
@@ -75,6 +77,7 @@ void TForm1::start_up() {
     show();
     Ed0_moto.set_tag(0);  // the window is ready: the calculation follows its fields
     PRset1(Ed0_moto);
+    first_payment_reference();
 }
 
 }  // namespace rebanto

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "base/money.h"
+#include "dates/batch_types.h"
 #include "forms/guard.h"
+#include "model/calendar.h"
+#include "model/combo_box.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/grid.h"
@@ -130,6 +133,18 @@ public:
     Label LabelGaisan{*this, "LabelGaisan", "概算返済総残額"};
     Edit Edit19{*this, "Edit19", "0"};
     Edit Edit20{*this, "Edit20", "0"};
+    // The first payment's day counter (group "初回返済の差額計算"): the loan date, the
+    // start of a regular first period, the first payment date, the days between the first
+    // two and their interest. Label6 and Label7 open it for the monthly or bonus part.
+    Label Label6{*this, "Label6", "毎月返済(初回返済1ヶ月後)"};
+    Label Label7{*this, "Label7", "ボーナス返済（返済6ヶ月間隔）"};
+    Panel GrpSyokai{*this, "GrpSyokai", "初回返済の差額計算"};
+    Edit MsEd1_yusi{*this, "MsEd1_yusi", "1998/08/03"};
+    Label La1_yotei{*this, "La1_yotei", "毎月返済で丸1ヶ月前の翌日"};
+    Edit MsEd1_yotei{*this, "MsEd1_yotei", "1998/08/03"};
+    Edit MsEd1_syokai{*this, "MsEd1_syokai", "1998/08/03"};
+    Edit Ed1_nichi{*this, "Ed1_nichi", "0"};
+    Edit Ed1_hiwarikingaku{*this, "Ed1_hiwarikingaku", "0"};
     // Copies of the principal and instalment fields shown on other pages.
     Edit Edit101{*this, "Edit101", "1000000"};
     Edit Edit106{*this, "Edit106", "0"};
@@ -298,16 +313,53 @@ public:
     // ---- Page "編成一括" ----
     // Months before the first payment, as the lender's schedule counts them.
     Edit Edit35{*this, "Edit35", "6"};
-    // Loan dates the pack files carry.
+    // The loan date and the first monthly and bonus payment dates ("yyyy/mm/dd"); a
+    // click on a caption copies the reference calendar's date into its field.
+    Label Label134{*this, "Label134", "融資実行日"};
     Edit MsEd8_yusi{*this, "MsEd8_yusi", "2001/05/21"};
+    Label Label139{*this, "Label139", "月返済"};
     Edit MsEd8_mon{*this, "MsEd8_mon", "2001/06/20"};
+    Label Label147{*this, "Label147", "ボーナス返済"};
     Edit MsEd8_bon{*this, "MsEd8_bon", "2001/07/20"};
+    // Count the loan day too (both ends) instead of one end.
+    CheckBox CheckBox3{*this, "CheckBox3", "当日含"};
     CheckBox CheckBox2{*this, "CheckBox2", "無補正"};
+    // Days from the loan date to the first monthly / bonus payment, and their interest.
+    Edit Edit135{*this, "Edit135", "0"};
+    Edit Edit177{*this, "Edit177", "0"};
+    Edit Edit178{*this, "Edit178", "0"};
+    Edit Edit179{*this, "Edit179", "0"};
+    // A regular first instalment: interest and principal part, monthly and bonus.
+    Edit Edit115{*this, "Edit115", "0"};
+    Edit Edit116{*this, "Edit116", "0"};
+    Edit Edit117{*this, "Edit117", "0"};
+    Edit Edit118{*this, "Edit118", "0"};
+    // What "一括計算ＧＯ" builds.
+    ComboBox ComboBox2{*this, "ComboBox2", batch_calculation_types()};
     Edit Edit67{*this, "Edit67", "標準（無指定）"};
+    // The first-payment differences, monthly and bonus.
     Edit Edit78{*this, "Edit78", "0"};
     Edit Edit79{*this, "Edit79", "0"};
+    // Shown while a first-payment difference is set.
+    Label Label146{*this, "Label146", "初回"};
+    Button Button50{*this, "Button50", "初回計算"};
+    Button Button124{*this, "Button124", "初回差額設定"};
+    Button Button123{*this, "Button123", "初回差額クリアー"};
+    Button Button125{*this, "Button125", "各合計数値の初回訂正"};
     Button Button51{*this, "Button51", "ｶﾚﾝﾄ表の初回訂正"};
+    Button Button52{*this, "Button52", "月回補正"};
+    Button Button24{*this, "Button24", "最終月回元金残０化"};
+    Button Button25{*this, "Button25", "最終月回元金残０化"};
+    Button Button53{*this, "Button53", "一括計算ＧＯ"};
     Button Button26{*this, "Button26", "初回補正の有無"};
+    // The reference calendar: the picker, its multi-month calendar, and today.
+    Label Label162{*this, "Label162", "参照ｶﾚﾝﾀﾞｰ"};
+    DateTimePicker DateTimePicker1{*this, "DateTimePicker1"};
+    MonthCalendar MonthCalendar1{*this, "MonthCalendar1"};
+    Label La8_honjitu{*this, "La8_honjitu"};
+    // The month calendar a double click on a date field opens, for that field.
+    MonthCalendar MonthCalendar2{*this, "MonthCalendar2"};
+    Edit* CalendarTarget = nullptr;
 
     // ---- Page "複合編成": copies of the current tables and pack files ----
     Button ButtonM{*this, "ButtonM", "ｶﾚﾝﾄ月返済表"};
@@ -320,6 +372,11 @@ public:
     Button Button89{*this, "Button89", "ﾊﾟｯｸ再保存"};
     Button Button146{*this, "Button146", "■■基本設定復元■■"};
     Button Button150{*this, "Button150", "読込"};
+    // Reference first-payment dates proposed from today.
+    Button Button72{*this, "Button72", "初回参考"};
+    Edit MsEd7_yusi{*this, "MsEd7_yusi", "1998/06/21"};
+    Edit MsEd7_mon{*this, "MsEd7_mon", "1998/07/20"};
+    Edit MsEd7_bon{*this, "MsEd7_bon", "1998/12/20"};
 
     // ---- Page "設定" ----
     Button Button86{*this, "Button86", "音有"};
@@ -752,11 +809,69 @@ private:
     void random_rate_path();
 
 public:
-    // ---- Seams for the subsystems that are not built yet ----
-    // Corrects the running totals for the first payment's day interest.
-    void first_payment_totals_correction();
-    // Recomputes the first-payment reference after a table is cleared.
+    // ---- Routines: loan dates and the first-payment correction ----
+    // The first-payment differences: the first instalment's interest by days less the
+    // regular first interest; zero when none is set.
+    Money syokai_sa_m;
+    Money syokai_sa_b;
+    // Set by "一括計算ＧＯ" and the navigator: correct the current tables even when
+    // "無補正" is ticked.
+    bool syokai_forced = false;
+    // The first instalments the corrected tables report: the corrected ones (Edit104s,
+    // Edit109s) while a difference is set, the regular ones (Edit4, Edit9) otherwise.
+    bool syokai_reports_corrected = false;
+    // The part the day counter works for, and its period length in months.
+    bool SyokaiBonus = false;
+    int SyokaiMonths = 1;
+    // "初回計算": the regular first instalments, the days and their interest, the
+    // differences. Runs at the start of a loan only.
     void first_payment_reference();
+    void Button50Click(Control& sender);
+    void Button124Click(Control& sender);
+    void Button123Click(Control& sender);
+    // "各合計数値の初回訂正": the differences added to the running totals.
+    void first_payment_totals_correction();
+    void Button125Click(Control& sender);
+    void follow_differences_in_totals();
+    void Button51Click(Control& sender);
+    // The correction applied when its button is showing (the composite work).
+    void apply_waiting_correction(Control& sender);
+    void Button52Click(Control& sender);
+    void Button53Click(Control& sender);
+    void Button24Click(Control& sender);
+    void Button25Click(Control& sender);
+    void Label146Click(Control& sender);
+    void CheckBox3Click(Control& sender);
+    void CheckBox2Click(Control& sender);
+    // A loan date or first payment date changed: normalised, then "初回計算".
+    void loan_date_change(Control& sender);
+    void date_field_change(Control& sender);
+    void loan_date_click(Control& sender);
+    void recolour_payment_dates();
+    // The day counter.
+    int count_days();
+    void Ed1_nichiChange(Control& sender);
+    void day_counter_date_change(Control& sender);
+    void MsEd1_syokaiEnter(Control& sender);
+    void count_first_payment_days(bool bonus);
+    void open_first_payment_group(bool bonus);
+    void Label6Click(Control& sender);
+    void Label7Click(Control& sender);
+    void Button72Click(Control& sender);
+    // The reference calendar and the month calendar of the date fields.
+    void DateTimePicker1Change(Control& sender);
+    void DateTimePicker1RightClick(Control& sender);
+    void MonthCalendar1Change(Control& sender);
+    void Label162Click(Control& sender);
+    void reference_date_to_field(Control& sender);
+    void date_field_dbl_click(Control& sender);
+    void MonthCalendar2DblClick(Control& sender);
+    void MsEd8_yusiDblClick(Control& sender);
+    // Start-up: the reference calendar and the loan date at today.
+    void start_dates();
+    void wire_dates();
+
+    // ---- Seams for the subsystems that are not built yet ----
     // Opens the rate selection list beside a rate field.
     void open_rate_list(Control& field);
     // The variable-rate list starts at the loan's rate.

@@ -183,6 +183,7 @@ QWidget* AmountPage::side_column() {
     clickable_look(put_.add(line, f_.Label187));
     line->addStretch(1);
     column->addWidget(timing);
+    column->addWidget(day_counter());
 
     column->addWidget(
         one_payment_panel({f_.Panel7, "月返済 1回払いの利息", f_.RadioButton3, f_.RadioButton4,

@@ -46,6 +46,9 @@ private:
     QWidget* one_payment_panel(const OnePayment& parts);
     QWidget* prepayment_panel();
 
+    // amount_day_counter.cpp
+    QWidget* day_counter();
+
     Placer& put_;
     TForm1& f_;
 };

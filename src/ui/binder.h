@@ -13,11 +13,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/calendar.h"
+#include "model/combo_box.h"
 #include "model/control.h"
 #include "model/form.h"
 #include "model/grid.h"
 
 class QAction;
+class QCalendarWidget;
+class QComboBox;
+class QDateEdit;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -60,6 +65,13 @@ public:
     void bind(PageControl& pages, QTabWidget* widget);
     void bind(Grid& grid, QTableView* view);
     void bind(Memo& memo, QPlainTextEdit* widget);
+    // binder_dates.cpp: a date field typed into a "yyyy/mm/dd" mask (the year's first two
+    // places may stay blank), the date picker, a month calendar showing the month
+    // `month_offset` months after the control's date, and the drop-down list.
+    void bind_masked_date(Edit& edit, QLineEdit* widget);
+    void bind(DateTimePicker& picker, QDateEdit* widget);
+    void bind(MonthCalendar& calendar, QCalendarWidget* widget, int month_offset = 0);
+    void bind(ComboBox& box, QComboBox* widget);
 
     // The window itself: caption, geometry and visibility follow the form, and the user's
     // close goes to Form::close.

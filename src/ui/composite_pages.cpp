@@ -1,6 +1,6 @@
-// The pages "複合編成" (copies of the current tables, manual pack files, the restore of
-// the basic inputs) and "編成一括" (loan dates and the first-payment correction). Controls
-// the model adds to either page later appear below what is placed here.
+// The page "複合編成": copies of the current tables, manual pack files, the restore of
+// the basic inputs and the reference first-payment dates. Controls the model adds to the
+// page later appear below what is placed here.
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -59,6 +59,18 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     fit_button(put_.add(restore, form_.Button146));
     restore->addWidget(side_note(QStringLiteral("ﾌｧｲﾙから")));
     fit_button(put_.add(restore, form_.Button150), 52);
+    // First payment dates proposed from today, for reference, on a line of their own.
+    QHBoxLayout* reference = nullptr;
+    QWidget* dates = titled_box(QStringLiteral("初回参考日"), reference);
+    page->addWidget(dates, 1, 0, Qt::AlignLeft);
+    fit_button(put_.add(reference, form_.Button72));
+    const auto date = [&](const char* name, Edit& field) {
+        reference->addWidget(field_caption(*binder_, field, QString::fromUtf8(name), dates));
+        put_.add_date(reference, field);
+    };
+    date("融資", form_.MsEd7_yusi);
+    date("月", form_.MsEd7_mon);
+    date("ﾎﾞｰﾅｽ", form_.MsEd7_bon);
     row->addStretch(1);
 
     // Both copies share the place; the model shows one of them at a time.
@@ -72,55 +84,7 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
         set_fixed_color(view, copy.fixed);
     }
     page->setRowStretch(2, 1);
-    place_rest(page, form_.TabSheet7, 1);
-}
-
-// "編成一括": the loan date and the first payment dates with their differences, the
-// correction switch and the months before the first payment, and the title of the work.
-void MainWindowView::build_dates_page(QGridLayout* page) {
-    auto* box = new QGroupBox(QStringLiteral("融資実行日と初回返済日"));
-    page->addWidget(box, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(10, 6, 10, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
-    const auto date = [&](int r, Edit& field, const char* name) {
-        grid->addWidget(field_caption(*binder_, field, QString::fromUtf8(name), box), r, 0);
-        QWidget* widget = put_.place(grid, r, 1, field);
-        set_width_chars(widget, 11);
-    };
-    const auto difference = [&](int r, Edit& field) {
-        grid->addWidget(field_caption(*binder_, field, QStringLiteral("初回差額"), box), r, 3);
-        figure_field(put_.place(grid, r, 4, field), 10);
-    };
-    date(0, form_.MsEd8_yusi, "融資実行日");
-    date(1, form_.MsEd8_mon, "初回返済日（月）");
-    difference(1, form_.Edit78);
-    date(2, form_.MsEd8_bon, "初回返済日（ﾎﾞｰﾅｽ）");
-    difference(2, form_.Edit79);
-    grid->setColumnMinimumWidth(2, 16);
-    put_.place(grid, 3, 1, form_.CheckBox2);
-    grid->addWidget(field_caption(*binder_, form_.Edit35, QStringLiteral("初回据置月数"), box), 4,
-                    0);
-    figure_field(put_.place(grid, 4, 1, form_.Edit35, 1, 1, Qt::AlignLeft), 4);
-    // Shown only while a first-payment difference waits to be applied.
-    QWidget* actions = nullptr;
-    QHBoxLayout* line = row_widget(actions, 6);
-    fit_button(put_.add(line, form_.Button51));
-    fit_button(put_.add(line, form_.Button26));
-    line->addStretch(1);
-    grid->addWidget(actions, 3, 3, 2, 2, Qt::AlignLeft | Qt::AlignVCenter);
-
-    QWidget* title = nullptr;
-    QHBoxLayout* title_row = row_widget(title, 6);
-    title_row->addWidget(field_caption(*binder_, form_.Edit67, QStringLiteral("ﾀｲﾄﾙ"), title));
-    set_width_chars(put_.add(title_row, form_.Edit67), 36);
-    title_row->addStretch(1);
-    page->addWidget(title, 1, 0);
-
-    place_rest(page, form_.TabSheet8, 2);
-    page->setRowStretch(3, 1);
-    page->setColumnStretch(1, 1);
+    place_rest(page, form_.TabSheet7, 3);
 }
 
 }  // namespace rebanto::ui

@@ -188,6 +188,7 @@ void MainWindowView::build_pages(QWidget* parent) {
     build_dates_page(page_layout(form_.TabSheet8));
     build_settings_page(page_layout(form_.TabSheet5));
     build_explanation_page(page_layout(form_.TabSheet6));
+    build_month_calendar();
 }
 
 QGridLayout* MainWindowView::page_layout(Panel& page) const {

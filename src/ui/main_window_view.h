@@ -47,7 +47,15 @@ private:
     void build_explanation_page(QGridLayout* page);
     // In composite_pages.cpp.
     void build_composite_page(QGridLayout* page);
+    // In dates_page.cpp.
     void build_dates_page(QGridLayout* page);
+    QWidget* build_date_fields();
+    QWidget* build_reference_calendar();
+    QWidget* build_first_instalments();
+    QWidget* build_table_corrections();
+    QWidget* build_batch_type();
+    void build_reference_months(QWidget* sheet);
+    void build_month_calendar();
     // Places the controls of a page that no builder placed, below what is there.
     void place_rest(QGridLayout* page, Panel& sheet, int row, const FlowHints& hints = {});
     // The layout of a page: a grid that grows as controls are placed on it.

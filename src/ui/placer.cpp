@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -74,6 +77,15 @@ QWidget* Placer::make(Control& control, QWidget* parent) {
     if (auto* memo = dynamic_cast<Memo*>(&control)) {
         return made<QPlainTextEdit>(binder_, *memo, parent);
     }
+    if (auto* picker = dynamic_cast<DateTimePicker*>(&control)) {
+        return made<QDateEdit>(binder_, *picker, parent);
+    }
+    if (auto* calendar = dynamic_cast<MonthCalendar*>(&control)) {
+        return made<QCalendarWidget>(binder_, *calendar, parent);
+    }
+    if (auto* box = dynamic_cast<ComboBox*>(&control)) {
+        return made<QComboBox>(binder_, *box, parent);
+    }
     throw std::logic_error("no widget for " + control.name() + " of kind " +
                            std::string(control.kind()));
 }
@@ -88,6 +100,26 @@ QWidget* Placer::place(QGridLayout* layout, int row, int col, Control& control, 
 QWidget* Placer::add(QBoxLayout* layout, Control& control, int stretch) {
     QWidget* widget = make(control, layout->parentWidget());
     layout->addWidget(widget, stretch);
+    return widget;
+}
+
+QWidget* Placer::date_field(Edit& edit, QWidget* parent) {
+    auto* widget = new QLineEdit(parent);
+    widget->setObjectName(QString::fromStdString(edit.name()));
+    binder_.bind_masked_date(edit, widget);
+    set_width_chars(widget, 10);
+    return widget;
+}
+
+QWidget* Placer::place_date(QGridLayout* layout, int row, int col, Edit& edit) {
+    QWidget* widget = date_field(edit, layout->parentWidget());
+    layout->addWidget(widget, row, col, Qt::AlignLeft);
+    return widget;
+}
+
+QWidget* Placer::add_date(QBoxLayout* layout, Edit& edit) {
+    QWidget* widget = date_field(edit, layout->parentWidget());
+    layout->addWidget(widget);
     return widget;
 }
 

@@ -27,12 +27,18 @@ public:
     // The widget for the control's kind, bound: Edit → line edit, Label → clickable
     // label, Button → push button, CheckBox, RadioButton, Panel → group box (with a
     // caption) or frame, TrackBar → slider, PageControl → tab widget, Grid → table view,
-    // Memo → text view. Menu items are actions: see action().
+    // Memo → text view, DateTimePicker → date edit, MonthCalendar → calendar, ComboBox →
+    // combo box. Menu items are actions: see action().
     QWidget* make(Control& control, QWidget* parent = nullptr);
 
     QWidget* place(QGridLayout* layout, int row, int col, Control& control, int row_span = 1,
                    int col_span = 1, Qt::Alignment alignment = {});
     QWidget* add(QBoxLayout* layout, Control& control, int stretch = 0);
+
+    // A date field: a line edit with the "yyyy/mm/dd" mask, sized for its ten characters.
+    QWidget* date_field(Edit& edit, QWidget* parent = nullptr);
+    QWidget* place_date(QGridLayout* layout, int row, int col, Edit& edit);
+    QWidget* add_date(QBoxLayout* layout, Edit& edit);
 
     // A spin box for a track bar the window uses as an up-down stepper.
     QWidget* stepper(TrackBar& bar, QWidget* parent = nullptr);

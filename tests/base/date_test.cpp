@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/errors.h"
 
 namespace rebanto {
@@ -34,6 +36,46 @@ TEST(ParseShortDate, RefusesImpossibleDatesAndOtherShapes) {
           "24/1/1", "2024-01-01", "2024/1/1 ", " 2024/1/1", "", "2024/1/1/1", "2024/001/1",
           "2024/1/", "abcd/1/1", "2024/+1/1"}) {
         EXPECT_THROW(parse_short_date(text), ConversionError) << text;
+    }
+}
+
+TEST(DaysBetween, CountsCalendarDaysEitherWay) {
+    struct Row {
+        Date from;
+        Date to;
+        long days;
+    };
+    const Row rows[] = {
+        {{2001, 5, 21}, {2001, 6, 20}, 30},    {{2001, 5, 21}, {2001, 7, 20}, 60},
+        {{2000, 2, 28}, {2000, 3, 1}, 2},      {{1900, 2, 28}, {1900, 3, 1}, 1},
+        {{1999, 12, 31}, {2000, 1, 1}, 1},     {{2001, 6, 20}, {2001, 6, 20}, 0},
+        {{2026, 12, 8}, {2001, 6, 20}, -9302}, {{1900, 1, 1}, {2026, 12, 8}, 46362},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(days_between(row.from, row.to), row.days) << short_date(row.from);
+        EXPECT_EQ(days_between(row.to, row.from), -row.days) << short_date(row.from);
+    }
+}
+
+TEST(DateSeiki, GivesTheCenturyAndHoldsMonthAndDayInTheCalendar) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"  01/06/20", "2001/06/20"}, {"1999/02/30", "1999/02/28"}, {"2000/02/30", "2000/02/29"},
+        {"1900/02/29", "1900/02/28"}, {"2001/13/00", "2001/12/01"}, {"  99/01/05", "1999/01/05"},
+        {"  50/01/05", "1950/01/05"}, {"  49/01/05", "2049/01/05"}, {"0150/01/05", "1998/01/05"},
+        {"1899/12/31", "1998/12/31"}, {"2001/04/31", "2001/04/30"}, {"2001/12/32", "2001/12/31"},
+        {"2001/00/15", "2001/01/15"}, {"2001/ 6/ 5", "2001/06/05"}, {"2024/02/29", "2024/02/29"},
+        {"2001/06/20", "2001/06/20"},
+    };
+    for (const auto& [text, normal] : rows) {
+        EXPECT_EQ(date_seiki(text), normal) << text;
+        EXPECT_EQ(date_seiki(normal), normal) << normal;
+    }
+}
+
+TEST(DateSeiki, RefusesPartsThatAreNoNumbers) {
+    for (const char* text :
+         {"2001/ab/20", "2001/06/2x", "20o1/06/20", "    /06/20", "2001/06/", "", "2001/6/20"}) {
+        EXPECT_THROW(date_seiki(text), ConversionError) << text;
     }
 }
 

@@ -1,0 +1,198 @@
+// The current tables after a loan run: the first rows corrected by the first-payment
+// differences ("ｶﾚﾝﾄ表の初回訂正") and the month numbers aligned to the calendar of the
+// first payments ("月回補正").
+#include <filesystem>
+
+#include "base/date.h"
+#include "base/errors.h"
+#include "base/format.h"
+#include "base/numtext.h"
+#include "core/field_io.h"
+#include "core/schedule_table.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+namespace {
+
+constexpr const char* kLoanDateMarker = "実行日";
+
+bool starts_with(const std::string& text, const std::string& head) {
+    return text.compare(0, head.size(), head) == 0;
+}
+
+// A cell read as an amount; a cell that is not one names its table, row and column.
+Money cell_money(const Grid& table, int row, int col) {
+    const std::string& text = table.cell(row, col);
+    try {
+        return to_money(text);
+    } catch (const ConversionError&) {
+        throw FieldValueError(
+            table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列", text);
+    }
+}
+
+struct CorrectedPart {
+    Grid& table;
+    Money difference;
+    Money reported;  // the first instalment the settings row reports
+    const std::string& first_date;
+};
+
+// Corrects one table at most once: the loan-date marker of the settings row blocks a
+// second correction until the table is rebuilt. Everything is read before anything is
+// written, so a cell that is not a number leaves the table as it was.
+void correct_first_row(const CorrectedPart& part, bool corrected, bool equal_principal,
+                       const std::string& title, const std::string& loan_date) {
+    Grid& t = part.table;
+    if (t.row_count() <= kFirstDataRow) return;
+    if (t.cell(kFirstDataRow, 3) == "0") return;
+    if (starts_with(t.cell(kSettingsRow, 10), kLoanDateMarker)) return;
+
+    const int r = kFirstDataRow;
+    const bool first_instalment = t.cell(r, 7) == "1";
+    const bool one_instalment = t.cell(r, 9) == "1";
+    const int instalment_col = equal_principal ? 8 : 6;
+    std::string col6 = t.cell(r, 6);
+    std::string col8 = t.cell(r, 8);
+    std::string col10 = t.cell(r, 10);
+    std::string marker = "初回返済額無補正";
+    Money interest = cell_money(t, r, 10);
+    if (corrected) {
+        if (first_instalment) {
+            if (!equal_principal) {
+                col6 = general(cell_money(t, kSettingsRow, 6) + part.difference);
+            }
+            col8 = general(cell_money(t, r, 8) + part.difference);
+        }
+        interest += part.difference;
+        col10 = general(interest);
+        marker = "初回返済額" + format_money(part.reported);
+    }
+    if (first_instalment && one_instalment) {
+        const std::string instalment = general(cell_money(t, r, 11) + interest);
+        (instalment_col == 6 ? col6 : col8) = instalment;
+    }
+
+    t.set_cell(r, 6, col6);
+    t.set_cell(r, 8, col8);
+    t.set_cell(r, 10, col10);
+    t.set_cell(r, 13, "");
+    t.set_cell(kSettingsRow, 9, "○○ " + title);
+    t.set_cell(kSettingsRow, 10, kLoanDateMarker + loan_date);
+    t.set_cell(kSettingsRow, 11, "初回返済日" + part.first_date);
+    t.set_cell(kSettingsRow, 12, marker);
+}
+
+}  // namespace
+
+// "ｶﾚﾝﾄ表の初回訂正"
+void TForm1::Button51Click(Control&) {
+    Button51.hide();
+    if (CheckBox2.checked() && !syokai_forced) return;
+    syokai_forced = false;
+    const bool corrected = !CheckBox2.checked();
+    const std::string title = std::filesystem::path(Edit67.text()).filename().string();
+    if (Edit1.tag() == 1) {
+        const Money reported = money(syokai_reports_corrected ? Edit104s : Edit4);
+        correct_first_row({app_.cur.StGr1, syokai_sa_m, reported, MsEd8_mon.text()}, corrected,
+                          equal_principal(), title, MsEd8_yusi.text());
+    }
+    if (Edit6.tag() == 1) {
+        const Money reported = money(syokai_reports_corrected ? Edit109s : Edit9);
+        correct_first_row({app_.cur.StGr2, syokai_sa_b, reported, MsEd8_bon.text()}, corrected,
+                          equal_principal(), title, MsEd8_yusi.text());
+    }
+}
+
+// While the correction waits to be applied, the composite page applies it before its
+// tables are used, except to pension tables.
+void TForm1::apply_waiting_correction(Control&) {
+    if (!Button51.visible()) return;
+    for (const Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
+        if (starts_with(table->cell(kSettingsRow, 8), "年金")) return;
+    }
+    Button51Click(Button51);
+}
+
+namespace {
+
+// Month and instalment numbers of a table as its cells hold them; far beyond any
+// calendar they are refused rather than overflowed.
+long month_number(const Grid& table, int row, int col = 0) {
+    const std::string& text = table.cell(row, col);
+    long value = 0;
+    try {
+        const std::int64_t whole = to_int(text);
+        if (whole < -100'000'000 || whole > 100'000'000) throw ConversionError(text);
+        value = static_cast<long>(whole);
+    } catch (const ConversionError&) {
+        throw FieldValueError(
+            table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列", text);
+    }
+    return value;
+}
+
+// Every row from the first data row moves by `shift` months, its year and month
+// following; the first row that would reach month 0 or below stops the shift.
+void shift_month_numbers(Grid& table, long shift) {
+    std::vector<long> months;
+    for (int r = kFirstDataRow; r < table.row_count(); ++r)
+        months.push_back(month_number(table, r) + shift);
+    for (int r = kFirstDataRow; r < table.row_count(); ++r) {
+        const long m = months[r - kFirstDataRow];
+        if (m <= 0) break;
+        table.set_cell(r, 0, std::to_string(m));
+        table.set_cell(r, 1, std::to_string(m / 12));
+        table.set_cell(r, 2, std::to_string(m % 12));
+    }
+}
+
+// Months from the start of 1988 to the first payment: column 1 then counts the years
+// from 1988 and column 2 the calendar month (0 for December of the year before).
+long calendar_shift(const std::string& first_date, bool bonus) {
+    const DateParts d = read_date_parts(first_date);
+    int year = d.year;
+    if (year <= 50) {
+        year += 2000;
+    } else if (year <= 99) {
+        year += 1900;
+    }
+    if (year < 1900) year = 1998;
+    return (year - 1988) * 12L + d.month - (bonus ? 6 : 1);
+}
+
+}  // namespace
+
+// "月回補正"
+void TForm1::Button52Click(Control&) {
+    struct Side {
+        Grid& table;
+        const Edit& first_date;
+        bool bonus;
+    };
+    for (const Side& side :
+         {Side{app_.cur.StGr1, MsEd8_mon, false}, Side{app_.cur.StGr2, MsEd8_bon, true}}) {
+        Grid& t = side.table;
+        if (t.row_count() <= kFirstDataRow || t.cell(kFirstDataRow, 7) == "-") continue;
+        const long instalment = month_number(t, kFirstDataRow, 7);
+        const long month = month_number(t, kFirstDataRow);
+        const long calendar = calendar_shift(side.first_date.text(), side.bonus);
+        shift_month_numbers(t, side.bonus ? instalment * 6 - month : instalment - month);
+        shift_month_numbers(t, calendar);
+        t.set_cell(kSettingsRow, 1, "平");
+        t.set_cell(kSettingsRow, 2, "成");
+    }
+}
+
+// "一括計算ＧＯ": built with the packs and the navigator.
+void TForm1::Button53Click(Control&) {}
+
+// "最終月回元金残０化" of the monthly table: built with the navigator.
+void TForm1::Button24Click(Control&) {}
+
+// "最終月回元金残０化" of the bonus table: built with the navigator.
+void TForm1::Button25Click(Control&) {}
+
+}  // namespace rebanto

@@ -1,0 +1,140 @@
+// How the date fields, the first-payment correction and the reference calendar bind
+// their events.
+#include <initializer_list>
+
+#include "base/errors.h"
+#include "forms/app.h"
+#include "forms/guard.h"
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+namespace {
+
+// A date that is not one beeps, as it does inside the calculation; a field or a table
+// cell that is not a number names itself in the window's error box.
+Handler date_guard(TForm1& form, void (TForm1::*routine)(Control&), Platform& platform) {
+    return [&form, routine, &platform](Control& sender) {
+        try {
+            (form.*routine)(sender);
+        } catch (const FieldValueError&) {
+            report_failure(std::current_exception(), platform, FailureRule::Window);
+        } catch (const ConversionError&) {
+            platform.beep(Beep::Default);
+        } catch (...) {
+            report_failure(std::current_exception(), platform, FailureRule::Window);
+        }
+    };
+}
+
+}  // namespace
+
+void TForm1::wire_dates() {
+    for (Control* c : std::initializer_list<Control*>{
+             &Label134,        &MsEd8_yusi,     &Label139,   &MsEd8_mon, &Label147,  &MsEd8_bon,
+             &CheckBox3,       &Edit135,        &Edit177,    &Edit178,   &Edit179,   &Edit115,
+             &Edit116,         &Edit117,        &Edit118,    &Edit104,   &Edit109,   &Edit104s,
+             &Edit109s,        &ComboBox2,      &Label146,   &Button50,  &Button124, &Button123,
+             &Button125,       &Button52,       &Button24,   &Button25,  &Button53,  &Label162,
+             &DateTimePicker1, &MonthCalendar1, &La8_honjitu}) {
+        c->set_parent(&TabSheet8);
+    }
+    for (Control* c : std::initializer_list<Control*>{&Label6, &Label7, &GrpSyokai}) {
+        c->set_parent(&TabSheet1);
+    }
+    for (Control* c :
+         std::initializer_list<Control*>{&MsEd1_yusi, &La1_yotei, &MsEd1_yotei, &MsEd1_syokai,
+                                         &Ed1_nichi, &Ed1_hiwarikingaku}) {
+        c->set_parent(&GrpSyokai);
+    }
+    for (Control* c :
+         std::initializer_list<Control*>{&Button72, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+        c->set_parent(&TabSheet7);
+    }
+
+    for (Edit* amount : {&Edit178, &Edit179, &Edit115, &Edit116, &Edit117, &Edit118, &Edit78,
+                         &Edit79, &Ed1_hiwarikingaku}) {
+        amount->set_money_display(true);
+    }
+    Label146.hide();
+    GrpSyokai.hide();
+    MonthCalendar1.hide();
+    MonthCalendar2.hide();
+
+    MsEd8_yusi.set_hint("（ダブルｸﾘｯｸで本日設定）");
+    MsEd8_mon.set_hint("初回返済日を入力（月返済）、赤表示は－？日数");
+    MsEd8_bon.set_hint("初回返済日を入力（ボーナス返済）、赤表示は－？日数");
+    Edit135.set_hint("融資実行日から月返済の初回返済日までの日歩計算対象日数");
+    Edit177.set_hint("融資実行日からボーナス返済の初回返済日までの日歩計算対象日数");
+    Label146.set_hint(
+        "再計算ナビ経由のみ有効で編成一括での日付利用しての初回補正有無／個別・一括表等無関係");
+    Button53.set_hint(
+        "注．直接不可、現設定一旦パック化し利用／初回返済額・返済月月差も補正・調整した月次一括表"
+        "作成");
+    Button24.set_hint("最終月回での元金残を返済金額に組み込み０化します");
+    Button25.set_hint("最終月回での元金残を返済金額に組み込み０化します");
+    Ed1_nichi.set_hint("直記入もＯＫ、記入即自動計算　　（計算のみ連動・上記各日付には非連動）");
+    Ed1_hiwarikingaku.set_hint("－符号付きは減額・その他は増額");
+    DateTimePicker1.set_hint("（右ｸﾘｯｸで多数月ｶﾚﾝﾀﾞｰOnOff）");
+    for (Edit* date :
+         {&MsEd1_yusi, &MsEd1_yotei, &MsEd1_syokai, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+        date->set_hint(
+            "日付の短い形式が yyyy/MM/dd　か　yy/MM/dd　に対応 。修正はｺﾝﾄﾛｰﾙﾊﾟﾈﾙの[地域]の[日付]"
+            "頁で");
+    }
+
+    Platform& p = app_.platform();
+    const auto on = [this, &p](void (TForm1::*routine)(Control&)) {
+        return date_guard(*this, routine, p);
+    };
+    for (Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon}) {
+        date->on_change = on(&TForm1::loan_date_change);
+        date->on_click = on(&TForm1::loan_date_click);
+    }
+    MsEd8_mon.on_exit = on(&TForm1::loan_date_click);
+    MsEd8_bon.on_exit = on(&TForm1::loan_date_click);
+    for (Edit* date : {&MsEd1_yusi, &MsEd1_yotei}) {
+        date->on_change = on(&TForm1::day_counter_date_change);
+    }
+    for (Edit* date : {&MsEd1_syokai, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+        date->on_change = on(&TForm1::date_field_change);
+    }
+    MsEd1_syokai.on_enter = on(&TForm1::MsEd1_syokaiEnter);
+    MsEd1_syokai.on_exit = on(&TForm1::MsEd1_syokaiEnter);
+    for (Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon, &MsEd1_yusi, &MsEd1_yotei,
+                       &MsEd1_syokai, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+        date->on_right_click = on(&TForm1::reference_date_to_field);
+        date->on_dbl_click = on(&TForm1::date_field_dbl_click);
+    }
+    MsEd8_yusi.on_dbl_click = on(&TForm1::MsEd8_yusiDblClick);
+    for (Label* caption : {&Label134, &Label139, &Label147}) {
+        caption->on_click = on(&TForm1::reference_date_to_field);
+    }
+    CheckBox3.on_click = on(&TForm1::CheckBox3Click);
+    CheckBox2.on_click = on(&TForm1::CheckBox2Click);
+    Button50.on_click = on(&TForm1::Button50Click);
+    Button124.on_click = on(&TForm1::Button124Click);
+    Button123.on_click = on(&TForm1::Button123Click);
+    Button125.on_click = on(&TForm1::Button125Click);
+    Button51.on_click = on(&TForm1::Button51Click);
+    Button52.on_click = on(&TForm1::Button52Click);
+    Button53.on_click = on(&TForm1::Button53Click);
+    Button24.on_click = on(&TForm1::Button24Click);
+    Button25.on_click = on(&TForm1::Button25Click);
+    Label146.on_click = on(&TForm1::Label146Click);
+    Ed1_nichi.on_change = on(&TForm1::Ed1_nichiChange);
+    Ed1_nichi.on_key = [this](Control& sender, char32_t& key) { numeric_key_filter(sender, key); };
+    Label6.on_click = on(&TForm1::Label6Click);
+    Label7.on_click = on(&TForm1::Label7Click);
+    Button72.on_click = on(&TForm1::Button72Click);
+    DateTimePicker1.on_change = on(&TForm1::DateTimePicker1Change);
+    DateTimePicker1.on_right_click = on(&TForm1::DateTimePicker1RightClick);
+    MonthCalendar1.on_change = on(&TForm1::MonthCalendar1Change);
+    MonthCalendar2.on_dbl_click = on(&TForm1::MonthCalendar2DblClick);
+    Label162.on_click = on(&TForm1::Label162Click);
+    // The composite page applies a first-payment correction that waits, except to
+    // pension tables.
+    TabSheet7.on_mouse_over = on(&TForm1::apply_waiting_correction);
+}
+
+}  // namespace rebanto
