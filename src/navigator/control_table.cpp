@@ -179,3 +179,42 @@ long double cut_to_digits(long double rate, int digits) {
 }
 
 }  // namespace rebanto::navigator
+
+namespace rebanto::navigator {
+
+namespace {
+
+bool is_special_row(const Grid& table, int row) {
+    return is_totals_row(table, row) || is_prepayment_row(table, row);
+}
+
+int rows_to_plain(const Grid& table, int row, int direction) {
+    int offset = 1;
+    while (offset <= 3 && is_special_row(table, row + direction * offset))
+        ++offset;
+    return offset;
+}
+
+}  // namespace
+
+int rows_back_to_plain(const Grid& table, int row) {
+    return rows_to_plain(table, row, -1);
+}
+int rows_forward_to_plain(const Grid& table, int row) {
+    return rows_to_plain(table, row, +1);
+}
+
+bool boundary_possible(const Grid& table, int row) {
+    constexpr const char* kSettled = "=精算総額";
+    if (row < kFirstDataRow || row >= table.row_count()) return false;
+    if (cell_or_empty(table, row - 1, kRate).empty() ||
+        cell_or_empty(table, row, kRate) == kSettled ||
+        cell_or_empty(table, row + 1, kRate) == kSettled)
+        return false;
+    if (starts_with(table.cell(row, kFlag), "S")) return true;
+    const std::string& before = cell_or_empty(table, row - rows_back_to_plain(table, row), kRate);
+    const std::string& after = cell_or_empty(table, row + rows_forward_to_plain(table, row), kRate);
+    return before != after && table.cell(row, kRate) == after;
+}
+
+}  // namespace rebanto::navigator

@@ -98,3 +98,16 @@ long double converted_rate_by_days(long double before, long double after, long d
 long double cut_to_digits(long double rate, int digits);
 
 }  // namespace rebanto::navigator
+
+namespace rebanto::navigator {
+
+// Rows from `row` back to the previous plain row and forward to the next one: 1 + the
+// totals and prepayment rows skipped, at most three skipped.
+int rows_back_to_plain(const Grid& table, int row);
+int rows_forward_to_plain(const Grid& table, int row);
+// Whether a rate change can be described on `row`: it already carries one ("S" flag), or it
+// is the first row at a new rate; never next to a settled totals row ("=精算総額") or below a
+// row without a rate.
+bool boundary_possible(const Grid& table, int row);
+
+}  // namespace rebanto::navigator

@@ -272,3 +272,65 @@ TEST(ConvertedRate, CuttingTruncatesToTheDigitsWithinZeroToThirteen) {
 
 }  // namespace
 }  // namespace rebanto::navigator
+
+namespace rebanto::navigator {
+namespace {
+
+// ---- Where a rate change can be described ----
+
+struct BoundaryRows : ::testing::Test {
+    Form form{"TForm4", "nav"};
+    Grid table{form, "StringGrid1", 2, 14, 1, 3};
+    int add(std::string rate, std::string flag = "", std::string years = "") {
+        std::vector<std::string> row(14);
+        row[kYears] = years;
+        row[kRate] = rate;
+        row[kFlag] = flag;
+        table.append_row(std::move(row));
+        return table.row_count() - 1;
+    }
+};
+
+TEST_F(BoundaryRows, TheOffsetsSkipUpToThreeTotalsOrPrepaymentRows) {
+    add("2.325");
+    add("", "K", "経");
+    add("2.325", "U同時", "内");
+    const int s = add("3.5");
+    add("3.5");
+    EXPECT_EQ(rows_back_to_plain(table, s), 3);
+    EXPECT_EQ(rows_forward_to_plain(table, s), 1);
+    for (int i = 0; i < 4; ++i)
+        add("", "K", "経");
+    EXPECT_EQ(rows_forward_to_plain(table, s + 1), 4);  // three skipped at most
+}
+
+TEST_F(BoundaryRows, TheFirstRowAtANewRateTakesABoundary) {
+    add("2.325");
+    add("2.325");
+    const int first_new = add("3.5");
+    add("3.5");
+    EXPECT_FALSE(boundary_possible(table, first_new - 1));
+    EXPECT_TRUE(boundary_possible(table, first_new));
+    EXPECT_FALSE(boundary_possible(table, first_new + 1));  // same rate as the row before
+}
+
+TEST_F(BoundaryRows, ARowWithAFlagKeepsItsBoundaryUnlessNextToASettledTotal) {
+    add("2.325");
+    const int flagged = add("2.9", "SoD･2.9･3.5･0･6･a･b･c");
+    add("3.5");
+    EXPECT_TRUE(boundary_possible(table, flagged));
+    table.set_cell(flagged + 1, kRate, "=精算総額");
+    EXPECT_FALSE(boundary_possible(table, flagged));
+    table.set_cell(flagged + 1, kRate, "3.5");
+    table.set_cell(flagged - 1, kRate, "");
+    EXPECT_FALSE(boundary_possible(table, flagged));  // no rate to change from
+}
+
+TEST_F(BoundaryRows, TheFirstDataRowAndTheLastRowAreHandledAtTheEdges) {
+    const int only = add("2.325");
+    EXPECT_FALSE(boundary_possible(table, only));  // the settings row holds no rate
+    EXPECT_FALSE(boundary_possible(table, 99));
+}
+
+}  // namespace
+}  // namespace rebanto::navigator
