@@ -218,3 +218,37 @@ bool boundary_possible(const Grid& table, int row) {
 }
 
 }  // namespace rebanto::navigator
+
+namespace rebanto::navigator {
+
+std::string daily_interest_flag(bool daily, bool principal_first, const std::string& days) {
+    std::string flag = daily ? "D" : "X";
+    flag += principal_first ? "o" : "x";
+    if (daily) flag += days;
+    return flag;
+}
+
+void set_daily_interest_everywhere(Grid& table, bool bonus, bool principal_first) {
+    for (int r = kFirstDataRow; r < table.row_count(); ++r) {
+        const std::string& flag = table.cell(r, kFlag);
+        if (starts_with(flag, "So") || table.cell(r, kInRow) != "1" || is_prepayment_row(table, r))
+            continue;
+        const bool keep =
+            starts_with(flag, "D") ? flag.size() > 1 && flag[1] == 'o' : principal_first;
+        const long long month = to_int(table.cell(r, 2));
+        const int in_range = month >= 0 && month <= 12 ? static_cast<int>(month) : 13;
+        const int days =
+            bonus ? days_of_six_months_before(in_range) : days_of_month_before(in_range);
+        table.set_cell(r, kFlag, daily_interest_flag(true, keep, std::to_string(days)));
+    }
+}
+
+void clear_daily_interest_everywhere(Grid& table) {
+    for (int r = kFirstDataRow; r < table.row_count(); ++r) {
+        const std::string& flag = table.cell(r, kFlag);
+        if (!starts_with(flag, "D")) continue;
+        table.set_cell(r, kFlag, daily_interest_flag(false, flag.size() > 1 && flag[1] == 'o', ""));
+    }
+}
+
+}  // namespace rebanto::navigator

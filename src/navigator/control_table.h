@@ -111,3 +111,18 @@ int rows_forward_to_plain(const Grid& table, int row);
 bool boundary_possible(const Grid& table, int row);
 
 }  // namespace rebanto::navigator
+
+namespace rebanto::navigator {
+
+// The flag of the one-instalment interest panel: "D" + o/x + the day count for daily
+// interest, "X" + o/x for the return to monthly interest.
+std::string daily_interest_flag(bool daily, bool principal_first, const std::string& days);
+// "全域設定": daily interest for every one-instalment row, the days of the calendar months
+// before its month (no leap years). A row that already has daily interest keeps its own
+// principal-first choice; rows with a boundary that keeps the principal ("So") and
+// prepayment rows are left alone.
+void set_daily_interest_everywhere(Grid& table, bool bonus, bool principal_first);
+// "全域解除": every daily-interest row returns to monthly interest at the next replay.
+void clear_daily_interest_everywhere(Grid& table);
+
+}  // namespace rebanto::navigator

@@ -334,3 +334,60 @@ TEST_F(BoundaryRows, TheFirstDataRowAndTheLastRowAreHandledAtTheEdges) {
 
 }  // namespace
 }  // namespace rebanto::navigator
+
+namespace rebanto::navigator {
+namespace {
+
+// ---- Daily interest over the whole table ----
+
+struct DailyInterestRows : ::testing::Test {
+    Form form{"TForm4", "nav"};
+    Grid table{form, "StringGrid1", 2, 14, 1, 3};
+    int add(std::string month_of_year, std::string in_row, std::string flag = "",
+            std::string years = "") {
+        std::vector<std::string> row(14);
+        row[kYears] = years;
+        row[2] = month_of_year;
+        row[kInRow] = in_row;
+        row[kFlag] = flag;
+        table.append_row(std::move(row));
+        return table.row_count() - 1;
+    }
+};
+
+TEST_F(DailyInterestRows, EveryOneInstalmentRowGetsTheDaysOfTheMonthBefore) {
+    const int march = add("3", "1");
+    const int december = add("0", "1");
+    const int six_months = add("6", "6");
+    const int prepayment = add("", "", "U同時", "内");
+    const int kept = add("4", "1", "SoD･3･2･0･6･a･b･c");
+    const int own_choice = add("5", "1", "Do31");
+    set_daily_interest_everywhere(table, false, false);
+    EXPECT_EQ(table.cell(march, kFlag), "Dx28");
+    EXPECT_EQ(table.cell(december, kFlag), "Dx30");
+    EXPECT_EQ(table.cell(six_months, kFlag), "");
+    EXPECT_EQ(table.cell(prepayment, kFlag), "U同時");
+    EXPECT_EQ(table.cell(kept, kFlag), "SoD･3･2･0･6･a･b･c");
+    EXPECT_EQ(table.cell(own_choice, kFlag), "Do30");  // April before May
+}
+
+TEST_F(DailyInterestRows, ABonusRowGetsTheDaysOfTheSixMonthsBefore) {
+    const int july = add("7", "1");
+    const int beyond = add("14", "1");
+    set_daily_interest_everywhere(table, true, true);
+    EXPECT_EQ(table.cell(july, kFlag), "Do181");
+    EXPECT_EQ(table.cell(beyond, kFlag), "Do184");
+}
+
+TEST_F(DailyInterestRows, ClearingTurnsEveryDailyRowBackOnce) {
+    const int daily = add("3", "1", "Do28");
+    const int daily_x = add("4", "1", "Dx31");
+    const int plain = add("5", "1");
+    clear_daily_interest_everywhere(table);
+    EXPECT_EQ(table.cell(daily, kFlag), "Xo");
+    EXPECT_EQ(table.cell(daily_x, kFlag), "Xx");
+    EXPECT_EQ(table.cell(plain, kFlag), "");
+}
+
+}  // namespace
+}  // namespace rebanto::navigator
