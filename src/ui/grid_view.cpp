@@ -28,14 +28,17 @@ const char* const kKeyMove = "rebanto_key_move";
 // one the view makes by itself (taking the focus) or under the mouse.
 class KeyTracker : public QObject {
 public:
-    explicit KeyTracker(QTableView* view) : QObject(view), view_(view) {
+    explicit KeyTracker(QTableView* view)
+        : QObject(view), view_(view), viewport_(view->viewport()) {
         view->installEventFilter(this);
-        view->viewport()->installEventFilter(this);
+        viewport_->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == view_->viewport()) {
+        // The viewport taken at construction: while the view is being destroyed it is no
+        // longer a scroll area and cannot be asked for its viewport.
+        if (watched == viewport_) {
             // The view hears of its new size before its viewport takes it; the cell is
             // brought into view once the viewport has its room.
             if (event->type() == QEvent::Resize && resized_) {
@@ -74,6 +77,7 @@ private:
     }
 
     QTableView* view_;
+    QObject* viewport_;
     bool resized_ = false;
 };
 
