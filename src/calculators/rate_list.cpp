@@ -212,7 +212,4 @@ void TForm1::open_rate_list(Control& field) {
     app_.rate_list.open_for(field);
 }
 
-// "MR" in the recalculation navigator; the navigator has no controls yet.
-void TForm1::enable_navigator_recall(bool) {}
-
 }  // namespace rebanto

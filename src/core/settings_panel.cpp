@@ -199,12 +199,6 @@ void TForm1::Button106Click(Control&) {
     Panel5.hide();
 }
 
-// Recomputing the current tables with the new settings needs the recalculation
-// navigator; until it exists this only closes the panel.
-void TForm1::Button147Click(Control& sender) {
-    Button106Click(sender);
-}
-
 void TForm1::Button130Click(Control&) {
     HHkkgg.set_text(HHkkgg.text() == "1" ? "0" : "1");
 }

@@ -156,7 +156,7 @@ void TForm1::follow_differences_in_totals() {
 void TForm1::Label146Click(Control&) {
     Label146.hide();
     CheckBox2.set_checked(true);
-    // The navigator's own switch follows once the navigator is built.
+    app_.navigator.set_correction(false);
 }
 
 // "当日含": the first-payment calculation runs twice.

@@ -189,10 +189,4 @@ void TForm1::Button52Click(Control&) {
 // "一括計算ＧＯ": built with the packs and the navigator.
 void TForm1::Button53Click(Control&) {}
 
-// "最終月回元金残０化" of the monthly table: built with the navigator.
-void TForm1::Button24Click(Control&) {}
-
-// "最終月回元金残０化" of the bonus table: built with the navigator.
-void TForm1::Button25Click(Control&) {}
-
 }  // namespace rebanto

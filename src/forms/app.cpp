@@ -9,6 +9,7 @@ App::App(Platform& platform, AppOptions options)
       options_(std::move(options)),
       main(*this),
       cur(*this),
+      navigator(*this),
       rate_list(*this),
       second_repayment(*this) {
     if (options_.program.empty()) {

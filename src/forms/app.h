@@ -10,6 +10,7 @@
 #include "forms/stream_renames.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
+#include "forms/tform4.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"
 #include "forms/tformhi.h"

@@ -19,7 +19,6 @@ public:
         Class() : Form(#Class, Caption) {}   \
     }
 
-REBANTO_SHELL_WINDOW(TForm4, "再計算ナビゲーター");
 REBANTO_SHELL_WINDOW(TForm5, "カレント表グラフ 　　　 －グラフ部分Wクリックで本体表示－");
 REBANTO_SHELL_WINDOW(TForm3, "合成表グラフ 　　　 －グラフ部分Wクリックで本体表示－");
 REBANTO_SHELL_WINDOW(TOKBotKuriageDlg, "繰上返済の追加と削除(再計算ナビ活用)");

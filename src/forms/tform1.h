@@ -363,6 +363,8 @@ public:
 
     // ---- Page "複合編成": copies of the current tables and pack files ----
     Button ButtonM{*this, "ButtonM", "ｶﾚﾝﾄ月返済表"};
+    // Opens the recalculation navigator on the current tables.
+    Button Button107{*this, "Button107", "再計算ナビ"};
     Button ButtonB{*this, "ButtonB", "ｶﾚﾝﾄﾎﾞｰﾅｽ返済表"};
     Edit Edit45{*this, "Edit45", "上記ボタンを押す"};
     Grid StringGrid1{*this, "StringGrid1", 2, 14, 1, 3};
@@ -637,6 +639,12 @@ public:
     void ButtonMClick(Control& sender);
     void ButtonBClick(Control& sender);
     void Button26Click(Control& sender);
+    // ---- Routines: the recalculation navigator ----
+    void Button107Click(Control& sender);
+    // A double click on the first-period labels: the bonus timing of the navigator's bonus
+    // table compared with the main window's.
+    void bonus_timing_dbl_click(Control& sender);
+    void wire_navigator();
     // Saves the current tables to the set-aside file "退避" in the data folder, and
     // reads them back.
     void save_aside();
@@ -840,6 +848,8 @@ public:
     void Button53Click(Control& sender);
     void Button24Click(Control& sender);
     void Button25Click(Control& sender);
+    // "最終月回元金残０化": the principal left after the last row folded into its instalment.
+    void fold_last_principal(bool bonus);
     void Label146Click(Control& sender);
     void CheckBox3Click(Control& sender);
     void CheckBox2Click(Control& sender);

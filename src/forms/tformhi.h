@@ -16,6 +16,9 @@ public:
     Grid StringGrid1{*this, "StringGrid1", 2, 12, 1, 3};
     Grid StringGrid2{*this, "StringGrid2", 2, 12, 1, 3};
     Grid StringGrid3{*this, "StringGrid3", 2, 12, 1, 3};
+    // Raised while the navigator rewrites the current tables: the window does not follow
+    // them until the replay is done.
+    bool ReplayBusy = false;
 };
 
 }  // namespace rebanto

@@ -1,4 +1,6 @@
 // Operations that need a current table to work on.
+#include "core/schedule_table.h"
+#include "forms/app.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
@@ -9,6 +11,9 @@ namespace rebanto {
 void TForm1::enable_table_operations(bool monthly, bool on) {
     (monthly ? ButtonM : ButtonB).set_enabled(on);
     Button88.set_enabled(on);
+    // The navigator works on whichever current table exists.
+    const Grid& other = monthly ? app_.cur.StGr2 : app_.cur.StGr1;
+    Button107.set_enabled(on || other.row_count() > kFirstDataRow);
 }
 
 }  // namespace rebanto

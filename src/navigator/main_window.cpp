@@ -1,0 +1,92 @@
+// The main window's side of the navigator: opening it, recomputing the current tables with
+// new calculation settings, and folding the last principal into the last instalment.
+#include "base/numtext.h"
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+#include "navigator/control_table.h"
+
+namespace rebanto {
+
+namespace nav = navigator;
+
+void TForm1::wire_navigator() {
+    Button107.set_parent(&TabSheet7);
+    Button107.set_enabled(false);
+    Button107.set_hint("カレント両表を再計算ナビゲーターに読み込みます");
+    Button107.on_click = guard(&TForm1::Button107Click);
+    Label187.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
+    Label195.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
+}
+
+void TForm1::Button107Click(Control&) {
+    app_.navigator.open_from_current_tables();
+}
+
+void TForm1::bonus_timing_dbl_click(Control&) {
+    app_.navigator.check_bonus_timing();
+}
+
+// "設定再計算": the panel closes, and the current tables are rebuilt to the end under the
+// rounding, accrual and method now chosen.
+void TForm1::Button147Click(Control& sender) {
+    Button106Click(sender);
+    if (app_.cur.StGr1.row_count() <= nav::kFirstDataRow &&
+        app_.cur.StGr2.row_count() <= nav::kFirstDataRow)
+        return;
+    TForm4& navigator = app_.navigator;
+    navigator.open_from_current_tables();
+    navigator.Button9Click(navigator.Button9);
+}
+
+void TForm1::enable_navigator_recall(bool on) {
+    app_.navigator.Button111.set_enabled(on);
+}
+
+void TForm1::Button24Click(Control&) {
+    fold_last_principal(false);
+}
+
+void TForm1::Button25Click(Control&) {
+    fold_last_principal(true);
+}
+
+// The principal left after the last row (negative when overpaid) is paid with the last
+// instalment: a row of several instalments gives its last one a row of its own.
+void TForm1::fold_last_principal(bool bonus) {
+    if ((bonus ? app_.cur.StGr2 : app_.cur.StGr1).row_count() <= nav::kFirstDataRow) return;
+    TForm4& navigator = app_.navigator;
+    navigator.open_from_current_tables();
+    RadioButton& radio = bonus ? navigator.RadioButton2 : navigator.RadioButton1;
+    if (!radio.enabled()) return;
+    radio.set_checked(true);
+    Grid& table = navigator.table();
+    int s = table.row_count() - 1;
+    if (table.cell(s, nav::kFlag) == "K" || nav::has_prepayment_flag(table, s)) s -= 1;
+    if (s < nav::kFirstDataRow) return;
+    table.set_selection(s, table.selected_col());
+    const auto number = [&](int row, int col) {
+        try {
+            return to_money(table.cell(row, col));
+        } catch (const ConversionError&) {
+            throw FieldValueError(
+                table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列",
+                table.cell(row, col));
+        }
+    };
+    const Money instalment = number(s, nav::kInstalment);
+    const Money left = number(s, nav::kNewPrincipal);
+    const Money in_row = number(s, nav::kInRow);
+    if (in_row < Money::from_yen(2)) {
+        table.set_cell(s, nav::kInstalment, general(instalment + left));
+    } else {
+        table.set_cell(s, nav::kInRow, general(in_row - Money::from_yen(1)));
+        nav::insert_copy_row(table, s);
+        table.set_cell(s + 1, nav::kInRow, "1");
+        table.set_cell(s + 1, nav::kInstalment, general(instalment + left));
+    }
+    navigator.CheckBox1.set_checked(true);
+    navigator.replay(ReplayEnd::LastRow);
+}
+
+}  // namespace rebanto

@@ -1,0 +1,444 @@
+// The replay: a control table fed row by row through the main window's one-period
+// calculation, exactly as if the user had pressed "メモ記載" once per row with the row's
+// values as inputs. The current table is emptied first and rebuilt; the basic settings are
+// kept before and put back after.
+#include <stdexcept>
+
+#include "base/errors.h"
+#include "base/field_at.h"
+#include "base/numtext.h"
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tform4.h"
+#include "navigator/control_table.h"
+#include "navigator/replay_parts.h"
+#include "navigator/replay_state.h"
+#include "navigator/settings_row.h"
+
+namespace rebanto {
+
+namespace nav = navigator;
+
+namespace {
+
+bool starts_with(const std::string& text, std::string_view head) {
+    return text.compare(0, head.size(), head) == 0;
+}
+
+}  // namespace
+
+// The fields of the main window that one part of the loan uses.
+struct TForm4::ReplayPart {
+    Edit& instalment;
+    Edit& interest;
+    Edit& remaining;
+    Edit& prepaid;
+    Edit& days;
+    Edit& first_date;
+    Button& principal_first;
+    Button& day_panel;
+    RadioButton& day_interest;
+    Panel& panel;
+    Grid& current;
+    Money& navi_sa;
+    long long& navi_tuki;
+    std::string& hozon_first;
+};
+
+namespace {
+
+// The cells a row must hold as numbers before it is replayed; a row that does not is where
+// the replay stops.
+class RowReader {
+public:
+    RowReader(const Grid& table, bool bonus) : table_(table), bonus_(bonus) {}
+
+    const std::string& text(int row, int col) const { return table_.cell(row, col); }
+    long double number(int row, int col) const {
+        try {
+            return to_extended(table_.cell(row, col));
+        } catch (const ConversionError&) {
+            throw nav::ReplayCellError(table_, bonus_, row, col);
+        }
+    }
+    // A whole number within the counts the engine takes.
+    long long whole(int row, int col) const {
+        try {
+            return to_count(table_.cell(row, col));
+        } catch (const ConversionError&) {
+            throw nav::ReplayCellError(table_, bonus_, row, col);
+        }
+    }
+    // A number inside a flag; the flag's cell is named.
+    long double number_in_flag(int row, const std::string& text) const {
+        try {
+            return to_extended(text);
+        } catch (const ConversionError&) {
+            throw nav::ReplayCellError(table_, bonus_, row, nav::kFlag);
+        }
+    }
+
+private:
+    const Grid& table_;
+    bool bonus_;
+};
+
+bool is_timing_word(const std::string& word) {
+    return word == "同時" || word == "日後" || word == "月後";
+}
+
+}  // namespace
+
+void TForm4::Button1Click(Control&) {
+    replay(ReplayEnd::SelectedRow);
+}
+
+void TForm4::Button8Click(Control&) {
+    replay(ReplayEnd::LastRow);
+}
+
+// "両表最終": the monthly table, then the bonus table, each to its last row; the table worked
+// on stays the one chosen before.
+void TForm4::Button9Click(Control&) {
+    const bool bonus_before = bonus_chosen();
+    if (RadioButton1.enabled()) {
+        RadioButton1.set_checked(true);
+        replay(ReplayEnd::LastRow);
+    }
+    if (RadioButton2.enabled()) {
+        RadioButton2.set_checked(true);
+        replay(ReplayEnd::LastRow);
+    }
+    (bonus_before ? RadioButton2 : RadioButton1).set_checked(true);
+}
+
+void TForm4::check_bonus_timing() {
+    TForm1& main = app_.main;
+    const nav::BonusTiming timing = nav::table_bonus_timing(StringGrid2);
+    const auto question =
+        nav::bonus_timing_question(timing, main.bonus_interval(), main.bonus_first_months());
+    if (!question) return;
+    main.beep(Beep::Warning);
+    if (app_.platform().ask(*question)) {
+        app_.second_repayment.apply_timing(std::to_string(main.bonus_interval()),
+                                           main.bonus_first_months());
+    } else {
+        const std::optional<int> first =
+            timing.first.empty() ? std::nullopt : std::optional<int>(to_count(timing.first, 1));
+        app_.second_repayment.apply_timing(timing.interval.empty() ? "6" : timing.interval, first);
+    }
+}
+
+void TForm4::replay(ReplayEnd end) {
+    if (replay_running_) return;
+    TForm1& main = app_.main;
+    const bool bonus = bonus_chosen();
+    Grid& control = table();
+    const bool active = table_radio().checked() && table_radio().enabled();
+    const int last =
+        end == ReplayEnd::SelectedRow ? control.selected_row() : control.row_count() - 1;
+
+    const nav::ReplayState before = nav::ReplayState::take(app_, *this);
+    replay_running_ = true;
+    app_.compare.ReplayBusy = true;
+    const auto release = [&] {
+        replay_running_ = false;
+        app_.compare.ReplayBusy = false;
+        main.Ed0_moto.set_tag(0);
+        main.Ed1_mm5.set_tag(0);
+    };
+    StatusBar1.set_caption("");
+    try {
+        for (Edit* field : {&Edit1, &Edit2, &Edit3, &Edit4})
+            field->set_text("");
+        check_bonus_timing();
+        navi_sa_m = Money();
+        navi_sa_b = Money();
+        if (!CheckBox2.checked()) {
+            main.st_ikkazu();
+            main.PageControl1.set_active_page(main.TabSheet7);
+        } else {
+            main.PageControl1.set_active_page(main.TabSheet1);
+        }
+        ReplayPart part{bonus ? main.Edit9 : main.Edit4,
+                        bonus ? main.Edit17 : main.Edit15,
+                        bonus ? main.Ed1_Bzankaisu : main.Ed1_Mzankaisu,
+                        bonus ? main.Edit43 : main.Edit33,
+                        bonus ? main.Edit29 : main.Edit28,
+                        bonus ? main.MsEd8_bon : main.MsEd8_mon,
+                        bonus ? main.Button144 : main.Button139,
+                        bonus ? main.But_bHiri : main.But_mHiri,
+                        bonus ? main.RadioButton12 : main.RadioButton4,
+                        bonus ? main.Panel8 : main.Panel7,
+                        bonus ? app_.cur.StGr2 : app_.cur.StGr1,
+                        bonus ? navi_sa_b : navi_sa_m,
+                        bonus ? navi_tuki_b : navi_tuki_m,
+                        bonus ? hozon_bon : hozon_mon};
+        if (active) prepare_replay(bonus, part);
+        main.PRset1(Button8);
+        main.Button6Click(main.Button6);
+        if (active) {
+            replay_rows(bonus, part, last);
+            finish_table(part);
+        }
+        main.Button88.show();
+        app_.cur.StGr1.set_cell(nav::kSettingsRow, 6, StringGrid1.cell(nav::kSettingsRow, 6));
+        app_.cur.StGr2.set_cell(nav::kSettingsRow, 6, StringGrid2.cell(nav::kSettingsRow, 6));
+        if (!CheckBox2.checked()) {
+            // Back to the start of the replayed loan first, so that the step length put
+            // back fits the term instead of being refused at its end.
+            main.PRset1(main.Ed0_moto);
+            main.end_ikkazu();
+        }
+        main.Ed555.set_text(main.Ed555.text() + "^");
+    } catch (const nav::ReplayCellError& bad) {
+        // A half-rebuilt current table is lost work: everything goes back as it was, and the
+        // control tables stay as the user typed them.
+        before.restore(app_, *this);
+        release();
+        app_.platform().beep(Beep::Default);
+        StatusBar1.set_caption(bad.what());
+        return;
+    } catch (...) {
+        before.restore(app_, *this);
+        release();
+        throw;
+    }
+    release();
+}
+
+// The main window set up as a fresh loan of the first row's principal, rate and remaining
+// count, with the first-payment difference that the stored instalment contains.
+void TForm4::prepare_replay(bool bonus, const ReplayPart& part) {
+    TForm1& main = app_.main;
+    Grid& control = table();
+    const RowReader row(control, bonus);
+    constexpr int first = nav::kFirstDataRow;
+    part.navi_tuki = row.whole(first, nav::kMonth);
+    const long long remaining = row.whole(first, nav::kRemaining);
+    row.number(first, nav::kPrincipal);
+    row.number(first, nav::kRate);
+
+    const int interval = main.bonus_interval();
+    if (!bonus) {
+        main.Bt7_MClearClick(main.Bt7_MClear);
+        main.Ed0_tuki.set_text("6");
+        main.Ed0_nen.set_text("0");
+        main.Ed0_tuki.set_text(control.cell(first, nav::kRemaining));
+        main.Edit13.set_text("1");
+        main.Edit1.set_text(control.cell(first, nav::kPrincipal));
+        main.Edit6.set_text("0");
+        main.Ed0_wari.set_text("0");
+    } else {
+        main.Bt7_BClearClick(main.Bt7_BClear);
+        put(main.Ed0_tuki, interval);
+        main.Ed0_nen.set_text("0");
+        put(main.Ed0_tuki, general(static_cast<long double>(remaining - 1) * interval +
+                                   main.bonus_first_months()));
+        put(main.Edit13, interval);
+        main.Edit6.set_text(control.cell(first, nav::kPrincipal));
+        main.Edit1.set_text("0");
+        main.Ed0_wari.set_text("100");
+    }
+    main.Ed0_kin.set_text(control.cell(first, nav::kRate));
+    // A write that leaves a field's text as it was raises no change, and the share typed
+    // while the principal was being synchronised resets nothing: without a reset here the
+    // other part would keep its principal and write rows into its own current table.
+    main.PRset1(main.Ed0_kin);
+    control.set_cell(nav::kSettingsRow, 6, part.instalment.text());
+    const bool month_counts = CheckBox4.checked();
+
+    const std::string& marker = control.cell(nav::kSettingsRow, 12);
+    if (marker == "差額有" && !main.equal_principal() &&
+        starts_with(control.cell(nav::kSettingsRow, 10), "実行日")) {
+        const std::string stored = control.cell(first, nav::kInstalment);
+        row.number(first, nav::kInstalment);
+        const std::string label = Label11.caption();
+        const std::string loan_date = main.MsEd8_yusi.text();
+        const std::string first_date = part.first_date.text();
+        if (!hozon_yusi.empty()) main.MsEd8_yusi.set_text(hozon_yusi);
+        if (!part.hozon_first.empty()) part.first_date.set_text(part.hozon_first);
+        main.CheckBox2.set_checked(false);
+        // Three passes: the difference found with the stored instalment, then with the
+        // instalment less the difference found before.
+        Money difference;
+        for (int pass = 0; pass < 3; ++pass) {
+            part.instalment.set_text(pass == 0 ? stored : nav::less_difference(stored, difference));
+            main.first_payment_reference();
+            difference = bonus ? main.syokai_sa_b : main.syokai_sa_m;
+        }
+        part.navi_sa = difference;
+        Label11.set_caption(label);
+        main.MsEd8_yusi.set_text(loan_date);
+        part.first_date.set_text(first_date);
+        if (label != "補正有") main.CheckBox2.set_checked(true);
+    }
+    if (Label11.caption() == "補正有") {
+        main.CheckBox2.set_checked(false);
+        main.first_payment_reference();
+    }
+    part.current.set_cell(nav::kSettingsRow, 6, control.cell(nav::kSettingsRow, 6));
+    show_month_counts(month_counts);
+}
+
+void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
+    TForm1& main = app_.main;
+    Grid& control = table();
+    const RowReader row(control, bonus);
+    const int interval = main.bonus_interval();
+    const bool equal_principal = main.equal_principal();
+
+    if (bonus && interval < main.bonus_first_months()) {
+        for (int i = main.bonus_first_months() / interval; i > 0; --i)
+            main.PRset1(main.Button1);
+    }
+    const bool corrected_first = control.cell(nav::kSettingsRow, 12) == "差額有" &&
+                                 CheckBox1.checked() &&
+                                 starts_with(control.cell(nav::kSettingsRow, 10), "実行日");
+    last = std::min(last, control.row_count() - 1);
+    for (int r = nav::kFirstDataRow; r <= last; ++r) {
+        if (nav::is_prepayment_row(control, r)) continue;  // consumed by the row above
+        if (nav::is_totals_row(control, r)) {
+            control.set_cell(r, nav::kMonth, control.cell(r - 1, nav::kMonth));
+            bonus ? main.goukeikinyu_b() : main.goukeikinyu_m();
+            continue;
+        }
+        if (r + 1 < control.row_count() && nav::is_prepayment_row(control, r + 1)) {
+            const int p = r + 1;
+            if (nav::is_older_prepayment(control, p)) {
+                Ed_Uchi.set_text("");
+                La_Uchi.set_caption("同時");
+                const int rate_row = control.cell(r, nav::kFlag).empty() ? r : r - 1;
+                control.set_cell(p, nav::kRate, control.cell(rate_row, nav::kRate));
+                nav::modernise_prepayment(control, p);
+            }
+            row.number(p, nav::kRate);
+            row.number(p, nav::kRepaid);
+            const std::string& timing = control.cell(p, nav::kTiming);
+            if (!is_timing_word(timing))
+                throw nav::ReplayCellError(control, bonus, p, nav::kTiming);
+            if (timing != "同時") row.whole(p, nav::kEndCount);
+            main.Edit27.set_text(control.cell(p, nav::kRate));
+            main.Ed_Uchi.set_text(control.cell(p, nav::kEndCount));
+            main.La_Uchi.set_caption(timing);
+            part.prepaid.set_text(control.cell(p, nav::kRepaid));
+        }
+
+        row.number(r, nav::kRate);
+        const long long in_row = row.whole(r, nav::kInRow);
+        row.whole(r, nav::kRemaining);
+        main.Edit2.set_text(control.cell(r, nav::kRate));
+        if (bonus) {
+            put(main.Edit13, general(static_cast<long double>(in_row) * interval));
+        } else {
+            main.Edit13.set_text(control.cell(r, nav::kInRow));
+        }
+        part.remaining.set_text(control.cell(r, nav::kRemaining));
+
+        const std::string flag = control.cell(r, nav::kFlag);
+        const char kind = flag.empty() ? '\0' : flag[0];
+        const bool principal_kept = flag.size() > 1 && flag[1] == 'o';
+        // Daily interest: the panel opened and its days set before the instalment is put in,
+        // since choosing the interest kind recomputes the step.
+        if (kind == 'D') {
+            const std::string days = flag.substr(2, 15);
+            row.number_in_flag(r, days);
+            part.day_panel.click();
+            part.day_interest.set_checked(true);
+            part.days.set_text(days);
+        }
+        bool principal_first = false;
+        const bool keep_instalment =
+            CheckBox1.checked() || num(Edit6) >= row.number(r, nav::kMonth);
+        if (keep_instalment) {
+            row.number(r, nav::kInstalment);
+            part.instalment.set_text(control.cell(r, nav::kInstalment));
+        }
+        // The principal part of the row kept, the interest of the row added.
+        const auto principal_part_plus_interest = [&] {
+            row.number(r, nav::kRepaid);
+            put(part.instalment, to_money(control.cell(r, nav::kRepaid)) + money(part.interest));
+        };
+        if (kind == 'D') {
+            (bonus ? main.But_bDainyu : main.But_mDainyu).click();
+            part.panel.hide();
+            if (principal_kept) {
+                if (!equal_principal) principal_part_plus_interest();
+                principal_first = true;
+            }
+        } else if (kind == 'S') {
+            const std::string converted = field_at(flag, 1);
+            row.number_in_flag(r, converted);
+            main.Edit2.set_text(converted);
+            if (!principal_kept) {
+                if (!equal_principal) {
+                    row.number(r, nav::kInstalment);
+                    part.instalment.set_text(control.cell(r, nav::kInstalment));
+                }
+            } else {
+                if (!equal_principal) principal_part_plus_interest();
+                principal_first = true;
+            }
+        } else if (kind == 'X') {
+            const int col = equal_principal ? nav::kRepaid : nav::kInstalment;
+            if (!principal_kept) {
+                row.number(r, col);
+                part.instalment.set_text(control.cell(r, col));
+            } else if (equal_principal) {
+                row.number(r, col);
+                part.instalment.set_text(control.cell(r, col));
+                principal_first = true;
+            } else {
+                principal_part_plus_interest();
+                principal_first = true;
+            }
+            control.set_cell(r, nav::kFlag, "");  // used once
+        }
+        if (r == nav::kFirstDataRow && corrected_first) {
+            row.number(r, nav::kInstalment);
+            part.instalment.set_text(
+                nav::less_difference(control.cell(r, nav::kInstalment), part.navi_sa));
+        }
+        if (bonus && r == nav::kFirstDataRow && control.cell(nav::kSettingsRow, 8) == "年金元用") {
+            main.Edit9.set_text(control.cell(nav::kSettingsRow, 6));
+        }
+
+        part.principal_first.set_tag(principal_first ? 1 : 0);
+        const int written = part.current.row_count();
+        // "メモ記載" as the user would press it: not while the step is refused.
+        if (main.Button1.enabled()) main.PRset1(main.Button1);
+        if (kind == 'S' && part.current.row_count() > written) {
+            part.current.set_cell(written, nav::kFlag, flag);
+        }
+        if (r % 12 == 9 && r - 9 < part.current.row_count()) {
+            select_row(part.current, r - 9);
+            app_.platform().repaint();
+        }
+    }
+}
+
+// Month numbers and the settings-row markers of the rebuilt table.
+void TForm4::finish_table(const ReplayPart& part) {
+    TForm1& main = app_.main;
+    Grid& control = table();
+    Grid& current = part.current;
+    if (control.cell(nav::kSettingsRow, 1) != "平") {
+        current.set_cell(nav::kSettingsRow, 1, "月");
+        current.set_cell(nav::kSettingsRow, 2, "目");
+        nav::shift_month_numbers(current, part.navi_tuki);
+    } else {
+        current.set_cell(nav::kSettingsRow, 6, control.cell(nav::kSettingsRow, 6));
+        main.Button52Click(main.Button52);
+        current.set_cell(nav::kSettingsRow, 1, "平");
+        current.set_cell(nav::kSettingsRow, 2, "成");
+        if (Label11.caption() == "補正有") {
+            main.syokai_forced = true;
+            main.Button51Click(main.Button51);
+        }
+    }
+    current.set_cell(nav::kSettingsRow, 9, main.Ed555.text());
+    select_row(current, control.selected_row());
+    app_.platform().repaint();
+}
+
+}  // namespace rebanto

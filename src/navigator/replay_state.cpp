@@ -1,0 +1,84 @@
+#include "navigator/replay_state.h"
+
+#include "forms/app.h"
+#include "forms/tform4.h"
+
+namespace rebanto::navigator {
+
+namespace {
+
+std::string describe(const Grid& table, bool bonus, int row, int col) {
+    const std::string heading = table.cell(0, col);
+    return std::string("再計算を中断しました：") + (bonus ? "ﾎﾞｰﾅｽ" : "月") + "制御表の" +
+           std::to_string(row) + "行目" + (heading.empty() ? "" : "「" + heading + "」") + "の「" +
+           table.cell(row, col) + "」は数値として読めません";
+}
+
+}  // namespace
+
+ReplayCellError::ReplayCellError(const Grid& table, bool bonus, int row, int col)
+    : std::runtime_error(describe(table, bonus, row, col)), row_(row), col_(col) {}
+
+GridRows rows_of(const Grid& grid) {
+    GridRows rows;
+    rows.reserve(grid.row_count());
+    for (int r = 0; r < grid.row_count(); ++r)
+        rows.push_back(grid.row_cells(r));
+    return rows;
+}
+
+void put_rows(Grid& grid, const GridRows& rows) {
+    grid.set_row_count(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        grid.set_row(r, rows[r]);
+}
+
+ReplayState ReplayState::take(App& app, const TForm4& navigator) {
+    const TForm1& main = app.main;
+    ReplayState s;
+    s.current_monthly = rows_of(app.cur.StGr1);
+    s.current_bonus = rows_of(app.cur.StGr2);
+    s.control_monthly = rows_of(navigator.StringGrid1);
+    s.control_bonus = rows_of(navigator.StringGrid2);
+    s.memo_monthly = main.RichEdit1.lines();
+    s.memo_bonus = main.RichEdit2.lines();
+    s.basic = {main.Ed0_nen.text(), main.Ed0_tuki.text(), main.Ed0_wari.text(),
+               main.Edit13.text(),  main.Ed0_moto.text(), main.Ed0_kin.text()};
+    s.work_log = main.Ed555.text();
+    s.loan_date = main.MsEd8_yusi.text();
+    s.first_monthly = main.MsEd8_mon.text();
+    s.first_bonus = main.MsEd8_bon.text();
+    s.no_correction = main.CheckBox2.checked();
+    s.month_counts = navigator.CheckBox4.checked();
+    s.navi_sa_m = navigator.navi_sa_m;
+    s.navi_sa_b = navigator.navi_sa_b;
+    s.navi_tuki_m = navigator.navi_tuki_m;
+    s.navi_tuki_b = navigator.navi_tuki_b;
+    return s;
+}
+
+void ReplayState::restore(App& app, TForm4& navigator) const {
+    TForm1& main = app.main;
+    main.Ed0_moto.set_tag(0);
+    main.Ed1_mm5.set_tag(0);
+    main.MsEd8_yusi.set_text(loan_date);
+    main.MsEd8_mon.set_text(first_monthly);
+    main.MsEd8_bon.set_text(first_bonus);
+    main.CheckBox2.set_checked(no_correction);
+    main.BatchSettingsMemory = basic;
+    main.end_ikkazu();
+    put_rows(app.cur.StGr1, current_monthly);
+    put_rows(app.cur.StGr2, current_bonus);
+    put_rows(navigator.StringGrid1, control_monthly);
+    put_rows(navigator.StringGrid2, control_bonus);
+    main.RichEdit1.set_lines(memo_monthly);
+    main.RichEdit2.set_lines(memo_bonus);
+    main.Ed555.set_text(work_log);
+    navigator.show_month_counts(month_counts);
+    navigator.navi_sa_m = navi_sa_m;
+    navigator.navi_sa_b = navi_sa_b;
+    navigator.navi_tuki_m = navi_tuki_m;
+    navigator.navi_tuki_b = navi_tuki_b;
+}
+
+}  // namespace rebanto::navigator
