@@ -4,6 +4,7 @@
 #include "ui/comparison_view.h"
 #include "ui/current_tables_view.h"
 #include "ui/main_window_view.h"
+#include "ui/navigator_view.h"
 #include "ui/rate_list_view.h"
 #include "ui/second_repayment_view.h"
 #include "ui/shell_window_view.h"
@@ -23,6 +24,8 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             windows_.push_back(std::move(view));
         } else if (form == &app.compare) {
             windows_.push_back(std::make_unique<ComparisonView>(app.compare));
+        } else if (form == &app.navigator) {
+            windows_.push_back(std::make_unique<NavigatorView>(app.navigator));
         } else if (form == &app.rate_list) {
             windows_.push_back(std::make_unique<RateListView>(app.rate_list));
         } else if (form == &app.second_repayment) {

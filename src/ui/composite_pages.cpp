@@ -44,6 +44,7 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     copies->addLayout(buttons);
     fit_button(put_.add(buttons, form_.ButtonM));
     fit_button(put_.add(buttons, form_.ButtonB));
+    fit_button(put_.add(buttons, form_.Button107));
     // The caption of the copy shown, red for the monthly table and blue for the bonus one.
     auto* shown = static_cast<QLineEdit*>(put_.add(copies, form_.Edit45));
     shown->setAlignment(Qt::AlignCenter);
