@@ -1,0 +1,54 @@
+// Navigator replays of the typical loan built with one-month steps (420 monthly and 70
+// bonus rows) with a prepayment of 2,000,000 yen after month 60, headless.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "forms/app.h"
+#include "model/headless_platform.h"
+
+namespace rebanto {
+namespace {
+
+struct TypicalLoanWithPrepayment {
+    HeadlessPlatform platform;
+    App app{platform, AppOptions{std::filesystem::temp_directory_path() / "rebanto-bench"}};
+
+    TypicalLoanWithPrepayment() {
+        std::filesystem::create_directories(app.start_folder());
+        app.start();
+        TForm1& f = app.main;
+        f.Ed0_moto.set_text("30000000");
+        f.Ed0_kin.set_text("2.325");
+        f.Ed0_nen.set_text("35");
+        f.Ed0_wari.set_text("20");
+        f.Ed1_mm5.set_text("1");
+        f.Button18.click();
+        f.Button107.click();
+        TForm4& n = app.navigator;
+        n.StringGrid1.click_cell(61, 0);  // month 60
+        n.Edit5.set_text("2000000");
+        n.Button5.click();
+    }
+};
+
+// "両表最終": both tables rebuilt to their last rows.
+void BM_NavigatorReplayBothTables(benchmark::State& state) {
+    TypicalLoanWithPrepayment loan;
+    for (auto _ : state)
+        loan.app.navigator.Button9.click();
+    state.counters["rows"] = loan.app.cur.StGr1.row_count() + loan.app.cur.StGr2.row_count() - 4;
+}
+BENCHMARK(BM_NavigatorReplayBothTables)->Unit(benchmark::kMillisecond);
+
+// "最終行迄一気" on the monthly table alone.
+void BM_NavigatorReplayMonthlyTable(benchmark::State& state) {
+    TypicalLoanWithPrepayment loan;
+    for (auto _ : state)
+        loan.app.navigator.Button8.click();
+    state.counters["rows"] = loan.app.cur.StGr1.row_count() - 2;
+}
+BENCHMARK(BM_NavigatorReplayMonthlyTable)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace rebanto
