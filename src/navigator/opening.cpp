@@ -34,6 +34,9 @@ void TForm4::open_from_current_tables() {
     RadioButton1.set_caption("ｶﾚﾝﾄ月");
     RadioButton2.set_caption("ｶﾚﾝﾄ" + stream_name(app_.main.bonus_interval()));
 
+    hozon_yusi.clear();
+    hozon_mon.clear();
+    hozon_bon.clear();
     const bool monthly = app_.cur.StGr1.row_count() > kFirstDataRow;
     const bool bonus = app_.cur.StGr2.row_count() > kFirstDataRow;
     if (monthly) copy_current_table(false);
@@ -62,9 +65,6 @@ void TForm4::copy_current_table(bool bonus) {
         (bonus ? main.MsEd8_bon : main.MsEd8_mon).set_text(dates->first_payment);
         hozon_yusi = dates->loan_date;
         (bonus ? hozon_bon : hozon_mon) = dates->first_payment;
-    } else {
-        hozon_yusi.clear();
-        (bonus ? hozon_bon : hozon_mon).clear();
     }
     copy_rows(current, control);
     control.set_selection(kFirstDataRow, control.selected_col());
