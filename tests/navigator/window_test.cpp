@@ -523,3 +523,60 @@ TEST_F(NavigatorWindow, ACountThatIsNotANumberNamesItsFieldAndChangesNoRow) {
 
 }  // namespace
 }  // namespace rebanto::testing
+
+namespace rebanto::testing {
+namespace {
+
+class NavigatorSmallParts : public NavigatorTest {};
+
+TEST_F(NavigatorSmallParts, AReplayShowsItsProgressOnceEveryTwelveRows) {
+    run_typical_loan(1);
+    open_navigator();
+    const int before = platform.repaints();
+    nav.Button8.click();
+    // Rows 9, 21, … 417 of 422: 35 progress repaints, and one when the table is done.
+    EXPECT_EQ(platform.repaints() - before, 36);
+}
+
+TEST_F(NavigatorSmallParts, AClickOnAControlRowSelectsTheSameMonthEverywhere) {
+    run_typical_loan(6);
+    open_navigator();
+    select(12);  // month 66
+    EXPECT_EQ(StGr1.cell(StGr1.selected_row(), 0), "66");
+    EXPECT_EQ(StGr2.cell(StGr2.selected_row(), 0), "66");
+}
+
+TEST_F(NavigatorSmallParts, UpRepeatedCountsBackToTheFirstRowAndKeepsTheSelection) {
+    run_typical_loan(6);
+    open_navigator();
+    select(4);
+    nav.Edit2.set_text("100");
+    nav.Edit7.set_text("50");
+    nav.Button12.click();
+    EXPECT_EQ(nav.StringGrid1.cell(4, 5), "100");
+    EXPECT_EQ(nav.StringGrid1.cell(3, 5), "106");
+    EXPECT_EQ(nav.StringGrid1.cell(2, 5), "112");
+    EXPECT_EQ(nav.StringGrid1.cell(2, 0), "38");
+    EXPECT_EQ(nav.StringGrid1.selected_row(), 4);
+}
+
+TEST_F(NavigatorSmallParts, TheMemoryButtonsStoreAndRecallTheBasicSettings) {
+    open_navigator();
+    EXPECT_FALSE(nav.Button111.enabled());
+    main.Ed0_moto.set_text("5000000");
+    nav.Button110.click();
+    EXPECT_TRUE(nav.Button111.enabled());
+    main.Ed0_moto.set_text("7000000");
+    nav.Button111.click();
+    EXPECT_EQ(main.Ed0_moto.text(), "5000000");
+}
+
+TEST_F(NavigatorSmallParts, TheFontStepperSizesBothTablesAndSaysSo) {
+    nav.UpDown1.set_position(14);
+    EXPECT_EQ(nav.StringGrid1.font_size(), 14);
+    EXPECT_EQ(nav.StringGrid2.font_size(), 14);
+    EXPECT_EQ(nav.UpDown1.hint(), "現文字サイズは　14　ポイントです。");
+}
+
+}  // namespace
+}  // namespace rebanto::testing
