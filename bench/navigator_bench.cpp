@@ -6,6 +6,7 @@
 
 #include "forms/app.h"
 #include "model/headless_platform.h"
+#include "typical_loan.h"
 
 namespace rebanto {
 namespace {
@@ -16,19 +17,7 @@ struct TypicalLoanWithPrepayment {
 
     TypicalLoanWithPrepayment() {
         std::filesystem::create_directories(app.start_folder());
-        app.start();
-        TForm1& f = app.main;
-        f.Ed0_moto.set_text("30000000");
-        f.Ed0_kin.set_text("2.325");
-        f.Ed0_nen.set_text("35");
-        f.Ed0_wari.set_text("20");
-        f.Ed1_mm5.set_text("1");
-        f.Button18.click();
-        f.Button107.click();
-        TForm4& n = app.navigator;
-        n.StringGrid1.click_cell(61, 0);  // month 60
-        n.Edit5.set_text("2000000");
-        n.Button5.click();
+        typical_loan_with_prepayment(app);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "forms/app.h"
+#include "typical_loan.h"
 #include "ui/app_look.h"
 #include "ui/app_views.h"
 #include "ui/qt_platform.h"
@@ -20,19 +21,8 @@ void BM_NavigatorReplayInTheWindows(benchmark::State& state) {
     ui::QtPlatform platform(folder);
     App app(platform, AppOptions{folder});
     ui::AppViews views(app);
-    app.start();
-    TForm1& f = app.main;
-    f.Ed0_moto.set_text("30000000");
-    f.Ed0_kin.set_text("2.325");
-    f.Ed0_nen.set_text("35");
-    f.Ed0_wari.set_text("20");
-    f.Ed1_mm5.set_text("1");
-    f.Button18.click();
-    f.Button107.click();
+    typical_loan_with_prepayment(app);
     TForm4& n = app.navigator;
-    n.StringGrid1.click_cell(61, 0);
-    n.Edit5.set_text("2000000");
-    n.Button5.click();
     ui::ViewRefresh::flush_all();
     QApplication::processEvents();
     for (auto _ : state) {

@@ -273,6 +273,7 @@ private:
     void copy_current_table(bool bonus);
     // The entry fields as a row entry, and back.
     struct EntryFields;
+    void step_selected_row(bool down);
     void select_row(Grid& grid, int row);
     void opening_boundary(int row);
     void recompute_converted_rate();

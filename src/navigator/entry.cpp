@@ -36,25 +36,23 @@ void check_counts(const TForm4& f) {
 }  // namespace
 
 void TForm4::Button3Click(Control&) {
-    Grid& grid = table();
-    if (grid.selected_row() < nav::kFirstDataRow) return;
-    check_counts(*this);
-    mark_table_edited();
-    nav::RowEntry entry = EntryFields::read(*this);
-    const int next = nav::step_down(grid, grid.selected_row(), entry,
-                                    {bonus_chosen(), app_.main.bonus_interval()});
-    EntryFields::write(*this, entry);
-    select_row(grid, next);
+    step_selected_row(true);
 }
 
 void TForm4::Button2Click(Control&) {
+    step_selected_row(false);
+}
+
+// ▼ (down) or ▲: the typed values into the selected row, the selection one row on.
+void TForm4::step_selected_row(bool down) {
     Grid& grid = table();
     if (grid.selected_row() < nav::kFirstDataRow) return;
     check_counts(*this);
     mark_table_edited();
     nav::RowEntry entry = EntryFields::read(*this);
-    const int next = nav::step_up(grid, grid.selected_row(), entry,
-                                  {bonus_chosen(), app_.main.bonus_interval()});
+    const nav::TableKind kind{bonus_chosen(), app_.main.bonus_interval()};
+    const int next = down ? nav::step_down(grid, grid.selected_row(), entry, kind)
+                          : nav::step_up(grid, grid.selected_row(), entry, kind);
     EntryFields::write(*this, entry);
     select_row(grid, next);
 }
