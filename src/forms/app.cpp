@@ -10,8 +10,11 @@ App::App(Platform& platform, AppOptions options)
       main(*this),
       cur(*this),
       navigator(*this),
+      prepayment_dialog(*this),
+      rate_change_dialog(*this),
       rate_list(*this),
-      second_repayment(*this) {
+      second_repayment(*this),
+      bonus_correction(*this) {
     if (options_.program.empty()) {
         std::error_code error;
         const auto self = std::filesystem::read_symlink("/proc/self/exe", error);

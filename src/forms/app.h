@@ -10,10 +10,13 @@
 #include "forms/stream_renames.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
+#include "forms/tbhoseidlg.h"
 #include "forms/tform4.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"
 #include "forms/tformhi.h"
+#include "forms/tokbotkinridlg.h"
+#include "forms/tokbotkuriagedlg.h"
 #include "model/platform.h"
 
 namespace rebanto {

@@ -41,6 +41,7 @@ TForm1::TForm1(App& app)
     wire_what_if();
     wire_dates();
     wire_navigator();
+    wire_bulk_changes();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {

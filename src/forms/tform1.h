@@ -365,6 +365,12 @@ public:
     Button ButtonM{*this, "ButtonM", "ｶﾚﾝﾄ月返済表"};
     // Opens the recalculation navigator on the current tables.
     Button Button107{*this, "Button107", "再計算ナビ"};
+    // Changes of the whole current tables through the navigator: the rate after a month,
+    // a prepayment added or removed, the bonus rows around a rate change.
+    Button Button135{*this, "Button135", "金利"};
+    Button Button131{*this, "Button131", "繰上"};
+    Button Button132{*this, "Button132", "繰上返済追記"};
+    Button Button151{*this, "Button151", "ﾎﾞｰﾅｽ補正"};
     Button ButtonB{*this, "ButtonB", "ｶﾚﾝﾄﾎﾞｰﾅｽ返済表"};
     Edit Edit45{*this, "Edit45", "上記ボタンを押す"};
     Grid StringGrid1{*this, "StringGrid1", 2, 14, 1, 3};
@@ -645,6 +651,10 @@ public:
     // table compared with the main window's.
     void bonus_timing_dbl_click(Control& sender);
     void wire_navigator();
+    void Button135Click(Control& sender);
+    void prepayment_dialog_click(Control& sender);
+    void Button151Click(Control& sender);
+    void wire_bulk_changes();
     // Saves the current tables to the set-aside file "退避" in the data folder, and
     // reads them back.
     void save_aside();

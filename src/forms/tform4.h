@@ -175,8 +175,9 @@ public:
     void Button1Click(Control& sender);
     void Button8Click(Control& sender);
     void Button9Click(Control& sender);
-    // Replays the table worked on from row 2 to the selected or the last row.
-    void replay(ReplayEnd end);
+    // Replays the table worked on from row 2 to the selected or the last row. False when a
+    // cell stopped it (everything was put back as it was before).
+    bool replay(ReplayEnd end);
     // The bonus timing a bonus control table was built with, compared with the main
     // window's; asks which to keep when they differ.
     void check_bonus_timing();
@@ -253,7 +254,7 @@ public:
     // Weighted rates on the bonus rows whose period holds a monthly rate change (apply),
     // or those rows put back (cancel); each replays the bonus table when it handled a row.
     // Returns the number of bonus rows handled.
-    int bonus_correction_pass(bool apply);
+    int bonus_correction_pass(bool apply, bool tell_when_none = true);
     void Button26Click(Control& sender);
     void Button27Click(Control& sender);
     void Button28Click(Control& sender);

@@ -31,7 +31,7 @@ long long month_of(const Grid& grid, int row) {
 
 }  // namespace
 
-int TForm4::bonus_correction_pass(bool apply) {
+int TForm4::bonus_correction_pass(bool apply, bool tell_when_none) {
     if (!RadioButton1.enabled() || !RadioButton2.enabled()) return 0;
     Grid& monthly = StringGrid1;
     Grid& bonus = StringGrid2;
@@ -88,7 +88,7 @@ int TForm4::bonus_correction_pass(bool apply) {
     }
     if (apply) {
         app_.main.PageControl1.set_active_page(app_.main.TabSheet7);
-    } else if (handled == 0) {
+    } else if (handled == 0 && tell_when_none) {
         app_.platform().message("？？");
     }
     return handled;

@@ -129,8 +129,8 @@ void TForm4::check_bonus_timing() {
     }
 }
 
-void TForm4::replay(ReplayEnd end) {
-    if (replay_running_) return;
+bool TForm4::replay(ReplayEnd end) {
+    if (replay_running_) return false;
     TForm1& main = app_.main;
     const bool bonus = bonus_chosen();
     Grid& control = table();
@@ -198,13 +198,14 @@ void TForm4::replay(ReplayEnd end) {
         release();
         app_.platform().beep(Beep::Default);
         StatusBar1.set_caption(bad.what());
-        return;
+        return false;
     } catch (...) {
         before.restore(app_, *this);
         release();
         throw;
     }
     release();
+    return true;
 }
 
 // The main window set up as a fresh loan of the first row's principal, rate and remaining
