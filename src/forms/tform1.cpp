@@ -41,6 +41,8 @@ TForm1::TForm1(App& app)
     wire_what_if();
     wire_dates();
     wire_navigator();
+    wire_composite();
+    wire_packs();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
@@ -48,7 +50,7 @@ Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
 }
 
 void TForm1::beep(Beep kind) {
-    if (sound_on()) app_.platform().beep(kind);
+    if (sound_on() && BeepsHeld == 0) app_.platform().beep(kind);
 }
 
 void TForm1::start_up() {

@@ -49,7 +49,10 @@ void TForm1::Save_mpc(const std::string& path) {
 // The whole file is read and checked before anything changes, so a damaged file leaves
 // the current tables as they were.
 void TForm1::Open_mpc(const std::string& path) {
-    const PackFile pack = read_pack_file(path);
+    Open_mpc(read_pack_file(path));
+}
+
+void TForm1::Open_mpc(const PackFile& pack) {
     MsEd8_yusi.set_text(pack.loan_date);
     MsEd8_mon.set_text(pack.first_monthly_date);
     MsEd8_bon.set_text(pack.first_bonus_date);

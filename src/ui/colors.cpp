@@ -35,6 +35,8 @@ QColor to_qcolor(Color color) {
             return QColor(0xFF, 0x00, 0xFF);
         case Color::Gray:
             return QColor(0x80, 0x80, 0x80);
+        case Color::Maroon:
+            return QColor(0x80, 0x00, 0x00);
     }
     return {};
 }
