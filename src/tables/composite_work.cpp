@@ -143,9 +143,10 @@ void TForm1::merge_into_composite(bool bonus) {
     rule.calendar = loan.calendar;
     cs::merge_rows(target, n, current, kFirstDataRow, rule, work);
     cs::date_totals_rows(work, n + 1);
-    // The work table ends at column 17: the running totals wait for the next 累積.
-    for (cs::Row& row : work)
-        row.resize(cs::kBonusColumns);
+    // The work table ends at column 17: the running totals wait for the next 累積, and
+    // only the header keeps the cells beyond it.
+    for (std::size_t r = 1; r < work.size(); ++r)
+        work[r].resize(cs::kBonusColumns);
     target.assign_rows(std::move(work));
     count = n;
     bonus ? Button29Click(Button29) : Button28Click(Button28);
@@ -204,8 +205,8 @@ void TForm1::Button30Click(Control&) {
         rule.calendar = RadioButton6.checked();
         cs::merge_rows(StringGrid3, nm + 1, StringGrid4, nb + 1, rule, work);
         cs::date_totals_rows(work, nm + nb + 1);
-        for (cs::Row& row : work)
-            row.resize(cs::kBonusColumns);
+        for (std::size_t r = 1; r < work.size(); ++r)
+            work[r].resize(cs::kBonusColumns);
         StringGrid3.assign_rows(std::move(work));
         CompositeCountM = nm + nb;
     } else if (Button29.enabled()) {
