@@ -114,6 +114,7 @@ void TForm1::select_slot(int slot) {
     const packs::Slot& fields = PackSlots[slot];
     const packs::Kind kind = packs::kind_of(fields);
     Edit67.set_color(slot_color(kind));
+    Edit67.set_font_color(Color::Yellow);
     if (kind == packs::Kind::Empty) {
         Button78.set_enabled(true);
         Button78.show();
