@@ -25,7 +25,13 @@ void TForm1::wire_packs() {
         button.on_click = guard(&TForm1::slot_click);
         button.on_right_click = guard(&TForm1::slot_right_click);
     }
-    select_slot(1);
+    // Slot 1 is selected at start; the title keeps its default until a slot is clicked.
+    Button78.set_tag(1);
+    SlotClicksHeld = true;
+    RadioButton101.set_checked(true);
+    SlotClicksHeld = false;
+    Button79.set_enabled(false);
+    Button83.set_enabled(false);
     Button47.hide();
     Button81.set_enabled(false);
 
