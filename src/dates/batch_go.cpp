@@ -1,18 +1,15 @@
 // "一括計算ＧＯ": the schedule of the current pack in one step, its first rows corrected by
 // the first-payment differences and its month numbers aligned to the calendar.
-#include <optional>
+#include <algorithm>
 
-#include "base/field_at.h"
-#include "base/numtext.h"
-#include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "tables/bonus_settings.h"
 
 namespace rebanto {
 
 namespace {
 
-constexpr const char* kSixMonthSettings = "T･6･6･64･･･････････････････････････";
 // Types 3-8 hold the instalment for five years, 9-14 follow every rate; within each, the
 // first type has no fixed period and the others fix the rate for these years first.
 constexpr int kFirstVariableType = 3;
@@ -35,16 +32,7 @@ void TForm1::Button53Click(Control& sender) {
         PageControl1.set_active_page(TabSheet7);
         Button88.set_enabled(true);
     } else {
-        const std::string settings = slot[18] == "-" ? kSixMonthSettings : slot[18];
-        app_.cur.StGr2.set_cell(kSettingsRow, 13, settings);
-        if (settings != "T" && !settings.empty()) {
-            const std::string first = field_at(settings, 2);
-            const std::string version = field_at(settings, 3);
-            app_.second_repayment.apply_timing(
-                field_at(settings, 1),
-                first.empty() ? std::nullopt : std::optional<int>(to_count(first)),
-                version.empty() ? "64" : version);
-        }
+        apply_pack_bonus_settings(app_, slot[18]);
         // The generators' own completion beeps give way to this one.
         ++BeepsHeld;
         try {

@@ -1,21 +1,15 @@
 // Reading and recording the pack list ("*.krp"), and the question at exit about a list
 // that was changed and not recorded.
-#include <filesystem>
-
 #include "base/linefile.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "tables/file_names.h"
 
 namespace rebanto {
 
 namespace {
 
 constexpr const char* kListFilter = "パックリスト(*.krp)|*.krp";
-
-std::string folder_of(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? std::string() : (folder / "").string();
-}
 
 }  // namespace
 

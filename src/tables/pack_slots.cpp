@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <optional>
 
 #include "base/errors.h"
-#include "base/field_at.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "tables/bonus_settings.h"
+#include "tables/file_names.h"
 #include "tables/pack_file.h"
 
 namespace rebanto {
@@ -20,8 +20,6 @@ namespace {
 
 constexpr const char* kPackFilter = "マニュアルパック(*.mpc)|*.mpc";
 constexpr const char* kOverwrite = "すでにパックが存在しますが、上書きしますか?";
-// The bonus settings of a pack stored without them: a six-month interval.
-constexpr const char* kSixMonthSettings = "T･6･6･64･･･････････････････････････";
 
 enum Field {
     kKind = 0,
@@ -46,15 +44,6 @@ enum Field {
     kAccrualUnit = 19,
     kLaterRate = 20,
 };
-
-std::string file_name_of(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-
-std::string folder_of(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? std::string() : (folder / "").string();
-}
 
 // A slot field that holds a whole number, or "-" for the value given.
 std::int64_t slot_int(const packs::Slot& slot, int field, std::int64_t unrecorded) {
@@ -222,8 +211,6 @@ void TForm1::recall_calculated(const packs::Slot& source) {
     const std::int64_t interest_rounding = slot_int(slot, kInterestRounding, 0);
     const std::int64_t accrual_unit = slot_int(slot, kAccrualUnit, 1);
     const int type = static_cast<int>(slot_int(slot, kCalculationType, 0));
-    const std::string settings =
-        slot[kBonusSettings] == "-" ? kSixMonthSettings : slot[kBonusSettings];
     const std::string list = slot[kRateList];
     const std::string list_path = data_path(list);
     std::error_code error;
@@ -259,15 +246,7 @@ void TForm1::recall_calculated(const packs::Slot& source) {
     HRr.set_tag(interest_rounding);
     HHkkgg.set_text(slot[kMethod] == "-" ? "0" : slot[kMethod]);
     CheckBox3.set_checked(slot[kBothEnds] == "-");
-    app_.cur.StGr2.set_cell(kSettingsRow, 13, settings);
-    if (settings != "T" && !settings.empty()) {
-        const std::string first = field_at(settings, 2);
-        const std::string version = field_at(settings, 3);
-        app_.second_repayment.apply_timing(
-            field_at(settings, 1),
-            first.empty() ? std::nullopt : std::optional<int>(to_count(first)),
-            version.empty() ? "64" : version);
-    }
+    apply_pack_bonus_settings(app_, slot[kBonusSettings]);
     FuriR.set_tag(accrual_unit);
     recolour_indicators();
     Button106Click(Button106);
@@ -361,7 +340,7 @@ void TForm1::recall_manual(int s) {
     Button26Click(Button26);
     first_payment_reference();
     Button81.set_enabled(PackListChanged);
-    Ed555.set_text(std::filesystem::path(before[kTitle]).stem().string());
+    Ed555.set_text(stem_of(before[kTitle]));
 }
 
 // A right click loads a manual pack file into the slot. Nothing changes until a file has
@@ -390,7 +369,7 @@ void TForm1::slot_right_click(Control& sender) {
     packFolder = folder_of(*chosen);
     select_slot(s);
     Button79Click(Button79);
-    Ed555.set_text(std::filesystem::path(*chosen).stem().string());
+    Ed555.set_text(stem_of(*chosen));
 }
 
 // "消し"

@@ -18,6 +18,17 @@ protected:
         write_loan(cur.StGr1, loan_b);
         f1.merge_into_composite(false);
     }
+    // A and B, each with a bonus part every six months, copied and merged on both sides.
+    void two_loans_with_bonus_parts() {
+        write_loan(cur.StGr1, loan_a);
+        write_loan(cur.StGr2, {6, 120, 600'000, 500, 30'000, 6});
+        f1.copy_into_composite(false);
+        f1.copy_into_composite(true);
+        write_loan(cur.StGr1, loan_b);
+        write_loan(cur.StGr2, {66, 180, 900'000, 800, 45'000, 6});
+        f1.merge_into_composite(false);
+        f1.merge_into_composite(true);
+    }
     Grid& c = app.main.StringGrid3;
     static constexpr int kFirst = 3;  // two head rows
 };
@@ -136,14 +147,7 @@ TEST_F(MergeTest, RunningTotalsStartAtRowThree) {
 
 TEST_F(MergeTest, ASlotLabelsEveryComponentItAdds) {
     f1.select_slot(4);
-    write_loan(cur.StGr1, loan_a);
-    write_loan(cur.StGr2, {6, 120, 600'000, 500, 30'000, 6});
-    f1.copy_into_composite(false);
-    f1.copy_into_composite(true);
-    write_loan(cur.StGr1, loan_b);
-    write_loan(cur.StGr2, {66, 180, 900'000, 800, 45'000, 6});
-    f1.merge_into_composite(false);
-    f1.merge_into_composite(true);
+    two_loans_with_bonus_parts();
     EXPECT_EQ(f1.StringGrid3.cell(1, 0), "④表");
     EXPECT_EQ(f1.StringGrid3.cell(2, 0), "④表");
     EXPECT_EQ(f1.StringGrid4.cell(1, 0), "⑭表");
@@ -154,14 +158,7 @@ TEST_F(MergeTest, ASlotLabelsEveryComponentItAdds) {
 TEST_F(MergeTest, WithoutASlotTheSecondComponentIsTwoAndTwelve) {
     f1.TabSheet7.hover();
     EXPECT_EQ(f1.Button78.tag(), 0);
-    write_loan(cur.StGr1, loan_a);
-    write_loan(cur.StGr2, {6, 120, 600'000, 500, 30'000, 6});
-    f1.copy_into_composite(false);
-    f1.copy_into_composite(true);
-    write_loan(cur.StGr1, loan_b);
-    write_loan(cur.StGr2, {66, 180, 900'000, 800, 45'000, 6});
-    f1.merge_into_composite(false);
-    f1.merge_into_composite(true);
+    two_loans_with_bonus_parts();
     EXPECT_EQ(f1.StringGrid3.cell(2, 0), "②表");
     EXPECT_EQ(f1.StringGrid4.cell(1, 0), "⑪表");
     EXPECT_EQ(f1.StringGrid4.cell(2, 0), "⑫表");
