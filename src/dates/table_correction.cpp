@@ -186,7 +186,4 @@ void TForm1::Button52Click(Control&) {
     }
 }
 
-// "一括計算ＧＯ": built with the packs and the navigator.
-void TForm1::Button53Click(Control&) {}
-
 }  // namespace rebanto

@@ -42,6 +42,8 @@ TForm1::TForm1(App& app)
     wire_dates();
     wire_navigator();
     wire_bulk_changes();
+    wire_composite();
+    wire_packs();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
@@ -49,7 +51,7 @@ Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
 }
 
 void TForm1::beep(Beep kind) {
-    if (sound_on()) app_.platform().beep(kind);
+    if (sound_on() && BeepsHeld == 0) app_.platform().beep(kind);
 }
 
 void TForm1::start_up() {

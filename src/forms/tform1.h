@@ -16,10 +16,12 @@
 #include "model/form.h"
 #include "model/grid.h"
 #include "model/platform.h"
+#include "tables/pack_list.h"
 
 namespace rebanto {
 
 class App;
+struct PackFile;
 
 class TForm1 : public Form {
 public:
@@ -386,6 +388,70 @@ public:
     Edit MsEd7_mon{*this, "MsEd7_mon", "1998/07/20"};
     Edit MsEd7_bon{*this, "MsEd7_bon", "1998/12/20"};
 
+    // ---- Page "複合編成": the composite tables ----
+    Button Button28{*this, "Button28", "合成返済表"};
+    Button Button29{*this, "Button29", "合成ﾎﾞｰﾅｽ返済表"};
+    Button ButtonM_C{*this, "ButtonM_C", "コピー作業"};
+    Button ButtonB_C{*this, "ButtonB_C", "コピー作業"};
+    Button Button32{*this, "Button32", "ｶﾚﾝﾄ＋合成作業"};
+    Button Button30{*this, "Button30", "合成月＋ﾎﾞｰﾅｽ合成作業"};
+    Button Button138{*this, "Button138", "累積"};
+    Button Button31{*this, "Button31", "消"};
+    // How the year and month columns of copies and merges show a month number.
+    Panel GrpHyouji{*this, "GrpHyouji", "月表示"};
+    RadioButton RadioButton5{*this, "RadioButton5", "0(月目表示)"};
+    RadioButton RadioButton6{*this, "RadioButton6", "12（暦月表示）"};
+    // The composite monthly and bonus tables, and the work table of a merge.
+    Grid StringGrid3{*this, "StringGrid3", 1, 21, 1, 1};
+    Grid StringGrid4{*this, "StringGrid4", 1, 18, 1, 1};
+    Grid StringGrid5{*this, "StringGrid5", 1, 21, 1, 1};
+    // Components (head rows) of the composite monthly and bonus tables.
+    int CompositeCountM = 0;
+    int CompositeCountB = 0;
+    // The month shift of the current tables: the shift, and the era year and month it is
+    // made of.
+    Button Button43{*this, "Button43", "月回増減"};
+    Panel Panel2{*this, "Panel2"};
+    Edit Edit59{*this, "Edit59", "0"};
+    Edit Edit60{*this, "Edit60", "10"};
+    Label La2_nen{*this, "La2_nen", "年"};
+    Edit Edit61{*this, "Edit61", "5"};
+    Label La2_tuki{*this, "La2_tuki", "月"};
+    Button Button44{*this, "Button44", "月実行"};
+    Button Button71{*this, "Button71", "ﾎﾞ実行"};
+    Button Bt2_tojiru{*this, "Bt2_tojiru", "閉じる"};
+
+    // ---- Page "編成一括": the pack slots and the pack list ----
+    Panel GrpPack{*this, "GrpPack", "パック"};
+    RadioButton RadioButton101{*this, "RadioButton101", "1"};
+    RadioButton RadioButton102{*this, "RadioButton102", "2"};
+    RadioButton RadioButton103{*this, "RadioButton103", "3"};
+    RadioButton RadioButton104{*this, "RadioButton104", "4"};
+    RadioButton RadioButton105{*this, "RadioButton105", "5"};
+    RadioButton RadioButton106{*this, "RadioButton106", "6"};
+    RadioButton RadioButton107{*this, "RadioButton107", "7"};
+    RadioButton RadioButton108{*this, "RadioButton108", "8"};
+    RadioButton RadioButton109{*this, "RadioButton109", "9"};
+    RadioButton RadioButton110{*this, "RadioButton110", "10"};
+    // The selected slot is the tag of "↓ パック化" (0: none).
+    Button Button78{*this, "Button78", "↓ パック化"};
+    Button Button79{*this, "Button79", "呼び出し ↑"};
+    Button Button83{*this, "Button83", "消し"};
+    Button Button47{*this, "Button47", "↓ 変更記録"};
+    Button Button80{*this, "Button80", "パックリスト読込"};
+    Button Button81{*this, "Button81", "パックリスト記録"};
+    Button Button82{*this, "Button82", "全パック一括計算"};
+    // The pack list as its file holds it: slot s field f on line (s − 1) × 25 + f.
+    Memo Memo2{*this, "Memo2"};
+    // The file name of the manual pack last recalled.
+    Edit Ed_hen1{*this, "Ed_hen1"};
+    // Slots 1..10 (0 unused), 25 fields each.
+    packs::Slots PackSlots = packs::empty_slots();
+    bool PackListChanged = false;
+    // Set while the program marks a slot's button, whose click would otherwise recall it.
+    bool SlotClicksHeld = false;
+    std::string proposed_pack_list;
+
     // ---- Page "設定" ----
     Button Button86{*this, "Button86", "音有"};
     Edit Ed5_memoobi{*this, "Ed5_memoobi"};
@@ -635,6 +701,7 @@ public:
     std::string proposed_pack_file;
     std::string last_loaded_pack_file;
     void Open_mpc(const std::string& path);
+    void Open_mpc(const PackFile& pack);
     void Save_mpc(const std::string& path);
     void Button87Click(Control& sender);
     void Button88Click(Control& sender);
@@ -660,6 +727,70 @@ public:
     void save_aside();
     void restore_aside();
     void wire_tables();
+
+    // ---- Routines: composite tables ----
+    void Button28Click(Control& sender);
+    void Button29Click(Control& sender);
+    void ButtonM_CClick(Control& sender);
+    void ButtonB_CClick(Control& sender);
+    void Button32Click(Control& sender);
+    void Button30Click(Control& sender);
+    void Button138Click(Control& sender);
+    void Button31Click(Control& sender);
+    void Label_mClick(Control& sender);
+    void Label_bClick(Control& sender);
+    // The copy of a current table into an empty composite, with the set-aside file and
+    // the fold around it ("コピー作業"), and without them.
+    void copy_work(bool bonus);
+    void copy_into_composite(bool bonus);
+    // A current table merged into its composite.
+    void merge_into_composite(bool bonus);
+    // The label number of the next component: the selected slot, or `fallback`.
+    int component_number(int fallback) const;
+    // The month shift panel.
+    void Button43Click(Control& sender);
+    void shift_parts_change(Control& sender);
+    void La2_nenClick(Control& sender);
+    void shift_part_dbl_click(Control& sender);
+    void La2_tukiClick(Control& sender);
+    void La2_tukiRightClick(Control& sender);
+    void Button44Click(Control& sender);
+    void Button71Click(Control& sender);
+    void Bt2_tojiruClick(Control& sender);
+    void wire_composite();
+
+    // ---- Routines: pack slots and pack lists ----
+    int selected_slot() const { return static_cast<int>(Button78.tag()); }
+    RadioButton& slot_button(int slot);
+    // Selects a slot without recalling it.
+    void select_slot(int slot);
+    void show_slot(int slot);
+    void slot_click(Control& sender);
+    void slot_right_click(Control& sender);
+    void clear_slot_selection(Control& sender);
+    // Reads a manual pack file into the current tables and into the selected slot.
+    void mpc_load(const std::string& path);
+    void mpc_load(const PackFile& pack, const std::string& path);
+    // The slot the pack operations work on: the selected one, or the one marked when the
+    // selection was cleared by the mouse passing over another page.
+    int target_slot() const;
+    void recall_calculated(const packs::Slot& slot);
+    void recall_manual(int slot);
+    // The file a manual pack's bare name stands for.
+    std::string manual_pack_path(const std::string& name) const;
+    void Button78Click(Control& sender);
+    void Button79Click(Control& sender);
+    void Button83Click(Control& sender);
+    void Button47Click(Control& sender);
+    void Button80Click(Control& sender);
+    void Button81Click(Control& sender);
+    void Button82Click(Control& sender);
+    void set_pack_list_changed(bool changed);
+    // At exit: a changed list that was not recorded is offered for recording.
+    void ask_to_record_pack_list();
+    void wire_packs();
+    // Beeps wait while a run of many packs is under way.
+    int BeepsHeld = 0;
 
     // ---- Routines: loan-product schedules ----
     // The basic settings kept by st_ikkazu before a batch table and written back by

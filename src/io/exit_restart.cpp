@@ -17,6 +17,11 @@ void TForm1::close() {
         }
     }
     try {
+        ask_to_record_pack_list();
+    } catch (const std::exception& e) {
+        app_.platform().error(e.what());
+    }
+    try {
         app_.rate_list.record_at_exit();
     } catch (const FileError& e) {
         app_.platform().error(e.what());

@@ -33,6 +33,8 @@ std::string_view color_name(Color color) {
             return "magenta";
         case Color::Gray:
             return "gray";
+        case Color::Maroon:
+            return "maroon";
     }
     return "default";
 }

@@ -16,7 +16,20 @@ class Form;
 class Control;
 
 // Colours the logic gives controls; the view maps them to the palette.
-enum class Color { Default, Black, White, Red, Yellow, Green, Teal, Blue, Navy, Magenta, Gray };
+enum class Color {
+    Default,
+    Black,
+    White,
+    Red,
+    Yellow,
+    Green,
+    Teal,
+    Blue,
+    Navy,
+    Magenta,
+    Gray,
+    Maroon,
+};
 std::string_view color_name(Color color);
 
 using Handler = std::function<void(Control& sender)>;

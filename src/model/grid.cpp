@@ -87,6 +87,14 @@ void Grid::set_row(int row, std::vector<std::string> cells) {
     notify(Change::GridCell, row, -1);
 }
 
+void Grid::assign_rows(std::vector<std::vector<std::string>> rows) {
+    for (auto& row : rows)
+        row.resize(cols_);
+    cells_ = std::move(rows);
+    sel_row_ = std::min(sel_row_, std::max(row_count() - 1, 0));
+    notify(Change::GridReset);
+}
+
 int Grid::col_width(int col) const {
     if (col < 0 || col >= cols_) return 0;
     return col_widths_[col] < 0 ? default_col_width_ : col_widths_[col];

@@ -33,6 +33,8 @@ public:
     void append_row(std::vector<std::string> cells);
     // Replaces one row's cells.
     void set_row(int row, std::vector<std::string> cells);
+    // Replaces every row at once (each padded or cut to the column count).
+    void assign_rows(std::vector<std::vector<std::string>> rows);
 
     int col_width(int col) const;
     void set_col_width(int col, int width);

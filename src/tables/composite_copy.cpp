@@ -1,5 +1,7 @@
 // The composite page's copies of the current tables, and restoring the basic loan inputs
 // from the tables.
+#include <initializer_list>
+
 #include "core/field_io.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
@@ -19,22 +21,28 @@ void copy_rows(const Grid& from, Grid& to) {
 
 void TForm1::ButtonMClick(Control&) {
     copy_rows(app_.cur.StGr1, StringGrid1);
-    Bt7_MClear.set_enabled(true);
-    Button48.set_enabled(true);
+    for (Control* c : std::initializer_list<Control*>{&ButtonM_C, &Button43, &Button72, &Bt7_MClear,
+                                                      &Button48}) {
+        c->set_enabled(true);
+    }
     Label_m.show();
     StringGrid1.show();
-    StringGrid2.hide();
+    for (Grid* other : {&StringGrid2, &StringGrid3, &StringGrid4})
+        other->hide();
     Edit45.set_text(ButtonM.caption());
     Edit45.set_font_color(Color::Red);
 }
 
 void TForm1::ButtonBClick(Control&) {
     copy_rows(app_.cur.StGr2, StringGrid2);
-    Bt7_BClear.set_enabled(true);
-    Button49.set_enabled(true);
+    for (Control* c : std::initializer_list<Control*>{&ButtonB_C, &Button43, &Button72, &Bt7_BClear,
+                                                      &Button49}) {
+        c->set_enabled(true);
+    }
     Label_b.show();
     StringGrid2.show();
-    StringGrid1.hide();
+    for (Grid* other : {&StringGrid1, &StringGrid3, &StringGrid4})
+        other->hide();
     Edit45.set_text(ButtonB.caption());
     Edit45.set_font_color(Color::Blue);
 }

@@ -6,6 +6,7 @@
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "tables/file_names.h"
 #include "tables/pack_file.h"
 
 namespace rebanto {
@@ -19,15 +20,6 @@ TableRows rows_of(const Grid& table) {
     for (int r = 0; r < table.row_count(); ++r)
         rows.push_back(table.row_cells(r));
     return rows;
-}
-
-std::string folder_of(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? std::string() : (folder / "").string();
-}
-
-std::string stem_of(const std::string& path) {
-    return std::filesystem::path(path).stem().string();
 }
 
 }  // namespace
@@ -49,7 +41,10 @@ void TForm1::Save_mpc(const std::string& path) {
 // The whole file is read and checked before anything changes, so a damaged file leaves
 // the current tables as they were.
 void TForm1::Open_mpc(const std::string& path) {
-    const PackFile pack = read_pack_file(path);
+    Open_mpc(read_pack_file(path));
+}
+
+void TForm1::Open_mpc(const PackFile& pack) {
     MsEd8_yusi.set_text(pack.loan_date);
     MsEd8_mon.set_text(pack.first_monthly_date);
     MsEd8_bon.set_text(pack.first_bonus_date);

@@ -10,6 +10,11 @@ namespace rebanto {
 // window's own "保存" waits for the first recall of a memory.
 void TForm1::enable_table_operations(bool monthly, bool on) {
     (monthly ? ButtonM : ButtonB).set_enabled(on);
+    // Only a shown copy offers its copy work and the month shift again.
+    if (!on) {
+        (monthly ? ButtonM_C : ButtonB_C).set_enabled(false);
+        Button43.set_enabled(false);
+    }
     Button88.set_enabled(on);
     // The navigator works on whichever current table exists.
     const Grid& other = monthly ? app_.cur.StGr2 : app_.cur.StGr1;

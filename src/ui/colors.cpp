@@ -35,6 +35,8 @@ QColor to_qcolor(Color color) {
             return QColor(0xFF, 0x00, 0xFF);
         case Color::Gray:
             return QColor(0x80, 0x80, 0x80);
+        case Color::Maroon:
+            return QColor(0x80, 0x00, 0x00);
     }
     return {};
 }
@@ -74,6 +76,8 @@ void apply_colors(QWidget* widget, Color background, Color text) {
     QPalette palette;  // resolves nothing: unset roles follow the parent
     if (const QColor bg = to_qcolor(background); bg.isValid()) {
         palette.setColor(roles.background, bg);
+        // Buttons fill with their own role (a radio button's is Button, not Window).
+        if (roles.fill) palette.setColor(widget->backgroundRole(), bg);
     }
     if (const QColor fg = to_qcolor(text); fg.isValid()) palette.setColor(roles.text, fg);
     widget->setPalette(palette);

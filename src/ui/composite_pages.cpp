@@ -14,6 +14,7 @@
 #include "ui/grid_view.h"
 #include "ui/main_window_view.h"
 #include "ui/page_parts.h"
+#include "ui/qt_text.h"
 
 namespace rebanto::ui {
 
@@ -29,8 +30,10 @@ QGroupBox* titled_box(const QString& title, QHBoxLayout*& row) {
 
 }  // namespace
 
-// "複合編成": the copy buttons over the caption of the copy shown, the pack files and the
-// restore beside them, and the copy below (one grid at a time, as the model shows it).
+// "複合編成": the buttons that show the current copies and the composites over the caption
+// of the table shown, the pack files and the restore beside them; the reference dates,
+// the month display and the month shift; the composite work; and the table shown below
+// (one grid at a time, as the model shows it).
 void MainWindowView::build_composite_page(QGridLayout* page) {
     QWidget* top = nullptr;
     QHBoxLayout* row = row_widget(top, 12);
@@ -45,7 +48,13 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     fit_button(put_.add(buttons, form_.ButtonM));
     fit_button(put_.add(buttons, form_.ButtonB));
     fit_button(put_.add(buttons, form_.Button107));
-    // The caption of the copy shown, red for the monthly table and blue for the bonus one.
+    auto* composites = new QHBoxLayout;
+    composites->setSpacing(4);
+    copies->addLayout(composites);
+    fit_button(put_.add(composites, form_.Button28));
+    fit_button(put_.add(composites, form_.Button29));
+    composites->addStretch(1);
+    // The caption of the table shown, red for the monthly tables and blue for the bonus ones.
     auto* shown = static_cast<QLineEdit*>(put_.add(copies, form_.Edit45));
     shown->setAlignment(Qt::AlignCenter);
     embolden(shown);
@@ -60,10 +69,15 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     fit_button(put_.add(restore, form_.Button146));
     restore->addWidget(side_note(QStringLiteral("ﾌｧｲﾙから")));
     fit_button(put_.add(restore, form_.Button150), 52);
-    // First payment dates proposed from today, for reference, on a line of their own.
+    row->addStretch(1);
+
+    // First payment dates proposed from today, for reference; how months show; the shift.
+    QWidget* middle = nullptr;
+    QHBoxLayout* line = row_widget(middle, 12);
+    page->addWidget(middle, 1, 0);
     QHBoxLayout* reference = nullptr;
     QWidget* dates = titled_box(QStringLiteral("初回参考日"), reference);
-    page->addWidget(dates, 1, 0, Qt::AlignLeft);
+    line->addWidget(dates, 0, Qt::AlignBottom);
     fit_button(put_.add(reference, form_.Button72));
     const auto date = [&](const char* name, Edit& field) {
         reference->addWidget(field_caption(*binder_, field, QString::fromUtf8(name), dates));
@@ -72,20 +86,73 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     date("融資", form_.MsEd7_yusi);
     date("月", form_.MsEd7_mon);
     date("ﾎﾞｰﾅｽ", form_.MsEd7_bon);
-    row->addStretch(1);
+    auto* display = static_cast<QGroupBox*>(put_.make(form_.GrpHyouji));
+    auto* radios = new QHBoxLayout(display);
+    radios->setContentsMargins(8, 4, 8, 6);
+    put_.add(radios, form_.RadioButton5);
+    put_.add(radios, form_.RadioButton6);
+    line->addWidget(display, 0, Qt::AlignBottom);
+    fit_button(put_.add(line, form_.Button43));
+    line->setAlignment(binder_->widget(form_.Button43), Qt::AlignBottom);
+    line->addStretch(1);
 
-    // Both copies share the place; the model shows one of them at a time.
-    struct Copy {
+    // The composite work, each copy work under the name of its table.
+    QWidget* work = nullptr;
+    QHBoxLayout* steps = row_widget(work, 4);
+    page->addWidget(work, 2, 0);
+    steps->addWidget(side_note(QStringLiteral("月")));
+    fit_button(put_.add(steps, form_.ButtonM_C));
+    QLabel* bonus = side_note(QString());
+    follow(bonus, form_.Button67, [](const Control& name) { return to_q(name.caption()); });
+    steps->addWidget(bonus);
+    fit_button(put_.add(steps, form_.ButtonB_C));
+    steps->addSpacing(8);
+    for (Button* button : {&form_.Button32, &form_.Button30, &form_.Button138, &form_.Button31}) {
+        fit_button(put_.add(steps, *button), 36);
+    }
+    steps->addStretch(1);
+
+    // The copies and the composites share the place; the model shows one at a time.
+    struct Shown {
         Grid& grid;
         QColor fixed;
     };
-    for (const Copy& copy : {Copy{form_.StringGrid1, CurrentTablesView::monthly_fixed_color()},
-                             Copy{form_.StringGrid2, CurrentTablesView::bonus_fixed_color()}}) {
-        auto* view = static_cast<QTableView*>(put_.place(page, 2, 0, copy.grid));
-        set_fixed_color(view, copy.fixed);
+    for (const Shown& table : {Shown{form_.StringGrid1, CurrentTablesView::monthly_fixed_color()},
+                               Shown{form_.StringGrid2, CurrentTablesView::bonus_fixed_color()},
+                               Shown{form_.StringGrid3, CurrentTablesView::monthly_fixed_color()},
+                               Shown{form_.StringGrid4, CurrentTablesView::bonus_fixed_color()}}) {
+        auto* view = static_cast<QTableView*>(put_.place(page, 3, 0, table.grid));
+        set_fixed_color(view, table.fixed);
     }
-    page->setRowStretch(2, 1);
-    place_rest(page, form_.TabSheet7, 3);
+    // The work table of a merge is never shown.
+    put_.make(form_.StringGrid5, page->parentWidget())->hide();
+    page->setRowStretch(3, 1);
+    build_month_shift_panel(page->parentWidget());
+    place_rest(page, form_.TabSheet7, 4);
+}
+
+// The month shift floats over the page below its button: the era year and month that
+// make the shift, the shift, and the operations on the two current tables.
+void MainWindowView::build_month_shift_panel(QWidget* sheet) {
+    QWidget* panel = put_.make(form_.Panel2, sheet);
+    auto* line = new QHBoxLayout(panel);
+    line->setContentsMargins(8, 6, 8, 6);
+    line->setSpacing(4);
+    line->addWidget(side_note(QStringLiteral("平成"), panel));
+    figure_field(put_.add(line, form_.Edit60), 3);
+    clickable_look(put_.add(line, form_.La2_nen));
+    figure_field(put_.add(line, form_.Edit61), 3);
+    clickable_look(put_.add(line, form_.La2_tuki));
+    line->addSpacing(6);
+    line->addWidget(field_caption(*binder_, form_.Edit59, QStringLiteral("増減月数"), panel));
+    figure_field(put_.add(line, form_.Edit59), 5);
+    line->addSpacing(6);
+    for (Button* button : {&form_.Button44, &form_.Button71, &form_.Bt2_tojiru}) {
+        fit_button(put_.add(line, *button), 44);
+    }
+    QWidget* button = binder_->widget(form_.Button43);
+    float_over(panel,
+               [sheet, button] { return button->mapTo(sheet, QPoint(0, button->height() + 4)); });
 }
 
 }  // namespace rebanto::ui

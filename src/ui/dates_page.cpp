@@ -81,9 +81,9 @@ private:
 
 void MainWindowView::build_dates_page(QGridLayout* page) {
     page->addWidget(build_date_fields(), 0, 0, Qt::AlignTop);
-    page->addWidget(build_reference_calendar(), 0, 1, Qt::AlignTop);
+    page->addWidget(build_table_corrections(), 0, 1, Qt::AlignTop);
     page->addWidget(build_first_instalments(), 1, 0, Qt::AlignTop);
-    page->addWidget(build_table_corrections(), 1, 1, Qt::AlignTop);
+    page->addWidget(build_pack_slots(), 1, 1, Qt::AlignTop);
     page->addWidget(build_batch_type(), 2, 0, 1, 2);
 
     build_reference_months(page->parentWidget());
@@ -145,17 +145,17 @@ QWidget* MainWindowView::build_date_fields() {
     line->addWidget(field_caption(*binder_, form_.Edit35, QStringLiteral("初回据置月数"), box));
     figure_field(put_.add(line, form_.Edit35), 3);
     line->addStretch(1);
+    build_reference_calendar(line);
     grid->addWidget(deferral, 3, 0, 1, 6);
     return box;
 }
 
-// The picker of the reference date (a right click shows the months around it), and today.
-QWidget* MainWindowView::build_reference_calendar() {
-    QGridLayout* grid = nullptr;
-    QGroupBox* box = group_box(QStringLiteral("参照"), grid);
-    embolden(put_.place(grid, 0, 0, form_.Label162));
+// The picker of the reference date (a right click shows the months around it), and today,
+// at the end of the line below the dates they are copied into.
+void MainWindowView::build_reference_calendar(QHBoxLayout* line) {
+    embolden(put_.add(line, form_.Label162));
     clickable_look(binder_->widget(form_.Label162));
-    auto* picker = put_.place(grid, 0, 1, form_.DateTimePicker1);
+    auto* picker = put_.add(line, form_.DateTimePicker1);
     set_width_chars(picker, 12);
     // The settings page decides whether the picker drops its calendar down.
     binder_->track(form_.CheckBox6, [picker = QPointer<QWidget>(picker), this] {
@@ -163,9 +163,7 @@ QWidget* MainWindowView::build_reference_calendar() {
             edit->setCalendarPopup(form_.CheckBox6.checked());
         }
     });
-    put_.place(grid, 1, 0, form_.La8_honjitu, 1, 2);
-    grid->addWidget(side_note(QStringLiteral("右ｸﾘｯｸで多数月ｶﾚﾝﾀﾞｰ"), box), 2, 0, 1, 2);
-    return box;
+    put_.add(line, form_.La8_honjitu);
 }
 
 // The regular first instalments against the corrected ones, and the differences.

@@ -8,6 +8,7 @@
 #include "ui/placer.h"
 
 class QGridLayout;
+class QHBoxLayout;
 class QMenu;
 class QTabWidget;
 
@@ -50,11 +51,15 @@ private:
     // In dates_page.cpp.
     void build_dates_page(QGridLayout* page);
     QWidget* build_date_fields();
-    QWidget* build_reference_calendar();
+    void build_reference_calendar(QHBoxLayout* line);
     QWidget* build_first_instalments();
     QWidget* build_table_corrections();
     QWidget* build_batch_type();
     void build_reference_months(QWidget* sheet);
+    // In pack_slots_view.cpp.
+    QWidget* build_pack_slots();
+    // In composite_pages.cpp.
+    void build_month_shift_panel(QWidget* sheet);
     void build_month_calendar();
     // Places the controls of a page that no builder placed, below what is there.
     void place_rest(QGridLayout* page, Panel& sheet, int row, const FlowHints& hints = {});

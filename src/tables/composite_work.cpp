@@ -1,0 +1,257 @@
+// The composite page's work: a loan copied into an empty composite, further loans merged
+// into it, the bonus composite merged into the monthly one, the running totals, and
+// discarding the composites.
+#include "core/schedule_table.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+#include "tables/composite_rows.h"
+#include "tables/composite_state.h"
+
+namespace rebanto {
+
+namespace cs = composite;
+
+namespace {
+
+cs::Rows rows_of(const Grid& table) {
+    cs::Rows rows;
+    rows.reserve(table.row_count());
+    for (int r = 0; r < table.row_count(); ++r)
+        rows.push_back(table.row_cells(r));
+    return rows;
+}
+
+cs::LoanRule loan_rule(const TForm1& f, bool bonus, int number) {
+    cs::LoanRule rule;
+    rule.label = cs::label(bonus ? number + 10 : number);
+    rule.bonus = bonus;
+    rule.equal_principal = f.equal_principal();
+    rule.calendar = f.RadioButton6.checked();
+    rule.years = f.Ed0_nen.text();
+    rule.months = f.Ed0_tuki.text();
+    return rule;
+}
+
+bool has_data_rows(const Grid& table) {
+    return table.row_count() > kFirstDataRow;
+}
+
+}  // namespace
+
+CompositeState::CompositeState(TForm1& form)
+    : form_(form),
+      monthly_(rows_of(form.StringGrid3)),
+      bonus_(rows_of(form.StringGrid4)),
+      count_m_(form.CompositeCountM),
+      count_b_(form.CompositeCountB),
+      monthly_on_(form.Button28.enabled()),
+      bonus_on_(form.Button29.enabled()),
+      merge_on_(form.Button32.enabled()),
+      both_on_(form.Button30.enabled()),
+      totals_on_(form.Button138.enabled()) {}
+
+void CompositeState::restore() {
+    form_.StringGrid3.assign_rows(monthly_);
+    form_.StringGrid4.assign_rows(bonus_);
+    form_.CompositeCountM = count_m_;
+    form_.CompositeCountB = count_b_;
+    form_.Button28.set_enabled(monthly_on_);
+    form_.Button29.set_enabled(bonus_on_);
+    form_.Button32.set_enabled(merge_on_);
+    form_.Button30.set_enabled(both_on_);
+    form_.Button138.set_enabled(totals_on_);
+}
+
+int TForm1::component_number(int fallback) const {
+    const int slot = selected_slot();
+    return slot > 0 ? slot : fallback;
+}
+
+void TForm1::Button28Click(Control&) {
+    StringGrid3.show();
+    for (Grid* other : {&StringGrid1, &StringGrid2, &StringGrid4})
+        other->hide();
+    Edit45.set_text(Button28.caption());
+    Edit45.set_font_color(Color::Red);
+}
+
+void TForm1::Button29Click(Control&) {
+    StringGrid4.show();
+    for (Grid* other : {&StringGrid1, &StringGrid2, &StringGrid3})
+        other->hide();
+    Edit45.set_text(Button29.caption());
+    Edit45.set_font_color(Color::Blue);
+}
+
+// The copy itself: the composite starts again from the current table as it stands.
+void TForm1::copy_into_composite(bool bonus) {
+    const Grid& current = bonus ? app_.cur.StGr2 : app_.cur.StGr1;
+    Grid& target = bonus ? StringGrid4 : StringGrid3;
+    cs::Rows rows = cs::copy_table(current, loan_rule(*this, bonus, component_number(1)));
+    target.assign_rows(std::move(rows));
+    (bonus ? CompositeCountB : CompositeCountM) = 1;
+    (bonus ? Button29 : Button28).set_enabled(true);
+    Button138.set_enabled(true);
+    Button32.set_enabled(true);
+    if (bonus || Button29.enabled()) Button30.set_enabled(true);
+    bonus ? Button29Click(Button29) : Button28Click(Button28);
+}
+
+// "コピー作業": the fold of the last principal and a waiting first-payment correction go
+// into the copy only; the current tables come back from the set-aside file as they were.
+void TForm1::copy_work(bool bonus) {
+    if (!has_data_rows(bonus ? app_.cur.StGr2 : app_.cur.StGr1)) return;
+    save_aside();
+    try {
+        fold_last_principal(bonus);
+        if (Button51.visible()) Button51Click(Button51);
+        copy_into_composite(bonus);
+    } catch (...) {
+        restore_aside();
+        throw;
+    }
+    restore_aside();
+}
+
+void TForm1::ButtonM_CClick(Control&) {
+    copy_work(false);
+}
+
+void TForm1::ButtonB_CClick(Control&) {
+    copy_work(true);
+}
+
+// One pass over both tables in month order; the composite changes only when every row
+// has been worked out.
+void TForm1::merge_into_composite(bool bonus) {
+    const Grid& current = bonus ? app_.cur.StGr2 : app_.cur.StGr1;
+    Grid& target = bonus ? StringGrid4 : StringGrid3;
+    int& count = bonus ? CompositeCountB : CompositeCountM;
+    const int n = count + 1;
+    const cs::LoanRule loan = loan_rule(*this, bonus, component_number(n));
+
+    cs::Rows work;
+    work.reserve(target.row_count() + current.row_count());
+    for (int r = 0; r < n && r < target.row_count(); ++r)
+        work.push_back(target.row_cells(r));
+    work.resize(n);
+    work.push_back(cs::head_row(current, loan));
+    cs::MergeRule rule;
+    rule.separator = loan.label;
+    rule.from_current = true;
+    rule.equal_principal = loan.equal_principal;
+    rule.calendar = loan.calendar;
+    cs::merge_rows(target, n, current, kFirstDataRow, rule, work);
+    cs::date_totals_rows(work, n + 1);
+    // The work table ends at column 17: the running totals wait for the next 累積, and
+    // only the header keeps the cells beyond it.
+    for (std::size_t r = 1; r < work.size(); ++r)
+        work[r].resize(cs::kBonusColumns);
+    target.assign_rows(std::move(work));
+    count = n;
+    bonus ? Button29Click(Button29) : Button28Click(Button28);
+}
+
+// "ｶﾚﾝﾄ＋合成作業"
+void TForm1::Button32Click(Control&) {
+    if (Button51.visible()) Button51Click(Button51);
+    save_aside();
+    CompositeState before(*this);
+    try {
+        const struct {
+            bool bonus;
+            Button& present;
+        } sides[] = {{true, Button29}, {false, Button28}};
+        for (const auto& side : sides) {
+            fold_last_principal(side.bonus);
+            if (!has_data_rows(side.bonus ? app_.cur.StGr2 : app_.cur.StGr1)) continue;
+            if (side.present.enabled()) {
+                merge_into_composite(side.bonus);
+            } else {
+                copy_work(side.bonus);
+            }
+        }
+    } catch (...) {
+        before.restore();
+        restore_aside();
+        throw;
+    }
+    restore_aside();
+}
+
+// "合成月＋ﾎﾞｰﾅｽ合成作業"
+void TForm1::Button30Click(Control&) {
+    if (Button28.enabled() && Button29.enabled()) {
+        const int nm = CompositeCountM;
+        const int nb = CompositeCountB;
+        cs::Rows work;
+        work.reserve(StringGrid3.row_count() + StringGrid4.row_count());
+        for (int r = 0; r <= nm && r < StringGrid3.row_count(); ++r)
+            work.push_back(StringGrid3.row_cells(r));
+        work.resize(nm + 1);
+        // The bonus components follow the monthly ones, marked as bonus repayments.
+        for (int r = 1; r <= nb; ++r) {
+            cs::Row head = StringGrid4.row_cells(r);
+            head.resize(cs::kBonusColumns);
+            for (int c = cs::kOwnMonth; c < cs::kBonusColumns; ++c)
+                head[c].clear();
+            head[7] = "ﾎﾞｰﾅｽ返済" + head[0];
+            head[0] = "*" + head[0];
+            work.push_back(std::move(head));
+        }
+        cs::MergeRule rule;
+        rule.separator = "※";
+        rule.from_current = false;
+        rule.calendar = RadioButton6.checked();
+        cs::merge_rows(StringGrid3, nm + 1, StringGrid4, nb + 1, rule, work);
+        cs::date_totals_rows(work, nm + nb + 1);
+        for (std::size_t r = 1; r < work.size(); ++r)
+            work[r].resize(cs::kBonusColumns);
+        StringGrid3.assign_rows(std::move(work));
+        CompositeCountM = nm + nb;
+    } else if (Button29.enabled()) {
+        cs::Rows rows = rows_of(StringGrid4);
+        for (cs::Row& row : rows)
+            row.resize(cs::kBonusColumns);
+        if (rows.empty()) rows.emplace_back(cs::kBonusColumns);
+        rows[0].resize(cs::kMonthlyColumns);
+        rows[0][cs::kNewPrincipal] = "新規発生元金";
+        rows[0][cs::kInterestSoFar] = "利息累計額";
+        rows[0][cs::kPrincipalSoFar] = "元入累計額";
+        rows[0][cs::kOutstanding] = "元金残総額";
+        StringGrid3.assign_rows(std::move(rows));
+        CompositeCountM = CompositeCountB;
+        Button28.set_enabled(true);
+        Button138.set_enabled(true);
+        Button32.set_enabled(true);
+    }
+    if (!Button28.enabled()) return;
+    Button138Click(Button138);
+    Button28Click(Button28);
+}
+
+// "累積"
+void TForm1::Button138Click(Control&) {
+    if (!Button28.enabled()) return;
+    cs::running_totals(StringGrid3, CompositeCountM);
+}
+
+// "消": the composites count as absent; the next work on them is a copy.
+void TForm1::Button31Click(Control&) {
+    for (Button* b : {&Button28, &Button29, &Button32, &Button30, &Button138})
+        b->set_enabled(false);
+    CompositeCountM = 0;
+    CompositeCountB = 0;
+}
+
+void TForm1::Label_mClick(Control&) {
+    PageControl1.set_active_page(TabSheet7);
+    if (ButtonM.enabled()) ButtonMClick(ButtonM);
+}
+
+void TForm1::Label_bClick(Control&) {
+    PageControl1.set_active_page(TabSheet7);
+    if (ButtonB.enabled()) ButtonBClick(ButtonB);
+}
+
+}  // namespace rebanto

@@ -1,0 +1,62 @@
+// "全パック一括計算": every pack of the list recalculated in slot order and combined into
+// the composite tables, each component labelled by its slot.
+#include <vector>
+
+#include "core/schedule_table.h"
+#include "forms/app.h"
+#include "forms/tform1.h"
+#include "tables/composite_state.h"
+#include "tables/pack_file.h"
+
+namespace rebanto {
+
+void TForm1::Button82Click(Control&) {
+    std::vector<int> slots;
+    for (int s = 1; s <= packs::kSlots; ++s) {
+        if (packs::kind_of(PackSlots[s]) != packs::Kind::Empty) slots.push_back(s);
+    }
+    if (slots.empty()) return;
+    // Every manual pack file is read before anything changes: a missing or damaged one
+    // stops the run with the composites and the slots as they were.
+    for (int s : slots) {
+        if (packs::kind_of(PackSlots[s]) == packs::Kind::Manual) {
+            (void)read_pack_file(manual_pack_path(PackSlots[s][1]));
+        }
+    }
+    CompositeState composites(*this);
+    const packs::Slots slots_before = PackSlots;
+    const bool changed_before = PackListChanged;
+    ++BeepsHeld;
+    try {
+        // The run builds the composites anew: what an earlier work left in them (a bonus
+        // composite above all, which the last step adds in) does not belong to this list.
+        Button31Click(Button31);
+        bool first_monthly = true;
+        bool first_bonus = true;
+        for (int s : slots) {
+            select_slot(s);
+            Button79Click(Button79);
+            Button53Click(Button82);
+            if (app_.cur.StGr1.row_count() > kFirstDataRow) {
+                first_monthly ? copy_into_composite(false) : merge_into_composite(false);
+                first_monthly = false;
+            }
+            if (app_.cur.StGr2.row_count() > kFirstDataRow) {
+                first_bonus ? copy_into_composite(true) : merge_into_composite(true);
+                first_bonus = false;
+            }
+        }
+        Button30Click(Button30);
+    } catch (...) {
+        --BeepsHeld;
+        composites.restore();
+        PackSlots = slots_before;
+        for (int s = 1; s <= packs::kSlots; ++s)
+            show_slot(s);
+        set_pack_list_changed(changed_before);
+        throw;
+    }
+    --BeepsHeld;
+}
+
+}  // namespace rebanto
