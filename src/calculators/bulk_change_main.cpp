@@ -12,7 +12,8 @@ void TForm1::wire_bulk_changes() {
     Button131.set_hint("繰上返済の追加と削除（再計算ナビ活用）");
     Button132.set_hint("繰上返済の追加と削除（再計算ナビ活用）");
     Button151.set_hint(
-        "ﾎﾞｰﾅｽ返済時ではない月に金利変更の場合に補正。加重平均金利を適用して一括自動補正　(取消は右の小"
+        "ﾎﾞｰﾅｽ返済時ではない月に金利変更の場合に補正。加重平均金利を適用して一括自動補正　("
+        "取消は右の小"
         "ボタン)");
     Button135.on_click = guard(&TForm1::Button135Click);
     Button131.on_click = guard(&TForm1::prepayment_dialog_click);

@@ -15,8 +15,7 @@ namespace rebanto {
 
 namespace {
 
-constexpr const char* kNothingToChange =
-    "月回の指定　又は　変更金利が記入されていないので処理不可";
+constexpr const char* kNothingToChange = "月回の指定　又は　変更金利が記入されていないので処理不可";
 
 // The first data row whose month number is at least `month`; -1 when there is none. Rows
 // whose month cannot be read are passed over.
@@ -32,7 +31,8 @@ int first_row_from_month(const Grid& table, long double month) {
 
 }  // namespace
 
-TOKBotKinriDlg::TOKBotKinriDlg(App& app) : Form("TOKBotKinriDlg", "金利変更一括　(再計算ナビ活用)"), app_(app) {
+TOKBotKinriDlg::TOKBotKinriDlg(App& app)
+    : Form("TOKBotKinriDlg", "金利変更一括　(再計算ナビ活用)"), app_(app) {
     set_bounds(260, 220, 460, 200);
     CheckBox2.set_checked(true);
     Edit1.set_hint(

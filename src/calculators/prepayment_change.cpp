@@ -206,8 +206,9 @@ bool TOKBotKuriageDlg::delete_at_selected_row(bool bonus) {
     }
     const long long remaining = whole_cell(grid, a - c, nav::kRemaining);
     const long long in_row = whole_cell(grid, a - c, nav::kInRow);
-    if (in_row <= 0) throw FieldValueError(grid.name() + " " + std::to_string(a - c) + "行9列",
-                                           grid.cell(a - c, nav::kInRow));
+    if (in_row <= 0)
+        throw FieldValueError(grid.name() + " " + std::to_string(a - c) + "行9列",
+                              grid.cell(a - c, nav::kInRow));
     // Both tables count their remaining instalments in the instalments of their rows.
     const long long rows = remaining / in_row + 1;
     for (long long i = 0; i < rows - 2; ++i)

@@ -29,7 +29,8 @@ public:
     void Edit2Exit(Control& sender);
 
 private:
-    Handler guard(void (TOKBotKinriDlg::*routine)(Control&), FailureRule rule = FailureRule::Window);
+    Handler guard(void (TOKBotKinriDlg::*routine)(Control&),
+                  FailureRule rule = FailureRule::Window);
     // One side of the loan: the rows from the first month after Edit1 take the new rate.
     bool change_side(bool bonus);
     App& app_;

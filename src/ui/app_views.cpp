@@ -1,6 +1,7 @@
 #include "ui/app_views.h"
 
 #include "ui/binder.h"
+#include "ui/bulk_change_views.h"
 #include "ui/comparison_view.h"
 #include "ui/current_tables_view.h"
 #include "ui/main_window_view.h"
@@ -24,6 +25,12 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             windows_.push_back(std::move(view));
         } else if (form == &app.compare) {
             windows_.push_back(std::make_unique<ComparisonView>(app.compare));
+        } else if (form == &app.rate_change_dialog) {
+            windows_.push_back(std::make_unique<RateChangeView>(app.rate_change_dialog));
+        } else if (form == &app.prepayment_dialog) {
+            windows_.push_back(std::make_unique<PrepaymentChangeView>(app.prepayment_dialog));
+        } else if (form == &app.bonus_correction) {
+            windows_.push_back(std::make_unique<BonusCorrectionView>(app.bonus_correction));
         } else if (form == &app.navigator) {
             windows_.push_back(std::make_unique<NavigatorView>(app.navigator));
         } else if (form == &app.rate_list) {

@@ -69,6 +69,10 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     fit_button(put_.add(restore, form_.Button146));
     restore->addWidget(side_note(QStringLiteral("ﾌｧｲﾙから")));
     fit_button(put_.add(restore, form_.Button150), 52);
+    QHBoxLayout* changes = nullptr;
+    row->addWidget(titled_box(QStringLiteral("再計算ナビ活用"), changes), 0, Qt::AlignTop);
+    for (Button* button : {&form_.Button135, &form_.Button131, &form_.Button132, &form_.Button151})
+        fit_button(put_.add(changes, *button));
     row->addStretch(1);
 
     // First payment dates proposed from today, for reference; how months show; the shift.
