@@ -10,9 +10,13 @@
 #include "forms/stream_renames.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
+#include "forms/tform6.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"
+#include "forms/tform9.h"
 #include "forms/tformhi.h"
+#include "forms/tokbotadondlg.h"
+#include "forms/tokbotgenyachindlg.h"
 #include "model/platform.h"
 
 namespace rebanto {

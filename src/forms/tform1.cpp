@@ -40,6 +40,7 @@ TForm1::TForm1(App& app)
     wire_schedules();
     wire_what_if();
     wire_dates();
+    wire_reverse_search();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
