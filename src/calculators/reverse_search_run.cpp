@@ -2,6 +2,7 @@
 // calculation follows every change, until the chosen output meets the amount in Edit3.
 // A target out of the input's reach puts the inputs back as they were and says so.
 #include <array>
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -24,6 +25,8 @@ constexpr Money kTopAmount = Money::from_yen(1'000'000'000);
 // Digits a rate and an amount are searched to: 10 % … 0.00001 %, 100,000,000 … 1 yen (the
 // last amount digit runs at 1 yen once more).
 constexpr int kRateDigits = 7;
+// Rates are stepped in units of the finest rate step, 0.0000001 %.
+constexpr long double kRateUnitsPerPercent = 10'000'000;
 constexpr int kAmountDigits = 10;
 
 class WaitCursor {
@@ -90,18 +93,23 @@ bool descend_input(TForm1& f, Edit& input, const Edit& output, Money target) {
     const std::function<bool()> above = [&] { return money(output) > target; };
     const std::function<void()> repaint = [&] { platform.repaint(); };
 
-    // A lower rate lowers every output but the principal repaid over the step.
+    // A lower rate lowers every output but the principal repaid over the step. The rate is
+    // stepped in whole units of the finest rate step, so that ten steps of 0.1 from 1 land
+    // on 0 and not on a residue of the binary fractions that a rate field would then show.
     if (&input == &f.Ed0_kin) {
         f.RateStep = kTopRate;
-        DescentHooks<long double> hooks;
-        hooks.write = [&](long double v) { put(input, v); };
+        DescentHooks<std::int64_t> hooks;
+        hooks.write = [&](std::int64_t units) {
+            put(input, static_cast<long double>(units) / kRateUnitsPerPercent);
+        };
         hooks.crossed = f.SearchDirection == 0 ? below : above;
         hooks.finer_step = [&] {
             f.KtaClick(f.KtaD);
-            return f.RateStep;
+            return std::llround(static_cast<double>(f.RateStep * kRateUnitsPerPercent));
         };
         hooks.after_digit = repaint;
-        return reached(descend(kTopRate, kRateDigits, hooks), hooks.crossed);
+        const std::int64_t top = std::llround(static_cast<double>(kTopRate * kRateUnitsPerPercent));
+        return reached(descend(top, kRateDigits, hooks), hooks.crossed);
     }
 
     f.AmountStep = kTopAmount;
