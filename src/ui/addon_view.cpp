@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
+#include "ui/dialog_parts.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 #include "ui/qt_text.h"
@@ -21,23 +22,11 @@ constexpr int kRateChars = 12;
 AddonView::AddonView(TOKBotAdonDlg& form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), binder_(new Binder(form, this)) {
     setObjectName(to_q(form.name()));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 8, 12, 8);
-    column->setSpacing(6);
     Placer put(*binder_);
-    QWidget* frame = put.make(form_.Panel1, this);
-    auto* inside = new QVBoxLayout(frame);
-    inside->setContentsMargins(8, 6, 8, 6);
-    inside->setSpacing(8);
-    inside->addWidget(build_rate());
-    inside->addWidget(build_addon());
-    QLabel* note = static_cast<QLabel*>(put.make(form_.Label8, frame));
+    auto* note = static_cast<QLabel*>(put.make(form_.Label8, this));
     note->setWordWrap(true);
     mute(note);
-    inside->addWidget(note);
-    column->addWidget(frame);
-    column->addStretch(1);
-    column->addWidget(build_buttons());
+    lay_out_dialog(this, put, form_.Panel1, {build_rate(), build_addon(), note}, build_buttons());
     binder_->bind_window(this);
     binder_->flush();
 }
@@ -64,11 +53,9 @@ QWidget* AddonView::build_rate() {
 // The add-on rate of the monthly loan, and of a loan paid half-yearly over the same term.
 QWidget* AddonView::build_addon() {
     Placer put(*binder_);
-    auto* widget = new QWidget(this);
-    auto* grid = new QGridLayout(widget);
+    QWidget* widget = nullptr;
+    QGridLayout* grid = field_grid(widget, this, 6);
     grid->setContentsMargins(8, 0, 8, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
     QWidget* name = put.place(grid, 0, 0, form_.Label6, 1, 1, Qt::AlignRight);
     clickable_look(name);
     embolden(name);
@@ -90,11 +77,8 @@ QWidget* AddonView::build_addon() {
 
 QWidget* AddonView::build_buttons() {
     Placer put(*binder_);
-    auto* widget = new QWidget(this);
-    auto* grid = new QGridLayout(widget);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
+    QWidget* widget = nullptr;
+    QGridLayout* grid = field_grid(widget, this, 6);
     fit_button(put.place(grid, 0, 0, form_.Button1), 96);
     fit_button(put.place(grid, 0, 1, form_.Button2), 96);
     fit_button(put.place(grid, 0, 2, form_.Button3), 64);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
+#include "ui/dialog_parts.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 #include "ui/qt_text.h"
@@ -22,21 +23,11 @@ DownPaymentView::DownPaymentView(DownPaymentDialog& form, Label* total_caption, 
                                  QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), binder_(new Binder(form, this)) {
     setObjectName(to_q(form.name()));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 8, 12, 8);
-    column->setSpacing(6);
     Placer put(*binder_);
     // The dialog's own hint sits on its frame.
-    QWidget* frame = put.make(form_.Panel1, this);
-    auto* inside = new QVBoxLayout(frame);
-    inside->setContentsMargins(8, 6, 8, 6);
-    inside->setSpacing(6);
-    inside->addWidget(build_amounts());
-    inside->addWidget(build_units());
-    inside->addWidget(build_result(total_caption, total));
-    column->addWidget(frame);
-    column->addStretch(1);
-    column->addWidget(build_buttons());
+    lay_out_dialog(this, put, form_.Panel1,
+                   {build_amounts(), build_units(), build_result(total_caption, total)},
+                   build_buttons());
     binder_->bind_window(this);
     binder_->flush();
 }
@@ -44,11 +35,8 @@ DownPaymentView::DownPaymentView(DownPaymentDialog& form, Label* total_caption, 
 // The sale price and the least down payment the buyer wants to make.
 QWidget* DownPaymentView::build_amounts() {
     Placer put(*binder_);
-    auto* widget = new QWidget(this);
-    auto* grid = new QGridLayout(widget);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    QWidget* widget = nullptr;
+    QGridLayout* grid = field_grid(widget, this);
     put.place(grid, 0, 0, form_.Label1);
     figure_field(put.place(grid, 0, 1, form_.Edit1), kMoneyChars);
     put.place(grid, 1, 0, form_.Label2);
@@ -84,11 +72,8 @@ QWidget* DownPaymentView::build_units() {
 // "↓計算", the down payment decided and what became of the last balance.
 QWidget* DownPaymentView::build_result(Label* total_caption, Edit* total) {
     Placer put(*binder_);
-    auto* widget = new QWidget(this);
-    auto* grid = new QGridLayout(widget);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    QWidget* widget = nullptr;
+    QGridLayout* grid = field_grid(widget, this);
     QWidget* compute = put.place(grid, 0, 0, form_.Button8);
     embolden(compute);
     fit_button(compute, 96);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
+#include "ui/dialog_parts.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 #include "ui/qt_text.h"
@@ -14,19 +15,8 @@ namespace rebanto::ui {
 RentLoanView::RentLoanView(TOKBotGenyachinDlg& form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), binder_(new Binder(form, this)) {
     setObjectName(to_q(form.name()));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 8, 12, 8);
-    column->setSpacing(6);
     Placer put(*binder_);
-    QWidget* frame = put.make(form_.Panel1, this);
-    auto* inside = new QVBoxLayout(frame);
-    inside->setContentsMargins(8, 6, 8, 6);
-    inside->setSpacing(6);
-    inside->addWidget(build_rent());
-    inside->addWidget(build_conditions());
-    column->addWidget(frame);
-    column->addStretch(1);
-    column->addWidget(build_buttons());
+    lay_out_dialog(this, put, form_.Panel1, {build_rent(), build_conditions()}, build_buttons());
     binder_->bind_window(this);
     binder_->flush();
 }
@@ -34,11 +24,8 @@ RentLoanView::RentLoanView(TOKBotGenyachinDlg& form, QWidget* parent)
 // The rent, and the share of it kept for the owner's costs ("％" steps it by 5 %).
 QWidget* RentLoanView::build_rent() {
     Placer put(*binder_);
-    auto* widget = new QWidget(this);
-    auto* grid = new QGridLayout(widget);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
+    QWidget* widget = nullptr;
+    QGridLayout* grid = field_grid(widget, this, 6);
     put.place(grid, 0, 0, form_.Label1);
     figure_field(put.place(grid, 0, 1, form_.Edit1), 12);
     put.place(grid, 0, 2, form_.Label3);

@@ -1,6 +1,8 @@
 // The add-on dialog: both conversions as the user drives them, the half-yearly twin, what
 // it refuses to convert, the step labels, and the rate and term applied to the main window.
+#include "base/linefile.h"
 #include "calculator_fixture.h"
+#include "io/rate_list_store.h"
 
 namespace rebanto {
 namespace {
@@ -171,6 +173,21 @@ TEST_F(AddonDialog, TheStepLabelsRoundAndStepTheirFields) {
     dlg.Edit3.set_text("1");
     dlg.Label6.right_click();
     EXPECT_EQ(dlg.Edit3.text(), "1") << "no lower than 1 % by whole percents";
+}
+
+TEST_F(AddonDialog, ADoubleClickOnTheRateOffersTheRateListForThatField) {
+    write_lines(folder.path() / kRateListStore, std::vector<std::string>(kRateListLines));
+    dlg.show();
+    dlg.Edit1.dbl_click();
+    ASSERT_TRUE(app.rate_list.visible());
+    EXPECT_EQ(app.rate_list.receiving_field(), &dlg.Edit1);
+    app.rate_list.StringGrid7.set_cell(1, 7, "3.5");
+    app.rate_list.StringGrid7.click_cell(1, 7);
+    EXPECT_EQ(dlg.Edit1.text(), "3.5");
+    EXPECT_EQ(f1.Ed0_kin.text(), "2.325") << "only the dialog's field";
+    app.rate_list.show();
+    dlg.Edit1.exit();
+    EXPECT_FALSE(app.rate_list.visible()) << "leaving the field closes the list";
 }
 
 }  // namespace

@@ -113,6 +113,24 @@ TEST_F(DownPayment, AMinimumAboveTheDecidedDownPaymentLowersTheInstalmentOneRank
     EXPECT_GT(yen(dlg.Edit3), yen(dlg.Edit2));
 }
 
+TEST_F(DownPayment, WhenNoPrincipalZeroesTheBalanceTheLastOneTriedStandsWithItsRemainder) {
+    // 28,000,000 over 35 years pays 97,4xx: no principal paying 97,400 leaves exactly 0.
+    loan("28000000", "2.325", "35");
+    ASSERT_EQ(first_zeroing_principal(97'400, 420, kMonthly), 0);
+    f1.Button136.click();
+    dlg.RadioButton3.click();
+    dlg.Button8.click();
+    const std::int64_t last_tried = smallest_principal_reaching(97'401, 420, kMonthly) - 1;
+    const std::int64_t remainder = balance_after(last_tried, 97'400, 420, kMonthly, 100);
+    EXPECT_EQ(yen(f1.Edit1), last_tried);
+    EXPECT_EQ(yen(f1.Edit5), remainder);
+    EXPECT_EQ(dlg.Label4.caption(), "残念！０円化不可=誤差" + std::to_string(remainder) + "円");
+    EXPECT_EQ(dlg.Label4.font_color(), Color::Red);
+    EXPECT_EQ(yen(dlg.Edit3), 28'000'000 - last_tried);
+    EXPECT_EQ(f1.PageControl1.active_page(), &f1.TabSheet1);
+    EXPECT_EQ(f1.Edit13.text(), "420") << "the whole term stays for the user to judge";
+}
+
 TEST_F(DownPayment, WhenNoPrincipalSeparatesTheTwoInstalmentsTheLoopDoesNotRun) {
     // One month at 12 %: 1,100 yen pays 1,111, and 1,099 pays 1,109, so no principal pays
     // 1,110 and the principals for 1,110 and 1,111 are both 1,100. Interest on 1,100 cut to
