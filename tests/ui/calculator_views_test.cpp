@@ -1,6 +1,6 @@
 // The views of the calculators: the four dialogs have their own windows with every
 // control on them, and the search panel floats over the calculation page, opens with
-// "検索", runs from its buttons and closes with a change of page.
+// "検索" and runs from its buttons.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -110,14 +110,6 @@ TEST_F(CalculatorViews, ASearchRunFromTheWidgetsShowsItsResult) {
     QTest::mouseClick(main_widget(f().Button103), Qt::LeftButton);
     flush();
     EXPECT_EQ(f().Ed0_moto.text(), "10000000");
-}
-
-TEST_F(CalculatorViews, AnotherPageClosesThePanel) {
-    QTest::mouseClick(main_widget(f().Button93), Qt::LeftButton);
-    flush();
-    f().PageControl1.set_active_page(f().TabSheet3);
-    flush();
-    EXPECT_FALSE(main_widget(f().Panel4)->isVisibleTo(page()));
 }
 
 }  // namespace
