@@ -9,12 +9,8 @@ App::App(Platform& platform, AppOptions options)
       options_(std::move(options)),
       main(*this),
       cur(*this),
-      rent_dialog(*this),
-      addon_dialog(*this),
-      down_payment(*this),
       rate_list(*this),
-      second_repayment(*this),
-      down_payment_bonus(*this) {
+      second_repayment(*this) {
     if (options_.program.empty()) {
         std::error_code error;
         const auto self = std::filesystem::read_symlink("/proc/self/exe", error);

@@ -5,18 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "forms/calculator_windows.h"
 #include "forms/row_sync.h"
 #include "forms/secondary_windows.h"
 #include "forms/stream_renames.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
-#include "forms/tform6.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"
-#include "forms/tform9.h"
 #include "forms/tformhi.h"
-#include "forms/tokbotadondlg.h"
-#include "forms/tokbotgenyachindlg.h"
 #include "model/platform.h"
 
 namespace rebanto {
@@ -70,13 +67,13 @@ public:
     TForm5 cur_chart;
     TForm3 composite_chart;
     TOKBotKuriageDlg prepayment_dialog;
-    TOKBotGenyachinDlg rent_dialog;
+    TOKBotGenyachinDlg rent_dialog{*this};
     TOKBotKinriDlg rate_change_dialog;
-    TOKBotAdonDlg addon_dialog;
-    TForm6 down_payment;
+    TOKBotAdonDlg addon_dialog{*this};
+    TForm6 down_payment{*this};
     TForm7 rate_list;
     TForm8 second_repayment;
-    TForm9 down_payment_bonus;
+    TForm9 down_payment_bonus{*this};
     TForm10 study_navigator;
     TForm18 pension;
     TBHoseiDlg bonus_correction;

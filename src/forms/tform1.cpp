@@ -35,12 +35,12 @@ TForm1::TForm1(App& app)
     wire_memo_pages();
     wire_gestures();
     wire_second_repayment();
+    wire_reverse_search();
     wire_tables();
     wire_settings();
     wire_schedules();
     wire_what_if();
     wire_dates();
-    wire_reverse_search();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
