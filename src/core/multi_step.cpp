@@ -112,15 +112,19 @@ void TForm1::Button110Click(Control&) {
 }
 
 void TForm1::Button111Click(Control&) {
-    const auto& m = BasicSettingsMemory;
-    Ed0_nen.set_text(m[0]);
-    Ed0_tuki.set_text(m[1]);
-    Edit13.set_text(m[3]);
-    Ed0_moto.set_text(m[4]);
-    Ed0_wari.set_text(m[2]);
-    Ed0_kin.set_text(m[5]);
+    write_back_basic_settings(BasicSettingsMemory);
+}
+
+// Texts in the order Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin.
+void TForm1::write_back_basic_settings(const std::array<std::string, 6>& texts) {
+    Ed0_nen.set_text(texts[0]);
+    Ed0_tuki.set_text(texts[1]);
+    Edit13.set_text(texts[3]);
+    Ed0_moto.set_text(texts[4]);
+    Ed0_wari.set_text(texts[2]);
+    Ed0_kin.set_text(texts[5]);
     PRset1(Ed0_kin);
-    Edit13.set_text(m[3]);
+    Edit13.set_text(texts[3]);
     Ed1_mm5Change(Edit13);
 }
 

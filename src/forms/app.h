@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/calculator_windows.h"
 #include "forms/row_sync.h"
 #include "forms/secondary_windows.h"
 #include "forms/stream_renames.h"
@@ -70,13 +71,13 @@ public:
     TForm5 cur_chart;
     TForm3 composite_chart;
     TOKBotKuriageDlg prepayment_dialog;
-    TOKBotGenyachinDlg rent_dialog;
+    TOKBotGenyachinDlg rent_dialog{*this};
     TOKBotKinriDlg rate_change_dialog;
-    TOKBotAdonDlg addon_dialog;
-    TForm6 down_payment;
+    TOKBotAdonDlg addon_dialog{*this};
+    TForm6 down_payment{*this};
     TForm7 rate_list;
     TForm8 second_repayment;
-    TForm9 down_payment_bonus;
+    TForm9 down_payment_bonus{*this};
     TForm10 study_navigator;
     TForm18 pension;
     TBHoseiDlg bonus_correction;

@@ -35,6 +35,7 @@ TForm1::TForm1(App& app)
     wire_memo_pages();
     wire_gestures();
     wire_second_repayment();
+    wire_reverse_search();
     wire_tables();
     wire_settings();
     wire_schedules();

@@ -1022,6 +1022,80 @@ public:
     void start_dates();
     void wire_dates();
 
+    // ---- Reverse search (panel Panel4 of page "個別返済額算定") and the calculators ----
+    Button Button93{*this, "Button93", "検索"};
+    Panel Panel4{*this, "Panel4"};
+    // The input the search varies ("算出要求値"): start rate, start principal, the
+    // principal of either part, or the instalment of either part.
+    Panel GrpSanYokyu{*this, "GrpSanYokyu", "算出要求値"};
+    RadioButton RBut_kin{*this, "RBut_kin", "ｽﾀｰﾄ年金利"};
+    RadioButton RBut_mot{*this, "RBut_mot", "ｽﾀｰﾄ総元金"};
+    RadioButton RBut_Mm{*this, "RBut_Mm", "月"};
+    RadioButton RBut_Mb{*this, "RBut_Mb", "ﾎﾞｰﾅｽ"};
+    RadioButton RBut_Hm{*this, "RBut_Hm", "月"};
+    RadioButton RBut_Hb{*this, "RBut_Hb", "ﾎﾞｰﾅｽ"};
+    // The amount the chosen output must reach ("指定検索金額"); each target's tag is the
+    // direction the rate search reads.
+    Panel GrpShiteiKingaku{*this, "GrpShiteiKingaku", "指定検索金額"};
+    Edit Edit3{*this, "Edit3", "70000"};
+    RadioButton RBut_Km{*this, "RBut_Km", "月"};
+    RadioButton RBut_Kb{*this, "RBut_Kb", "ﾎﾞｰﾅｽ"};
+    RadioButton RBut_Rm{*this, "RBut_Rm", "月"};
+    RadioButton RBut_Rb{*this, "RBut_Rb", "ﾎﾞｰﾅｽ"};
+    RadioButton RBut_GRm{*this, "RBut_GRm", "月"};
+    RadioButton RBut_GRb{*this, "RBut_GRb", "ﾎﾞｰﾅｽ"};
+    RadioButton RBut_GMm{*this, "RBut_GMm", "月"};
+    RadioButton RBut_GMb{*this, "RBut_GMb", "ﾎﾞｰﾅｽ"};
+    RadioButton RBut_NewMm{*this, "RBut_NewMm", "月"};
+    RadioButton RBut_NewMb{*this, "RBut_NewMb", "ﾎﾞｰﾅｽ"};
+    // The output at the top and at the bottom of the input's range.
+    Label Llmax{*this, "Llmax", "算出額max時"};
+    Label Llmin{*this, "Llmin", "算出額min時"};
+    Button Button73{*this, "Button73", "スタート"};
+    Button Button102{*this, "Button102", "確定"};
+    Button Button103{*this, "Button103", "元"};
+    Button Button90{*this, "Button90", "中止"};
+    // The calculators that drive the search.
+    Button Button136{*this, "Button136", "頭金調整"};
+    Button Button141{*this, "Button141", "第2頭金"};
+    Button Button134{*this, "Button134", "アドオン"};
+    Button Button133{*this, "Button133", "現家賃でローン"};
+
+    // The direction of the chosen target: 0 the output rises with the rate, 1 it falls.
+    int SearchDirection = 0;
+    // Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin as "検索" found them.
+    std::array<std::string, 6> SearchSnapshot;
+    bool SearchSnapshotTaken = false;
+
+    void Button93Click(Control& sender);
+    void Button73Click(Control& sender);
+    void Button102Click(Control& sender);
+    void Button103Click(Control& sender);
+    void Button90Click(Control& sender);
+    void search_input_click(Control& sender);
+    void search_target_click(Control& sender);
+    void LlmaxClick(Control& sender);
+    void Edit3DblClick(Control& sender);
+    // The search with the chosen input, output and Edit3. False when no value of the
+    // input's range reaches the target: the inputs are then put back as they were and
+    // the user is told.
+    bool reverse_search();
+    Edit& search_input_field();
+    Edit& search_output_field();
+    // The output at both ends of the input's range, into Llmax and Llmin.
+    void refresh_search_references();
+    // Writes back six basic texts (the order of "MR"), starts the loan again and applies
+    // the step length.
+    void write_back_basic_settings(const std::array<std::string, 6>& texts);
+    // The step length of the whole term, so that the balance after the step is what the
+    // last instalment leaves.
+    void whole_term_period();
+    void Button136Click(Control& sender);
+    void Button141Click(Control& sender);
+    void Button134Click(Control& sender);
+    void Button133Click(Control& sender);
+    void wire_reverse_search();
+
     // ---- Seams for the subsystems that are not built yet ----
     // Opens the rate selection list beside a rate field.
     void open_rate_list(Control& field);

@@ -61,6 +61,7 @@ QMenu* AmountPage::build(QGridLayout* page) {
     page->addWidget(action_row(), 3, 0, 1, 2);
     page->setRowStretch(1, 1);
     page->setColumnStretch(1, 1);
+    reverse_search_panel(sheet);
     return popup_menu(sheet);
 }
 
@@ -183,6 +184,7 @@ QWidget* AmountPage::side_column() {
     clickable_look(put_.add(line, f_.Label187));
     line->addStretch(1);
     column->addWidget(timing);
+    column->addWidget(calculator_buttons());
     column->addWidget(day_counter());
 
     column->addWidget(

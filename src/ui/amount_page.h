@@ -49,6 +49,11 @@ private:
     // amount_day_counter.cpp
     QWidget* day_counter();
 
+    // amount_search_panel.cpp: the calculators' buttons, and the reverse-search panel
+    // floating over the page.
+    QWidget* calculator_buttons();
+    void reverse_search_panel(QWidget* sheet);
+
     Placer& put_;
     TForm1& f_;
 };

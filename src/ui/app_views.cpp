@@ -1,12 +1,15 @@
 #include "ui/app_views.h"
 
+#include "ui/addon_view.h"
 #include "ui/binder.h"
 #include "ui/bulk_change_views.h"
 #include "ui/comparison_view.h"
 #include "ui/current_tables_view.h"
+#include "ui/down_payment_view.h"
 #include "ui/main_window_view.h"
 #include "ui/navigator_view.h"
 #include "ui/rate_list_view.h"
+#include "ui/rent_loan_view.h"
 #include "ui/second_repayment_view.h"
 #include "ui/shell_window_view.h"
 
@@ -37,6 +40,17 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             windows_.push_back(std::make_unique<RateListView>(app.rate_list));
         } else if (form == &app.second_repayment) {
             windows_.push_back(std::make_unique<SecondRepaymentView>(app.second_repayment));
+        } else if (form == &app.down_payment) {
+            windows_.push_back(
+                std::make_unique<DownPaymentView>(app.down_payment, nullptr, nullptr));
+        } else if (form == &app.down_payment_bonus) {
+            TForm9& bonus = app.down_payment_bonus;
+            windows_.push_back(
+                std::make_unique<DownPaymentView>(bonus, &bonus.Label6, &bonus.Edit6));
+        } else if (form == &app.addon_dialog) {
+            windows_.push_back(std::make_unique<AddonView>(app.addon_dialog));
+        } else if (form == &app.rent_dialog) {
+            windows_.push_back(std::make_unique<RentLoanView>(app.rent_dialog));
         } else {
             windows_.push_back(std::make_unique<ShellWindowView>(*form));
         }
