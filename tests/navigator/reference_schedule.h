@@ -43,6 +43,8 @@ struct RefLoan {
     // Months up to this one keep the first instalment; later months get the instalment of
     // a fresh loan of the balance over the remaining count at the month's rate.
     long long keep_until = 1'000'000;
+    // False: the instalment is worked out once, for the month after keep_until, and kept.
+    bool recompute_each_month = true;
     long long prepay_month = 0;  // a prepayment paid with this month's instalment
     long long prepay_amount = 0;
 };
@@ -55,7 +57,7 @@ inline std::vector<RefRow> reference_schedule(const RefLoan& loan) {
     long long instalment = loan.first_instalment;
     for (long long m = 1; m <= loan.months; ++m) {
         const long long remaining = loan.months - m + 1;
-        if (m > loan.keep_until)
+        if (m > loan.keep_until && (loan.recompute_each_month || m == loan.keep_until + 1))
             instalment = reference_instalment(balance, remaining, loan.rate(m));
         if (10 * balance > 3 * instalment) {
             const long long interest = reference_interest(balance, loan.rate(m));
