@@ -14,6 +14,7 @@ App::App(Platform& platform, AppOptions options)
       rate_change_dialog(*this),
       rate_list(*this),
       second_repayment(*this),
+      study_navigator(*this),
       bonus_correction(*this) {
     if (options_.program.empty()) {
         std::error_code error;

@@ -12,6 +12,7 @@
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
 #include "forms/tbhoseidlg.h"
+#include "forms/tform10.h"
 #include "forms/tform4.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"

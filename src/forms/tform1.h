@@ -704,6 +704,9 @@ public:
     void Open_mpc(const PackFile& pack);
     void Save_mpc(const std::string& path);
     void Button87Click(Control& sender);
+    // "読込": a pack chosen in the open dialog into the current tables; false when the
+    // dialog was cancelled or the file could not be read.
+    bool load_pack_with_dialog();
     void Button88Click(Control& sender);
     void Button89Click(Control& sender);
     void Ed555DblClick(Control& sender);

@@ -156,10 +156,13 @@ void TForm4::window_dbl_click() {
     app_.main.show();
 }
 
-// Seams: the prepayment-rate study window takes the current tables as its base or new
-// case, and opens from here; it is not built yet.
-void TForm4::Button19Click(Control&) {}
-void TForm4::Button20Click(Control&) {}
+// The prepayment-rate study window takes the current tables as its base or new state.
+void TForm4::Button19Click(Control&) {
+    app_.study_navigator.Button5Click(app_.study_navigator.Button5);
+}
+void TForm4::Button20Click(Control&) {
+    app_.study_navigator.Button6Click(app_.study_navigator.Button6);
+}
 void TForm4::Button143Click(Control&) {
     app_.study_navigator.show();
 }

@@ -77,10 +77,14 @@ void TForm1::Open_mpc(const PackFile& pack) {
 }
 
 void TForm1::Button87Click(Control&) {
+    load_pack_with_dialog();
+}
+
+bool TForm1::load_pack_with_dialog() {
     FileDialogRequest request{"マニュアルパック読込", packFolder, proposed_pack_file, kPackFilter,
                               "mpc"};
     const auto chosen = app_.platform().open_file(request);
-    if (!chosen) return;
+    if (!chosen) return false;
     Edit78.hide();
     Edit79.hide();
     Button51.hide();
@@ -88,7 +92,7 @@ void TForm1::Button87Click(Control&) {
         Open_mpc(*chosen);
     } catch (const std::exception& e) {
         app_.platform().error(e.what());
-        return;
+        return false;
     }
     Button89.show();
     last_loaded_pack_file = *chosen;
@@ -101,12 +105,13 @@ void TForm1::Button87Click(Control&) {
             Open_mpc(*chosen);
         } catch (const std::exception& e) {
             app_.platform().error(e.what());
-            return;
+            return false;
         }
     }
     if (app_.cur.StGr2.row_count() > kFirstDataRow) ButtonBClick(ButtonB);
     if (app_.cur.StGr1.row_count() > kFirstDataRow) ButtonMClick(ButtonM);
     Ed555.set_text(stem_of(*chosen));
+    return true;
 }
 
 void TForm1::Button88Click(Control&) {
