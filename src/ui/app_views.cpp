@@ -12,6 +12,7 @@
 #include "ui/rent_loan_view.h"
 #include "ui/second_repayment_view.h"
 #include "ui/shell_window_view.h"
+#include "ui/study_view.h"
 
 namespace rebanto::ui {
 
@@ -34,6 +35,8 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             windows_.push_back(std::make_unique<PrepaymentChangeView>(app.prepayment_dialog));
         } else if (form == &app.bonus_correction) {
             windows_.push_back(std::make_unique<BonusCorrectionView>(app.bonus_correction));
+        } else if (form == &app.study_navigator) {
+            windows_.push_back(std::make_unique<StudyView>(app.study_navigator));
         } else if (form == &app.navigator) {
             windows_.push_back(std::make_unique<NavigatorView>(app.navigator));
         } else if (form == &app.rate_list) {

@@ -1,0 +1,33 @@
+#pragma once
+// The view of TForm10 "繰上金利検討ナビゲーション": the base and new interest totals with
+// their differences, and below them the housing-loan tax-credit panel.
+#include <QWidget>
+
+#include "forms/tform10.h"
+
+class QMouseEvent;
+
+namespace rebanto::ui {
+
+class Binder;
+class Placer;
+
+class StudyView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StudyView(TForm10& form, QWidget* parent = nullptr);
+    Binder& binder() const { return *binder_; }
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QWidget* build_comparison(Placer& put);
+    QWidget* build_tax_credit(Placer& put);
+
+    TForm10& form_;
+    Binder* binder_;
+};
+
+}  // namespace rebanto::ui
