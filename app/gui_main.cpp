@@ -18,6 +18,7 @@
 
 #include "base/errors.h"
 #include "forms/app.h"
+#include "io/install_folders.h"
 #include "model/headless_platform.h"
 #include "runner/script_runner.h"
 #include "ui/app_look.h"
@@ -210,6 +211,10 @@ int main(int argc, char** argv) {
     if (parser.isSet(start_folder)) {
         options.start_folder = parser.value(start_folder).toStdString();
     }
+    if (const auto share = rebanto::installed_share_folder(rebanto::running_executable())) {
+        options.documents_folder = *share;
+        if (!parser.isSet(start_folder)) options.start_folder = rebanto::user_start_folder(*share);
+    }
     // A scripted run answers its dialogs from the script, never from a user.
     std::unique_ptr<rebanto::Platform> platform;
     rebanto::HeadlessPlatform* headless = nullptr;
@@ -218,7 +223,8 @@ int main(int argc, char** argv) {
         headless = owned.get();
         platform = std::move(owned);
     } else {
-        platform = std::make_unique<rebanto::ui::QtPlatform>(options.start_folder);
+        platform = std::make_unique<rebanto::ui::QtPlatform>(
+            options.documents_folder.empty() ? options.start_folder : options.documents_folder);
     }
     rebanto::App app(*platform, options);
     rebanto::ui::AppViews views(app);

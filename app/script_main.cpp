@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "io/install_folders.h"
 #include "runner/script_runner.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr std::string_view kUsage =
     "Runs the commands of FILE (standard input when FILE is missing or \"-\") against the\n"
     "application without a display.\n"
     "  --start-folder DIR  the folder of the settings and documents (default: the current\n"
-    "                      directory)\n"
+    "                      directory; ~/.local/share/rebanto when installed)\n"
     "  --help              shows this text\n"
     "Exit codes: 0 success, 1 an expect failed, 2 a bad script or a failure.\n";
 
@@ -69,6 +70,10 @@ int run_script(const Arguments& args) {
             return ScriptRunner::kBadScript;
         }
         options.start_folder = std::filesystem::absolute(*args.start_folder);
+    }
+    if (const auto share = rebanto::installed_share_folder(rebanto::running_executable())) {
+        options.documents_folder = *share;
+        if (!args.start_folder) options.start_folder = rebanto::user_start_folder(*share);
     }
 
     std::ifstream file;

@@ -32,6 +32,8 @@ struct AppOptions {
     std::filesystem::path start_folder = std::filesystem::current_path();
     // This program, started again by the restart; empty: the running executable.
     std::string program;
+    // Where the explanation documents and the help are read; empty: the start folder.
+    std::filesystem::path documents_folder;
 };
 
 class App {
@@ -46,6 +48,10 @@ public:
 
     Platform& platform() { return platform_; }
     const std::filesystem::path& start_folder() const { return options_.start_folder; }
+    const std::filesystem::path& documents_folder() const {
+        return options_.documents_folder.empty() ? options_.start_folder
+                                                 : options_.documents_folder;
+    }
     const std::string& program() const { return options_.program; }
     // The application title (task bar), distinct from the main window's caption.
     static constexpr const char* kTitle = "RebantoVer7.7";

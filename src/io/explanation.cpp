@@ -15,7 +15,7 @@ void TForm1::ExplanationClick(Control& sender) {
     for (const auto& [button, file] : documents) {
         if (button != &sender) continue;
         try {
-            RichEdit3.set_lines(read_lines(app_.start_folder() / file));
+            RichEdit3.set_lines(read_lines(app_.documents_folder() / file));
         } catch (const FileError& e) {
             app_.platform().error(e.what());  // the memo keeps what it showed
         }

@@ -156,7 +156,7 @@ void TForm1::settings_load() {
     }
     std::error_code ignored;
     std::filesystem::create_directories(app_.start_folder() / "UserData", ignored);
-    HelpFile = (app_.start_folder() / "Vorpen.hlp").string();
+    HelpFile = (app_.documents_folder() / "Vorpen.hlp").string();
     try {
         load_rate_list_file(data_path(Edit66.text()));
     } catch (const std::exception&) {

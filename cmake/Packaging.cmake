@@ -1,0 +1,44 @@
+# Installation and the Debian package (cpack -G DEB, or ./scripts/package): the programs in
+# bin, the explanation documents, the help and the shipped rate list read-only in
+# share/rebanto, where the programs look for them when installed; the desktop entry and its
+# icon.
+include(GNUInstallDirs)
+
+set(REBANTO_PROGRAMS rebanto-script rebanto-schedule)
+if(REBANTO_BUILD_GUI)
+  list(APPEND REBANTO_PROGRAMS rebanto)
+endif()
+install(TARGETS ${REBANTO_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(GLOB REBANTO_DOCUMENTS ${PROJECT_SOURCE_DIR}/docs/start/*.doc ${PROJECT_SOURCE_DIR}/docs/start/*.hlp
+     ${PROJECT_SOURCE_DIR}/docs/start/*.ini)
+install(FILES ${REBANTO_DOCUMENTS} DESTINATION ${CMAKE_INSTALL_DATADIR}/rebanto)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/rebanto.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/rebanto.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The changelog a native package carries, compressed as Debian wants it (no time stamp).
+set(REBANTO_CHANGELOG_GZ ${PROJECT_BINARY_DIR}/changelog.gz)
+execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog
+                OUTPUT_FILE ${REBANTO_CHANGELOG_GZ})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/packaging/copyright
+              ${REBANTO_CHANGELOG_GZ}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rebanto)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME rebanto)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Rebanto developers <rebanto@example.org>")
+set(CPACK_PACKAGE_VENDOR "Rebanto")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Exact repayment schedules for Japanese housing and consumer loans")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Rebanto computes repayment schedules to the yen as a lender prints them: equal\ninstalments or equal principal, monthly and bonus parts, rate changes,\nprepayments shortening the term or lowering the instalment, composite\nschedules of several loans and the housing-loan tax credit. The user\ninterface is Japanese.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt 6 runtime the programs link comes from the libraries themselves; the Japanese fonts
+# are what the windows need to show their text.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,49 @@
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/root ${WORK}/start ${WORK}/home)
+execute_process(COMMAND cpack -G DEB -B ${WORK}/pkg --config ${BUILD_DIR}/CPackConfig.cmake
+                WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+file(GLOB deb ${WORK}/pkg/*.deb)
+if(NOT result EQUAL 0 OR NOT deb)
+  message(FATAL_ERROR "cpack did not build the package (${result})")
+endif()
+execute_process(COMMAND ${DPKG_DEB} -x ${deb} ${WORK}/root RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb -x failed (${result})")
+endif()
+foreach(file usr/bin/rebanto-script usr/bin/rebanto-schedule usr/share/rebanto/vorpen77.doc
+             usr/share/rebanto/kinriOP.ini usr/share/applications/rebanto.desktop
+             usr/share/icons/hicolor/scalable/apps/rebanto.svg usr/share/doc/rebanto/copyright)
+  if(NOT EXISTS ${WORK}/root/${file})
+    message(FATAL_ERROR "the package lacks ${file}")
+  endif()
+endforeach()
+
+file(WRITE ${WORK}/typical.script
+     "set TForm1.Ed0_moto 30000000\nset TForm1.Ed0_kin 2.325\nset TForm1.Ed0_nen 35\n"
+     "set TForm1.Ed0_wari 20\nclick TForm1.Button18\nexpect TForm1.Edit4 83564\n"
+     "expect TForm1.Edit9 125738\nclick TForm1.Button22\nprint TForm1.RichEdit3\n")
+execute_process(COMMAND ${WORK}/root/usr/bin/rebanto-script --start-folder ${WORK}/start
+                        ${WORK}/typical.script
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the installed runner failed (${result}): ${out} ${err}")
+endif()
+
+# Without a start folder: the user's folder under HOME, made with the shipped rate list;
+# the explanation documents are read from the installed folder.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env HOME=${WORK}/home --unset=XDG_DATA_HOME
+                        ${WORK}/root/usr/bin/rebanto-script ${WORK}/typical.script
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the installed runner failed without a start folder (${result}): ${err}")
+endif()
+if(NOT EXISTS ${WORK}/home/.local/share/rebanto/kinriOP.ini OR
+   NOT EXISTS ${WORK}/home/.local/share/rebanto/kinri.ini)
+  message(FATAL_ERROR "the user's start folder was not made under ${WORK}/home")
+endif()
+if(NOT out MATCHES "Rebanto Ver7.7 ドキュメント")
+  message(FATAL_ERROR "the explanation document was not read from the installed folder: ${out}")
+endif()
+if(EXISTS ${WORK}/home/.local/share/rebanto/vorpen77.doc)
+  message(FATAL_ERROR "documents were copied into the user's folder")
+endif()
