@@ -1,5 +1,6 @@
 #include "navigator/replay_parts.h"
 
+#include "base/errors.h"
 #include "base/field_at.h"
 #include "base/numtext.h"
 #include "navigator/control_table.h"
@@ -31,7 +32,15 @@ void shift_month_numbers(Grid& current, long long first_month) {
     if (current.row_count() <= kFirstDataRow) return;
     const long long shift = first_month - to_int(current.cell(kFirstDataRow, kMonth));
     for (int r = kFirstDataRow; r < current.row_count(); ++r) {
-        if (is_totals_row(current, r) || is_prepayment_row(current, r)) continue;
+        if (is_totals_row(current, r) || is_prepayment_row(current, r)) {
+            // Their month moves with the rows around them; "経"/"内" stay in place of the years.
+            try {
+                const long long month = to_int(current.cell(r, kMonth)) + shift;
+                if (month > 0) current.set_cell(r, kMonth, std::to_string(month));
+            } catch (const ConversionError&) {
+            }
+            continue;
+        }
         const long long month = to_int(current.cell(r, kMonth)) + shift;
         if (month <= 0) return;
         current.set_cell(r, kMonth, std::to_string(month));

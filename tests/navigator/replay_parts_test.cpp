@@ -62,7 +62,22 @@ TEST_F(ReplayParts, MonthNumbersAreShiftedToTheFirstRowsMonthWithYearsAndMonths)
     EXPECT_EQ(table.cell(3, 2), "0");  // December of year 5
     EXPECT_EQ(table.cell(totals, kYears), "経");
     EXPECT_EQ(table.cell(totals, 2), "過");
+    EXPECT_EQ(table.cell(totals, kMonth), "");  // no month to move
     EXPECT_EQ(table.cell(5, kMonth), "61");
+}
+
+TEST_F(ReplayParts, APrepaymentRowMovesWithTheRowAboveAndKeepsItsMarkers) {
+    add_month("1");
+    const int prepayment = add_month("1");
+    table.set_cell(prepayment, kYears, "内");
+    table.set_cell(prepayment, 2, "入");
+    table.set_cell(prepayment, kFlag, "U同時");
+    add_month("2");
+    shift_month_numbers(table, 59);
+    EXPECT_EQ(table.cell(prepayment, kMonth), "59");
+    EXPECT_EQ(table.cell(prepayment, kYears), "内");
+    EXPECT_EQ(table.cell(prepayment, 2), "入");
+    EXPECT_EQ(table.cell(4, kMonth), "60");
 }
 
 TEST_F(ReplayParts, TheShiftStopsWhereAMonthWouldFallToZero) {
