@@ -1,5 +1,8 @@
 // The comparison window: its size, the memories chosen at start, and how its operations
 // bind their events.
+#include <array>
+
+#include "compare/comparison_table.h"
 #include "forms/app.h"
 #include "forms/tformhi.h"
 
@@ -19,8 +22,15 @@ TFormHi::TFormHi(App& app)
          {&Button1, &Button2, &Button3, &CSV1, &CSV2, &CSV3, &Button14, &Button15, &Button16}) {
         b->set_enabled(false);
     }
-    for (Grid* table : {&StringGrid1, &StringGrid2, &StringGrid3})
+    // Narrow month columns and amount columns as wide as a hundred million yen, so that
+    // the remarks show beside the amounts.
+    constexpr std::array<int, comparison::kColumns> kWidths{38, 26, 26, 74, 62, 70,
+                                                            60, 10, 76, 74, 76, 76};
+    for (Grid* table : {&StringGrid1, &StringGrid2, &StringGrid3}) {
         table->set_row_height(16);
+        for (int c = 0; c < comparison::kColumns; ++c)
+            table->set_col_width(c, kWidths[c]);
+    }
     Button1.on_click = guard(&TFormHi::AddClick);
     Button2.on_click = guard(&TFormHi::AddClick);
     Button3.on_click = guard(&TFormHi::Button3Click);
