@@ -786,6 +786,8 @@ public:
     void CSV4Click(Control& sender);
     void Button27Click(Control& sender);
     void Button36Click(Control& sender);
+    void composite_csv_click(bool bonus);
+    void composite_print_click(bool bonus);
     void Bt1_insatuClick(Control& sender);
     void Bt1_tojiruClick(Control& sender);
     // Shows the output panel with the output memo emptied: in plain-text mode with the

@@ -24,6 +24,20 @@ FontChoice font_of(const Memo& memo) {
                       false, memo.italic(), "black"};
 }
 
+// Fills the output memo with the lines `make` writes; lines written before a failure stay
+// in the memo, and the failure goes on to the caller.
+template <class Make>
+void fill_output_memo(Memo& memo, Make&& make) {
+    std::vector<std::string> lines;
+    try {
+        make(lines);
+    } catch (...) {
+        memo.set_lines(std::move(lines));
+        throw;
+    }
+    memo.set_lines(std::move(lines));
+}
+
 }  // namespace
 
 std::string TForm1::export_title(const std::string& title) {
@@ -64,59 +78,48 @@ void TForm1::memo_save_click(Control& sender) {
     exportFolder = folder_of(*chosen);
 }
 
-// "CSV化": the composite monthly table, its running totals brought up to date first, or
-// the composite bonus table.
-void TForm1::CSV3Click(Control&) {
-    Button138Click(Button138);
+// "CSV化" of a composite table: the monthly one with its running totals brought up to date
+// first.
+void TForm1::composite_csv_click(bool bonus) {
+    if (!bonus) Button138Click(Button138);
     open_output_memo(true);
-    std::vector<std::string> lines;
-    try {
-        composite_csv(StringGrid3, CompositeCountM, false,
-                      export_title(kCompositeCsvTitle) + ",,,,,,,,,,,,,", lines);
-    } catch (...) {
-        RichEdit4.set_lines(std::move(lines));
-        throw;
-    }
-    RichEdit4.set_lines(std::move(lines));
+    fill_output_memo(RichEdit4, [&](std::vector<std::string>& lines) {
+        const std::string title = bonus ? kCompositeBonusCsvTitle : kCompositeCsvTitle;
+        composite_csv(bonus ? StringGrid4 : StringGrid3, bonus ? CompositeCountB : CompositeCountM,
+                      bonus, export_title(title) + ",,,,,,,,,,,,,", lines);
+    });
     beep(Beep::Information);
+}
+
+// "印刷" of a composite table: the table as lined-up text in the output memo, to be printed
+// or saved as rich text from there.
+void TForm1::composite_print_click(bool bonus) {
+    Button138Click(Button138);
+    open_output_memo(false);
+    RichEdit4.set_font_name(kTableFont);
+    fill_output_memo(RichEdit4, [&](std::vector<std::string>& lines) {
+        const std::string title = bonus ? kCompositeBonusPrintTitle : kCompositePrintTitle;
+        composite_print_lines(bonus ? StringGrid4 : StringGrid3,
+                              bonus ? CompositeCountB : CompositeCountM, bonus, export_title(title),
+                              lines);
+    });
+    beep(Beep::Information);
+}
+
+void TForm1::CSV3Click(Control&) {
+    composite_csv_click(false);
 }
 
 void TForm1::CSV4Click(Control&) {
-    open_output_memo(true);
-    std::vector<std::string> lines;
-    try {
-        composite_csv(StringGrid4, CompositeCountB, true,
-                      export_title(kCompositeBonusCsvTitle) + ",,,,,,,,,,,,,", lines);
-    } catch (...) {
-        RichEdit4.set_lines(std::move(lines));
-        throw;
-    }
-    RichEdit4.set_lines(std::move(lines));
-    beep(Beep::Information);
+    composite_csv_click(true);
 }
 
-// "印刷" of the composite tables: the table as lined-up text in the output memo, to be
-// printed or saved as rich text from there.
 void TForm1::Button27Click(Control&) {
-    Button138Click(Button138);
-    open_output_memo(false);
-    RichEdit4.set_font_name(kTableFont);
-    std::vector<std::string> lines;
-    composite_print_lines(StringGrid3, CompositeCountM, false, export_title(kCompositePrintTitle),
-                          lines);
-    RichEdit4.set_lines(std::move(lines));
-    beep(Beep::Information);
+    composite_print_click(false);
 }
 
 void TForm1::Button36Click(Control&) {
-    Button138Click(Button138);
-    open_output_memo(false);
-    RichEdit4.set_font_name(kTableFont);
-    std::vector<std::string> lines;
-    composite_print_lines(StringGrid4, CompositeCountB, true,
-                          export_title(kCompositeBonusPrintTitle), lines);
-    RichEdit4.set_lines(std::move(lines));
-    beep(Beep::Information);
+    composite_print_click(true);
 }
 
 void TForm1::Bt1_insatuClick(Control&) {

@@ -9,25 +9,22 @@
 
 namespace rebanto::ui {
 
-namespace {
-
-QFont job_font(const FontChoice& choice) {
-    QFont font;  // an empty name keeps the application's family
+QFont qfont_of(const FontChoice& choice) {
+    QFont font;
     if (!choice.name.empty()) font.setFamily(to_q(choice.name));
     if (choice.size > 0) font.setPointSize(choice.size);
     font.setBold(choice.bold);
     font.setItalic(choice.italic);
-    // Memo lines are columns of characters: a fixed pitch keeps them lined up.
-    font.setStyleHint(QFont::TypeWriter);
     return font;
 }
-
-}  // namespace
 
 bool render_print_job(QPrinter& printer, const PrintJob& job) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    painter.setFont(QFont(job_font(job.font), painter.device()));
+    QFont font = qfont_of(job.font);
+    // Memo lines are columns of characters: a fixed pitch keeps them lined up.
+    font.setStyleHint(QFont::TypeWriter);
+    painter.setFont(QFont(font, painter.device()));
     const QColor colour(to_q(job.font.color));
     painter.setPen(colour.isValid() ? colour : QColor(Qt::black));
     const QRect page = painter.viewport();

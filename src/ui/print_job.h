@@ -1,6 +1,7 @@
 #pragma once
 // Printing the lines of a memo: onto a printer's pages, or into a PDF file for a user who
 // has no printer.
+#include <QFont>
 #include <QString>
 
 #include "model/platform.h"
@@ -8,6 +9,9 @@
 class QPrinter;
 
 namespace rebanto::ui {
+
+// The font a choice names; an empty name keeps the application's family.
+QFont qfont_of(const FontChoice& choice);
 
 // Draws the job's lines in its font down the printer's pages, a new page when one is
 // full. False when the printer could not be started.

@@ -52,15 +52,6 @@ std::optional<std::string> run_file_dialog(const FileDialogRequest& request,
     return from_q(dialog.selectedFiles().front());
 }
 
-QFont to_qfont(const FontChoice& choice) {
-    QFont font;  // an empty name keeps the application's family
-    if (!choice.name.empty()) font.setFamily(to_q(choice.name));
-    if (choice.size > 0) font.setPointSize(choice.size);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    return font;
-}
-
 }  // namespace
 
 QtPlatform::QtPlatform(std::filesystem::path help_folder)
@@ -137,7 +128,7 @@ bool QtPlatform::print(const PrintJob& job) {
 
 std::optional<FontChoice> QtPlatform::choose_font(const FontChoice& initial) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, to_qfont(initial), dialog_parent());
+    const QFont font = QFontDialog::getFont(&ok, qfont_of(initial), dialog_parent());
     if (!ok) return std::nullopt;
     FontChoice choice = initial;  // the dialog has no colour: the initial one stays
     choice.name = from_q(font.family());
