@@ -1,5 +1,6 @@
 #include "runner/script_runner.h"
 
+#include <filesystem>
 #include <istream>
 #include <map>
 #include <ostream>
@@ -258,7 +259,10 @@ void ScriptRunner::answer(LineReader& reader) {
 void ScriptRunner::file(LineReader& reader) {
     const std::string path = need_text(reader, "path");
     if (path.empty()) throw ScriptError("empty path");
-    platform_.queue_file(path);
+    // A relative path names a file in the start folder, so a script's files stay with
+    // its run wherever it was started from.
+    const std::filesystem::path given(path);
+    platform_.queue_file(given.is_relative() ? (app_.start_folder() / given).string() : path);
 }
 
 void ScriptRunner::today(LineReader& reader) {

@@ -1,12 +1,13 @@
 // The comparison window's wishes about the current tables.
+#include "forms/app.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
 
-// Whether the comparison window keeps its own row selection after a commit; it asks for
-// that while it replays tables, which it cannot do yet.
+// While the navigator replays the current tables the comparison window asks that the
+// rows selected in them stay where they are: a commit does not move them to the end.
 bool TForm1::compare_keeps_selection() {
-    return false;
+    return app_.compare.ReplayBusy;
 }
 
 }  // namespace rebanto

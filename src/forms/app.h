@@ -9,9 +9,9 @@
 #include "forms/row_sync.h"
 #include "forms/secondary_windows.h"
 #include "forms/stream_renames.h"
+#include "forms/tbhoseidlg.h"
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
-#include "forms/tbhoseidlg.h"
 #include "forms/tform10.h"
 #include "forms/tform4.h"
 #include "forms/tform7.h"
@@ -88,7 +88,7 @@ public:
     TForm10 study_navigator;
     TForm18 pension;
     TBHoseiDlg bonus_correction;
-    TFormHi compare;
+    TFormHi compare{*this};
     TFormG3 effect_chart;
     TFormKGr aux_chart;
 };

@@ -255,6 +255,9 @@ public:
     Button Button41{*this, "Button41", "初期ﾌｫﾝﾄ"};
     Button Button5{*this, "Button5", "印刷"};
     Button Button8{*this, "Button8", "印刷"};
+    // Saving the memos as rich text (or plain text, in plain-text mode).
+    Button Button70{*this, "Button70", "保存"};
+    Button Button85{*this, "Button85", "保存"};
     TrackBar UpDown1{*this, "UpDown1"};
     TrackBar UpDown2{*this, "UpDown2"};
 
@@ -408,6 +411,21 @@ public:
     // Components (head rows) of the composite monthly and bonus tables.
     int CompositeCountM = 0;
     int CompositeCountB = 0;
+    // The composite tables as CSV text ("CSV化") and as text to print ("印刷").
+    Button CSV3{*this, "CSV3", "CSV化"};
+    Button CSV4{*this, "CSV4", "CSV化"};
+    Button Button27{*this, "Button27", "印刷"};
+    Button Button36{*this, "Button36", "印刷"};
+    // The output panel: the memo those texts (and the comparison window's CSV) are made
+    // in, saved, printed or put away from here.
+    Panel Panel1{*this, "Panel1"};
+    Memo RichEdit4{*this, "RichEdit4"};
+    Button Button69{*this, "Button69", "保存"};
+    Button Bt1_insatu{*this, "Bt1_insatu", "印刷"};
+    Button Bt1_tojiru{*this, "Bt1_tojiru", "閉じる"};
+    // The export dialog's choice: its filter (1 rich text, 2 CSV) and default extension.
+    int ExportFilter = 1;
+    std::string ExportExtension = "rtf";
     // The month shift of the current tables: the shift, and the era year and month it is
     // made of.
     Button Button43{*this, "Button43", "月回増減"};
@@ -761,6 +779,26 @@ public:
     void Button71Click(Control& sender);
     void Bt2_tojiruClick(Control& sender);
     void wire_composite();
+
+    // ---- Routines: exports ----
+    // "保存" of the monthly memo, the bonus memo and the output memo: the one export
+    // dialog, then the memo as rich text or, in plain-text mode, as plain text.
+    void memo_save_click(Control& sender);
+    void save_memo(const Memo& memo, const std::string& path);
+    void CSV3Click(Control& sender);
+    void CSV4Click(Control& sender);
+    void Button27Click(Control& sender);
+    void Button36Click(Control& sender);
+    void composite_csv_click(bool bonus);
+    void composite_print_click(bool bonus);
+    void Bt1_insatuClick(Control& sender);
+    void Bt1_tojiruClick(Control& sender);
+    // Shows the output panel with the output memo emptied: in plain-text mode with the
+    // dialog set to CSV, or in rich-text mode with the dialog set to rich text.
+    void open_output_memo(bool csv);
+    // The title line of an export: the title, the author, today's date.
+    std::string export_title(const std::string& title);
+    void wire_exports();
 
     // ---- Routines: pack slots and pack lists ----
     int selected_slot() const { return static_cast<int>(Button78.tag()); }

@@ -45,7 +45,8 @@ void HeadlessPlatform::error(const std::string& text) {
     log_.push_back("error " + text);
 }
 
-std::optional<std::string> HeadlessPlatform::open_file(const FileDialogRequest&) {
+std::optional<std::string> HeadlessPlatform::open_file(const FileDialogRequest& request) {
+    last_file_request_ = request;
     if (files_.empty()) return std::nullopt;
     std::string path = files_.front();
     files_.pop_front();

@@ -53,6 +53,8 @@ public:
     std::vector<std::string> take_log();
     const std::vector<std::string>& log() const { return log_; }
     const std::vector<PrintJob>& printed() const { return printed_; }
+    // What the last open or save dialog was asked to show.
+    const FileDialogRequest& last_file_request() const { return last_file_request_; }
     int repaints() const { return repaints_; }
     bool wait_cursor() const { return wait_cursor_; }
 
@@ -62,6 +64,7 @@ private:
     std::deque<std::string> files_;
     std::deque<FontChoice> fonts_;
     std::vector<PrintJob> printed_;
+    FileDialogRequest last_file_request_;
     Date today_{};
     bool fixed_today_ = false;
     std::mt19937_64 rng_;

@@ -18,6 +18,7 @@ struct FileDialogRequest {
     std::string file_name;    // initial file name
     std::string filter;       // e.g. "パックファイル (*.mpc)|*.mpc"
     std::string default_ext;  // without the dot
+    int filter_index = 1;     // the filter chosen when the dialog opens, counted from 1
 };
 
 struct FontChoice {

@@ -91,6 +91,7 @@ void TForm1::copy_into_composite(bool bonus) {
     target.assign_rows(std::move(rows));
     (bonus ? CompositeCountB : CompositeCountM) = 1;
     (bonus ? Button29 : Button28).set_enabled(true);
+    (bonus ? Button36 : Button27).set_enabled(true);
     Button138.set_enabled(true);
     Button32.set_enabled(true);
     if (bonus || Button29.enabled()) Button30.set_enabled(true);
@@ -222,6 +223,7 @@ void TForm1::Button30Click(Control&) {
         StringGrid3.assign_rows(std::move(rows));
         CompositeCountM = CompositeCountB;
         Button28.set_enabled(true);
+        Button27.set_enabled(true);
         Button138.set_enabled(true);
         Button32.set_enabled(true);
     }

@@ -5,6 +5,7 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
+#include "compare/comparison_table.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/guard.h"
@@ -298,15 +299,13 @@ void TForCur::Button8Click(Control&) {
 
 void TForCur::Button6Click(Control&) {
     TFormHi& compare = app_.compare;
-    const std::array<const char*, 12> header{
-        "月回", "年",    "月",           "返済１回分", "利息小計",   "元入小計",
-        "備考", nullptr, "新規発生元金", "利息累計額", "元入累計額", "元金残総額"};
     for (Grid* grid : {&compare.StringGrid1, &compare.StringGrid2, &compare.StringGrid3}) {
-        for (int c = 0; c < 12; ++c) {
-            if (header[c] != nullptr) grid->set_cell(0, c, header[c]);
+        for (int c = 0; c < comparison::kColumns; ++c) {
+            if (comparison::kHeader[c] != nullptr) grid->set_cell(0, c, comparison::kHeader[c]);
         }
     }
     compare.show();
+    compare.enable_operations();
 }
 
 }  // namespace rebanto

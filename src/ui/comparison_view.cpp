@@ -4,45 +4,71 @@
 #include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "ui/binder.h"
-#include "ui/control_flow.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
-#include "ui/qt_text.h"
 
 namespace rebanto::ui {
 
+namespace {
+
+struct TablePart {
+    Label& title;
+    std::vector<CheckBox*> memories;  // none for the difference table
+    Button& work;
+    Button& csv;
+    Button& chart;
+    Grid& grid;
+    int stretch;
+};
+
+}  // namespace
+
 ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
     : QWidget(parent, Qt::Window), binder_(new Binder(form, this)) {
-    setObjectName(to_q(form.name()));
-    auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(6, 6, 6, 6);
-    columns->setSpacing(10);
-    auto* tables = new QVBoxLayout;
-    tables->setSpacing(3);
-    columns->addLayout(tables, 1);
+    setObjectName(QString::fromStdString(form.name()));
+    auto* tables = new QVBoxLayout(this);
+    tables->setContentsMargins(6, 4, 6, 6);
+    tables->setSpacing(2);
     Placer put(*binder_);
-    const struct {
-        Grid& grid;
-        const char* title;
-    } parts[] = {{form.StringGrid1, "Ａ表"},
-                 {form.StringGrid2, "Ｂ表"},
-                 {form.StringGrid3, "Ａ－Ｂ＝差引比較表"}};
-    for (int k = 0; k < 3; ++k) {
-        QLabel* title = caption(QString::fromUtf8(parts[k].title), this);
-        embolden(title);
-        tables->addWidget(title);
-        tables_[k] = static_cast<QTableView*>(put.add(tables, parts[k].grid, 1));
-    }
-    // The rest of the window as the model grows it.
-    auto* rest = new QVBoxLayout;
-    columns->addLayout(rest);
-    if (place_flow(put, rest, form, nullptr, {}, form.width() / 2) > 0) {
-        rest->addStretch(1);
-    } else {
-        columns->removeItem(rest);
-        delete rest;
+    // The difference table is a little taller than the two it is made from.
+    const TablePart parts[] = {
+        {form.Label1,
+         {&form.CheckBox1, &form.CheckBox2, &form.CheckBox3, &form.CheckBox4, &form.CheckBox5},
+         form.Button1,
+         form.CSV1,
+         form.Button14,
+         form.StringGrid1,
+         4},
+        {form.Label2,
+         {&form.CheckBox6, &form.CheckBox7, &form.CheckBox8, &form.CheckBox9, &form.CheckBox10},
+         form.Button2,
+         form.CSV2,
+         form.Button15,
+         form.StringGrid2,
+         4},
+        {form.Label3, {}, form.Button3, form.CSV3, form.Button16, form.StringGrid3, 5},
+    };
+    int k = 0;
+    for (const TablePart& part : parts) {
+        QWidget* bar = nullptr;
+        QHBoxLayout* row = row_widget(bar, 4);
+        embolden(put.add(row, part.title));
+        if (!part.memories.empty()) {
+            row->addSpacing(8);
+            row->addWidget(side_note(QStringLiteral("記憶"), bar));
+            for (CheckBox* memory : part.memories)
+                put.add(row, *memory);
+        }
+        row->addSpacing(8);
+        fit_button(put.add(row, part.work));
+        fit_button(put.add(row, part.csv), 40);
+        fit_button(put.add(row, part.chart), 48);
+        row->addStretch(1);
+        tables->addWidget(bar);
+        tables_[k++] = static_cast<QTableView*>(put.add(tables, part.grid, part.stretch));
     }
     binder_->bind_window(this);
     binder_->flush();

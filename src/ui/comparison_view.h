@@ -1,7 +1,7 @@
 #pragma once
 // The view of the comparison window TFormHi: table A, table B and the difference table
-// stacked on the left, each under its caption; whatever else the window model holds is
-// laid out from the model on the right.
+// stacked top to bottom, each under a row with its caption, the memories it is summed from
+// and its operations.
 #include <QWidget>
 
 #include "forms/tformhi.h"

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -37,7 +38,7 @@ QGroupBox* titled_box(const QString& title, QHBoxLayout*& row) {
 void MainWindowView::build_composite_page(QGridLayout* page) {
     QWidget* top = nullptr;
     QHBoxLayout* row = row_widget(top, 12);
-    page->addWidget(top, 0, 0);
+    page->addWidget(top, 0, 0, 1, 2);
 
     auto* copies = new QVBoxLayout;
     copies->setSpacing(4);
@@ -78,7 +79,7 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     // First payment dates proposed from today, for reference; how months show; the shift.
     QWidget* middle = nullptr;
     QHBoxLayout* line = row_widget(middle, 12);
-    page->addWidget(middle, 1, 0);
+    page->addWidget(middle, 1, 0, 1, 2);
     QHBoxLayout* reference = nullptr;
     QWidget* dates = titled_box(QStringLiteral("初回参考日"), reference);
     line->addWidget(dates, 0, Qt::AlignBottom);
@@ -103,7 +104,7 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     // The composite work, each copy work under the name of its table.
     QWidget* work = nullptr;
     QHBoxLayout* steps = row_widget(work, 4);
-    page->addWidget(work, 2, 0);
+    page->addWidget(work, 2, 0, 1, 2);
     steps->addWidget(side_note(QStringLiteral("月")));
     fit_button(put_.add(steps, form_.ButtonM_C));
     QLabel* bonus = side_note(QString());
@@ -125,14 +126,57 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
                                Shown{form_.StringGrid2, CurrentTablesView::bonus_fixed_color()},
                                Shown{form_.StringGrid3, CurrentTablesView::monthly_fixed_color()},
                                Shown{form_.StringGrid4, CurrentTablesView::bonus_fixed_color()}}) {
-        auto* view = static_cast<QTableView*>(put_.place(page, 3, 0, table.grid));
+        auto* view = static_cast<QTableView*>(put_.place(page, 3, 1, table.grid));
         set_fixed_color(view, table.fixed);
     }
     // The work table of a merge is never shown.
     put_.make(form_.StringGrid5, page->parentWidget())->hide();
     page->setRowStretch(3, 1);
+    page->setColumnStretch(1, 1);
+    build_export_buttons(page, 3, 0);
+    build_output_panel(page, 4);
     build_month_shift_panel(page->parentWidget());
-    place_rest(page, form_.TabSheet7, 4);
+    place_rest(page, form_.TabSheet7, 5);
+}
+
+// Left of the tables, where the page never scrolls them away: the composites as CSV and as
+// text to print, each pair under the name of its table.
+void MainWindowView::build_export_buttons(QGridLayout* page, int row, int col) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    page->addLayout(column, row, col);
+    column->addWidget(side_note(QStringLiteral("合成")));
+    fit_button(put_.add(column, form_.CSV3), 52);
+    fit_button(put_.add(column, form_.Button27), 52);
+    column->addSpacing(8);
+    QLabel* bonus = side_note(QString());
+    follow(bonus, form_.Button67,
+           [](const Control& name) { return QStringLiteral("合成") + to_q(name.caption()); });
+    column->addWidget(bonus);
+    fit_button(put_.add(column, form_.CSV4), 52);
+    fit_button(put_.add(column, form_.Button36), 52);
+    column->addStretch(1);
+}
+
+// The output panel under the tables: the memo the CSV and print texts are made in, and
+// its operations beside it. It shows when a text is made and hides with "閉じる".
+void MainWindowView::build_output_panel(QGridLayout* page, int row) {
+    QWidget* panel = put_.place(page, row, 0, form_.Panel1, 1, 2);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(6, 4, 6, 4);
+    column->setSpacing(4);
+    // The operations on the left, where the page never scrolls them away.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    column->addLayout(buttons);
+    buttons->addWidget(side_note(QStringLiteral("出力"), panel));
+    for (Button* button : {&form_.Button69, &form_.Bt1_insatu, &form_.Bt1_tojiru})
+        fit_button(put_.add(buttons, *button), 52);
+    buttons->addStretch(1);
+    auto* memo = static_cast<QPlainTextEdit*>(put_.add(column, form_.RichEdit4, 1));
+    // CSV and print lines are long columns: wrapping would break them.
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    page->setRowStretch(row, 1);
 }
 
 // The month shift floats over the page below its button: the era year and month that

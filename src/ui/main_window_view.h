@@ -59,6 +59,8 @@ private:
     // In pack_slots_view.cpp.
     QWidget* build_pack_slots();
     // In composite_pages.cpp.
+    void build_export_buttons(QGridLayout* page, int row, int col);
+    void build_output_panel(QGridLayout* page, int row);
     void build_month_shift_panel(QWidget* sheet);
     void build_month_calendar();
     // Places the controls of a page that no builder placed, below what is there.

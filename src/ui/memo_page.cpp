@@ -23,6 +23,7 @@ void build_memo_page(Placer& put, QGridLayout* page, const MemoPageParts& parts)
     put.add_stepper(row, parts.size);
     row->addSpacing(12);
     fit_button(put.add(row, parts.print));
+    fit_button(put.add(row, parts.save));
     row->addStretch(1);
     clickable_look(put.add(row, parts.table_link));
     page->addWidget(tools, 0, 0);

@@ -1,6 +1,6 @@
 #pragma once
 // A memo page of the main window ("ﾒﾓ(月返済)", "(ﾎﾞｰﾅｽ返済)"): a tool row (clear, font,
-// initial font, print, font size, the way to the current table) above the memo, which
+// initial font, print, save, font size, the way to the current table) above the memo, which
 // fills the page in a fixed-pitch font so its columns line up.
 #include "model/control.h"
 #include "model/grid.h"
@@ -17,6 +17,7 @@ struct MemoPageParts {
     Button& font;
     Button& initial_font;
     Button& print;
+    Button& save;
     TrackBar& size;
     Label& table_link;
 };

@@ -8,13 +8,15 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 #include "ui/file_filter.h"
+#include "ui/print_job.h"
 #include "ui/qt_text.h"
 #include "ui/view_refresh.h"
 
@@ -39,20 +41,15 @@ std::optional<std::string> run_file_dialog(const FileDialogRequest& request,
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     if (!request.default_ext.empty()) dialog.setDefaultSuffix(to_q(request.default_ext));
+    const QStringList filters = dialog.nameFilters();
+    if (request.filter_index >= 1 && request.filter_index <= filters.size()) {
+        dialog.selectNameFilter(filters[request.filter_index - 1]);
+    }
     if (!request.file_name.empty()) dialog.selectFile(to_q(request.file_name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return from_q(dialog.selectedFiles().front());
-}
-
-QFont to_qfont(const FontChoice& choice) {
-    QFont font;  // an empty name keeps the application's family
-    if (!choice.name.empty()) font.setFamily(to_q(choice.name));
-    if (choice.size > 0) font.setPointSize(choice.size);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    return font;
 }
 
 }  // namespace
@@ -93,34 +90,45 @@ std::optional<std::string> QtPlatform::save_file(const FileDialogRequest& reques
     return run_file_dialog(request, QFileDialog::AcceptSave);
 }
 
+// A printer through the print dialog, or a PDF file: a user without a printer still gets
+// the pages.
 bool QtPlatform::print(const PrintJob& job) {
-    QPrinter printer;
+    QMessageBox choice(QMessageBox::Question, title(), QStringLiteral("印刷先を選んで下さい"),
+                       QMessageBox::NoButton, dialog_parent());
+    QPushButton* to_printer =
+        choice.addButton(QStringLiteral("プリンタ..."), QMessageBox::AcceptRole);
+    QPushButton* to_pdf = choice.addButton(QStringLiteral("PDFに保存..."), QMessageBox::AcceptRole);
+    choice.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        to_printer->setEnabled(false);
+        choice.setInformativeText(QStringLiteral("プリンタがありません。PDFに保存できます。"));
+        choice.setDefaultButton(to_pdf);
+    } else {
+        choice.setDefaultButton(to_printer);
+    }
+    choice.exec();
+    if (choice.clickedButton() == to_pdf) {
+        QString path = QFileDialog::getSaveFileName(dialog_parent(), QStringLiteral("PDFに保存"),
+                                                    to_q(job.title) + QStringLiteral(".pdf"),
+                                                    QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty()) return false;
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            path += QStringLiteral(".pdf");
+        if (print_job_to_pdf(job, path)) return true;
+        error(from_q(path) + ": 書き込めません");
+        return false;
+    }
+    if (choice.clickedButton() != to_printer) return false;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(to_q(job.title));
     QPrintDialog dialog(&printer, dialog_parent());
     if (dialog.exec() != QDialog::Accepted) return false;
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    QFont font = to_qfont(job.font);
-    painter.setFont(QFont(font, painter.device()));
-    painter.setPen(QColor(to_q(job.font.color)).isValid() ? QColor(to_q(job.font.color))
-                                                          : QColor(Qt::black));
-    const QRect page = painter.viewport();
-    const int line_height = painter.fontMetrics().lineSpacing();
-    int y = 0;
-    for (const auto& line : job.lines) {
-        if (y + line_height > page.height()) {
-            printer.newPage();
-            y = 0;
-        }
-        painter.drawText(0, y + painter.fontMetrics().ascent(), to_q(line));
-        y += line_height;
-    }
-    return painter.end();
+    return render_print_job(printer, job);
 }
 
 std::optional<FontChoice> QtPlatform::choose_font(const FontChoice& initial) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, to_qfont(initial), dialog_parent());
+    const QFont font = QFontDialog::getFont(&ok, qfont_of(initial), dialog_parent());
     if (!ok) return std::nullopt;
     FontChoice choice = initial;  // the dialog has no colour: the initial one stays
     choice.name = from_q(font.family());

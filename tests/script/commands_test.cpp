@@ -137,6 +137,11 @@ TEST_F(Commands, FileIsQueuedForTheNextDialog) {
     EXPECT_EQ(platform_.open_file({}), std::nullopt);
 }
 
+TEST_F(Commands, ARelativeFileIsInTheStartFolder) {
+    ASSERT_EQ(run("file 差引表.csv\n"), 0) << err();
+    EXPECT_EQ(platform_.open_file({}), (app_.start_folder() / "差引表.csv").string());
+}
+
 TEST_F(Commands, LogPrintsTheEventsOnce) {
     platform_.beep(Beep::Warning);
     platform_.message("完了");

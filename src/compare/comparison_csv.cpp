@@ -1,0 +1,73 @@
+#include "compare/comparison_csv.h"
+
+#include "base/format.h"
+#include "compare/comparison_table.h"
+#include "tables/cell_values.h"
+
+namespace rebanto::comparison {
+
+namespace {
+
+std::string joined(const Grid& table, int row) {
+    std::string line;
+    for (int c = 0; c < kColumns; ++c) {
+        if (c > 0) line += ',';
+        line += table.cell(row, c);
+    }
+    return line;
+}
+
+std::string money13(const Grid& table, int row, int col) {
+    return format_money(money_in(table, row, col), 13);
+}
+
+// A month of one table alone is a period row of the difference table like any other: its
+// remark starts with the mark "△" or "▼" instead of a row flag, and it is written.
+RowKind csv_kind(const std::string& remark) {
+    if (remark.starts_with("△") || remark.starts_with("▼")) return RowKind::Plain;
+    return kind_of(remark);
+}
+
+std::string data_line(const Grid& table, int r, bool formatted_month) {
+    const std::string month =
+        formatted_month ? format_fixed(amount_in(table, r, kMonth), 4, 0) : table.cell(r, kMonth);
+    const std::string year =
+        formatted_month ? format_fixed(amount_in(table, r, kYear), 3, 0) : table.cell(r, kYear);
+    std::string line = month + "," + year + "," + table.cell(r, kMonthOfYear);
+    line += ",\"" + money13(table, r, kInstalment);
+    line += "\",\"" + money13(table, r, kInterest);
+    line += "\",\"" + money13(table, r, kPrincipal) + "\",";
+    line += table.cell(r, kRemark) + "," + table.cell(r, 7);
+    for (int c : {kNewPrincipal, kInterestSoFar, kPrincipalSoFar, kOutstanding})
+        line += ",\"" + money13(table, r, c) + "\"";
+    return line;
+}
+
+}  // namespace
+
+void comparison_csv(const Grid& table, int titles, const std::string& title_line,
+                    std::vector<std::string>& out) {
+    out.push_back(title_line);
+    out.emplace_back();
+    for (int r = 1; r <= titles && r < table.row_count(); ++r)
+        out.push_back(joined(table, r));
+    out.emplace_back();
+    const std::string header = joined(table, 0);
+    out.push_back(header);
+    for (int r = titles + 1; r < table.row_count(); ++r) {
+        switch (csv_kind(table.cell(r, kRemark))) {
+            case RowKind::Plain:
+                out.push_back(data_line(table, r, true));
+                break;
+            case RowKind::Prepayment:
+            case RowKind::Totals:
+                out.push_back(data_line(table, r, false));
+                break;
+            case RowKind::Other:
+                break;
+        }
+    }
+    out.push_back(header);
+}
+
+}  // namespace rebanto::comparison

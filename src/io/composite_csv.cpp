@@ -1,0 +1,139 @@
+#include "io/composite_csv.h"
+
+#include "base/format.h"
+#include "tables/cell_values.h"
+#include "tables/composite_rows.h"
+
+namespace rebanto {
+
+namespace {
+
+// A composite row's kind by its flags in column 13.
+enum class Kind { Ordinary, Totals, Prepayment, None };
+
+Kind kind_of(const std::string& flags) {
+    if (flags == "K") return Kind::Totals;
+    if (flags.empty() || flags[0] == 'D' || flags[0] == 'S') return Kind::Ordinary;
+    if (flags[0] == 'U') return Kind::Prepayment;
+    return Kind::None;
+}
+
+class Line {
+public:
+    explicit Line(const Grid& table, int row) : table_(table), row_(row) {}
+    Line& text(const std::string& t) {
+        field(t);
+        return *this;
+    }
+    Line& cell(int col, const std::string& before = {}, const std::string& after = {}) {
+        field(before + table_.cell(row_, col) + after);
+        return *this;
+    }
+    Line& fixed(int col, int width) {
+        field(format_fixed(amount_in(table_, row_, col), width, 0));
+        return *this;
+    }
+    // Money fields are quoted: the money format has thousands separators.
+    Line& money13(int col) {
+        field("\"" + format_money(money_in(table_, row_, col), 13) + "\"");
+        return *this;
+    }
+    Line& money(int col) {
+        field("\"" + format_money(money_in(table_, row_, col)) + "\"");
+        return *this;
+    }
+    std::string take() { return std::move(line_); }
+
+private:
+    void field(const std::string& f) {
+        if (!first_) line_ += ',';
+        first_ = false;
+        line_ += f;
+    }
+    const Grid& table_;
+    int row_;
+    std::string line_;
+    bool first_ = true;
+};
+
+std::string header_line(const Grid& table, int columns) {
+    Line line(table, 0);
+    for (int c = 0; c < columns; ++c)
+        line.cell(c);
+    return line.take();
+}
+
+std::string head_line(const Grid& table, int r) {
+    Line line(table, r);
+    for (int c = 0; c <= 11; ++c)
+        line.cell(c);
+    line.cell(12, "\"", "\"").cell(13);
+    return line.take();
+}
+
+// Columns 13 to 16 as they stand, then the new principal and, in the monthly table, the
+// running totals.
+void tail(Line& line, bool bonus) {
+    line.cell(13).cell(14).cell(15).cell(16).money13(composite::kNewPrincipal);
+    if (bonus) return;
+    line.money13(composite::kInterestSoFar)
+        .money13(composite::kPrincipalSoFar)
+        .money13(composite::kOutstanding);
+}
+
+std::string ordinary_line(const Grid& table, int r, bool bonus) {
+    Line line(table, r);
+    line.fixed(0, 4).fixed(1, 3).cell(2).money13(3).cell(4, "", "%").cell(5, "", "回払");
+    line.money13(6).cell(7, "（", "回目=").money13(8).cell(9, "）", "回計=");
+    line.money13(10).money13(11).money13(12);
+    tail(line, bonus);
+    return line.take();
+}
+
+std::string totals_line(const Grid& table, int r) {
+    Line line(table, r);
+    line.text("").cell(9).text("　ここで完済時総返済額=").text("").money(3).text("").money(6);
+    line.text("は当回迄返済額総計").text("").text("各々小計=").money(10).money(11).money(12);
+    line.cell(13, "で完済  ");
+    return line.take();
+}
+
+std::string prepayment_line(const Grid& table, int r, bool bonus) {
+    Line line(table, r);
+    line.cell(0).cell(1).cell(2).text("　内入れ返済－　総額=").text("").text("").money13(6);
+    line.cell(7).cell(8).text("に返済").money13(10).money13(11).money(12);
+    tail(line, bonus);
+    return line.take();
+}
+
+}  // namespace
+
+void composite_csv(const Grid& table, int components, bool bonus, const std::string& title_line,
+                   std::vector<std::string>& out) {
+    const int columns = bonus ? composite::kBonusColumns : composite::kMonthlyColumns;
+    out.push_back(title_line);
+    out.emplace_back();
+    for (int r = 1; r <= components && r < table.row_count(); ++r)
+        out.push_back(head_line(table, r));
+    out.emplace_back();
+    const std::string header = header_line(table, columns);
+    out.push_back(header);
+    for (int r = components + 1; r < table.row_count(); ++r) {
+        switch (kind_of(table.cell(r, 13))) {
+            case Kind::Ordinary:
+                out.push_back(ordinary_line(table, r, bonus));
+                break;
+            case Kind::Totals:
+                out.push_back(totals_line(table, r));
+                break;
+            case Kind::Prepayment:
+                out.push_back(prepayment_line(table, r, bonus));
+                break;
+            case Kind::None:
+                break;
+        }
+    }
+    out.push_back(header);
+}
+
+}  // namespace rebanto

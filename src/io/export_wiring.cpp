@@ -1,0 +1,46 @@
+// How the exports bind their events: the memo pages' "保存", the composite page's "CSV化"
+// and "印刷", and the output panel.
+#include <initializer_list>
+
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+void TForm1::wire_exports() {
+    Button70.set_parent(&TabSheet3);
+    Button85.set_parent(&TabSheet4);
+    for (Control* c : std::initializer_list<Control*>{&CSV3, &CSV4, &Button27, &Button36, &Panel1})
+        c->set_parent(&TabSheet7);
+    for (Control* c :
+         std::initializer_list<Control*>{&RichEdit4, &Button69, &Bt1_insatu, &Bt1_tojiru}) {
+        c->set_parent(&Panel1);
+    }
+    Panel1.hide();
+    RichEdit4.set_font_name("ＭＳ ゴシック");
+    // The print texts need a composite to print; the copy work enables them.
+    Button27.set_enabled(false);
+    Button36.set_enabled(false);
+
+    Button70.set_hint(
+        "WordとかWordpad等の専用ワープロ等で加工出来るようにするため、ファイルに保存して下さい");
+    Button85.set_hint(Button70.hint());
+    Button69.set_hint(
+        "WordとかWordpad等のワープロ用(rtf)／ｴｸｾﾙや123等の表計算用(csv)で加工するため、ファイル化"
+        "保存して下さい");
+    CSV3.set_hint(
+        "表計算(ｴｸｾﾙ･123)用CSVﾌｧｲﾙに変換します。表示したら[保存]ボタンで即保存し利用下さい");
+    CSV4.set_hint(CSV3.hint());
+    Button27.set_hint("合成返済表を印刷するためにメモ化します");
+    Button36.set_hint("合成ﾎﾞｰﾅｽ返済表を印刷するためにメモ化します");
+
+    for (Button* save : {&Button70, &Button85, &Button69})
+        save->on_click = guard(&TForm1::memo_save_click);
+    CSV3.on_click = guard(&TForm1::CSV3Click);
+    CSV4.on_click = guard(&TForm1::CSV4Click);
+    Button27.on_click = guard(&TForm1::Button27Click);
+    Button36.on_click = guard(&TForm1::Button36Click);
+    Bt1_insatu.on_click = guard(&TForm1::Bt1_insatuClick);
+    Bt1_tojiru.on_click = guard(&TForm1::Bt1_tojiruClick);
+}
+
+}  // namespace rebanto
