@@ -106,8 +106,16 @@ void TForm10::wire() {
     UpDown1.on_change = guard(&TForm10::UpDown1Change);
 }
 
-// "→CSV": the deduction table as CSV lines in the main window's output memo, which comes
-// with the exports of the composite page.
-void TForm10::Button30Click(Control&) {}
+// "→CSV": the deduction table as CSV lines in the main window's output memo, ready for its
+// save dialog set to CSV; the composite page comes to the front.
+void TForm10::Button30Click(Control&) {
+    TForm1& main = app_.main;
+    main.open_output_memo(true);
+    for (const std::string& line : csv_lines())
+        main.RichEdit4.append(line);
+    main.beep(Beep::Information);
+    main.show();
+    main.PageControl1.set_active_page(main.TabSheet7);
+}
 
 }  // namespace rebanto

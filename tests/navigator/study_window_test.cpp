@@ -174,3 +174,34 @@ TEST_F(StudyWindow, ACreditCellThatIsNotANumberNamesTheCell) {
 
 }  // namespace
 }  // namespace rebanto::testing
+
+namespace rebanto::testing {
+namespace {
+
+TEST(StudyCsv, TheDeductionTableGoesToTheOutputMemoAsCsv) {
+    TempFolder folder;
+    HeadlessPlatform platform;
+    platform.set_today(Date{2026, 12, 8});
+    App app(platform, AppOptions{folder.path()});
+    app.start();
+    TForm10& study = app.study_navigator;
+    study.Button24.click();
+    study.RadioButton2.click();
+    study.Edit1.set_text("325000");
+    study.Button30.click();
+    const auto& lines = app.main.RichEdit4.lines();
+    ASSERT_EQ(lines.size(), 4u + 15);
+    EXPECT_EQ(lines[0],
+              "（住宅ローン控除試算）  -- by.未記入無名 -- 2026/12/08 --最大控除額合計＝325000円 "
+              "--,,,,,,,,,,,");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], ",控,除,率,(%),月回,月々,月,ボーナス,月,年末残,控除額,適");
+    EXPECT_EQ(lines[3], ",１千万,２千万,３千万,５千万,,年末残,表,年末残,表,合計,最高額,用");
+    EXPECT_EQ(lines[4], "1年目,2,1,.5,0,,,,,,,,");
+    EXPECT_TRUE(app.main.RichEdit4.plain_text());
+    EXPECT_EQ(app.main.ExportFilter, 2);
+    EXPECT_EQ(app.main.PageControl1.active_page(), &app.main.TabSheet7);
+}
+
+}  // namespace
+}  // namespace rebanto::testing
