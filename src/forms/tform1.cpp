@@ -45,6 +45,7 @@ TForm1::TForm1(App& app)
     wire_bulk_changes();
     wire_composite();
     wire_packs();
+    wire_charts();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {

@@ -23,6 +23,7 @@ void build_memo_page(Placer& put, QGridLayout* page, const MemoPageParts& parts)
     put.add_stepper(row, parts.size);
     row->addSpacing(12);
     fit_button(put.add(row, parts.print));
+    if (parts.chart != nullptr) fit_button(put.add(row, *parts.chart));
     row->addStretch(1);
     clickable_look(put.add(row, parts.table_link));
     page->addWidget(tools, 0, 0);
