@@ -2,10 +2,15 @@
 // double click that brings the main windows forward.
 #include "forms/chart_window.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <initializer_list>
 #include <stdexcept>
 
+#include "base/errors.h"
 #include "base/linefile.h"
 #include "core/field_io.h"
 #include "forms/app.h"
@@ -23,6 +28,19 @@ int field_angle(Edit& field) {
     const int angle = static_cast<int>(whole);
     if (value < 0 || value > ChartModel::kMaxAngle) put(field, angle);
     return angle;
+}
+
+// An image is replaced whole or not at all: a folder that takes no new file is refused,
+// even where the old file could be overwritten in place, so a failed save never leaves
+// half an image. A folder with no write permission at all is read-only for everybody.
+void require_writable_folder(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    struct stat st;
+    const bool writable = ::stat(folder.c_str(), &st) == 0 &&
+                          (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+                          ::access(folder.c_str(), W_OK) == 0;
+    if (!writable) throw FileError(path + ": フォルダーに書き込めないため保存できません");
 }
 
 // The name the PNG file is offered under: the window's caption up to its first space.
@@ -189,6 +207,7 @@ void ChartWindow::Button11Click(Control&) {
         throw std::runtime_error("グラフの画像を作れなかったため、" + *chosen +
                                  " に保存できません");
     }
+    require_writable_folder(*chosen);
     replace_file_content(*chosen, bytes);
     png_folder_ = folder_of(*chosen);
 }
