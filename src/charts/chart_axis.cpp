@@ -28,10 +28,16 @@ AxisTicks axis_ticks(ValueRange range, int max_ticks, bool widen) {
     AxisTicks ticks;
     double low = range.low;
     double high = range.high;
-    if (!std::isfinite(low) || !std::isfinite(high)) low = 0, high = 1;
+    if (!std::isfinite(high - low)) low = 0, high = 1;
     if (!(high > low)) high = low + 1;
     const int intervals = std::max(1, max_ticks);
     ticks.step = round_step((high - low) / intervals);
+    // A range too narrow or too wide for a round step in doubles gets the plain one.
+    if (!(ticks.step > 0) || !std::isfinite(ticks.step) || !(high > low)) {
+        low = 0;
+        high = 1;
+        ticks.step = 1.0 / intervals;
+    }
     if (widen) {
         low = std::floor(low / ticks.step + 1e-9) * ticks.step;
         high = std::ceil(high / ticks.step - 1e-9) * ticks.step;

@@ -43,7 +43,8 @@ void require_writable_folder(const std::string& path) {
     if (!writable) throw FileError(path + ": フォルダーに書き込めないため保存できません");
 }
 
-// The name the PNG file is offered under: the window's caption up to its first space.
+// The name the PNG file is offered under: the window's first caption up to its first
+// space ("カレント表グラフ.png"); the titles of the fills are too long for a file name.
 std::string png_name(const std::string& caption) {
     return caption.substr(0, caption.find(' ')) + ".png";
 }
@@ -51,7 +52,7 @@ std::string png_name(const std::string& caption) {
 }  // namespace
 
 ChartWindow::ChartWindow(App& app, std::string name, std::string caption)
-    : Form(std::move(name), std::move(caption)), app_(app) {
+    : Form(std::move(name), caption), app_(app), png_name_(png_name(caption)) {
     set_bounds(160, 120, 820, 560);
     wire();
 }
@@ -195,7 +196,7 @@ void ChartWindow::Button10Click(Control&) {
 // whole image is written, so a failed save leaves an existing file as it was.
 void ChartWindow::Button11Click(Control&) {
     if (png_folder_.empty()) png_folder_ = (app_.start_folder() / "").string();
-    FileDialogRequest request{"グラフをPNG画像で保存", png_folder_, png_name(caption()),
+    FileDialogRequest request{"グラフをPNG画像で保存", png_folder_, png_name_,
                               "PNG画像 (*.png)|*.png", "png"};
     const auto chosen = app_.platform().save_file(request);
     if (!chosen) return;

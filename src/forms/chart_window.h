@@ -74,6 +74,7 @@ private:
     // The page buttons follow the paging mode.
     void show_paging(bool paged);
 
+    std::string png_name_;    // the name a PNG file is offered under
     std::string png_folder_;  // where the last PNG file went
 };
 

@@ -2,6 +2,8 @@
 // their labels with thousands grouped.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "charts/chart_axis.h"
 
 namespace rebanto {
@@ -44,6 +46,17 @@ TEST(AxisTicks, ARangeWithoutHeightOrNotANumberStillGetsTicks) {
     EXPECT_GT(flat.high, flat.low);
     const AxisTicks broken = axis_ticks({std::numeric_limits<double>::quiet_NaN(), 1}, 5, true);
     EXPECT_FALSE(broken.values.empty());
+}
+
+TEST(AxisTicks, RangesBeyondWhatADoubleStepsThroughFallBackToAPlainAxis) {
+    for (const ValueRange range : {ValueRange{0, 1e-320}, ValueRange{-1.7e308, 1.7e308},
+                                   ValueRange{0, std::numeric_limits<double>::infinity()}}) {
+        const AxisTicks ticks = axis_ticks(range, 5, true);
+        EXPECT_GT(ticks.high, ticks.low);
+        EXPECT_GT(ticks.step, 0);
+        EXPECT_FALSE(ticks.values.empty());
+        EXPECT_LE(ticks.values.size(), 1000u);
+    }
 }
 
 TEST(TickLabel, WholeAmountsAreGroupedByThousands) {
