@@ -4,9 +4,10 @@
 // four layouts (TForCur-stacked, -side, -monthly, -bonus), the calendars of the dates
 // (TForm1-TabSheet8-calendar, -months, TForm1-TabSheet1-days), the comparison window
 // (TFormHi.png), the main window once more with its settings panel open
-// (TForm1-settings.png) and the rate selection list (TForm7.png), and exits. With --script it first
-// runs the script as rebanto-script would, on a headless platform so that no dialog can wait for an
-// answer, printing what the script prints.
+// (TForm1-settings.png), the rate selection list (TForm7.png) and each chart window left open
+// in its modes (TForm5-flat, -rotated, -zoomed, -paged; TForm3 alike), and exits. With --script it
+// first runs the script as rebanto-script would, on a headless platform so that no dialog can wait
+// for an answer, printing what the script prints.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -23,6 +24,8 @@
 #include "runner/script_runner.h"
 #include "ui/app_look.h"
 #include "ui/app_views.h"
+#include "ui/chart_widget.h"
+#include "ui/chart_window_view.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_platform.h"
 #include "ui/view_refresh.h"
@@ -137,6 +140,48 @@ bool save_table_layouts(rebanto::App& app, rebanto::ui::AppViews& views, const Q
     return ok;
 }
 
+// Each chart window left open, in the modes of its view besides the one the script left
+// (saved with the other windows): flat (-flat), at the preset 330° and 330° (-rotated),
+// zoomed by a drag over its left half and lower part (-zoomed) and on the second page of
+// 60 points (-paged). The window's own controls change the modes, the zoom is dragged as
+// the mouse drags it; the view is put back as it was.
+bool save_chart_modes(rebanto::App& app, rebanto::ui::AppViews& views, const QDir& folder) {
+    bool ok = true;
+    for (rebanto::ChartWindow* chart : {static_cast<rebanto::ChartWindow*>(&app.cur_chart),
+                                        static_cast<rebanto::ChartWindow*>(&app.composite_chart)}) {
+        if (!chart->visible()) continue;
+        QWidget* window = views.window(*chart);
+        auto& widget = static_cast<rebanto::ui::ChartWindowView*>(window)->chart();
+        const QString name = QString::fromStdString(chart->name());
+        const std::string elevation = chart->Edit1.text();
+        const std::string rotation = chart->Edit2.text();
+        const bool view3d = chart->Chart1.model.view3d();
+        const auto shot = [&](const char* mode) {
+            settle();
+            ok = save(window, folder, name + QLatin1String(mode)) && ok;
+        };
+        chart->Button6.click();
+        shot("-flat");
+        chart->Edit2.dbl_click();
+        shot("-rotated");
+        chart->Button5.click();
+        const QRect area = widget.rect();
+        widget.drag(QPoint(area.width() / 10, area.height() * 2 / 5),
+                    QPoint(area.width() / 2, area.height() * 17 / 20));
+        shot("-zoomed");
+        widget.drag(QPoint(area.width() / 2, area.height() / 2), QPoint(10, 10));
+        chart->Button7.click();
+        chart->Button10.click();
+        shot("-paged");
+        chart->Button8.click();
+        chart->Edit1.set_text(elevation);
+        chart->Edit2.set_text(rotation);
+        chart->Chart1.model.set_view3d(view3d);
+        settle();
+    }
+    return ok;
+}
+
 int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QString& dir) {
     const QDir folder(dir);
     if (!folder.mkpath(QStringLiteral("."))) {
@@ -172,6 +217,7 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
     app.rate_list.show();
     settle();
     ok = save(views.window(app.rate_list), folder, QStringLiteral("TForm7")) && ok;
+    ok = save_chart_modes(app, views, folder) && ok;
     return ok ? 0 : 1;
 }
 

@@ -13,7 +13,9 @@
 #include "forms/tforcur.h"
 #include "forms/tform1.h"
 #include "forms/tform10.h"
+#include "forms/tform3.h"
 #include "forms/tform4.h"
+#include "forms/tform5.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"
 #include "forms/tformhi.h"
@@ -75,8 +77,8 @@ public:
     TForm2 splash;
     TForCur cur;
     TForm4 navigator;
-    TForm5 cur_chart;
-    TForm3 composite_chart;
+    TForm5 cur_chart{*this};
+    TForm3 composite_chart{*this};
     TOKBotKuriageDlg prepayment_dialog;
     TOKBotGenyachinDlg rent_dialog{*this};
     TOKBotKinriDlg rate_change_dialog;

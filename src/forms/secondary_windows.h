@@ -19,8 +19,6 @@ public:
         Class() : Form(#Class, Caption) {}   \
     }
 
-REBANTO_SHELL_WINDOW(TForm5, "カレント表グラフ 　　　 －グラフ部分Wクリックで本体表示－");
-REBANTO_SHELL_WINDOW(TForm3, "合成表グラフ 　　　 －グラフ部分Wクリックで本体表示－");
 REBANTO_SHELL_WINDOW(TForm18, "年金－月次返済特別算定");
 REBANTO_SHELL_WINDOW(TFormG3, "1-長期物　＆　5-短期物　分散繰上効果検討グラフ");
 REBANTO_SHELL_WINDOW(TFormKGr, "");

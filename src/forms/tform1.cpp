@@ -46,6 +46,7 @@ TForm1::TForm1(App& app)
     wire_composite();
     wire_packs();
     wire_exports();
+    wire_charts();
 }
 
 Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {

@@ -439,6 +439,19 @@ public:
     Button Button71{*this, "Button71", "ﾎﾞ実行"};
     Button Bt2_tojiru{*this, "Bt2_tojiru", "閉じる"};
 
+    // ---- Charts of the tables, on several pages (the chart windows TForm5 and TForm3) ----
+    Button Button112{*this, "Button112", "グラフ"};  // "個別返済額算定": current monthly table
+    Button Button113{*this, "Button113", "ボ"};      // and the current bonus table
+    Button Button120{*this, "Button120", "グラフ"};  // "ﾒﾓ(月返済)"
+    Button Button121{*this, "Button121", "グラフ"};  // "(ﾎﾞｰﾅｽ返済)"
+    Button Button126{*this, "Button126", "グラフ"};  // "複合編成": current monthly table
+    Button Button127{*this, "Button127", "グラフ"};  // and the current bonus table
+    Button Button128{*this, "Button128", "グラフ"};  // composite monthly table
+    Button Button129{*this, "Button129", "グラフ"};  // composite bonus table
+    // In the popup menu of "個別返済額算定".
+    MenuItem NGurafuM{*this, "NGurafuM", "　－－グラフ(月)"};
+    MenuItem NGurafuB{*this, "NGurafuB", "　－－グラフ(ボーナス)"};
+
     // ---- Page "編成一括": the pack slots and the pack list ----
     Panel GrpPack{*this, "GrpPack", "パック"};
     RadioButton RadioButton101{*this, "RadioButton101", "1"};
@@ -799,6 +812,12 @@ public:
     // The title line of an export: the title, the author, today's date.
     std::string export_title(const std::string& title);
     void wire_exports();
+    // ---- Routines: charts of the tables ----
+    void chart_current_monthly(Control& sender);
+    void chart_current_bonus(Control& sender);
+    void chart_composite_monthly(Control& sender);
+    void chart_composite_bonus(Control& sender);
+    void wire_charts();
 
     // ---- Routines: pack slots and pack lists ----
     int selected_slot() const { return static_cast<int>(Button78.tag()); }

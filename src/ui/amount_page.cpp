@@ -261,6 +261,9 @@ QWidget* AmountPage::action_row() {
     row->addSpacing(8);
     fit_button(put_.add(row, f_.Button110), 34);
     fit_button(put_.add(row, f_.Button111), 34);
+    row->addSpacing(8);
+    fit_button(put_.add(row, f_.Button112));
+    fit_button(put_.add(row, f_.Button113), 28);
     row->addStretch(1);
     return widget;
 }
@@ -315,6 +318,9 @@ QMenu* AmountPage::popup_menu(QWidget* page) {
          {&f_.N5kibun, &f_.N10kibun, &f_.NShiteiKibun, &f_.NSaigo, &f_.NMemoKisai}) {
         menu->addAction(put_.action(*item, menu));
     }
+    menu->addSeparator();
+    for (MenuItem* item : {&f_.NGurafuM, &f_.NGurafuB})
+        menu->addAction(put_.action(*item, menu));
     page->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(page, &QWidget::customContextMenuRequested, menu,
                      [page, menu](const QPoint& at) {

@@ -3,6 +3,7 @@
 #include "ui/addon_view.h"
 #include "ui/binder.h"
 #include "ui/bulk_change_views.h"
+#include "ui/chart_window_view.h"
 #include "ui/comparison_view.h"
 #include "ui/current_tables_view.h"
 #include "ui/down_payment_view.h"
@@ -54,6 +55,15 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
             windows_.push_back(std::make_unique<AddonView>(app.addon_dialog));
         } else if (form == &app.rent_dialog) {
             windows_.push_back(std::make_unique<RentLoanView>(app.rent_dialog));
+        } else if (auto* chart = dynamic_cast<ChartWindow*>(form)) {
+            windows_.push_back(std::make_unique<ChartWindowView>(*chart));
+            // A double click on a chart brings the main windows to the front.
+            chart->raise_window = [this](Form& shown) {
+                if (QWidget* widget = window(shown)) {
+                    widget->raise();
+                    widget->activateWindow();
+                }
+            };
         } else {
             windows_.push_back(std::make_unique<ShellWindowView>(*form));
         }
@@ -62,6 +72,10 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
 
 // Later windows go first, the main window last.
 AppViews::~AppViews() {
+    for (ChartWindow* chart : {static_cast<ChartWindow*>(&app_.cur_chart),
+                               static_cast<ChartWindow*>(&app_.composite_chart)}) {
+        chart->raise_window = nullptr;
+    }
     while (!windows_.empty())
         windows_.pop_back();
 }

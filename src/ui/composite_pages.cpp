@@ -47,13 +47,17 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     buttons->setSpacing(4);
     copies->addLayout(buttons);
     fit_button(put_.add(buttons, form_.ButtonM));
+    fit_button(put_.add(buttons, form_.Button126));
     fit_button(put_.add(buttons, form_.ButtonB));
+    fit_button(put_.add(buttons, form_.Button127));
     fit_button(put_.add(buttons, form_.Button107));
     auto* composites = new QHBoxLayout;
     composites->setSpacing(4);
     copies->addLayout(composites);
     fit_button(put_.add(composites, form_.Button28));
+    fit_button(put_.add(composites, form_.Button128));
     fit_button(put_.add(composites, form_.Button29));
+    fit_button(put_.add(composites, form_.Button129));
     composites->addStretch(1);
     // The caption of the table shown, red for the monthly tables and blue for the bonus ones.
     auto* shown = static_cast<QLineEdit*>(put_.add(copies, form_.Edit45));

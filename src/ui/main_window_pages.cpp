@@ -31,10 +31,12 @@ void MainWindowView::build_amount_page(QGridLayout* page) {
 void MainWindowView::build_memo_pages() {
     build_memo_page(put_, page_layout(form_.TabSheet3),
                     {form_.RichEdit1, form_.Bt7_MClear, form_.Button2, form_.Button40,
-                     form_.Button5, form_.Button70, form_.UpDown1, form_.Label_m});
+                     form_.Button5, form_.Button70, form_.UpDown1, form_.Label_m,
+                     &form_.Button120});
     build_memo_page(put_, page_layout(form_.TabSheet4),
                     {form_.RichEdit2, form_.Bt7_BClear, form_.Button7, form_.Button41,
-                     form_.Button8, form_.Button85, form_.UpDown2, form_.Label_b});
+                     form_.Button8, form_.Button85, form_.UpDown2, form_.Label_b,
+                     &form_.Button121});
 }
 
 // "一括表": the loan-product schedules, laid out from the model (group boxes side by side).

@@ -24,6 +24,7 @@ void build_memo_page(Placer& put, QGridLayout* page, const MemoPageParts& parts)
     row->addSpacing(12);
     fit_button(put.add(row, parts.print));
     fit_button(put.add(row, parts.save));
+    if (parts.chart != nullptr) fit_button(put.add(row, *parts.chart));
     row->addStretch(1);
     clickable_look(put.add(row, parts.table_link));
     page->addWidget(tools, 0, 0);

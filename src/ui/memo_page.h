@@ -20,6 +20,7 @@ struct MemoPageParts {
     Button& save;
     TrackBar& size;
     Label& table_link;
+    Button* chart = nullptr;  // charts the page's table
 };
 
 void build_memo_page(Placer& put, QGridLayout* page, const MemoPageParts& parts);

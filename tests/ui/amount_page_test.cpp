@@ -127,12 +127,13 @@ TEST_F(AmountPageTest, MovingTheSliderSetsThePositionAndTheModelAnswers) {
 
 // ---- The popup menu ----
 
-TEST_F(AmountPageTest, ThePopupMenuOffersTheRunCommands) {
+TEST_F(AmountPageTest, ThePopupMenuOffersTheRunCommandsAndTheCharts) {
     const QList<QAction*> actions = views().main().amount_menu()->actions();
     QStringList names;
     for (const QAction* action : actions)
-        names << action->objectName();
-    EXPECT_EQ(names, (QStringList{"N5kibun", "N10kibun", "NShiteiKibun", "NSaigo", "NMemoKisai"}));
+        names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    EXPECT_EQ(names, (QStringList{"N5kibun", "N10kibun", "NShiteiKibun", "NSaigo", "NMemoKisai",
+                                  "-", "NGurafuM", "NGurafuB"}));
     EXPECT_EQ(actions[4]->text().toStdString(), f().NMemoKisai.caption());
 }
 
