@@ -19,6 +19,7 @@
 #include "forms/tform7.h"
 #include "forms/tform8.h"
 #include "forms/tformhi.h"
+#include "forms/tformkgr.h"
 #include "forms/tokbotkinridlg.h"
 #include "forms/tokbotkuriagedlg.h"
 #include "model/platform.h"
@@ -92,7 +93,7 @@ public:
     TBHoseiDlg bonus_correction;
     TFormHi compare{*this};
     TFormG3 effect_chart;
-    TFormKGr aux_chart;
+    TFormKGr aux_chart{*this};
 };
 
 }  // namespace rebanto

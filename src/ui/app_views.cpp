@@ -73,7 +73,8 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
 // Later windows go first, the main window last.
 AppViews::~AppViews() {
     for (ChartWindow* chart : {static_cast<ChartWindow*>(&app_.cur_chart),
-                               static_cast<ChartWindow*>(&app_.composite_chart)}) {
+                               static_cast<ChartWindow*>(&app_.composite_chart),
+                               static_cast<ChartWindow*>(&app_.aux_chart)}) {
         chart->raise_window = nullptr;
     }
     while (!windows_.empty())
