@@ -38,6 +38,7 @@ TFormHi::TFormHi(App& app)
         csv->on_click = guard(&TFormHi::CsvClick);
     for (Button* chart : {&Button14, &Button15, &Button16})
         chart->on_click = guard(&TFormHi::ChartClick);
+    wire_verification();
 }
 
 Handler TFormHi::guard(void (TFormHi::*routine)(Control&)) {

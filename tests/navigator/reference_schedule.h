@@ -47,6 +47,8 @@ struct RefLoan {
     bool recompute_each_month = true;
     long long prepay_month = 0;  // a prepayment paid with this month's instalment
     long long prepay_amount = 0;
+    // Paid on top of the instalment in a month (nothing when empty).
+    std::function<long long(long long month)> extra;
 };
 
 // The rows a one-month-step replay writes: a month whose balance is at most 0.3 × the
@@ -59,10 +61,11 @@ inline std::vector<RefRow> reference_schedule(const RefLoan& loan) {
         const long long remaining = loan.months - m + 1;
         if (m > loan.keep_until && (loan.recompute_each_month || m == loan.keep_until + 1))
             instalment = reference_instalment(balance, remaining, loan.rate(m));
-        if (10 * balance > 3 * instalment) {
+        const long long paid = instalment + (loan.extra ? loan.extra(m) : 0);
+        if (10 * balance > 3 * paid) {
             const long long interest = reference_interest(balance, loan.rate(m));
-            const long long repaid = instalment - interest;
-            rows.push_back({m, balance, remaining, instalment, interest, repaid, balance - repaid});
+            const long long repaid = paid - interest;
+            rows.push_back({m, balance, remaining, paid, interest, repaid, balance - repaid});
             balance -= repaid;
         }
         if (m == loan.prepay_month) balance -= loan.prepay_amount;

@@ -1,0 +1,188 @@
+// "実行" of the prepayment study: the verification repeated for every split of the budget
+// between the long and the short loan, across the short loan's rates or the prepayment
+// months, into the study table StGr5. Memory 5 is set aside as the pack "退避５" first and
+// taken back from it at the end.
+#include "compare/memory_checks.h"
+#include "compare/study_table.h"
+#include "core/field_io.h"
+#include "forms/app.h"
+#include "forms/tformhi.h"
+#include "navigator/control_table.h"
+
+namespace rebanto {
+
+namespace cs = comparison::study;
+namespace nav = navigator;
+
+namespace {
+
+constexpr const char* kSetAside = "退避５";
+constexpr const char* kContinue = "続けますか?";
+
+// The last payment month of a memory's monthly table (of its bonus table without one).
+std::string last_month_of(const TablesSnapshot& memory, int k) {
+    const bool monthly = memory.monthly.size() > nav::kFirstDataRow;
+    const std::string name = "記憶" + std::to_string(k) + (monthly ? " 月返済表" : " ﾎﾞｰﾅｽ返済表");
+    return std::to_string(
+        comparison::last_payment(monthly ? memory.monthly : memory.bonus, name).month);
+}
+
+const std::string& total_interest(const Grid& table) {
+    return table.cell(table.row_count() - 1, 9);
+}
+
+}  // namespace
+
+void TFormHi::Button6Click(Control&) {
+    run_study();
+}
+
+bool TFormHi::run_study() {
+    TForm1& f = app_.main;
+    TForCur& cur = app_.cur;
+    Platform& platform = app_.platform();
+    Panel7.hide();
+    const std::int64_t start = platform.now_ms();
+
+    // Everything is checked before anything changes.
+    if (auto problem = memories_problem()) {
+        platform.message(*problem);
+        return false;
+    }
+    const bool rate_mode = RadioButton3.checked();
+    const cs::Budget budget{num(Edit4), num(Edit5), num(Edit14), num(Edit15)};
+    const long double last = num(Edit6);
+    const long double step = num(Edit7);
+    const int ask_at = count(Edit9);
+    num(Edit1);
+    const long double base = rate_mode ? study_rate_base(cur.slots[4]) : num(Edit1);
+    const cs::SizeOrProblem size = cs::size_of(budget, last, base, step, rate_mode);
+    if (!size.size) {
+        platform.message(size.problem);
+        return false;
+    }
+    const int rows = size.size->rows;
+    const int groups = size.size->groups;
+
+    StGr5.assign_rows(
+        std::vector<std::vector<std::string>>(rows, std::vector<std::string>(size.size->columns)));
+    StGr5.set_col_count(size.size->columns);
+    std::string headers[6];
+    cs::amount_headers(headers);
+    for (int c = 0; c < 6; ++c)
+        StGr5.set_cell(0, c, headers[c]);
+    put(Label28, groups);
+
+    cur.recall_slot(5);
+    const TablesSnapshot short_loan = cur.slots[4];
+    f.Save_mpc(f.data_path(kSetAside));
+
+    // A study that stops leaves memory 5 as the user set it.
+    const auto stop = [&] {
+        StudyRunning = false;
+        cur.slots[4] = short_loan;
+        return false;
+    };
+    StudyRunning = true;
+    platform.set_wait_cursor(true);
+    int done = 0;
+    try {
+        for (int r = 1; r <= groups; ++r) {
+            const long double value = cs::group_value(base, step, r);
+            const int column = cs::group_column(r);
+            StGr5.set_cell(0, column, cs::group_header(rate_mode, value));
+            StGr5.set_cell(0, column + 1, cs::kLongLastMonthHeader);
+            StGr5.set_cell(0, column + 2, cs::kShortLastMonthHeader);
+            if (rate_mode && r > 1 && !reprice_short_loan(value)) {
+                platform.set_wait_cursor(false);
+                return stop();
+            }
+            if (!rate_mode) put(Edit1, value);
+
+            add_chosen(true, {1, 5});
+            for (int c : {cs::kLongMonthly, cs::kShortMonthly, cs::kLongBonus, cs::kShortBonus})
+                StGr5.set_cell(cs::kNoPrepaymentRow, c, "0");
+            StGr5.set_cell(cs::kNoPrepaymentRow, column, total_interest(StringGrid2));
+            StGr5.set_cell(cs::kNoPrepaymentRow, column + 1, last_month_of(cur.slots[0], 1));
+            StGr5.set_cell(cs::kNoPrepaymentRow, column + 2, last_month_of(cur.slots[4], 5));
+
+            for (int a = cs::kFirstSplitRow; a < rows; ++a) {
+                const cs::Split split = cs::split_of(budget, a - cs::kFirstSplitRow);
+                put(Edit2, split.long_monthly);
+                put(Edit3, split.long_bonus);
+                put(Edit52, split.short_monthly);
+                put(Edit53, split.short_bonus);
+                StGr5.set_cell(a, cs::kLongMonthly, Edit2.text());
+                StGr5.set_cell(a, cs::kLongBonus, Edit3.text());
+                StGr5.set_cell(a, cs::kShortMonthly, Edit52.text());
+                StGr5.set_cell(a, cs::kShortBonus, Edit53.text());
+                if (!verify()) {
+                    platform.set_wait_cursor(false);
+                    return stop();
+                }
+                StGr5.set_cell(a, column, total_interest(StringGrid1));
+                StGr5.set_cell(a, column + 1, last_month_of(cur.slots[2], 3));
+                StGr5.set_cell(a, column + 2, last_month_of(cur.slots[3], 4));
+                StGr5.set_selection(a, column);
+
+                ++done;
+                const cs::TimeTexts times =
+                    cs::time_texts(platform.now_ms() - start, done, groups, rows);
+                Label31.set_caption(times.elapsed);
+                Label32.set_caption(times.per_item);
+                Label33.set_caption(times.expected);
+                platform.repaint();
+                if (done == ask_at && !platform.ask(kContinue)) {
+                    platform.set_wait_cursor(false);
+                    return stop();
+                }
+            }
+        }
+    } catch (...) {
+        platform.set_wait_cursor(false);
+        stop();
+        throw;
+    }
+    platform.set_wait_cursor(false);
+    StudyRunning = false;
+    f.Open_mpc(f.data_path(kSetAside));
+    cur.store_slot(5);
+    return true;
+}
+
+// The short loan of memory 5 at another rate: every row of each table given the rate and
+// replayed with the instalment worked out anew, then every row given the new instalment
+// and replayed keeping it; the result becomes memory 5.
+bool TFormHi::reprice_short_loan(long double rate) {
+    TForCur& cur = app_.cur;
+    TForm4& navigator = app_.navigator;
+    const auto each_table = [&](const auto& fill) {
+        for (RadioButton* radio : {&navigator.RadioButton1, &navigator.RadioButton2}) {
+            if (!radio->enabled()) continue;
+            radio->set_checked(true);
+            Grid& grid = navigator.table();
+            grid.set_selection(nav::kFirstDataRow, grid.selected_col());
+            fill();
+            navigator.Button11Click(navigator.Button11);
+        }
+    };
+    const auto both_tables = [&] {
+        navigator.StatusBar1.set_caption("");
+        navigator.Button9Click(navigator.Button9);
+        return !replay_stopped();
+    };
+    cur.recall_slot(5);
+    navigator.open_from_current_tables();
+    each_table([&] { put(navigator.Edit1, rate); });
+    navigator.CheckBox1.set_checked(false);
+    navigator.Edit6.set_text("0");
+    if (!both_tables()) return false;
+    navigator.open_from_current_tables();
+    each_table([&] { navigator.Edit3DblClick(navigator.Edit3); });
+    navigator.CheckBox1.set_checked(true);
+    if (!both_tables()) return false;
+    cur.store_slot(5);
+    return true;
+}
+
+}  // namespace rebanto
