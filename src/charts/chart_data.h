@@ -21,6 +21,8 @@ enum class SeriesKind {
     StackedBar,
     // A line through the points, each marked by a small square.
     Line,
+    // A bar standing from zero on its own, beside the others by its offset (not stacked).
+    Bar,
 };
 
 struct ChartSeries {

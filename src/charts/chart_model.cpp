@@ -121,7 +121,7 @@ ValueRange ChartModel::value_range() const {
             if (static_cast<std::size_t>(i) >= series.values.size()) continue;
             const auto& value = series.values[static_cast<std::size_t>(i)];
             if (!value) continue;
-            if (series.kind == SeriesKind::Line) {
+            if (series.kind != SeriesKind::StackedBar) {
                 low = std::min(low, *value);
                 high = std::max(high, *value);
             } else if (*value >= 0) {

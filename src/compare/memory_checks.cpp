@@ -27,6 +27,11 @@ bool one_per_row(const TableRows& rows) {
     return true;
 }
 
+// "内" in column 1, or a flag beginning with "U".
+bool is_prepayment(const TableRows& rows, std::size_t r) {
+    return cell(rows, r, 1) == "内" || cell(rows, r, 13).starts_with("U");
+}
+
 bool is_totals(const TableRows& rows, std::size_t r) {
     return cell(rows, r, 13) == "K" || cell(rows, r, 1) == "経";
 }
@@ -94,7 +99,12 @@ LastPayment last_payment(const TableRows& rows, const std::string& name) {
     if (!holds_data(rows)) return {};
     std::size_t r = rows.size() - 1;
     if (is_totals(rows, r) && r > kFirstDataRow) --r;
-    return {month_of(rows, r, name), money_of(rows, r, 6, name), money_of(rows, r, 12, name)};
+    // A prepayment that paid the loan off ends it: the instalment it frees is that of the
+    // payment row before it, and what it paid beyond the balance is left over (negative).
+    std::size_t paid = r;
+    while (is_prepayment(rows, paid) && paid > kFirstDataRow)
+        --paid;
+    return {month_of(rows, r, name), money_of(rows, paid, 6, name), money_of(rows, r, 12, name)};
 }
 
 }  // namespace rebanto::comparison

@@ -50,12 +50,20 @@ void TFormHi::wire_study() {
     Label18.on_right_click = guard(&TFormHi::Label18RightClick);
     Label21.on_click = guard(&TFormHi::Label21Click);
     Label21.on_right_click = guard(&TFormHi::Label21RightClick);
+    // The continue question's label reads the item number however it was set.
+    Edit9.on_change = [this](Control&) {
+        Label29.set_caption("続行確認 " + Edit9.text() + " 回目");
+    };
     RadioButton3.on_click = guard(&TFormHi::ColumnModeClick);
     RadioButton4.on_click = guard(&TFormHi::ColumnModeClick);
     std::string headers[6];
     cs::amount_headers(headers);
     for (int c = 0; c < 6; ++c)
         StGr5.set_cell(0, c, headers[c]);
+    // Group columns wide enough for "5-最終月回(月々)"; amounts need less.
+    StGr5.set_default_col_width(112);
+    for (int c : {cs::kLongMonthly, cs::kShortMonthly, cs::kLongBonus, cs::kShortBonus})
+        StGr5.set_col_width(c, 84);
     StGr5.set_col_width(2, 8);
     StGr5.set_col_width(5, 8);
 }
@@ -128,13 +136,11 @@ void TFormHi::Label18RightClick(Control&) {
 
 void TFormHi::Label21Click(Control&) {
     put(Edit9, count(Edit9) + 1);
-    Label29.set_caption("続行確認 " + Edit9.text() + " 回目");
 }
 
 void TFormHi::Label21RightClick(Control&) {
     const int n = count(Edit9);
     if (n > 0) put(Edit9, n - 1);
-    Label29.set_caption("続行確認 " + Edit9.text() + " 回目");
 }
 
 void TFormHi::ColumnModeClick(Control& sender) {

@@ -18,6 +18,7 @@
 #include "forms/tform5.h"
 #include "forms/tform7.h"
 #include "forms/tform8.h"
+#include "forms/tformg3.h"
 #include "forms/tformhi.h"
 #include "forms/tformkgr.h"
 #include "forms/tokbotkinridlg.h"
@@ -92,7 +93,7 @@ public:
     TForm18 pension;
     TBHoseiDlg bonus_correction;
     TFormHi compare{*this};
-    TFormG3 effect_chart;
+    TFormG3 effect_chart{*this};
     TFormKGr aux_chart{*this};
 };
 

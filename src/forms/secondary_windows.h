@@ -20,7 +20,6 @@ public:
     }
 
 REBANTO_SHELL_WINDOW(TForm18, "年金－月次返済特別算定");
-REBANTO_SHELL_WINDOW(TFormG3, "1-長期物　＆　5-短期物　分散繰上効果検討グラフ");
 
 #undef REBANTO_SHELL_WINDOW
 

@@ -62,8 +62,11 @@ void TForm1::fold_last_principal(bool bonus) {
     radio.set_checked(true);
     Grid& table = navigator.table();
     int s = table.row_count() - 1;
-    if (table.cell(s, nav::kFlag) == "K" || nav::has_prepayment_flag(table, s)) s -= 1;
+    if (nav::is_totals_row(table, s) || nav::has_prepayment_flag(table, s)) s -= 1;
     if (s < nav::kFirstDataRow) return;
+    // A prepayment that paid the loan off ends the table: there is no last instalment left
+    // to take up a remainder.
+    if (nav::is_prepayment_row(table, s)) return;
     table.set_selection(s, table.selected_col());
     const auto number = [&](int row, int col) {
         try {

@@ -74,7 +74,8 @@ AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
 AppViews::~AppViews() {
     for (ChartWindow* chart : {static_cast<ChartWindow*>(&app_.cur_chart),
                                static_cast<ChartWindow*>(&app_.composite_chart),
-                               static_cast<ChartWindow*>(&app_.aux_chart)}) {
+                               static_cast<ChartWindow*>(&app_.aux_chart),
+                               static_cast<ChartWindow*>(&app_.effect_chart)}) {
         chart->raise_window = nullptr;
     }
     while (!windows_.empty())

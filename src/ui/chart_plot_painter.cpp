@@ -68,11 +68,12 @@ std::vector<Bar> stacked_bars(const ChartModel& chart, const ChartLayout& layout
         double up = 0;
         double down = 0;
         for (const ChartSeries& series : chart.data().series) {
-            if (series.kind != SeriesKind::StackedBar) continue;
+            if (series.kind == SeriesKind::Line) continue;
             if (static_cast<std::size_t>(i) >= series.values.size()) continue;
             const auto& value = series.values[static_cast<std::size_t>(i)];
             if (!value) continue;
-            double& base = *value >= 0 ? up : down;
+            double alone = 0;
+            double& base = series.kind == SeriesKind::Bar ? alone : *value >= 0 ? up : down;
             const double y0 = layout.y_of(base);
             base += *value;
             const double y1 = layout.y_of(base);

@@ -9,6 +9,7 @@
 #include "ui/binder.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
+#include "ui/verification_view.h"
 
 namespace rebanto::ui {
 
@@ -29,9 +30,12 @@ struct TablePart {
 ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
     : QWidget(parent, Qt::Window), binder_(new Binder(form, this)) {
     setObjectName(QString::fromStdString(form.name()));
-    auto* tables = new QVBoxLayout(this);
-    tables->setContentsMargins(6, 4, 6, 6);
+    auto* halves = new QHBoxLayout(this);
+    halves->setContentsMargins(6, 4, 6, 6);
+    halves->setSpacing(6);
+    auto* tables = new QVBoxLayout;
     tables->setSpacing(2);
+    halves->addLayout(tables, 1);
     Placer put(*binder_);
     // The difference table is a little taller than the two it is made from.
     const TablePart parts[] = {
@@ -67,9 +71,15 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
         fit_button(put.add(row, part.csv), 40);
         fit_button(put.add(row, part.chart), 48);
         row->addStretch(1);
+        // The verification opens from the last table's bar, below which it appears.
+        if (&part.grid == &form.StringGrid3) fit_button(put.add(row, form.Button9), 64);
         tables->addWidget(bar);
-        tables_[k++] = static_cast<QTableView*>(put.add(tables, part.grid, part.stretch));
+        tables_[k] = static_cast<QTableView*>(put.add(tables, part.grid, part.stretch));
+        // A few rows of each table stay in sight when the verification takes room below.
+        tables_[k++]->setMinimumHeight(120);
     }
+    tables->addWidget(verification_panel(put, form, this));
+    halves->addWidget(study_panel(put, form), 1);
     binder_->bind_window(this);
     binder_->flush();
 }

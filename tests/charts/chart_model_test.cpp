@@ -157,6 +157,17 @@ TEST_F(ChartModelTest, NegativeBarsStackDownwardsApartFromThePositiveOnes) {
     EXPECT_EQ(chart.value_range(), (ValueRange{-25, 30}));
 }
 
+TEST_F(ChartModelTest, BarsStandingAloneReachOnlyTheirOwnValue) {
+    ChartData data;
+    data.labels = {"1", "2"};
+    data.series = {{"long", SeriesKind::Bar, {}, -20, {420.0, 380.0}},
+                   {"short", SeriesKind::Bar, {}, 20, {120.0, 75.0}},
+                   {"stacked", SeriesKind::StackedBar, {}, 0, {30.0, 40.0}},
+                   {"more", SeriesKind::StackedBar, {}, 0, {30.0, 40.0}}};
+    chart.set_data(data);
+    EXPECT_EQ(chart.value_range(), (ValueRange{0, 420})) << "not 420 + 120 + 30 + 30";
+}
+
 TEST_F(ChartModelTest, TheRangeFollowsTheShownPointsOnly) {
     chart.set_data(points(130));
     chart.set_paged(true);

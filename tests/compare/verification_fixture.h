@@ -87,11 +87,14 @@ inline long long total_interest(const std::vector<RefRow>& rows) {
 
 // The long loan paying, from the short loan's last month on, what the short loan no longer
 // takes: the rest of its last instalment, then its whole instalment for every month gained.
+// When a prepayment of `paid_off_by` in that last month paid the short loan off, what it
+// paid beyond the balance goes to the long loan that month.
 inline RefLoan with_capacity_kept(RefLoan loan, const std::vector<RefRow>& short_prepaid,
-                                  long long short_term) {
+                                  long long short_term, long long paid_off_by = 0) {
     const RefRow last = short_prepaid.back();
-    loan.extra = [last, short_term](long long m) -> long long {
-        if (m == last.month) return -last.after;
+    const long long left = last.after - paid_off_by;
+    loan.extra = [last, left, short_term](long long m) -> long long {
+        if (m == last.month) return -left;
         return m > last.month && m <= short_term ? last.instalment : 0;
     };
     return loan;
