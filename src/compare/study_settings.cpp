@@ -39,6 +39,7 @@ void TFormHi::wire_study() {
     StGr5.on_click = guard(&TFormHi::StGr5Click);
     Button7.on_click = guard(&TFormHi::Button7Click);
     Button7.on_right_click = guard(&TFormHi::Button7RightClick);
+    StudyCsv.on_click = guard(&TFormHi::StudyCsvClick);
     for (Edit* field : {&Edit4, &Edit5, &Edit14})
         field->on_change = guard(&TFormHi::budget_change);
     for (Edit* field : {&Edit6, &Edit7})

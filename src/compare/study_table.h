@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "model/grid.h"
 
 namespace rebanto::comparison::study {
 
@@ -77,5 +80,8 @@ struct TimeTexts {
 };
 TimeTexts time_texts(std::int64_t elapsed_ms, int items_done, int groups, int rows);
 std::string seconds_text(long double ms);
+
+// The study table as CSV: the title line, then every row with its cells between commas.
+std::vector<std::string> csv_lines(const Grid& study, const std::string& title);
 
 }  // namespace rebanto::comparison::study

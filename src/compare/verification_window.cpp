@@ -42,8 +42,8 @@ void TFormHi::wire_verification() {
     put_in(Panel4, Label5, Label36, Label6, Edit1, Label8, Label7, Edit2, Label9, Edit3, Label10,
            Edit52, Edit53, RadioButton1, RadioButton2, CheckBox11, Button5, Button8, Label30);
     put_in(Panel11, Label41, Label42, Label43);
-    put_in(Panel5, StGr5, Button6, Button10, Button11, Button12, Button7, Label31, Label32,
-           Label33);
+    put_in(Panel5, StGr5, Button6, Button10, Button11, Button12, Button7, StudyCsv, Label31,
+           Label32, Label33);
     put_in(Panel7, Label12, Edit4, Label13, Edit5, Label14, Label15, Edit14, Edit15, RadioButton3,
            RadioButton4, Edit6, Label16, Edit7, Label17, Label28, Edit8, Label18, Label20, Edit9,
            Label21, Label29, Button13);

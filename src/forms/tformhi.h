@@ -110,6 +110,8 @@ public:
     Button Button11{*this, "Button11", "増やす"};
     Button Button12{*this, "Button12", "減らす"};
     Button Button7{*this, "Button7", "グラフ化"};
+    // The study table as CSV in the main window's output memo.
+    Button StudyCsv{*this, "StudyCsv", "CSV"};
     Label Label31{*this, "Label31", "経過="};
     Label Label32{*this, "Label32", "時間/回="};
     Label Label33{*this, "Label33", "処理予想時間="};
@@ -169,6 +171,7 @@ public:
     void StGr5Click(Control& sender);
     void Button7Click(Control& sender);
     void Button7RightClick(Control& sender);
+    void StudyCsvClick(Control& sender);
     void budget_change(Control& sender);
     void columns_change(Control& sender);
     void Label16Click(Control& sender);

@@ -116,7 +116,8 @@ QWidget* study_panel(Placer& put, TFormHi& form) {
     QWidget* start = put.add(commands, form.Button6);
     embolden(start);
     fit_button(start, 56);
-    for (Button* button : {&form.Button10, &form.Button11, &form.Button12, &form.Button7})
+    for (Button* button :
+         {&form.Button10, &form.Button11, &form.Button12, &form.Button7, &form.StudyCsv})
         fit_button(put.add(commands, *button), 48);
     commands->addSpacing(8);
     put.add(commands, form.Label29);

@@ -52,6 +52,8 @@ protected:
     }
 };
 
+class StudyCsv : public Study {};
+
 TEST_F(Study, EachSplitOfTheBudgetAgreesWithSchedulesWorkedOutApart) {
     study_ready();
     hi.Button6.click();
@@ -240,6 +242,33 @@ TEST_F(Study, AClickedRowGoesIntoTheVerificationAndItsGroupIntoTheChartChoice) {
 
     hi.Button7.right_click();
     EXPECT_EQ(app.compare.LastEffectChart.labels.size(), 4u) << "without the no-prepayment row";
+}
+
+}  // namespace
+}  // namespace rebanto
+
+namespace rebanto {
+namespace {
+
+TEST_F(StudyCsv, TheStudyTableGoesToTheOutputMemoLineByLine) {
+    study_ready();
+    hi.StudyCsv.click();
+    EXPECT_EQ(
+        platform.take_log(),
+        std::vector<std::string>{"info CSVの前に、分散効果検討一覧表を「実行」で作成して下さい"});
+    hi.Button6.click();
+    hi.StudyCsv.click();
+    const auto& lines = app.main.RichEdit4.lines();
+    ASSERT_EQ(lines.size(), 7u) << "the title and the six rows";
+    EXPECT_TRUE(lines[0].starts_with("Rebanto（分散繰上効果検討一覧表）  -- by."));
+    EXPECT_EQ(lines[1],
+              "1-月分繰上額,5-月分繰上額,,1-ボ分繰上額,5-ボ分繰上額,,5-2%,1-最終月回(月々),"
+              "5-最終月回(月々),5-2.5%,1-最終月回(月々),5-最終月回(月々),5-3%,1-最終月回(月々),"
+              "5-最終月回(月々)");
+    EXPECT_EQ(lines[3], "3000000,0,,0,0,," + hi.StGr5.cell(2, 6) + "," + hi.StGr5.cell(2, 7) +
+                            ",120," + hi.StGr5.cell(2, 9) + "," + hi.StGr5.cell(2, 10) + ",120," +
+                            hi.StGr5.cell(2, 12) + "," + hi.StGr5.cell(2, 13) + ",120");
+    EXPECT_TRUE(app.main.Panel1.visible());
 }
 
 }  // namespace
