@@ -48,6 +48,9 @@ void TFormG3::show_effect_chart(const comparison::EffectChart& chart) {
     show();
     set_caption(chart.caption);
     Chart1.model.set_data(std::move(data));
+    // Read flat the first time: the line and the bars are compared against one axis.
+    if (!shown_before_) Button6Click(Button6);
+    shown_before_ = true;
 }
 
 }  // namespace rebanto

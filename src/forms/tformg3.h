@@ -17,6 +17,9 @@ public:
     // Shows the window with the study's chart.
     void show_effect_chart(const comparison::EffectChart& chart);
     void Chart1DblClick(Control& sender);
+
+private:
+    bool shown_before_ = false;
 };
 
 }  // namespace rebanto
