@@ -6,6 +6,7 @@
 #include "forms/app.h"
 #include "forms/tform10.h"
 #include "navigator/control_table.h"
+#include "tables/cell_values.h"
 
 namespace rebanto {
 
@@ -22,16 +23,6 @@ int last_totals_row(const Grid& table) {
     for (int r = table.row_count() - 1; r >= nav::kFirstDataRow; --r)
         if (table.cell(r, nav::kFlag) == "K") return r;
     return -1;
-}
-
-Money cell_money(const Grid& table, int row, int col) {
-    try {
-        return to_money(table.cell(row, col));
-    } catch (const ConversionError&) {
-        throw FieldValueError(
-            table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列",
-            table.cell(row, col));
-    }
 }
 
 void colour_by_sign(Control& field) {
@@ -89,9 +80,9 @@ void TForm10::record(bool new_state) {
     const auto read = [&](const Grid& table, Edit& total, Label& last, Money& left) {
         const int k = last_totals_row(table);
         if (k < 0) return;
-        put(total, cell_money(table, k, 10));
+        put(total, money_in(table, k, 10));
         last.set_caption(table.cell(k - 1, nav::kMonth));
-        left = cell_money(table, k, 12);
+        left = money_in(table, k, 12);
     };
     read(m, monthly, monthly_last, left_m);
     read(b, bonus, bonus_last, left_b);

@@ -8,6 +8,7 @@
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform10.h"
+#include "tables/cell_values.h"
 
 namespace rebanto {
 
@@ -23,20 +24,10 @@ const std::array<const char*, 13> kHeader1 = {"",     "1千万",  "2千万", "3�
                                               "",     "年末残", "表",    "年末残", "表",
                                               "合計", "最高額", "用"};
 
-Money cell_amount(const Grid& table, int row, int col) {
-    try {
-        return to_money(table.cell(row, col));
-    } catch (const ConversionError&) {
-        throw FieldValueError(
-            table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列",
-            table.cell(row, col));
-    }
-}
-
 // A year-end balance counts when it is there and not negative.
 Money balance_of(const Grid& table, int row, int col) {
     if (table.cell(row, col).empty()) return Money();
-    const Money value = cell_amount(table, row, col);
+    const Money value = money_in(table, row, col);
     return value < Money() ? Money() : value;
 }
 
@@ -122,7 +113,7 @@ void TForm10::Button26Click(Control&) {
         StringGrid2.set_cell(r, tc::kTotalBalance, general(balance));
         std::array<Money, 4> rates;
         for (int band = 0; band < 4; ++band)
-            rates[band] = cell_amount(StringGrid2, r, tc::kFirstRate + band);
+            rates[band] = money_in(StringGrid2, r, tc::kFirstRate + band);
         const Money credit = tc::year_credit(balance, rates, cap);
         StringGrid2.set_cell(r, tc::kCredit, general(credit));
         if (StringGrid2.cell(r, tc::kApplied) == tc::kMark) total += credit;

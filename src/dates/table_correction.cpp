@@ -11,6 +11,7 @@
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "tables/cell_values.h"
 
 namespace rebanto {
 
@@ -20,17 +21,6 @@ constexpr const char* kLoanDateMarker = "実行日";
 
 bool starts_with(const std::string& text, const std::string& head) {
     return text.compare(0, head.size(), head) == 0;
-}
-
-// A cell read as an amount; a cell that is not one names its table, row and column.
-Money cell_money(const Grid& table, int row, int col) {
-    const std::string& text = table.cell(row, col);
-    try {
-        return to_money(text);
-    } catch (const ConversionError&) {
-        throw FieldValueError(
-            table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列", text);
-    }
 }
 
 struct CorrectedPart {
@@ -58,20 +48,20 @@ void correct_first_row(const CorrectedPart& part, bool corrected, bool equal_pri
     std::string col8 = t.cell(r, 8);
     std::string col10 = t.cell(r, 10);
     std::string marker = "初回返済額無補正";
-    Money interest = cell_money(t, r, 10);
+    Money interest = money_in(t, r, 10);
     if (corrected) {
         if (first_instalment) {
             if (!equal_principal) {
-                col6 = general(cell_money(t, kSettingsRow, 6) + part.difference);
+                col6 = general(money_in(t, kSettingsRow, 6) + part.difference);
             }
-            col8 = general(cell_money(t, r, 8) + part.difference);
+            col8 = general(money_in(t, r, 8) + part.difference);
         }
         interest += part.difference;
         col10 = general(interest);
         marker = "初回返済額" + format_money(part.reported);
     }
     if (first_instalment && one_instalment) {
-        const std::string instalment = general(cell_money(t, r, 11) + interest);
+        const std::string instalment = general(money_in(t, r, 11) + interest);
         (instalment_col == 6 ? col6 : col8) = instalment;
     }
 

@@ -5,6 +5,7 @@
 #include "forms/app.h"
 #include "forms/tform1.h"
 #include "navigator/control_table.h"
+#include "tables/cell_values.h"
 
 namespace rebanto {
 
@@ -68,18 +69,9 @@ void TForm1::fold_last_principal(bool bonus) {
     // to take up a remainder.
     if (nav::is_prepayment_row(table, s)) return;
     table.set_selection(s, table.selected_col());
-    const auto number = [&](int row, int col) {
-        try {
-            return to_money(table.cell(row, col));
-        } catch (const ConversionError&) {
-            throw FieldValueError(
-                table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列",
-                table.cell(row, col));
-        }
-    };
-    const Money instalment = number(s, nav::kInstalment);
-    const Money left = number(s, nav::kNewPrincipal);
-    const Money in_row = number(s, nav::kInRow);
+    const Money instalment = money_in(table, s, nav::kInstalment);
+    const Money left = money_in(table, s, nav::kNewPrincipal);
+    const Money in_row = money_in(table, s, nav::kInRow);
     if (in_row < Money::from_yen(2)) {
         table.set_cell(s, nav::kInstalment, general(instalment + left));
     } else {
