@@ -45,8 +45,12 @@ std::string day_flag(const RadioButton& day_interest, const Button& principal_fi
 void TForm1::commit_m() {
     Grid& table = app_.cur.StGr1;
     if (nothing_committed(*this)) {
-        if (Edit1.tag() == 1) table.set_cell(kSettingsRow, 6, Edit4.text());
-        Edit104.set_text(Edit4.text());
+        // A pass over the bonus part alone (no monthly principal) leaves the monthly
+        // instalment and its copy as they are.
+        if (Edit1.tag() == 1) {
+            table.set_cell(kSettingsRow, 6, Edit4.text());
+            Edit104.set_text(Edit4.text());
+        }
     }
     if (carries_principal(Edit1, Edit4)) {
         PeriodLine line;
@@ -100,8 +104,10 @@ void TForm1::commit_m() {
 void TForm1::commit_b() {
     Grid& table = app_.cur.StGr2;
     if (nothing_committed(*this)) {
-        if (Edit6.tag() == 1) table.set_cell(kSettingsRow, 6, Edit9.text());
-        Edit109.set_text(Edit9.text());
+        if (Edit6.tag() == 1) {
+            table.set_cell(kSettingsRow, 6, Edit9.text());
+            Edit109.set_text(Edit9.text());
+        }
     }
     const int bonus_month = count(LabK9_b);
     const int payment_number = static_cast<int>(int_part(

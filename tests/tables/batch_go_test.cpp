@@ -31,6 +31,7 @@ protected:
         platform.take_log();
         f1.Button53.click();
     }
+    std::string b_settings_instalment() const { return cur.StGr2.cell(1, 6); }
     int totals_row(const Grid& t) {
         for (int r = 2; r < t.row_count(); ++r) {
             if (t.cell(r, 13) == "K") return r;
@@ -52,6 +53,15 @@ TEST_F(BatchGoTest, TheFirstMonthlyRowCarriesTheDifference) {
     // Month numbers from 1988: June 2001 is (2001 − 1988) × 12 + 6.
     EXPECT_EQ(m.cell(2, 0), "162");
     EXPECT_EQ(m.cell(2, 1) + "/" + m.cell(2, 2), "13/6");
+}
+
+TEST_F(BatchGoTest, TheRegularInstalmentsShownOnTheDatesPageStayThoseOfTheLoan) {
+    // The bonus part is built in a pass of its own with no monthly principal: that pass
+    // must not put a monthly instalment of 0 on the page.
+    EXPECT_EQ(f1.Edit104.text(), "83564");
+    EXPECT_EQ(f1.Edit104.text(), f1.Edit4.text());
+    EXPECT_EQ(f1.Edit109.text(), f1.Edit9.text());
+    EXPECT_EQ(f1.Edit109.text(), b_settings_instalment());
 }
 
 TEST_F(BatchGoTest, TheFirstBonusRowCarriesTheDifference) {
