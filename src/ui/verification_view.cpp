@@ -62,7 +62,6 @@ QWidget* verification_panel(Placer& put, TFormHi& form, QWidget* window) {
     QWidget* start = put.add(run, form.Button5);
     embolden(start);
     fit_button(start, 56);
-    fit_button(put.add(run, form.Button8));
     run->addStretch(1);
     column->addLayout(run);
 
@@ -75,6 +74,8 @@ QWidget* verification_panel(Placer& put, TFormHi& form, QWidget* window) {
     put.add(amounts, form.Label10);
     amount_field(put, amounts, form.Edit52);
     amount_field(put, amounts, form.Edit53);
+    amounts->addSpacing(6);
+    fit_button(put.add(amounts, form.Button8));
     amounts->addStretch(1);
     column->addLayout(amounts);
 
@@ -119,8 +120,6 @@ QWidget* study_panel(Placer& put, TFormHi& form) {
     for (Button* button :
          {&form.Button10, &form.Button11, &form.Button12, &form.Button7, &form.StudyCsv})
         fit_button(put.add(commands, *button), 48);
-    commands->addSpacing(8);
-    put.add(commands, form.Label29);
     commands->addStretch(1);
     column->addLayout(commands);
 
@@ -128,6 +127,7 @@ QWidget* study_panel(Placer& put, TFormHi& form) {
     for (Label* time : {&form.Label31, &form.Label32, &form.Label33})
         put.add(times, *time);
     times->addStretch(1);
+    put.add(times, form.Label29);
     column->addLayout(times);
     put.add(column, form.StGr5, 1);
 
