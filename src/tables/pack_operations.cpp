@@ -159,11 +159,11 @@ void TForm1::Button150Click(Control& sender) {
 }
 
 void TForm1::save_aside() {
-    Save_mpc(dataFolder + "退避");
+    Save_mpc(data_path("退避"));
 }
 
 void TForm1::restore_aside() {
-    Open_mpc(dataFolder + "退避");
+    Open_mpc(data_path("退避"));
 }
 
 }  // namespace rebanto

@@ -234,3 +234,24 @@ TEST_F(TablesTest, APackWithBadBonusSettingsIsRefusedNamingFileAndLine) {
 
 }  // namespace
 }  // namespace rebanto
+
+namespace rebanto {
+namespace {
+
+using testing::TablesTest;
+
+// Without a data folder of its own the set-aside tables go to the start folder, never to
+// whatever folder the process was started from (two runs side by side would swap them).
+TEST_F(TablesTest, TheSetAsideTablesLiveInTheStartFolder) {
+    typical_run();
+    f1.dataFolder.clear();
+    f1.save_aside();
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "退避"));
+    const int rows = cur.StGr1.row_count();
+    f1.Bt0_allClearClick(f1.Bt0_allClear);
+    f1.restore_aside();
+    EXPECT_EQ(cur.StGr1.row_count(), rows);
+}
+
+}  // namespace
+}  // namespace rebanto
