@@ -214,3 +214,37 @@ TEST_F(ComparisonWindow, TheDifferenceGoesAsCsvIntoTheOutputMemo) {
 
 }  // namespace
 }  // namespace rebanto
+
+namespace rebanto {
+namespace {
+
+using testing::ComparisonWindow;
+
+// "グラフ" of table A opens the comparison's chart window with the table's five series,
+// one point per period row, under the table's caption.
+TEST_F(ComparisonWindow, TheChartButtonShowsTheTableInItsChartWindow) {
+    run_loan("10000000", "10");
+    store(1);
+    open();
+    choose(false, {1});
+    hi.Button1.click();
+    hi.Button14.click();
+    TFormKGr& chart = app.aux_chart;
+    EXPECT_TRUE(chart.visible());
+    EXPECT_EQ(chart.caption(), hi.LastChart.caption);
+    const ChartData& data = chart.Chart1.model.data();
+    ASSERT_EQ(data.series.size(), 5u);
+    EXPECT_EQ(data.series[0].title, "新元金");
+    EXPECT_EQ(data.series[2].kind, SeriesKind::Line) << "利息累計";
+    EXPECT_EQ(data.series[0].kind, SeriesKind::StackedBar);
+    EXPECT_EQ(chart.Chart1.model.point_count(), 120);
+    // The first point's new principal is the balance after month 1: 10,000,000 less the
+    // instalment's principal part (interest 10,000,000 × 2.325 % ÷ 12 = 19,375).
+    const long long instalment =
+        testing::reference_instalment(10'000'000, 120, testing::RefRate{2325, 1000});
+    EXPECT_DOUBLE_EQ(*data.series[0].values[0],
+                     static_cast<double>(10'000'000 - (instalment - 19'375)));
+}
+
+}  // namespace
+}  // namespace rebanto
