@@ -23,6 +23,10 @@ execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/packaging/copyright
               ${REBANTO_CHANGELOG_GZ}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rebanto)
+# The user guide with its screenshots, laid out as in the sources so its links hold.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rebanto)
+file(GLOB REBANTO_GUIDE_PICTURES ${PROJECT_SOURCE_DIR}/docs/guide/*.png)
+install(FILES ${REBANTO_GUIDE_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rebanto/guide)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rebanto)

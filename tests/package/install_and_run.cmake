@@ -12,7 +12,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(file usr/bin/rebanto-script usr/bin/rebanto-schedule usr/share/rebanto/vorpen77.doc
              usr/share/rebanto/kinriOP.ini usr/share/applications/rebanto.desktop
-             usr/share/icons/hicolor/scalable/apps/rebanto.svg usr/share/doc/rebanto/copyright)
+             usr/share/icons/hicolor/scalable/apps/rebanto.svg usr/share/doc/rebanto/copyright
+             usr/share/doc/rebanto/guide.md usr/share/doc/rebanto/guide/pack-slots.png)
   if(NOT EXISTS ${WORK}/root/${file})
     message(FATAL_ERROR "the package lacks ${file}")
   endif()
