@@ -86,7 +86,7 @@ ScriptRunner::Command ScriptRunner::find_command(const std::string& name) {
         {"echo", &ScriptRunner::echo},
         {"expect", &ScriptRunner::expect},
         {"today", &ScriptRunner::today},
-        {"seed", &ScriptRunner::fix_random},
+        {"random", &ScriptRunner::fix_random},
         {"close", &ScriptRunner::close},
     };
     const auto it = commands.find(name);

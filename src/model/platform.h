@@ -61,7 +61,7 @@ public:
     // Uniform random numbers: [0, 1) and [0, n).
     virtual double random() = 0;
     virtual int random_int(int n) = 0;
-    // Seeds the generator from the clock.
+    // Starts the generator from the clock.
     virtual void randomize() = 0;
 
     // Starts a program; false when it could not be started.

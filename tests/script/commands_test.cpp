@@ -155,10 +155,10 @@ TEST_F(Commands, TodayFixesTheDate) {
     EXPECT_EQ(run("today 2026-12-08\n"), 2);
 }
 
-TEST_F(Commands, SeedFixesTheGenerator) {
+TEST_F(Commands, RandomFixesTheGenerator) {
     HeadlessPlatform reference;
     reference.fix_random(42);
-    ASSERT_EQ(run("seed 42\n"), 0) << err();
+    ASSERT_EQ(run("random 42\n"), 0) << err();
     EXPECT_EQ(platform_.random_int(1'000'000), reference.random_int(1'000'000));
 }
 

@@ -56,7 +56,7 @@ TEST_F(ExitCodes, MalformedLinesAreBadScripts) {
         {"click TForm1.HRh now", "unexpected text \"now\""},
         {"select TForCur.StGr1 x", "bad row \"x\""},
         {"select TForCur.StGr1 1 99999999999", "bad column"},
-        {"seed -1", "bad number"},
+        {"random -1", "bad number"},
         {"check TForm1.RB11 yes", "expected on or off"},
         {"check TForm1.HRh on", "TForm1.HRh (Edit) is not a check box or radio button"},
         {"answer maybe", "expected yes or no"},

@@ -66,7 +66,7 @@ TEST_F(QtPlatformTest, AnUnexpectedDialogFailsTheTestInsteadOfHanging) {
     EXPECT_NONFATAL_FAILURE(unwatched_platform->error("読めません"), "unexpected modal dialog");
 }
 
-TEST_F(QtPlatformTest, TheGeneratorStaysInRangeAndRepeatsFromASeed) {
+TEST_F(QtPlatformTest, TheGeneratorStaysInRangeAndRepeatsFromAFixedStart) {
     platform.fix_random(7);
     std::vector<int> first;
     for (int i = 0; i < 50; ++i) {
