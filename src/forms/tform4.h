@@ -3,6 +3,7 @@
 // tables), replayed row by row through the main window's one-period calculation after the
 // user has changed rates, instalments, counts or special rows. The routines live in
 // src/navigator.
+#include <functional>
 #include <string>
 
 #include "base/money.h"
@@ -12,6 +13,11 @@
 #include "model/grid.h"
 
 namespace rebanto {
+
+namespace navigator {
+struct RowEntry;
+struct TableKind;
+}  // namespace navigator
 
 class App;
 
@@ -275,6 +281,8 @@ private:
     // The entry fields as a row entry, and back.
     struct EntryFields;
     void step_selected_row(bool down);
+    void enter_rows(
+        const std::function<int(Grid&, int, navigator::RowEntry&, navigator::TableKind)>& step);
     void select_row(Grid& grid, int row);
     void opening_boundary(int row);
     void recompute_converted_rate();

@@ -45,45 +45,43 @@ void TForm4::Button2Click(Control&) {
 
 // ▼ (down) or ▲: the typed values into the selected row, the selection one row on.
 void TForm4::step_selected_row(bool down) {
-    Grid& grid = table();
-    if (grid.selected_row() < nav::kFirstDataRow) return;
-    check_counts(*this);
-    mark_table_edited();
-    nav::RowEntry entry = EntryFields::read(*this);
-    const nav::TableKind kind{bonus_chosen(), app_.main.bonus_interval()};
-    const int next = down ? nav::step_down(grid, grid.selected_row(), entry, kind)
-                          : nav::step_up(grid, grid.selected_row(), entry, kind);
-    EntryFields::write(*this, entry);
-    select_row(grid, next);
+    enter_rows([down](Grid& grid, int selected, nav::RowEntry& entry, nav::TableKind kind) {
+        return down ? nav::step_down(grid, selected, entry, kind)
+                    : nav::step_up(grid, selected, entry, kind);
+    });
 }
 
 // "最後まで▼リピート": ▼ from the selected row to the last; the selection comes back.
 void TForm4::Button11Click(Control&) {
-    Grid& grid = table();
-    const int selected = grid.selected_row();
-    if (selected < nav::kFirstDataRow) return;
-    check_counts(*this);
-    mark_table_edited();
-    nav::RowEntry entry = EntryFields::read(*this);
-    nav::step_down_to_end(grid, selected, entry, {bonus_chosen(), app_.main.bonus_interval()});
-    EntryFields::write(*this, entry);
-    select_row(grid, selected);
+    enter_rows([](Grid& grid, int selected, nav::RowEntry& entry, nav::TableKind kind) {
+        nav::step_down_to_end(grid, selected, entry, kind);
+        return selected;
+    });
 }
 
 // ▲ repeated (selected row − 1) times; the selection comes back.
 void TForm4::Button12Click(Control&) {
+    enter_rows([](Grid& grid, int selected, nav::RowEntry& entry, nav::TableKind kind) {
+        int row = selected;
+        for (int i = 0; i < selected - 1; ++i)
+            row = nav::step_up(grid, row, entry, kind);
+        return selected;
+    });
+}
+
+// The typed values go into the table worked on, row after row as `step` moves; the
+// selection ends on the row `step` returns.
+void TForm4::enter_rows(
+    const std::function<int(Grid&, int, navigator::RowEntry&, navigator::TableKind)>& step) {
     Grid& grid = table();
     const int selected = grid.selected_row();
     if (selected < nav::kFirstDataRow) return;
     check_counts(*this);
     mark_table_edited();
     nav::RowEntry entry = EntryFields::read(*this);
-    const nav::TableKind kind{bonus_chosen(), app_.main.bonus_interval()};
-    int row = selected;
-    for (int i = 0; i < selected - 1; ++i)
-        row = nav::step_up(grid, row, entry, kind);
+    const int next = step(grid, selected, entry, {bonus_chosen(), app_.main.bonus_interval()});
     EntryFields::write(*this, entry);
-    select_row(grid, selected);
+    select_row(grid, next);
 }
 
 void TForm4::Edit1DblClick(Control&) {
