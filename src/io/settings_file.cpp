@@ -113,13 +113,13 @@ void TForm1::settings_load() {
         ++n;
     }
     if (auto v = in.text(24)) Edit66.set_text(*v);
-    if (auto v = in.text(25)) Ed0_kin.set_text(*v);
+    if (auto v = in.number_text(25)) Ed0_kin.set_text(*v);
     // The term is a count of years and months: a count no loan can have would overflow the
     // months of the term, so it is a bad line like any other text that is not a number.
     if (auto v = in.count_text(26)) Ed0_nen.set_text(*v);
     if (auto v = in.count_text(27)) Ed0_tuki.set_text(*v);
-    if (auto v = in.text(28)) Ed0_wari.set_text(*v);
-    if (auto v = in.text(29)) Ed0_moto.set_text(*v);
+    if (auto v = in.number_text(28)) Ed0_wari.set_text(*v);
+    if (auto v = in.number_text(29)) Ed0_moto.set_text(*v);
     if (auto v = in.text(33)) CheckBox6.set_checked(*v == "1");
     if (auto v = in.text(37)) CheckBox4.set_checked(*v == "1");
     if (auto v = in.whole(40)) HRh.set_tag(*v);

@@ -142,3 +142,44 @@ TEST_F(Settings, AValueTheFileCannotHoldIsSavedReplacedAndTheUserIsTold) {
 
 }  // namespace
 }  // namespace rebanto
+
+namespace rebanto {
+namespace {
+
+// The rate, the bonus share and the principal are numbers: a line that is not one is a bad
+// line like any other and leaves its field as it is.
+TEST_F(Settings, ALoanValueThatIsNoNumberIsABadLine) {
+    start();
+    auto lines = file();
+    lines[25] = "2,3";
+    lines[28] = "二割";
+    lines[29] = "30000000";
+    write(lines);
+    App& a = start();
+    const auto log = platform->take_log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_NE(log[1].find("26 行目、29 行目"), std::string::npos) << log[1];
+    EXPECT_EQ(a.main.Ed0_kin.text(), "2.325") << "the design rate";
+    EXPECT_EQ(a.main.Ed0_moto.text(), "30000000");
+    EXPECT_EQ(file()[25], "2.325");
+}
+
+// A rate field left empty is not restored: the next start recalculates with the rate the
+// field has, without an error, and a save and a load change nothing more.
+TEST_F(Settings, AnEmptyRateKeepsTheRateTheFieldHas) {
+    start();
+    app->main.Ed0_kin.set_text("");
+    app->main.Bt_save.click();
+    platform->take_log();
+    EXPECT_EQ(file()[25], "");
+    App& a = start();
+    EXPECT_TRUE(platform->take_log().empty());
+    EXPECT_EQ(a.main.Ed0_kin.text(), "2.325");
+    a.main.Bt_save.click();
+    a.main.Bt_load.click();
+    for (const auto& line : platform->take_log())
+        EXPECT_EQ(line.find("error"), std::string::npos) << line;
+}
+
+}  // namespace
+}  // namespace rebanto
