@@ -3,9 +3,9 @@
 // its term shortened), and the CSV text of that difference.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
+#include "bench_folder.h"
 #include "forms/app.h"
 #include "model/headless_platform.h"
 #include "typical_loan.h"
@@ -18,10 +18,8 @@ namespace {
 // merged in.
 class ComparedLoans {
 public:
-    ComparedLoans() : folder_(std::filesystem::temp_directory_path() / "rebanto-bench-comparison") {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        app_ = std::make_unique<App>(platform_, AppOptions{folder_});
+    ComparedLoans() {
+        app_ = std::make_unique<App>(platform_, folder_.options);
         typical_loan_with_prepayment(*app_);
         TForCur& cur = app_->cur;
         // Memory 1 before the replay: only the navigator's copy holds the prepayment yet.
@@ -36,15 +34,12 @@ public:
         hi.Button1.click();
         hi.Button2.click();
     }
-    ~ComparedLoans() {
-        app_.reset();
-        std::filesystem::remove_all(folder_);
-    }
+    ~ComparedLoans() { app_.reset(); }
     App& app() { return *app_; }
     TFormHi& window() { return app_->compare; }
 
 private:
-    std::filesystem::path folder_;
+    BenchFolder folder_{"rebanto-bench-comparison"};
     HeadlessPlatform platform_;
     std::unique_ptr<App> app_;
 };

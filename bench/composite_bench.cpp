@@ -7,22 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_folder.h"
 #include "forms/app.h"
 #include "model/headless_platform.h"
 
 namespace rebanto {
 namespace {
-
-struct BenchFolder {
-    BenchFolder() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-        options.start_folder = path;
-    }
-    ~BenchFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "rebanto-bench-composite";
-    AppOptions options;
-};
 
 void enter_loan(TForm1& f, const std::string& principal) {
     f.Ed0_moto.set_text(principal);
@@ -38,7 +28,7 @@ void enter_loan(TForm1& f, const std::string& principal) {
 // Ten fixed-rate packs: "一括計算ＧＯ" builds each one month at a time (420 monthly and 70
 // bonus rows), corrects it, and the run merges them all.
 void BM_AllPacksTenLoans35Years(benchmark::State& state) {
-    BenchFolder folder;
+    BenchFolder folder{"rebanto-bench-composite"};
     HeadlessPlatform platform;
     App app(platform, folder.options);
     app.start();
@@ -60,7 +50,7 @@ BENCHMARK(BM_AllPacksTenLoans35Years)->Unit(benchmark::kMillisecond);
 // The typical loan month by month, merged into a composite of nine such loans: every
 // month matched, the texts of nine components joined.
 void BM_MergeIntoNineComponents(benchmark::State& state) {
-    BenchFolder folder;
+    BenchFolder folder{"rebanto-bench-composite"};
     HeadlessPlatform platform;
     App app(platform, folder.options);
     app.start();

@@ -7,23 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_folder.h"
 #include "forms/app.h"
 #include "model/headless_platform.h"
 
 namespace rebanto {
 namespace {
-
-// A start folder of the benchmark's own: no settings file of the machine is read or written.
-struct BenchFolder {
-    BenchFolder() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-        options.start_folder = path;
-    }
-    ~BenchFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "rebanto-bench-schedules";
-    AppOptions options;
-};
 
 void enter_typical_loan(TForm1& f, const char* rate, const char* bonus_share) {
     f.Ed0_moto.set_text("30000000");
@@ -33,7 +22,7 @@ void enter_typical_loan(TForm1& f, const char* rate, const char* bonus_share) {
 }
 
 void BM_VariableRateMonthly35Years(benchmark::State& state) {
-    BenchFolder folder;
+    BenchFolder folder{"rebanto-bench-schedules"};
     HeadlessPlatform platform;
     App app(platform, folder.options);
     app.start();
@@ -51,7 +40,7 @@ void BM_VariableRateMonthly35Years(benchmark::State& state) {
 BENCHMARK(BM_VariableRateMonthly35Years)->Unit(benchmark::kMillisecond);
 
 void BM_CorporationSummary35Years(benchmark::State& state) {
-    BenchFolder folder;
+    BenchFolder folder{"rebanto-bench-schedules"};
     HeadlessPlatform platform;
     App app(platform, folder.options);
     app.start();

@@ -5,9 +5,9 @@
 // month by month. Every split is a verification: two prepayments and a navigator replay.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
+#include "bench_folder.h"
 #include "forms/app.h"
 #include "model/headless_platform.h"
 
@@ -16,10 +16,8 @@ namespace {
 
 class TwoLoans {
 public:
-    TwoLoans() : folder_(std::filesystem::temp_directory_path() / "rebanto-bench-study") {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        app_ = std::make_unique<App>(platform_, AppOptions{folder_});
+    TwoLoans() {
+        app_ = std::make_unique<App>(platform_, folder_.options);
         app_->start();
         run_loan("30000000", "2.325", "35");
         app_->cur.Button81.click();
@@ -31,10 +29,7 @@ public:
         hi.Button8.click();
         hi.Edit9.set_text("0");
     }
-    ~TwoLoans() {
-        app_.reset();
-        std::filesystem::remove_all(folder_);
-    }
+    ~TwoLoans() { app_.reset(); }
     TFormHi& window() { return app_->compare; }
 
 private:
@@ -49,7 +44,7 @@ private:
         f.Bt0_allClearClick(f.Bt0_allClear);
         f.Button18.click();
     }
-    std::filesystem::path folder_;
+    BenchFolder folder_{"rebanto-bench-study"};
     HeadlessPlatform platform_;
     std::unique_ptr<App> app_;
 };

@@ -5,26 +5,16 @@
 
 #include <filesystem>
 
+#include "bench_folder.h"
 #include "forms/app.h"
 #include "model/headless_platform.h"
 
 namespace rebanto {
 namespace {
 
-struct WhatIfFolder {
-    WhatIfFolder() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-        options.start_folder = path;
-    }
-    ~WhatIfFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "rebanto-bench-what-if";
-    AppOptions options;
-};
-
 template <void (TForm1::*Table)(Control&)>
 void BM_WhatIf(benchmark::State& state) {
-    WhatIfFolder folder;
+    BenchFolder folder{"rebanto-bench-what-if"};
     HeadlessPlatform platform;
     App app(platform, folder.options);
     app.start();
