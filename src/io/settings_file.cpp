@@ -118,7 +118,8 @@ void TForm1::settings_load() {
     // months of the term, so it is a bad line like any other text that is not a number.
     if (auto v = in.count_text(26)) Ed0_nen.set_text(*v);
     if (auto v = in.count_text(27)) Ed0_tuki.set_text(*v);
-    if (auto v = in.number_text(28)) Ed0_wari.set_text(*v);
+    // The share of the loan repaid by bonus instalments, in percent.
+    if (auto v = in.number_text(28, 0, 100)) Ed0_wari.set_text(*v);
     if (auto v = in.number_text(29)) Ed0_moto.set_text(*v);
     if (auto v = in.text(33)) CheckBox6.set_checked(*v == "1");
     if (auto v = in.text(37)) CheckBox4.set_checked(*v == "1");

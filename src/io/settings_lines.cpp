@@ -95,18 +95,19 @@ std::optional<std::string> SettingsReader::count_text(std::size_t n, int min) {
     }
 }
 
-std::optional<std::string> SettingsReader::number_text(std::size_t n) {
+std::optional<std::string> SettingsReader::number_text(std::size_t n, long double min,
+                                                       long double max) {
     std::optional<std::string> t = text(n);
     // A field left empty is not restored: the field keeps the value it has, which the
     // calculation can read (an empty rate would stop it at the first recalculation).
     if (!t || t->empty()) return std::nullopt;
     try {
-        to_extended(*t);
-        return t;
+        const long double value = to_extended(*t);
+        if (value >= min && value <= max) return t;
     } catch (const ConversionError&) {
-        bad_.push_back(n);
-        return std::nullopt;
     }
+    bad_.push_back(n);
+    return std::nullopt;
 }
 
 std::string damage_message(const std::string& file, const std::vector<std::size_t>& bad_lines,

@@ -3,6 +3,7 @@
 // line that cannot be used, and the lines turned back into the file's bytes.
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,9 +32,11 @@ public:
     std::optional<std::int64_t> whole(std::size_t n, int min = 0);
     // A text whose value is a count in [min, kMaxCount], kept as written ("10", "10.5").
     std::optional<std::string> count_text(std::size_t n, int min = -kMaxCount);
-    // A text that reads as a decimal number (a rate, a share, an amount), kept as written;
-    // nothing for an empty text, which is not a bad line.
-    std::optional<std::string> number_text(std::size_t n);
+    // A text that reads as a decimal number in [min, max] (a rate, a share, an amount), kept
+    // as written; nothing for an empty text, which is not a bad line.
+    std::optional<std::string> number_text(
+        std::size_t n, long double min = -std::numeric_limits<long double>::infinity(),
+        long double max = std::numeric_limits<long double>::infinity());
     const std::vector<std::size_t>& bad_lines() const { return bad_; }
 
 private:

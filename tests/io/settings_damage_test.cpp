@@ -152,7 +152,7 @@ TEST_F(Settings, ALoanValueThatIsNoNumberIsABadLine) {
     start();
     auto lines = file();
     lines[25] = "2,3";
-    lines[28] = "二割";
+    lines[28] = "二割";  // 29 行目
     lines[29] = "30000000";
     write(lines);
     App& a = start();
@@ -162,6 +162,21 @@ TEST_F(Settings, ALoanValueThatIsNoNumberIsABadLine) {
     EXPECT_EQ(a.main.Ed0_kin.text(), "2.325") << "the design rate";
     EXPECT_EQ(a.main.Ed0_moto.text(), "30000000");
     EXPECT_EQ(file()[25], "2.325");
+}
+
+TEST_F(Settings, ABonusShareBeyondTheWholeLoanIsABadLine) {
+    for (const char* share : {"150", "-5", "2147483600"}) {
+        start();
+        auto lines = file();
+        lines[28] = share;
+        write(lines);
+        App& a = start();
+        const auto log = platform->take_log();
+        ASSERT_EQ(log.size(), 2u) << share;
+        EXPECT_NE(log[1].find("29 行目"), std::string::npos) << log[1];
+        EXPECT_EQ(a.main.Ed0_wari.text(), "0") << "the design share: " << share;
+        EXPECT_EQ(file()[28], "0") << share;
+    }
 }
 
 // A rate field left empty is not restored: the next start recalculates with the rate the
