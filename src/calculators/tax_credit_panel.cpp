@@ -1,6 +1,7 @@
 // The tax-credit panel of the study window: the regime's rates, the year-end balances of
 // the current tables, the credit of each year and its total, taken off the base or the new
 // interest total.
+#include "base/csv_line.h"
 #include "base/date.h"
 #include "base/format.h"
 #include "base/numtext.h"
@@ -198,12 +199,10 @@ std::vector<std::string> TForm10::csv_lines() const {
     lines.emplace_back(",控,除,率,(%),月回,月々,月,ボーナス,月,年末残,控除額,適");
     lines.emplace_back(",１千万,２千万,３千万,５千万,,年末残,表,年末残,表,合計,最高額,用");
     for (int r = tc::kFirstYearRow; r < StringGrid2.row_count(); ++r) {
-        std::string line;
-        for (int c = 0; c < 13; ++c) {
-            if (c > 0) line += ",";
-            line += StringGrid2.cell(r, c);
-        }
-        lines.push_back(line);
+        std::vector<std::string> cells;
+        for (int c = 0; c < 13; ++c)
+            cells.push_back(StringGrid2.cell(r, c));
+        lines.push_back(csv_line(cells, ',', CsvQuoting::AsGiven));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "compare/comparison_csv.h"
 
+#include "base/csv_line.h"
 #include "base/format.h"
 #include "compare/comparison_table.h"
 #include "tables/cell_values.h"
@@ -8,17 +9,21 @@ namespace rebanto::comparison {
 
 namespace {
 
+// The lender-style lines quote their money fields themselves and leave every other cell as
+// it stands.
+std::string joined(const std::vector<std::string>& cells) {
+    return csv_line(cells, ',', CsvQuoting::AsGiven);
+}
+
 std::string joined(const Grid& table, int row) {
-    std::string line;
-    for (int c = 0; c < kColumns; ++c) {
-        if (c > 0) line += ',';
-        line += table.cell(row, c);
-    }
-    return line;
+    std::vector<std::string> cells;
+    for (int c = 0; c < kColumns; ++c)
+        cells.push_back(table.cell(row, c));
+    return joined(cells);
 }
 
 std::string money13(const Grid& table, int row, int col) {
-    return format_money(money_in(table, row, col), 13);
+    return "\"" + format_money(money_in(table, row, col), 13) + "\"";
 }
 
 // A month of one table alone is a period row of the difference table like any other: its
@@ -33,14 +38,17 @@ std::string data_line(const Grid& table, int r, bool formatted_month) {
         formatted_month ? format_fixed(amount_in(table, r, kMonth), 4, 0) : table.cell(r, kMonth);
     const std::string year =
         formatted_month ? format_fixed(amount_in(table, r, kYear), 3, 0) : table.cell(r, kYear);
-    std::string line = month + "," + year + "," + table.cell(r, kMonthOfYear);
-    line += ",\"" + money13(table, r, kInstalment);
-    line += "\",\"" + money13(table, r, kInterest);
-    line += "\",\"" + money13(table, r, kPrincipal) + "\",";
-    line += table.cell(r, kRemark) + "," + table.cell(r, 7);
+    std::vector<std::string> cells{month,
+                                   year,
+                                   table.cell(r, kMonthOfYear),
+                                   money13(table, r, kInstalment),
+                                   money13(table, r, kInterest),
+                                   money13(table, r, kPrincipal),
+                                   table.cell(r, kRemark),
+                                   table.cell(r, 7)};
     for (int c : {kNewPrincipal, kInterestSoFar, kPrincipalSoFar, kOutstanding})
-        line += ",\"" + money13(table, r, c) + "\"";
-    return line;
+        cells.push_back(money13(table, r, c));
+    return joined(cells);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // "CSV" of the prepayment study: the study table as comma-separated lines in the output
 // memo of the main window, under a title line, ready for "保存".
+#include "base/csv_line.h"
 #include "compare/study_table.h"
 #include "forms/app.h"
 #include "forms/tformhi.h"
@@ -14,13 +15,12 @@ constexpr const char* kStudyCsvTitle = "Rebanto（分散繰上効果検討一覧
 
 std::vector<std::string> comparison::study::csv_lines(const Grid& study, const std::string& title) {
     std::vector<std::string> lines{title};
+    // Lender-style lines: the cells as they stand.
     for (int r = 0; r < study.row_count(); ++r) {
-        std::string line;
-        for (int c = 0; c < study.col_count(); ++c) {
-            if (c > 0) line += ',';
-            line += study.cell(r, c);
-        }
-        lines.push_back(std::move(line));
+        std::vector<std::string> cells;
+        for (int c = 0; c < study.col_count(); ++c)
+            cells.push_back(study.cell(r, c));
+        lines.push_back(csv_line(cells, ',', CsvQuoting::AsGiven));
     }
     return lines;
 }

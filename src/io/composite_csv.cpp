@@ -1,5 +1,6 @@
 #include "io/composite_csv.h"
 
+#include "base/csv_line.h"
 #include "base/format.h"
 #include "tables/cell_values.h"
 #include "tables/composite_rows.h"
@@ -42,18 +43,14 @@ public:
         field("\"" + format_money(money_in(table_, row_, col)) + "\"");
         return *this;
     }
-    std::string take() { return std::move(line_); }
+    // The lender-style line: its money fields carry their own quotes, nothing else is quoted.
+    std::string take() const { return csv_line(fields_, ',', CsvQuoting::AsGiven); }
 
 private:
-    void field(const std::string& f) {
-        if (!first_) line_ += ',';
-        first_ = false;
-        line_ += f;
-    }
+    void field(std::string f) { fields_.push_back(std::move(f)); }
     const Grid& table_;
     int row_;
-    std::string line_;
-    bool first_ = true;
+    std::vector<std::string> fields_;
 };
 
 std::string header_line(const Grid& table, int columns) {

@@ -57,6 +57,16 @@ TEST_F(ComparisonCsv, TheDifferenceTableListsBothTitlesAndItsMonthsOfOneTableAlo
                         R"("           \0","        -\300","      -\3,000","      -\7,000")");
 }
 
+TEST_F(ComparisonCsv, ACellWithACommaOrAQuoteIsWrittenUnchangedAsTheLenderFilesAlwaysWere) {
+    write(a, {"M1,\"記憶\""}, {{1, 50'000, 0, 50'000, "U日後,\"30\"", 0, 1'000, 60'000, 1'140'000}},
+          false);
+    const auto lines = csv(a, 1);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_TRUE(lines[2].starts_with("M1,\"記憶\",,,")) << lines[2];
+    EXPECT_EQ(lines[5], R"(1,0,1,"      \50,000","           \0","      \50,000",U日後,"30",,)"
+                        R"("           \0","       \1,000","      \60,000","   \1,140,000")");
+}
+
 TEST_F(ComparisonCsv, AnAmountThatIsNoNumberStopsAtItsCellKeepingTheLinesBefore) {
     write(a, {"M1記憶"}, loan(1, 3, 30'000, 100, 10'000), false);
     a.set_cell(3, 9, "1,000");  // month 2: a thousands separator is no number here
