@@ -6,6 +6,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  libxlsxwriter-dev
+  libreoffice-calc-nogui libreoffice-writer-nogui
   fonts-noto-cjk
   dpkg-dev
   xvfb xauth

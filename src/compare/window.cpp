@@ -5,6 +5,7 @@
 #include "compare/comparison_table.h"
 #include "forms/app.h"
 #include "forms/tformhi.h"
+#include "io/numeric_table.h"
 
 namespace rebanto {
 
@@ -18,8 +19,8 @@ TFormHi::TFormHi(App& app)
     CheckBox7.set_checked(true);
     CheckBox10.set_checked(true);
     // Nothing runs before "比較表" of the current-tables window has written the headers.
-    for (Button* b :
-         {&Button1, &Button2, &Button3, &CSV1, &CSV2, &CSV3, &Button14, &Button15, &Button16}) {
+    for (Button* b : {&Button1, &Button2, &Button3, &CSV1, &CSV2, &CSV3, &CSV1_suuti, &CSV2_suuti,
+                      &CSV3_suuti, &Button14, &Button15, &Button16}) {
         b->set_enabled(false);
     }
     // Narrow month columns and amount columns as wide as a hundred million yen, so that
@@ -36,6 +37,10 @@ TFormHi::TFormHi(App& app)
     Button3.on_click = guard(&TFormHi::Button3Click);
     for (Button* csv : {&CSV1, &CSV2, &CSV3})
         csv->on_click = guard(&TFormHi::CsvClick);
+    for (Button* numeric : {&CSV1_suuti, &CSV2_suuti, &CSV3_suuti}) {
+        numeric->on_click = guard(&TFormHi::NumericClick);
+        numeric->set_hint(numeric::kNumericExportHint);
+    }
     for (Button* chart : {&Button14, &Button15, &Button16})
         chart->on_click = guard(&TFormHi::ChartClick);
     wire_verification();
@@ -46,8 +51,8 @@ Handler TFormHi::guard(void (TFormHi::*routine)(Control&)) {
 }
 
 void TFormHi::enable_operations() {
-    for (Button* b :
-         {&Button1, &Button2, &Button3, &CSV1, &CSV2, &CSV3, &Button14, &Button15, &Button16}) {
+    for (Button* b : {&Button1, &Button2, &Button3, &CSV1, &CSV2, &CSV3, &CSV1_suuti, &CSV2_suuti,
+                      &CSV3_suuti, &Button14, &Button15, &Button16}) {
         b->set_enabled(true);
     }
 }

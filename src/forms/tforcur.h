@@ -49,6 +49,8 @@ public:
     Button Button5{*this, "Button5", ""};
     Button Button87{*this, "Button87", "読込"};
     Button Button88{*this, "Button88", "保存"};
+    // Both tables as numbers for a spreadsheet, saved at once (CSV or workbook).
+    Button Bt_suuti{*this, "Bt_suuti", "表計算用（数値）"};
     Panel Slot1{*this, "Slot1", "１"};
     Panel Slot2{*this, "Slot2", "２"};
     Panel Slot3{*this, "Slot3", "３"};
@@ -110,6 +112,7 @@ public:
     void Button7Click(Control& sender);
     void Button8Click(Control& sender);
     void Button6Click(Control& sender);
+    void Bt_suutiClick(Control& sender);
     // The file of memory k in the data folder: "両表１" … "両表５".
     std::string slot_file(int k) const;
 

@@ -20,6 +20,10 @@
 
 namespace rebanto {
 
+namespace numeric {
+struct Table;
+}
+
 class App;
 struct PackFile;
 
@@ -416,6 +420,9 @@ public:
     Button CSV4{*this, "CSV4", "CSV化"};
     Button Button27{*this, "Button27", "印刷"};
     Button Button36{*this, "Button36", "印刷"};
+    // The composite tables as numbers for a spreadsheet, saved at once (CSV or workbook).
+    Button CSV3_suuti{*this, "CSV3_suuti", "表計算用（数値）"};
+    Button CSV4_suuti{*this, "CSV4_suuti", "表計算用（数値）"};
     // The output panel: the memo those texts (and the comparison window's CSV) are made
     // in, saved, printed or put away from here.
     Panel Panel1{*this, "Panel1"};
@@ -806,6 +813,13 @@ public:
     void composite_print_click(bool bonus);
     void Bt1_insatuClick(Control& sender);
     void Bt1_tojiruClick(Control& sender);
+    void CSV3_suutiClick(Control& sender);
+    void CSV4_suutiClick(Control& sender);
+    // The composite exports are there only while their composite is.
+    void follow_composites();
+    // Asks for a file and saves the tables as numbers: an Excel workbook when the name ends
+    // in ".xlsx", UTF-8 CSV otherwise. A failed write leaves an existing file as it was.
+    void save_numeric(const std::vector<numeric::Table>& tables, const std::string& file_name);
     // Shows the output panel with the output memo emptied: in plain-text mode with the
     // dialog set to CSV, or in rich-text mode with the dialog set to rich text.
     void open_output_memo(bool csv);

@@ -32,6 +32,7 @@ public:
     CheckBox CheckBox5{*this, "CheckBox5", "5"};
     Button Button1{*this, "Button1", "加算実行"};
     Button CSV1{*this, "CSV1", "CSV"};
+    Button CSV1_suuti{*this, "CSV1_suuti", "表計算用（数値）"};
     Button Button14{*this, "Button14", "グラフ"};
     Grid StringGrid1{*this, "StringGrid1", 2, 12, 1, 3};
 
@@ -44,6 +45,7 @@ public:
     CheckBox CheckBox10{*this, "CheckBox10", "5"};
     Button Button2{*this, "Button2", "加算実行"};
     Button CSV2{*this, "CSV2", "CSV"};
+    Button CSV2_suuti{*this, "CSV2_suuti", "表計算用（数値）"};
     Button Button15{*this, "Button15", "グラフ"};
     Grid StringGrid2{*this, "StringGrid2", 2, 12, 1, 3};
 
@@ -51,6 +53,7 @@ public:
     Label Label3{*this, "Label3", "Ａ-Ｂ=差引比較表"};
     Button Button3{*this, "Button3", "差引計算実行"};
     Button CSV3{*this, "CSV3", "CSV"};
+    Button CSV3_suuti{*this, "CSV3_suuti", "表計算用（数値）"};
     Button Button16{*this, "Button16", "グラフ"};
     Grid StringGrid3{*this, "StringGrid3", 2, 12, 1, 3};
 
@@ -198,6 +201,8 @@ public:
     void Button3Click(Control& sender);
     // "CSV": one table as CSV lines in the output memo of the main window.
     void CsvClick(Control& sender);
+    // "表計算用（数値）": one table as numbers, saved at once as CSV or workbook.
+    void NumericClick(Control& sender);
     // "グラフ": the chart of one table.
     void ChartClick(Control& sender);
     // Where the chart widget takes the series of a table.

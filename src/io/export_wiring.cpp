@@ -3,13 +3,15 @@
 #include <initializer_list>
 
 #include "forms/tform1.h"
+#include "io/numeric_table.h"
 
 namespace rebanto {
 
 void TForm1::wire_exports() {
     Button70.set_parent(&TabSheet3);
     Button85.set_parent(&TabSheet4);
-    for (Control* c : std::initializer_list<Control*>{&CSV3, &CSV4, &Button27, &Button36, &Panel1})
+    for (Control* c : std::initializer_list<Control*>{&CSV3, &CSV4, &Button27, &Button36,
+                                                      &CSV3_suuti, &CSV4_suuti, &Panel1})
         c->set_parent(&TabSheet7);
     for (Control* c :
          std::initializer_list<Control*>{&RichEdit4, &Button69, &Bt1_insatu, &Bt1_tojiru}) {
@@ -17,9 +19,9 @@ void TForm1::wire_exports() {
     }
     Panel1.hide();
     RichEdit4.set_font_name("ＭＳ ゴシック");
-    // The print texts need a composite to print; the copy work enables them.
-    Button27.set_enabled(false);
-    Button36.set_enabled(false);
+    // The CSV and print texts need a composite; the copy work enables them.
+    for (Button* b : {&CSV3, &CSV4, &Button27, &Button36, &CSV3_suuti, &CSV4_suuti})
+        b->set_enabled(false);
 
     Button70.set_hint(
         "WordとかWordpad等の専用ワープロ等で加工出来るようにするため、ファイルに保存して下さい");
@@ -30,6 +32,8 @@ void TForm1::wire_exports() {
     CSV3.set_hint(
         "表計算(ｴｸｾﾙ･123)用CSVﾌｧｲﾙに変換します。表示したら[保存]ボタンで即保存し利用下さい");
     CSV4.set_hint(CSV3.hint());
+    CSV3_suuti.set_hint(numeric::kNumericExportHint);
+    CSV4_suuti.set_hint(CSV3_suuti.hint());
     Button27.set_hint("合成返済表を印刷するためにメモ化します");
     Button36.set_hint("合成ﾎﾞｰﾅｽ返済表を印刷するためにメモ化します");
 
@@ -37,6 +41,8 @@ void TForm1::wire_exports() {
         save->on_click = guard(&TForm1::memo_save_click);
     CSV3.on_click = guard(&TForm1::CSV3Click);
     CSV4.on_click = guard(&TForm1::CSV4Click);
+    CSV3_suuti.on_click = guard(&TForm1::CSV3_suutiClick);
+    CSV4_suuti.on_click = guard(&TForm1::CSV4_suutiClick);
     Button27.on_click = guard(&TForm1::Button27Click);
     Button36.on_click = guard(&TForm1::Button36Click);
     Bt1_insatu.on_click = guard(&TForm1::Bt1_insatuClick);

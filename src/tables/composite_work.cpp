@@ -60,6 +60,7 @@ void CompositeState::restore() {
     form_.Button32.set_enabled(merge_on_);
     form_.Button30.set_enabled(both_on_);
     form_.Button138.set_enabled(totals_on_);
+    form_.follow_composites();
 }
 
 int TForm1::component_number(int fallback) const {
@@ -91,7 +92,7 @@ void TForm1::copy_into_composite(bool bonus) {
     target.assign_rows(std::move(rows));
     (bonus ? CompositeCountB : CompositeCountM) = 1;
     (bonus ? Button29 : Button28).set_enabled(true);
-    (bonus ? Button36 : Button27).set_enabled(true);
+    follow_composites();
     Button138.set_enabled(true);
     Button32.set_enabled(true);
     if (bonus || Button29.enabled()) Button30.set_enabled(true);
@@ -223,7 +224,7 @@ void TForm1::Button30Click(Control&) {
         StringGrid3.assign_rows(std::move(rows));
         CompositeCountM = CompositeCountB;
         Button28.set_enabled(true);
-        Button27.set_enabled(true);
+        follow_composites();
         Button138.set_enabled(true);
         Button32.set_enabled(true);
     }
@@ -244,6 +245,7 @@ void TForm1::Button31Click(Control&) {
         b->set_enabled(false);
     CompositeCountM = 0;
     CompositeCountB = 0;
+    follow_composites();
 }
 
 void TForm1::Label_mClick(Control&) {

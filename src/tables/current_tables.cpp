@@ -10,6 +10,7 @@
 #include "forms/app.h"
 #include "forms/guard.h"
 #include "forms/tforcur.h"
+#include "io/numeric_table.h"
 #include "tables/pack_file.h"
 
 namespace rebanto {
@@ -75,6 +76,7 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     Button8.set_hint(
         "左記５記憶を一括して保存します。保存名等は不要ですが確認もなくファイルは上書きされます。");
     Button6.set_hint("比較表－カレント両表５記憶を加算減算比較");
+    Bt_suuti.set_hint(numeric::kNumericExportHint);
 
     const std::array<Button*, 5> stores{&Button81, &Button82, &Button83, &Button84, &Button85};
     const std::array<Button*, 5> recalls{&Button91, &Button92, &Button93, &Button94, &Button95};
@@ -116,6 +118,7 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     Button8.on_click = guard(&TForCur::Button8Click);
     Button6.on_click = guard(&TForCur::Button6Click);
     Label7.on_dbl_click = guard(&TForCur::Button6Click);
+    Bt_suuti.on_click = guard(&TForCur::Bt_suutiClick);
 
     // Every resize lays the tables out again in the chosen mode.
     add_observer([this](Control* control, Change change, int, int) {
