@@ -20,6 +20,7 @@ struct TablePart {
     std::vector<CheckBox*> memories;  // none for the difference table
     Button& work;
     Button& csv;
+    Button& numeric;
     Button& chart;
     Grid& grid;
     int stretch;
@@ -43,6 +44,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
          {&form.CheckBox1, &form.CheckBox2, &form.CheckBox3, &form.CheckBox4, &form.CheckBox5},
          form.Button1,
          form.CSV1,
+         form.CSV1_suuti,
          form.Button14,
          form.StringGrid1,
          4},
@@ -50,10 +52,18 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
          {&form.CheckBox6, &form.CheckBox7, &form.CheckBox8, &form.CheckBox9, &form.CheckBox10},
          form.Button2,
          form.CSV2,
+         form.CSV2_suuti,
          form.Button15,
          form.StringGrid2,
          4},
-        {form.Label3, {}, form.Button3, form.CSV3, form.Button16, form.StringGrid3, 5},
+        {form.Label3,
+         {},
+         form.Button3,
+         form.CSV3,
+         form.CSV3_suuti,
+         form.Button16,
+         form.StringGrid3,
+         5},
     };
     int k = 0;
     for (const TablePart& part : parts) {
@@ -69,6 +79,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
         row->addSpacing(8);
         fit_button(put.add(row, part.work));
         fit_button(put.add(row, part.csv), 40);
+        fit_button(put.add(row, part.numeric));
         fit_button(put.add(row, part.chart), 48);
         row->addStretch(1);
         // The verification opens from the last table's bar, below which it appears.

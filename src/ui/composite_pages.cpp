@@ -151,6 +151,7 @@ void MainWindowView::build_export_buttons(QGridLayout* page, int row, int col) {
     page->addLayout(column, row, col);
     column->addWidget(side_note(QStringLiteral("合成")));
     fit_button(put_.add(column, form_.CSV3), 52);
+    fit_button(put_.add(column, form_.CSV3_suuti), 52);
     fit_button(put_.add(column, form_.Button27), 52);
     column->addSpacing(8);
     QLabel* bonus = side_note(QString());
@@ -158,6 +159,7 @@ void MainWindowView::build_export_buttons(QGridLayout* page, int row, int col) {
            [](const Control& name) { return QStringLiteral("合成") + to_q(name.caption()); });
     column->addWidget(bonus);
     fit_button(put_.add(column, form_.CSV4), 52);
+    fit_button(put_.add(column, form_.CSV4_suuti), 52);
     fit_button(put_.add(column, form_.Button36), 52);
     column->addStretch(1);
 }

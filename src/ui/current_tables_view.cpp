@@ -131,13 +131,18 @@ void CurrentTablesView::build_view_row(Placer& put, QHBoxLayout* row) {
     glyph_icon(restore, QStringLiteral("■"), QColor(0x80, 0x00, 0x00));
     compact(put.add(row, form_.Button87));
     compact(put.add(row, form_.Button88));
+    compact(put.add(row, form_.Bt_suuti));
     row->addSpacing(kGroupGap);
     row->addStretch(1);
     QWidget* note = put.add(row, form_.LabelNote);
+    // The note takes what the buttons leave of the row: two short lines in a small font.
     QFont small = note->font();
-    small.setPointSizeF(kBandPointSize - 0.5);
+    small.setPointSizeF(kBandPointSize - 1.5);
     note->setFont(small);
     note->setFixedHeight(kRowHeight);
+    if (auto* label = qobject_cast<QLabel*>(note)) label->setWordWrap(true);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    row->setStretchFactor(note, 10);
 }
 
 // The five memories, left to right, then the bulk operations on them and the comparison.

@@ -13,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "ui/file_filter.h"
@@ -41,6 +42,17 @@ std::optional<std::string> run_file_dialog(const FileDialogRequest& request,
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     if (!request.default_ext.empty()) dialog.setDefaultSuffix(to_q(request.default_ext));
+    // A name typed without an extension under a filter of one extension ("Excel (*.xlsx)")
+    // gets that filter's extension, so that the file is what the user picked.
+    if (mode == QFileDialog::AcceptSave && !request.default_ext.empty()) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             static const QRegularExpression one_extension(
+                                 QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+                             const QRegularExpressionMatch match = one_extension.match(filter);
+                             if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+                         });
+    }
     const QStringList filters = dialog.nameFilters();
     if (request.filter_index >= 1 && request.filter_index <= filters.size()) {
         dialog.selectNameFilter(filters[request.filter_index - 1]);
