@@ -1,4 +1,4 @@
-# The typical loan with one-month steps: rebanto-schedule's tab-separated monthly table is
+# The typical loan with one-month steps: rebanto-schedule's lender-style monthly table is
 # byte for byte what rebanto-script's "dump TForCur.StGr1" prints for the same inputs.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/home)
@@ -8,7 +8,7 @@ file(WRITE ${WORK}/typical.script
 execute_process(COMMAND ${SCRIPT_EXE} --start-folder ${WORK}/home ${WORK}/typical.script
                 OUTPUT_FILE ${WORK}/dump.tsv RESULT_VARIABLE script_result)
 execute_process(COMMAND ${SCHEDULE} --principal 30000000 --rate 2.325 --years 35
-                        --bonus-share 20 --format tsv --part monthly
+                        --bonus-share 20 --format table --part monthly
                 OUTPUT_FILE ${WORK}/schedule.tsv RESULT_VARIABLE schedule_result)
 if(NOT script_result EQUAL 0 OR NOT schedule_result EQUAL 0)
   message(FATAL_ERROR "exit codes: runner ${script_result}, schedule ${schedule_result}")
