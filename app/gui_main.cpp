@@ -1,4 +1,6 @@
-// rebanto [--start-folder DIR] [--screenshot DIR [--script FILE]]: the desktop program.
+// rebanto [--start-folder DIR] [--screenshot DIR [--script FILE]] [FILE.mpc]: the desktop
+// program; a pack file named on the command line (a file opened from the desktop) is loaded
+// into the current tables at start, and one that cannot be read is named in a message.
 // With --screenshot it starts up, saves every visible window as DIR/<window>.png, each
 // page of the main window as DIR/TForm1-<page>.png, the current tables in each of their
 // four layouts (TForCur-stacked, -side, -monthly, -bonus), the calendars of the dates
@@ -16,6 +18,8 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "base/errors.h"
 #include "forms/app.h"
@@ -221,6 +225,25 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
     return ok ? 0 : 1;
 }
 
+// The desktop's platform, whose first open dialog can be answered by a file named on the
+// command line: a pack opened from the desktop loads as "読込" loads the file chosen.
+class PackAtStartPlatform : public rebanto::ui::QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    void choose_first(const std::string& path) { chosen_ = path; }
+    std::optional<std::string> open_file(const rebanto::FileDialogRequest& request) override {
+        if (chosen_) {
+            const std::optional<std::string> path = std::move(chosen_);
+            chosen_.reset();
+            return path;
+        }
+        return QtPlatform::open_file(request);
+    }
+
+private:
+    std::optional<std::string> chosen_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -247,6 +270,8 @@ int main(int argc, char** argv) {
     parser.addOption(start_folder);
     parser.addOption(screenshot);
     parser.addOption(script);
+    parser.addPositionalArgument(QStringLiteral("FILE.mpc"),
+                                 QStringLiteral("A pack file to load into the current tables."));
     parser.process(qt_app);
     if (parser.isSet(script) && !parser.isSet(screenshot)) {
         std::cerr << "rebanto: --script goes with --screenshot\n";
@@ -269,7 +294,7 @@ int main(int argc, char** argv) {
         headless = owned.get();
         platform = std::move(owned);
     } else {
-        platform = std::make_unique<rebanto::ui::QtPlatform>(
+        platform = std::make_unique<PackAtStartPlatform>(
             options.documents_folder.empty() ? options.start_folder : options.documents_folder);
     }
     rebanto::App app(*platform, options);
@@ -277,6 +302,16 @@ int main(int argc, char** argv) {
     QObject::connect(&views, &rebanto::ui::AppViews::quit_requested, &qt_app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     app.start();
+    if (!parser.positionalArguments().isEmpty()) {
+        // The file stands for the choice the load's open dialog would ask for.
+        const std::string pack = parser.positionalArguments().constFirst().toStdString();
+        if (headless != nullptr) {
+            headless->queue_file(pack);
+        } else {
+            static_cast<PackAtStartPlatform&>(*platform).choose_first(pack);
+        }
+        app.main.Button87.click();
+    }
     rebanto::ui::ViewRefresh::flush_all();
 
     if (parser.isSet(screenshot)) {

@@ -16,6 +16,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/rebanto.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/rebanto.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Pack files open in the program from the desktop: their MIME type, named after the package.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/rebanto-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME rebanto.xml)
+# The manual pages, compressed as Debian wants them (no time stamp).
+foreach(page rebanto rebanto-script rebanto-schedule)
+  execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/man/${page}.1
+                  OUTPUT_FILE ${PROJECT_BINARY_DIR}/${page}.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 # The changelog a native package carries, compressed as Debian wants it (no time stamp).
 set(REBANTO_CHANGELOG_GZ ${PROJECT_BINARY_DIR}/changelog.gz)
 execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog

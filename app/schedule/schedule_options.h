@@ -7,26 +7,36 @@
 #include <string>
 #include <vector>
 
+#include "schedule/schedule_language.h"
+
 namespace rebanto::schedule {
 
-// An option the loan cannot be computed with; the message names the option.
+// An option the loan cannot be computed with; the message names the option. `what()` is
+// the English text.
 class OptionError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    OptionError(const std::string& option, const Bilingual& text)
+        : std::runtime_error(option + ": " + text.en), japanese_(option + ": " + text.ja) {}
+    std::string in(Language language) const {
+        return language == Language::Japanese ? japanese_ : std::string(what());
+    }
+
+private:
+    std::string japanese_;
 };
 
-enum class Format { Csv, Tsv, Json };
+enum class Format { Csv, Tsv, Json, Table };
 enum class Part { Monthly, Bonus, Both };
 enum class Encoding { Utf8, Cp932 };
 
 struct Prepayment {
     long long month = 0;
-    std::string amount;   // as typed: negative borrows more
+    std::string amount;   // plain decimal text: negative borrows more
     bool shorten = true;  // the term shortens (instalments kept) or the instalment falls
 };
 
 struct Request {
-    std::string principal;
+    std::string principal;  // plain decimal texts, as a field of the window takes them
     std::string rate;
     std::string years;
     std::string months = "0";
@@ -41,12 +51,16 @@ struct Request {
     Part part = Part::Both;
     Encoding encoding = Encoding::Utf8;
     bool help = false;
+    bool version = false;
 };
+
+// The words of the rounding modes, by mode.
+const char* rounding_word(int mode);
 
 // Reads the arguments after the program name. Throws OptionError.
 Request parse(const std::vector<std::string>& args);
 
-// The usage text, in Japanese and in English.
-const char* usage();
+// The usage text in the given language.
+const char* usage(Language language);
 
 }  // namespace rebanto::schedule

@@ -5,7 +5,10 @@
 
 #include <unistd.h>
 
+#include "base/errors.h"
+#include "base/numtext.h"
 #include "forms/app.h"
+#include "forms/guard.h"
 #include "model/headless_platform.h"
 
 namespace rebanto::schedule {
@@ -38,11 +41,60 @@ Rows rows_of(const Grid& grid) {
     return rows;
 }
 
+// The window's platform, which also notes an overflow of the amounts: the window shows its
+// fixed message from inside the handler that caught the failure, and the command says
+// instead what went wrong.
+class CommandPlatform : public HeadlessPlatform {
+public:
+    void message(const std::string& text) override {
+        if (const std::exception_ptr failure = std::current_exception()) {
+            try {
+                std::rethrow_exception(failure);
+            } catch (const MoneyOverflow&) {
+                overflowed_ = true;
+            } catch (...) {
+            }
+        }
+        HeadlessPlatform::message(text);
+    }
+    bool overflowed() const { return overflowed_; }
+
+private:
+    bool overflowed_ = false;
+};
+
 // What the engine reported instead of computing: its messages and error boxes.
-void fail_on_messages(HeadlessPlatform& platform) {
+void fail_on_messages(CommandPlatform& platform) {
+    if (platform.overflowed()) throw CalculationError(overflow_message());
     for (const std::string& line : platform.take_log()) {
-        if (line.rfind("info ", 0) == 0 || line.rfind("error ", 0) == 0)
-            throw CalculationError(line.substr(line.find(' ') + 1));
+        if (line.rfind("info ", 0) != 0 && line.rfind("error ", 0) != 0) continue;
+        const std::string text = line.substr(line.find(' ') + 1);
+        // The window's advice to restart without saving means nothing to a command.
+        if (text == kCalculationFailure) {
+            throw CalculationError({"計算が失敗しました", "the calculation failed"});
+        }
+        throw CalculationError({text, "the calculation stopped: " + text});
+    }
+}
+
+// A prepayment may pay the loan off, never more: the schedule would run on with a negative
+// principal.
+void check_balance(const Grid& table, int row, const Prepayment& p) {
+    const Money amount = to_money(p.amount);
+    Money balance;
+    try {
+        balance = to_money(table.cell(row, 12));
+    } catch (const ConversionError&) {
+        return;  // no balance to compare with: the replay says what it finds
+    }
+    if (amount > balance) {
+        const std::string month = std::to_string(p.month);
+        const std::string left = general(balance);
+        throw OptionError("--prepay",
+                          {"月回 " + month + " の繰上返済額 " + general(amount) + " 円が残高 " +
+                               left + " 円を超えています",
+                           "the prepayment of " + general(amount) + " yen with month " + month +
+                               " is larger than the balance of " + left + " yen left"});
     }
 }
 
@@ -72,23 +124,32 @@ void prepay(App& app, const Prepayment& p) {
     for (int r = 2; r < table.row_count() && row < 0; ++r)
         if (table.cell(r, 0) == month && table.cell(r, 1) != "内") row = r;
     if (row < 0 || !nav.RadioButton1.enabled()) {
-        throw OptionError("--prepay: 月回 " + month +
-                          " で終わる月返済の行がありません (no monthly row ends in that month)");
+        throw OptionError("--prepay", {"月回 " + month + " で終わる月返済の行がありません",
+                                       "no monthly row ends in month " + month});
     }
+    check_balance(table, row, p);
     nav.RadioButton1.set_checked(true);
     nav.CheckBox1.set_checked(p.shorten);
     nav.Edit6.set_text(p.shorten ? "0" : month);
     table.click_cell(row, 0);
     nav.Edit5.set_text(p.amount);
     nav.Button5.click();
-    if (!nav.replay(ReplayEnd::LastRow)) throw CalculationError(nav.StatusBar1.caption());
+    if (!nav.replay(ReplayEnd::LastRow)) {
+        const std::string why = nav.StatusBar1.caption();
+        throw CalculationError({why, "the replay of the prepayment stopped: " + why});
+    }
 }
 
 }  // namespace
 
+Bilingual overflow_message() {
+    return {"金額が計算できる範囲を超えました",
+            "the amounts exceed the range the calculation can hold"};
+}
+
 Tables compute(const Request& r) {
     ScratchFolder folder;
-    HeadlessPlatform platform;
+    CommandPlatform platform;
     App app(platform, AppOptions{folder.path()});
     app.start();
     platform.take_log();  // the first start's settings repair

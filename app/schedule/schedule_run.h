@@ -17,13 +17,24 @@ struct Tables {
     Rows bonus;
 };
 
-// The calculation itself failed (its message says why).
+// The calculation itself failed (its message says why). `what()` is the English text.
 class CalculationError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CalculationError(const Bilingual& text)
+        : std::runtime_error(text.en), japanese_(text.ja) {}
+    std::string in(Language language) const {
+        return language == Language::Japanese ? japanese_ : std::string(what());
+    }
+
+private:
+    std::string japanese_;
 };
 
-// Throws OptionError for a prepayment month no row ends in, CalculationError otherwise.
+// Amounts left the range the calculation holds them in.
+Bilingual overflow_message();
+
+// Throws OptionError for a prepayment month no row ends in or a prepayment larger than the
+// balance it pays, CalculationError otherwise.
 Tables compute(const Request& request);
 
 }  // namespace rebanto::schedule

@@ -121,6 +121,9 @@ void walk_bonus_beside_monthly(const Grid& bonus, const std::string& key, Grid& 
         last_taken = r;
         last_written = target;
         ++t;
+        // A following-year bonus has just written row t: past the fifteenth year nothing
+        // is left to fill, and a later row would overwrite the last year.
+        if (later && t >= last_row) break;
     }
 }
 

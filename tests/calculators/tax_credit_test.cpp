@@ -75,21 +75,70 @@ TEST(Regimes, TheClassicRegimesWriteTheirRatesAsTheTableShowsThem) {
               (std::array<std::string, 4>{".5", ".5", ".5", ".5"}));
     EXPECT_EQ(rates_of_year(classic("13年7月～15年末"), 10)[3], "1");
     EXPECT_EQ(rates_of_year(classic("13年7月～15年末"), 11)[0], "0");
-    EXPECT_EQ(rates_of_year(classic("16年"), 6), (std::array<std::string, 4>{"1", "1", ".5", "0"}));
 }
 
-TEST(Regimes, TheRegimesSince2022AreSevenTenthsForThirteenOrTenYears) {
-    for (const Regime& regime : regimes_since_2022()) {
-        const std::string caption = regime.caption;
-        const int years = caption.find("10年") != std::string::npos ? 10 : 13;
-        EXPECT_EQ(rates_of_year(regime, years)[0], ".7") << caption;
-        EXPECT_EQ(rates_of_year(regime, years + 1)[0], "0") << caption;
+// Moving in during 2004: 1 % of up to 50,000,000 yen for 10 years (平成16年入居), so a
+// 25,000,000-yen balance gives 250,000 yen in years 1 and 10 and nothing in year 11.
+TEST(Regimes, TheTwoThousandFourRegimeIsOnePercentForTenYears) {
+    const Regime& r2004 = classic("16年");
+    EXPECT_EQ(year_credit(Money::from_yen(25'000'000), rates_of(r2004, 1), kFifty),
+              Money::from_yen(250'000));
+    EXPECT_EQ(year_credit(Money::from_yen(25'000'000), rates_of(r2004, 10), kFifty),
+              Money::from_yen(250'000));
+    EXPECT_EQ(year_credit(Money::from_yen(60'000'000), rates_of(r2004, 7), kFifty),
+              Money::from_yen(500'000));
+    EXPECT_EQ(year_credit(Money::from_yen(25'000'000), rates_of(r2004, 11), kFifty), Money());
+}
+
+const Regime& later(const std::string& caption) {
+    for (const Regime& regime : regimes_since_2022())
+        if (caption == regime.caption) return regime;
+    throw std::runtime_error("no regime " + caption);
+}
+
+// The child-rearing / young-couple caps were kept for 2025 entrants by the 2025 reform.
+TEST(Regimes, TheChildRearingUpliftCoversTwoThousandTwentyFive) {
+    EXPECT_EQ(later("R6・7年入居 新築 認定住宅 子育て等 13年").cap, Money::from_yen(50'000'000));
+    EXPECT_EQ(later("R6・7年入居 新築 ZEH水準 子育て等 13年").cap, Money::from_yen(45'000'000));
+    EXPECT_EQ(later("R6・7年入居 新築 省エネ基準 子育て等 13年").cap, Money::from_yen(40'000'000));
+}
+
+// Entrants of 2026 to 2030: each regime at, just below and just above its cap (0.7 % worked
+// out apart: 45,000,000 → 315,000; 44,999,999 → 314,999.993 → 314,999), in its last year
+// and, with nothing, in the year after.
+TEST(Regimes, TheRegimesOfTwoThousandTwentySixToTwoThousandThirtyAtTheirCaps) {
+    struct Case {
+        const char* caption;
+        int years;
+        long long below, at;  // credits of cap − 1 yen and of the cap (and above)
+    };
+    const Case cases[] = {
+        {"R8～12年入居 新築 認定住宅 13年", 13, 314'999, 315'000},
+        {"R8～12年入居 新築 認定住宅 子育て等 13年", 13, 349'999, 350'000},
+        {"R8～12年入居 新築 ZEH水準 13年", 13, 244'999, 245'000},
+        {"R8～12年入居 新築 ZEH水準 子育て等 13年", 13, 314'999, 315'000},
+        {"R8・9年入居 新築 省エネ基準 13年", 13, 139'999, 140'000},
+        {"R8・9年入居 新築 省エネ基準 子育て等 13年", 13, 209'999, 210'000},
+        {"R8～12年入居 既存 認定・ZEH 13年", 13, 244'999, 245'000},
+        {"R8～12年入居 既存 認定・ZEH 子育て等 13年", 13, 314'999, 315'000},
+        {"R8～12年入居 既存 省エネ基準 13年", 13, 139'999, 140'000},
+        {"R8～12年入居 既存 省エネ基準 子育て等 13年", 13, 209'999, 210'000},
+        {"R8～12年入居 既存 その他 10年", 10, 139'999, 140'000},
+    };
+    for (const Case& c : cases) {
+        const Regime& regime = later(c.caption);
+        // The cap is the balance whose 0.7 % is the credit at the cap.
+        const Money cap = Money::from_yen(c.at * 1000 / 7);
+        EXPECT_EQ(regime.cap, cap) << c.caption;
+        const auto last = rates_of(regime, c.years);
+        EXPECT_EQ(year_credit(cap - Money::from_yen(1), last, regime.cap), Money::from_yen(c.below))
+            << c.caption;
+        EXPECT_EQ(year_credit(cap, last, regime.cap), Money::from_yen(c.at)) << c.caption;
+        EXPECT_EQ(year_credit(cap + Money::from_yen(1), last, regime.cap), Money::from_yen(c.at))
+            << c.caption;
+        EXPECT_EQ(year_credit(cap, rates_of(regime, c.years + 1), regime.cap), Money())
+            << c.caption;
     }
-    // A new certified house moved into in 2022: 50,000,000 yen; an existing "other" house
-    // 20,000,000 yen.
-    EXPECT_EQ(regimes_since_2022().front().cap, Money::from_yen(50'000'000));
-    EXPECT_EQ(regimes_since_2022().back().cap, Money::from_yen(20'000'000));
-    EXPECT_EQ(later_regime_choices().size(), regimes_since_2022().size() + 1);
 }
 
 // ---- The year-end month ----
@@ -151,6 +200,22 @@ TEST_F(YearEnds, ABonusPaidAfterTheMonthlyYearEndBelongsToTheNextYear) {
     EXPECT_EQ(deduction.cell(2, kBonusBalance), "900");  // the bonus principal at the start
     EXPECT_EQ(deduction.cell(3, kBonusBalance), "700");
     EXPECT_EQ(deduction.cell(4, kBonusBalance), "600");
+}
+
+// A following-year bonus fills the fifteenth year and ends the walk: a later bonus row must
+// not overwrite it. Monthly year ends in months 12 … 168 (years 1–14), bonus payments in
+// months 13, 25, … 181, each after its monthly year end: year 15 holds month 169's balance.
+TEST_F(YearEnds, TheBonusWalkStopsAfterTheFifteenthYear) {
+    for (int m = 12; m <= 168; m += 12)
+        add(monthly, m, 100'000 - m);
+    for (int m = 13; m <= 181; m += 12) {
+        add(bonus, m, 50'000 - m);
+        bonus.set_cell(bonus.row_count() - 1, 2, "0");
+    }
+    analyse_year_ends(monthly, bonus, "0", deduction);
+    EXPECT_EQ(deduction.cell(16, kBonusBalance), std::to_string(50'000 - 169));
+    EXPECT_EQ(deduction.cell(15, kBonusBalance), std::to_string(50'000 - 157));
+    EXPECT_EQ(deduction.cell(3, kBonusBalance), std::to_string(50'000 - 13));
 }
 
 }  // namespace

@@ -13,7 +13,9 @@ endif()
 foreach(file usr/bin/rebanto-script usr/bin/rebanto-schedule usr/share/rebanto/vorpen77.doc
              usr/share/rebanto/kinriOP.ini usr/share/applications/rebanto.desktop
              usr/share/icons/hicolor/scalable/apps/rebanto.svg usr/share/doc/rebanto/copyright
-             usr/share/doc/rebanto/guide.md usr/share/doc/rebanto/guide/pack-slots.png)
+             usr/share/doc/rebanto/guide.md usr/share/doc/rebanto/guide/pack-slots.png
+             usr/share/man/man1/rebanto.1.gz usr/share/man/man1/rebanto-script.1.gz
+             usr/share/man/man1/rebanto-schedule.1.gz usr/share/mime/packages/rebanto.xml)
   if(NOT EXISTS ${WORK}/root/${file})
     message(FATAL_ERROR "the package lacks ${file}")
   endif()
@@ -47,4 +49,37 @@ if(NOT out MATCHES "Rebanto Ver7.7 ドキュメント")
 endif()
 if(EXISTS ${WORK}/home/.local/share/rebanto/vorpen77.doc)
   message(FATAL_ERROR "documents were copied into the user's folder")
+endif()
+
+# The desktop entry hands the chosen file to the program, whose pack files have a type.
+file(READ ${WORK}/root/usr/share/applications/rebanto.desktop desktop)
+if(NOT desktop MATCHES "\nExec=rebanto %f\n" OR
+   NOT desktop MATCHES "MimeType=application/x-rebanto-pack;")
+  message(FATAL_ERROR "the desktop entry does not open pack files: ${desktop}")
+endif()
+file(READ ${WORK}/root/usr/share/mime/packages/rebanto.xml mime)
+if(NOT mime MATCHES "<glob pattern=\"\\*.mpc\"/>")
+  message(FATAL_ERROR "the MIME type does not name *.mpc")
+endif()
+
+# The installed schedule command: its version, and the typical loan's totals worked out
+# apart (monthly interest 11,096,677 and principal 24,000,203; bonus interest 2,801,616).
+execute_process(COMMAND ${WORK}/root/usr/bin/rebanto-schedule --version
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT out MATCHES "^rebanto-schedule [0-9]")
+  message(FATAL_ERROR "the installed rebanto-schedule --version failed (${result}): ${out} ${err}")
+endif()
+execute_process(COMMAND ${WORK}/root/usr/bin/rebanto-schedule --principal 30000000 --rate 2.325
+                        --years 35 --bonus-share 20 --format json
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the installed rebanto-schedule failed (${result}): ${err}")
+endif()
+string(JSON monthly_interest GET "${out}" summary monthly interest)
+string(JSON monthly_principal GET "${out}" summary monthly principal)
+string(JSON bonus_interest GET "${out}" summary bonus interest)
+if(NOT monthly_interest EQUAL 11096677 OR NOT monthly_principal EQUAL 24000203 OR
+   NOT bonus_interest EQUAL 2801616)
+  message(FATAL_ERROR "the installed schedule's totals: ${monthly_interest} ${monthly_principal} "
+                      "${bonus_interest}")
 endif()
