@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk
+  qt6-translations-l10n
   dpkg-dev
   xvfb xauth
 )

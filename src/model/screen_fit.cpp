@@ -23,10 +23,9 @@ Rect fit_to_screen(Rect window, const Rect& screen, const FrameMargins& frame, i
     return window;
 }
 
-FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame,
-                                    int main_width, int main_height, int main_keep_height,
-                                    int tables_min_width, int comparison_width,
-                                    int comparison_height) {
+FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame, int main_width,
+                                    int main_height, int keep_right, int tables_min_width,
+                                    int comparison_width, int comparison_height) {
     FirstStartPlaces places;
     const int client_left = screen.left + frame.left;
     const int client_top = screen.top + frame.top;
@@ -34,19 +33,18 @@ FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& fram
     const int client_height = screen.height - frame.top - frame.bottom;
     places.main = fit_to_screen({client_left, client_top, main_width, main_height}, screen, frame);
 
-    // Beside the main window, frame to frame, down to the bottom of the screen.
-    const int beside = places.main.right() + frame.right + frame.left;
-    const int room = screen.right() - frame.right - beside;
-    if (room >= tables_min_width) {
-        places.current_tables = {beside, client_top, room, client_height};
-    } else {
-        // Below the main window's inputs and run buttons, at the right of the screen.
-        const int top = std::min(places.main.top + main_keep_height + frame.bottom + frame.top,
-                                 client_top + client_height / 2);
-        const int width = std::min(client_width, std::max(tables_min_width, client_width * 3 / 5));
-        places.current_tables = {screen.right() - frame.right - width, top, width,
-                                 screen.bottom() - frame.bottom - top};
+    // Frame to frame with what it must not cover, down to the bottom of the screen.
+    const auto after = [&frame](int right) { return right + frame.right + frame.left; };
+    int left = after(places.main.right());
+    if (screen.right() - frame.right - left < tables_min_width) {
+        left = after(places.main.left + keep_right);
     }
+    int width = screen.right() - frame.right - left;
+    if (width < tables_min_width) {
+        width = std::min(tables_min_width, client_width);
+        left = screen.right() - frame.right - width;
+    }
+    places.current_tables = {left, client_top, width, client_height};
     places.comparison = fit_to_screen(
         {client_left + 60, client_top + 40, comparison_width, comparison_height}, screen, frame);
     return places;

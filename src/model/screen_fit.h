@@ -10,8 +10,8 @@ struct Rect {
     int top = 0;
     int width = 0;
     int height = 0;
-    int right() const { return left + width; }    // one past the last column
-    int bottom() const { return top + height; }   // one past the last row
+    int right() const { return left + width; }   // one past the last column
+    int bottom() const { return top + height; }  // one past the last row
     bool operator==(const Rect&) const = default;
 };
 
@@ -37,14 +37,14 @@ struct FirstStartPlaces {
     Rect comparison;
 };
 
-// The main window at the top left of `screen` at `main_size` (less, when the screen is
-// smaller); the current-tables window to its right when the room there takes `tables_min`
-// width, otherwise along the bottom right where it leaves the main window's top part (its
-// inputs and run buttons, `main_keep_height` high) uncovered; the comparison window at
-// `comparison_size`, fitted to the screen.
-FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame,
-                                    int main_width, int main_height, int main_keep_height,
-                                    int tables_min_width, int comparison_width,
-                                    int comparison_height);
+// The main window at the top left of `screen` at its size (less, when the screen is
+// smaller); the current-tables window to its right when the room there takes
+// `tables_min_width`, otherwise beside the main window's inputs and run buttons, which end
+// `keep_right` pixels from the main window's client left and stay uncovered (when even that
+// leaves too little room, the tables take their least width at the screen's right edge);
+// the comparison window at its size, fitted to the screen.
+FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame, int main_width,
+                                    int main_height, int keep_right, int tables_min_width,
+                                    int comparison_width, int comparison_height);
 
 }  // namespace rebanto

@@ -58,7 +58,7 @@ TEST(FitToScreen, MinimumSizeWinsOverATinyScreenAndKeepsTheTitleBarReachable) {
 
 TEST(FirstStartPlaces, DesktopPutsTheTablesBesideTheMainWindow) {
     const FirstStartPlaces places =
-        first_start_places(kDesktop, kFrame, 1000, 700, 300, 560, 900, 640);
+        first_start_places(kDesktop, kFrame, 1000, 700, 640, 560, 900, 640);
     EXPECT_EQ(places.main, (Rect{4, 28, 1000, 700}));
     // 1004 + 4 + 4 = 1012 to the screen's 1916: 904 wide, 1080 - 32 = 1048 high.
     EXPECT_EQ(places.current_tables, (Rect{1012, 28, 904, 1048}));
@@ -70,20 +70,28 @@ TEST(FirstStartPlaces, DesktopPutsTheTablesBesideTheMainWindow) {
 
 TEST(FirstStartPlaces, LaptopKeepsEveryWindowOnTheScreenAndTheRunButtonsUncovered) {
     const FirstStartPlaces places =
-        first_start_places(kLaptop, kFrame, 1000, 700, 300, 560, 900, 640);
+        first_start_places(kLaptop, kFrame, 1000, 700, 640, 560, 900, 640);
     EXPECT_EQ(places.main, (Rect{4, 28, 1000, 700}));
-    // No room beside (1362 - 1012 = 350): below the kept 300 pixels, 3/5 of 1358 = 814 wide.
-    EXPECT_EQ(places.current_tables, (Rect{548, 360, 814, 404}));
-    EXPECT_GE(places.current_tables.top - kFrame.top, places.main.top + 300);
+    // No room beside (1362 - 1012 = 350): from 4 + 640 + 4 + 4 = 652 to 1362, 710 wide.
+    EXPECT_EQ(places.current_tables, (Rect{652, 28, 710, 736}));
+    EXPECT_GE(places.current_tables.left - kFrame.left, places.main.left + 640);
     // 640 high fits below 68: 68 + 640 + 4 = 712.
     EXPECT_EQ(places.comparison, (Rect{64, 68, 900, 640}));
     for (const Rect& r : {places.main, places.current_tables, places.comparison})
         EXPECT_TRUE(wholly_inside(r, kLaptop));
 }
 
+TEST(FirstStartPlaces, TablesTakeTheirLeastWidthAtTheRightWhenEvenTheInputsLeaveTooLittle) {
+    const FirstStartPlaces places =
+        first_start_places(kLaptop, kFrame, 1000, 700, 1000, 560, 900, 640);
+    // 1362 - 560 = 802.
+    EXPECT_EQ(places.current_tables, (Rect{802, 28, 560, 736}));
+    EXPECT_TRUE(wholly_inside(places.current_tables, kLaptop));
+}
+
 TEST(FirstStartPlaces, MainWindowTallerThanTheScreenIsCut) {
     const FirstStartPlaces places =
-        first_start_places(kLaptop, kFrame, 1200, 900, 300, 560, 900, 900);
+        first_start_places(kLaptop, kFrame, 1200, 900, 640, 560, 900, 900);
     EXPECT_EQ(places.main, (Rect{4, 28, 1200, 736}));
     EXPECT_EQ(places.comparison, (Rect{64, 28, 900, 736}));
 }
