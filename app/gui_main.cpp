@@ -5,11 +5,12 @@
 // page of the main window as DIR/TForm1-<page>.png, the current tables in each of their
 // four layouts (TForCur-stacked, -side, -monthly, -bonus), the calendars of the dates
 // (TForm1-TabSheet8-calendar, -months, TForm1-TabSheet1-days), the comparison window
-// (TFormHi.png), the main window once more with its settings panel open
-// (TForm1-settings.png), the rate selection list (TForm7.png) and each chart window left open
-// in its modes (TForm5-flat, -rotated, -zoomed, -paged; TForm3 alike), and exits. With --script it
-// first runs the script as rebanto-script would, on a headless platform so that no dialog can wait
-// for an answer, printing what the script prints.
+// (TFormHi.png), the preview of the last job a script printed (print-preview.png), the whole screen
+// with the windows where they opened (screen.png), the main window once more with its settings
+// panel open (TForm1-settings.png), the rate selection list (TForm7.png) and each chart window left
+// open in its modes (TForm5-flat, -rotated, -zoomed, -paged; TForm3 alike), and exits. With
+// --script it first runs the script as rebanto-script would, on a headless platform so that no
+// dialog can wait for an answer, printing what the script prints.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -30,8 +31,10 @@
 #include "ui/app_views.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window_view.h"
+#include "ui/desktop_shot.h"
 #include "ui/main_window_view.h"
 #include "ui/qt_platform.h"
+#include "ui/translations.h"
 #include "ui/view_refresh.h"
 
 namespace {
@@ -44,6 +47,15 @@ bool wants_screenshots(int argc, char** argv) {
         }
     }
     return false;
+}
+
+// The value of "--screen WxH" or "--screen=WxH", read before Qt starts; empty when absent.
+std::string screen_argument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screen") == 0 && i + 1 < argc) return argv[i + 1];
+        if (std::strncmp(argv[i], "--screen=", 9) == 0) return argv[i] + 9;
+    }
+    return {};
 }
 
 // Lets pending layouts and paints settle before a window is grabbed.
@@ -186,7 +198,8 @@ bool save_chart_modes(rebanto::App& app, rebanto::ui::AppViews& views, const QDi
     return ok;
 }
 
-int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QString& dir) {
+int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QString& dir,
+                     const rebanto::HeadlessPlatform* headless) {
     const QDir folder(dir);
     if (!folder.mkpath(QStringLiteral("."))) {
         std::cerr << "rebanto: cannot create " << dir.toStdString() << '\n';
@@ -194,6 +207,12 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
     }
     settle();
     bool ok = true;
+    if (!rebanto::ui::desktop_image(app, views)
+             .save(folder.filePath(QStringLiteral("screen.png")))) {
+        std::cerr << "rebanto: cannot write "
+                  << folder.filePath(QStringLiteral("screen.png")).toStdString() << '\n';
+        ok = false;
+    }
     for (rebanto::Form* form : app.forms()) {
         if (!form->visible()) continue;
         ok = save(views.window(*form), folder, QString::fromStdString(form->name())) && ok;
@@ -222,6 +241,14 @@ int take_screenshots(rebanto::App& app, rebanto::ui::AppViews& views, const QStr
     settle();
     ok = save(views.window(app.rate_list), folder, QStringLiteral("TForm7")) && ok;
     ok = save_chart_modes(app, views, folder) && ok;
+    // The preview of the last job the script printed (print-preview.png).
+    if (headless != nullptr && !headless->printed().empty()) {
+        const QString path = folder.filePath(QStringLiteral("print-preview.png"));
+        if (!rebanto::ui::print_preview_image(headless->printed().back()).save(path)) {
+            std::cerr << "rebanto: cannot write " << path.toStdString() << '\n';
+            ok = false;
+        }
+    }
     return ok ? 0 : 1;
 }
 
@@ -247,12 +274,25 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (wants_screenshots(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Screenshots are made offscreen, on a screen of the size asked for (1920x1080 unless
+    // --screen says otherwise).
+    const std::string screen_size = screen_argument(argc, argv);
+    const QByteArray platform_name = qgetenv("QT_QPA_PLATFORM");
+    if (wants_screenshots(argc, argv) && (platform_name.isEmpty() || platform_name == "offscreen")) {
+        int width = 1920;
+        int height = 1080;
+        if (!screen_size.empty() && !rebanto::ui::parse_screen_size(screen_size, width, height)) {
+            std::cerr << "rebanto: --screen " << screen_size
+                      << ": give the size as WIDTHxHEIGHT, e.g. 1366x768\n";
+            return 2;
+        }
+        if (!rebanto::ui::use_offscreen_screen(width, height))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication qt_app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(rebanto::App::kTitle));
     rebanto::ui::apply_app_look(qt_app);
+    rebanto::ui::install_qt_translations(qt_app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Rebanto: housing loan calculator"));
@@ -267,9 +307,14 @@ int main(int argc, char** argv) {
         QStringLiteral("script"),
         QStringLiteral("With --screenshot: run the script FILE first (rebanto-script commands)."),
         QStringLiteral("FILE"));
+    const QCommandLineOption screen(
+        QStringLiteral("screen"),
+        QStringLiteral("With --screenshot: the size of the offscreen screen (default 1920x1080)."),
+        QStringLiteral("WxH"));
     parser.addOption(start_folder);
     parser.addOption(screenshot);
     parser.addOption(script);
+    parser.addOption(screen);
     parser.addPositionalArgument(QStringLiteral("FILE.mpc"),
                                  QStringLiteral("A pack file to load into the current tables."));
     parser.process(qt_app);
@@ -313,6 +358,9 @@ int main(int argc, char** argv) {
         app.main.Button87.click();
     }
     rebanto::ui::ViewRefresh::flush_all();
+    QCoreApplication::processEvents();
+    views.place_for_first_start();
+    rebanto::ui::ViewRefresh::flush_all();
 
     if (parser.isSet(screenshot)) {
         int result = 1;
@@ -325,7 +373,7 @@ int main(int argc, char** argv) {
                     return;
                 }
             }
-            result = take_screenshots(app, views, parser.value(screenshot));
+            result = take_screenshots(app, views, parser.value(screenshot), headless);
             if (result == 0) result = script_result;
             QCoreApplication::exit(result);
         });

@@ -10,6 +10,7 @@ packages=(
   libxlsxwriter-dev
   libreoffice-calc-nogui libreoffice-writer-nogui
   fonts-noto-cjk
+  qt6-translations-l10n
   dpkg-dev
   xvfb xauth
 )

@@ -1,6 +1,7 @@
 // How the page "個別返済額算定" and the memo pages bind their events to the routines.
 #include <initializer_list>
 
+#include "core/clear_question.h"
 #include "core/memo_lines.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -171,7 +172,13 @@ void TForm1::wire_memo_pages() {
     Button48.on_click = guard(&TForm1::Bt7_MClearClick, FailureRule::Calculation);
     Bt7_BClear.on_click = guard(&TForm1::Bt7_BClearClick, FailureRule::Calculation);
     Button49.on_click = guard(&TForm1::Bt7_BClearClick, FailureRule::Calculation);
-    Bt0_allClear.on_click = guard(&TForm1::Bt0_allClearClick, FailureRule::Calculation);
+    Bt0_allClear.on_click = [this, clear = guard(&TForm1::Bt0_allClearClick,
+                                                 FailureRule::Calculation)](Control& sender) {
+        if (clearing_erases_work(*this, app_.cur) && !app_.platform().ask(kClearAllQuestion)) {
+            return;
+        }
+        clear(sender);
+    };
     Button6.on_click = guard(&TForm1::Button6Click, FailureRule::Calculation);
     Button2.on_click = guard(&TForm1::memo_font_click, FailureRule::Calculation);
     Button7.on_click = guard(&TForm1::memo_font_click, FailureRule::Calculation);

@@ -9,9 +9,13 @@ namespace {
 
 std::string describe(const Grid& table, bool bonus, int row, int col) {
     const std::string heading = table.cell(0, col);
+    // The month (column 0) is how the user finds the row again; the grid row, how a count
+    // of lines does.
+    const std::string& month = table.cell(row, 0);
     return std::string("再計算を中断しました：") + (bonus ? "ﾎﾞｰﾅｽ" : "月") + "制御表の" +
-           std::to_string(row) + "行目" + (heading.empty() ? "" : "「" + heading + "」") + "の「" +
-           table.cell(row, col) + "」は数値として読めません";
+           std::to_string(row) + "行目" + (month.empty() ? "" : "（月回 " + month + "）") +
+           (heading.empty() ? "" : "「" + heading + "」") + "の「" + table.cell(row, col) +
+           "」は数値として読めません";
 }
 
 }  // namespace

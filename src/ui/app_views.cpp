@@ -1,5 +1,11 @@
 #include "ui/app_views.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "model/screen_fit.h"
+#include "ui/screen_place.h"
+
 #include "ui/addon_view.h"
 #include "ui/binder.h"
 #include "ui/bulk_change_views.h"
@@ -18,6 +24,8 @@
 namespace rebanto::ui {
 
 AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
+    std::error_code ignored;
+    first_start_ = !std::filesystem::exists(app.start_folder() / "kinri.ini", ignored);
     for (Form* form : app.forms()) {
         if (form == &app.main) {
             auto view = std::make_unique<MainWindowView>(app.main);
@@ -80,6 +88,28 @@ AppViews::~AppViews() {
     }
     while (!windows_.empty())
         windows_.pop_back();
+}
+
+void AppViews::place_for_first_start() {
+    if (!first_start_) return;
+    // Room for a readable current table: its fixed columns and a few more.
+    constexpr int kTablesMinWidth = 560;
+    const QSize natural = main_->natural_size();
+    const FrameMargins frame = frame_margins(main_);
+    const Rect screen = screen_area_at(main_->frameGeometry().center());
+    // Ten rows of each of the comparison window's tables.
+    const QSize comparison(std::max(app_.compare.width(), 900),
+                           std::max(app_.compare.height(), 800));
+    const FirstStartPlaces places = first_start_places(
+        screen, frame, natural.width(), natural.height(), main_->inputs_right() + 8,
+        kTablesMinWidth, comparison.width(), comparison.height());
+    const auto put = [&frame](Form& form, const Rect& client) {
+        form.set_bounds(client.left - frame.left, client.top - frame.top, client.width,
+                        client.height);
+    };
+    put(app_.main, places.main);
+    put(app_.cur, places.current_tables);
+    put(app_.compare, places.comparison);
 }
 
 QWidget* AppViews::window(const Form& form) const {

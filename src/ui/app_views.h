@@ -26,6 +26,13 @@ public:
     // The window of a form; null for a form of another application.
     QWidget* window(const Form& form) const;
 
+    // Whether the start folder had no settings file when the views were made: nothing
+    // recorded says where the windows go.
+    bool first_start() const { return first_start_; }
+    // At a first start, lays the main window, the current tables and the comparison window
+    // out for the screen the main window opens on; otherwise does nothing.
+    void place_for_first_start();
+
 Q_SIGNALS:
     // The user closed the main window and the main form let it close.
     void quit_requested();
@@ -35,6 +42,7 @@ private:
     std::vector<std::unique_ptr<QWidget>> windows_;  // in the order of App::forms()
     MainWindowView* main_ = nullptr;
     CurrentTablesView* current_ = nullptr;
+    bool first_start_ = false;
 };
 
 }  // namespace rebanto::ui

@@ -15,6 +15,7 @@
 #include "ui/clickable_label.h"
 #include "ui/colors.h"
 #include "ui/qt_text.h"
+#include "ui/screen_place.h"
 #include "ui/view_refresh.h"
 
 namespace rebanto::ui {
@@ -81,13 +82,17 @@ void Binder::add(Control& control, QObject* target, std::function<void()> update
 void Binder::add_common(Control& control, QWidget* widget, std::function<void()> update) {
     QPointer<QWidget> guard(widget);
     Control* c = &control;
-    add(control, widget, [guard, c, update = std::move(update)] {
+    add(control, widget, [this, guard, c, update = std::move(update)] {
         if (guard == nullptr) return;
         QWidget* w = guard.data();
         w->setEnabled(c->enabled());
         // A widget not yet placed in its window would pop up on its own if shown.
         if (!w->isWindow() && w->isHidden() == c->visible()) w->setVisible(c->visible());
-        const QString hint = to_q(c->hint());
+        QString hint = to_q(c->hint());
+        // A hint of its own already tells the gesture; the others get the description.
+        if (const auto tip = gesture_tips_.find(c); tip != gesture_tips_.end() && hint.isEmpty()) {
+            hint = tip->second;
+        }
         if (w->toolTip() != hint) w->setToolTip(hint);
         apply_colors(w, c->color(), c->font_color());
         const char* const kDesignSize = "rebanto_design_point_size";
@@ -187,10 +192,20 @@ void Binder::update_window() {
     window_->setWindowTitle(to_q(form_.caption()));
     // The window cannot be smaller than its minimum; the form learns the size it got.
     const QSize wanted(form_.width(), form_.height());
-    const QSize size = wanted.expandedTo(window_->minimumSize());
-    if (size != wanted) form_.set_size(size.width(), size.height());
+    QSize size = wanted.expandedTo(window_->minimumSize());
+    QPoint position(form_.left(), form_.top());
+    // A place the program gives (restored from another screen, or designed for a larger
+    // one) is pulled onto the screen the window opens on, its title bar within reach; a
+    // place the user dragged the window to is the window's own and stays.
+    if (size != window_->size() || position != window_->pos()) {
+        const ScreenPlace place = fitted_place(window_, position, size);
+        size = place.size;
+        position = place.position;
+    }
+    if (size != wanted || position != QPoint(form_.left(), form_.top())) {
+        form_.set_bounds(position.x(), position.y(), size.width(), size.height());
+    }
     if (window_->size() != size) window_->resize(size);
-    const QPoint position(form_.left(), form_.top());
     if (window_->pos() != position) window_->move(position);
     if (window_->isVisible() != form_.visible()) window_->setVisible(form_.visible());
 }
@@ -242,7 +257,29 @@ void Binder::bind_status_bar(Label& status, QStatusBar* bar) {
 
 // ---- Gestures ----
 
+namespace {
+bool gestures_on = true;
+}  // namespace
+
+bool gestures_enabled() {
+    return gestures_on;
+}
+void set_gestures_enabled(bool on) {
+    gestures_on = on;
+}
+
+void Binder::set_gesture_tip(const Control& control, const QString& tip) {
+    gesture_tips_[&control] = tip;
+    if (QWidget* w = widget(control)) w->setCursor(Qt::PointingHandCursor);
+    refresh(control);
+}
+
+bool Binder::gesture_blocked(const Control& control) const {
+    return !gestures_on && gesture_tips_.count(&control) != 0;
+}
+
 void Binder::user_click(Control& control) {
+    if (gesture_blocked(control)) return;
     if (pending_click_ != nullptr && pending_click_ != &control) deliver_pending_click();
     if (!control.on_dbl_click) {
         control.click();
@@ -254,6 +291,7 @@ void Binder::user_click(Control& control) {
 }
 
 void Binder::user_double_click(Control& control) {
+    if (gesture_blocked(control)) return;
     if (pending_click_ != nullptr && pending_click_ != &control) deliver_pending_click();
     click_timer_.stop();
     pending_click_ = nullptr;
@@ -365,7 +403,9 @@ bool Binder::filter_mouse(Control& control, QObject* watched, QEvent* event) {
     if (qobject_cast<ClickableLabel*>(watched) != nullptr) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::RightButton) control.right_click();
+            if (mouse->button() == Qt::RightButton && !gesture_blocked(control)) {
+                control.right_click();
+            }
             return false;
         case QEvent::MouseButtonRelease:
             if (mouse->button() != Qt::LeftButton) return false;

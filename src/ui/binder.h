@@ -41,6 +41,11 @@ namespace rebanto::ui {
 
 class ClickableLabel;
 
+// The "クリック操作で入力値を変える" switch of the settings page: whether the quick-entry
+// gestures of the labels and fields act (on unless the user turned them off).
+bool gestures_enabled();
+void set_gestures_enabled(bool on);
+
 class Binder : public QObject {
     Q_OBJECT
 
@@ -89,6 +94,11 @@ public:
     // own binding (a panel's place, say).
     void track(Control& control, std::function<void()> update);
 
+    // A quick-entry gesture of the control, in words: shown in its tooltip after its hint,
+    // with a hand over its widget. While gestures are switched off (gestures_enabled) the
+    // control's clicks, right clicks and double clicks do nothing.
+    void set_gesture_tip(const Control& control, const QString& tip);
+
     // Schedules a refresh of the control's widgets.
     void mark(const Control& control);
     // Brings the widgets of every changed control up to date now.
@@ -136,6 +146,8 @@ private:
     std::vector<const Control*> dirty_;
     std::vector<std::function<void()>> feeds_;
     std::unordered_map<const Control*, QButtonGroup*> radio_groups_;  // by model parent
+    std::unordered_map<const Control*, QString> gesture_tips_;
+    bool gesture_blocked(const Control& control) const;
     bool form_dirty_ = false;
     bool scheduled_ = false;
     QPointer<QWidget> window_;

@@ -59,6 +59,7 @@ void Binder::bind(Label& label, ClickableLabel* widget) {
     connect(widget, &ClickableLabel::clicked, this, [this, l] { user_click(*l); });
     connect(widget, &ClickableLabel::double_clicked, this, [this, l] { user_double_click(*l); });
     connect(widget, &ClickableLabel::right_clicked, this, [this, l] {
+        if (gesture_blocked(*l)) return;
         l->right_click();
         mark(*l);
     });

@@ -1,10 +1,15 @@
 #include "ui/grid_view.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
@@ -13,8 +18,10 @@
 #include <QVariant>
 #include <QWheelEvent>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
+#include "model/grid_text.h"
 #include "ui/binder.h"
 #include "ui/grid_model.h"
 
@@ -151,6 +158,27 @@ public:
     using QTableView::QTableView;
     ~GridTableView() override { delete frozen_; }
 
+    // The selected block (or the current cell) with its header row, for a spreadsheet.
+    void copy_selection() const {
+        const auto* adapter = qobject_cast<const GridModel*>(model());
+        if (adapter == nullptr || selectionModel() == nullptr) return;
+        int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+        for (const QItemSelectionRange& range : selectionModel()->selection()) {
+            top = std::min(top, range.top());
+            left = std::min(left, range.left());
+            bottom = std::max(bottom, range.bottom());
+            right = std::max(right, range.right());
+        }
+        if (bottom < 0) {
+            const QModelIndex current = currentIndex();
+            if (!current.isValid()) return;
+            top = bottom = current.row();
+            left = right = current.column();
+        }
+        const std::string text = block_tsv(adapter->grid(), top, left, bottom, right);
+        if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    }
+
     // Lays the fixed rows over the view once it has its model and selection.
     void freeze_fixed_rows() {
         if (frozen_ != nullptr || model() == nullptr) return;
@@ -198,6 +226,25 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event == QKeySequence::Copy) {
+            copy_selection();
+            event->accept();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+    // A grid whose right click steps a value keeps it to itself; the others offer copying.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        const auto* adapter = qobject_cast<const GridModel*>(model());
+        if (adapter == nullptr || adapter->grid().on_right_click) return;
+        QMenu menu(this);
+        QAction* copy = menu.addAction(QStringLiteral("コピー"), [this] { copy_selection(); });
+        copy->setShortcut(QKeySequence::Copy);
+        QAction* all = menu.addAction(QStringLiteral("すべて選択"), [this] { selectAll(); });
+        all->setShortcut(QKeySequence::SelectAll);
+        menu.exec(event->globalPos());
+    }
     // Runs as the viewport changes size, rows come and go and columns are resized.
     void updateGeometries() override {
         QTableView::updateGeometries();
@@ -250,6 +297,18 @@ QTableView* make_grid_view(Binder& binder, Grid& grid, QWidget* parent) {
     auto* view = new GridTableView(parent);
     view->setObjectName(QString::fromStdString(grid.name()));
     binder.bind(grid, view);
+    // Columns grow to their widest cell as rows come (the totals row of a finished run);
+    // many changes in a row are measured once.
+    auto* widen = new QTimer(view);
+    widen->setSingleShot(true);
+    widen->setInterval(0);
+    QObject::connect(widen, &QTimer::timeout, view, [view] { widen_columns_to_contents(view); });
+    const auto later = [widen] { widen->start(); };
+    QObject::connect(view->model(), &QAbstractItemModel::modelReset, widen, later);
+    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, widen, later);
+    QObject::connect(view->model(), &QAbstractItemModel::dataChanged, widen, later);
+    // Blocks of cells are picked with the mouse or Shift and the arrows, for copying.
+    view->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view->freeze_fixed_rows();
     return view;
 }
@@ -282,6 +341,43 @@ void apply_grid_layout(QTableView* view, const Grid& grid) {
     for (int col = 0; col < grid.col_count(); ++col) {
         const int width = static_cast<int>(std::lround(grid.col_width(col) * scale)) + extra;
         view->horizontalHeader()->resizeSection(col, width);
+    }
+    widen_columns_to_contents(view);
+}
+
+void widen_columns_to_contents(QTableView* view) {
+    const auto* adapter = qobject_cast<const GridModel*>(view->model());
+    if (adapter == nullptr) {
+        if (auto* grid_view = dynamic_cast<GridTableView*>(view)) grid_view->follow_layout();
+        return;
+    }
+    const Grid& grid = adapter->grid();
+    const QFontMetrics metrics(view->font());
+    const int margins =
+        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 2);
+    QHeaderView* columns = view->horizontalHeader();
+    // The grid's own widths when the view was made: a column zoomed since (the current
+    // tables' "←→" and "→←") takes its widest cell by the same ratio.
+    const char* const kBaseWidths = "rebanto_base_widths";
+    if (!view->property(kBaseWidths).isValid()) {
+        QVariantList widths;
+        for (int col = 0; col < grid.col_count(); ++col)
+            widths.append(grid.col_width(col));
+        view->setProperty(kBaseWidths, widths);
+    }
+    const QVariantList base = view->property(kBaseWidths).toList();
+    for (int col = 0; col < grid.col_count(); ++col) {
+        const int base_width = col < base.size() ? base[col].toInt() : 0;
+        const double zoom =
+            base_width > 0 ? static_cast<double>(grid.col_width(col)) / base_width : 1.0;
+        int needed = 0;
+        for (int row = 0; row < grid.row_count(); ++row) {
+            const std::string& text = grid.cell(row, col);
+            if (!text.empty())
+                needed = std::max(needed, metrics.horizontalAdvance(QString::fromStdString(text)));
+        }
+        const int wanted = static_cast<int>(std::lround((needed + margins) * zoom));
+        if (needed > 0 && columns->sectionSize(col) < wanted) columns->resizeSection(col, wanted);
     }
     if (auto* grid_view = dynamic_cast<GridTableView*>(view)) grid_view->follow_layout();
 }

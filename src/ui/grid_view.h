@@ -22,6 +22,9 @@ void style_grid_view(QTableView* view);
 // Column widths and row height from the grid, scaled from the grid's design font to the
 // view's font so that what fitted still fits.
 void apply_grid_layout(QTableView* view, const Grid& grid);
+// Widens the columns that are narrower than their widest cell (header included); a column
+// is never made narrower, so a width the user gave a column stays while its text fits.
+void widen_columns_to_contents(QTableView* view);
 // Sizes the view to show every column and up to `max_rows` rows without scrolling.
 void fit_grid_view(QTableView* view, int max_rows);
 // Shades the fixed rows and columns of a view made by make_grid_view.

@@ -1,5 +1,6 @@
 #include "ui/main_window_view.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,14 +8,23 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
+#include "base/errors.h"
+#include "core/gesture_tips.h"
+#include "forms/app.h"
+#include "io/view_settings.h"
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
+#include "ui/input_marks.h"
 #include "ui/page_parts.h"
+#include "ui/qt_text.h"
 
 namespace rebanto::ui {
 
@@ -42,6 +52,14 @@ MainWindowView::MainWindowView(TForm1& form, QWidget* parent)
     auto* status = new QStatusBar(this);
     setStatusBar(status);
     binder_->bind_status_bar(form.StatusBar1, status);
+    input_marks_ = new InputMarks(form, *binder_, status, this);
+    for (const auto& [control, tip] : gesture_tips(form)) {
+        binder_->set_gesture_tip(*control, to_q(tip));
+    }
+    build_gesture_switch();
+    // F1 is help, as everywhere else on the desktop.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { form_.BtHelp.click(); });
     binder_->bind_window(this);
     binder_->flush();
 }
@@ -193,6 +211,60 @@ void MainWindowView::build_pages(QWidget* parent) {
 
 QGridLayout* MainWindowView::page_layout(Panel& page) const {
     return static_cast<QGridLayout*>(binder_->widget(page)->layout());
+}
+
+QSize MainWindowView::natural_size() const {
+    auto* scroll = static_cast<QScrollArea*>(centralWidget());
+    QWidget* content = scroll->widget();
+    // The widest page decides: a page that is not open still needs its room when it opens.
+    QSize needed = content->minimumSizeHint();
+    for (int i = 0; i < pages_->count(); ++i) {
+        const QSize page = pages_->widget(i)->minimumSizeHint();
+        needed.setWidth(
+            std::max(needed.width(), page.width() + (content->width() - pages_->width()) + 16));
+    }
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int status = statusBar() != nullptr ? statusBar()->sizeHint().height() : 0;
+    return QSize(std::max(form_.width(), needed.width() + bar),
+                 std::max(form_.height(), needed.height() + status));
+}
+
+// The switch is kept in a file of its own beside the settings file, whose lines it leaves
+// alone.
+void MainWindowView::build_gesture_switch() {
+    QWidget* sheet = binder_->widget(form_.TabSheet5);
+    auto* page = static_cast<QGridLayout*>(sheet->layout());
+    auto* box = new QCheckBox(QStringLiteral("クリック操作で入力値を変える"), sheet);
+    box->setObjectName(QStringLiteral("gesture_switch"));
+    box->setToolTip(QStringLiteral(
+        "項目名や入力欄のクリック・右クリック・ダブルクリックで入力値を増減・設定します。"
+        "外すと、クリックしても値は変わりません"));
+    const std::filesystem::path file = form_.app().start_folder() / kViewSettingsFile;
+    std::vector<std::string> problems;
+    const ViewSettings settings = read_view_settings(file, problems);
+    set_gestures_enabled(settings.gestures);
+    box->setChecked(settings.gestures);
+    if (!problems.empty()) statusBar()->showMessage(to_q(problems.front()));
+    page->addWidget(box, page->rowCount(), 0, 1, std::max(1, page->columnCount()));
+    connect(box, &QCheckBox::toggled, this, [this, file](bool on) {
+        set_gestures_enabled(on);
+        try {
+            write_view_settings(file, ViewSettings{on});
+        } catch (const FileError& e) {
+            statusBar()->showMessage(QString::fromUtf8(e.what()));
+        }
+    });
+}
+
+int MainWindowView::inputs_right() const {
+    int right = 0;
+    for (const Control* last : {static_cast<const Control*>(&form_.Label10),
+                                static_cast<const Control*>(&form_.Button113)}) {
+        if (const QWidget* widget = binder_->widget(*last)) {
+            right = std::max(right, widget->mapTo(this, QPoint(widget->width(), 0)).x());
+        }
+    }
+    return right > 0 ? right : width() / 2;
 }
 
 int MainWindowView::page_width() const {

@@ -15,6 +15,7 @@ class QTabWidget;
 namespace rebanto::ui {
 
 class Binder;
+class InputMarks;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -30,6 +31,15 @@ public:
     // The popup menu of the page "個別返済額算定".
     QMenu* amount_menu() const { return amount_menu_; }
 
+    // The size at which every page shows whole, without scrolling (at least the design size).
+    QSize natural_size() const;
+    // How far from the window's left the basic settings and the calculation page's run
+    // buttons ("メモ記載" to "ボ") reach: what a window placed beside must leave uncovered.
+    int inputs_right() const;
+
+    // The marks of inputs the calculation cannot read.
+    InputMarks& input_marks() const { return *input_marks_; }
+
     static constexpr int kMinimumWidth = 324;
     static constexpr int kMinimumHeight = 256;
 
@@ -40,6 +50,7 @@ private:
     void build_digit_menu(QWidget* title);
     void build_settings_panel(QWidget* indicators);
     void build_pages(QWidget* parent);
+    void build_gesture_switch();
     // One per page, in main_window_pages.cpp.
     void build_amount_page(QGridLayout* page);
     void build_memo_pages();
@@ -75,6 +86,7 @@ private:
     Placer put_;
     QTabWidget* pages_ = nullptr;
     QMenu* digit_menu_ = nullptr;
+    InputMarks* input_marks_ = nullptr;
     QMenu* amount_menu_ = nullptr;
     QWidget* indicators_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/navigator_view.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -123,7 +125,19 @@ QWidget* NavigatorView::build_editing_row(Placer& put) {
     QWidget* widget = nullptr;
     QHBoxLayout* row = new_row(widget);
     fit_button(put.add(row, form_.Button4));
-    fit_button(put.add(row, form_.Button5));
+    // The inserted row lies below the selected one; it is brought into view too.
+    auto* insert = static_cast<QAbstractButton*>(put.add(row, form_.Button5));
+    fit_button(insert);
+    connect(insert, &QAbstractButton::clicked, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            Grid& grid = form_.table();
+            auto* view = qobject_cast<QTableView*>(binder().widget(grid));
+            if (view == nullptr || view->model() == nullptr) return;
+            const QModelIndex below =
+                view->model()->index(grid.selected_row() + 1, std::max(0, grid.selected_col()));
+            if (below.isValid()) view->scrollTo(below);
+        });
+    });
     put.add(row, form_.Label10);
     figure_field(put.add(row, form_.Edit5), 9);
     clickable_look(put.add(row, form_.La_Uchi));

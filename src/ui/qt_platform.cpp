@@ -1,5 +1,9 @@
 #include "ui/qt_platform.h"
 
+#include "io/guide_location.h"
+#include "io/install_folders.h"
+#include "ui/help_window.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDateTime>
@@ -8,7 +12,9 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -102,8 +108,14 @@ std::optional<std::string> QtPlatform::save_file(const FileDialogRequest& reques
     return run_file_dialog(request, QFileDialog::AcceptSave);
 }
 
-// A printer through the print dialog, or a PDF file: a user without a printer still gets
-// the pages.
+static bool preview_and_print(QPrinter& printer, const PrintJob& job, QWidget* parent) {
+    QPrintPreviewDialog* preview = make_print_preview(printer, job, parent);
+    const bool printed = preview->exec() == QDialog::Accepted;
+    delete preview;
+    return printed;
+}
+
+// A printer, or a PDF file (a user without a printer still gets the pages), after a preview.
 bool QtPlatform::print(const PrintJob& job) {
     QMessageBox choice(QMessageBox::Question, title(), QStringLiteral("印刷先を選んで下さい"),
                        QMessageBox::NoButton, dialog_parent());
@@ -119,6 +131,9 @@ bool QtPlatform::print(const PrintJob& job) {
         choice.setDefaultButton(to_printer);
     }
     choice.exec();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(to_q(job.title));
+    printer.setPageSize(QPageSize(QPageSize::A4));
     if (choice.clickedButton() == to_pdf) {
         QString path = QFileDialog::getSaveFileName(dialog_parent(), QStringLiteral("PDFに保存"),
                                                     to_q(job.title) + QStringLiteral(".pdf"),
@@ -126,16 +141,12 @@ bool QtPlatform::print(const PrintJob& job) {
         if (path.isEmpty()) return false;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             path += QStringLiteral(".pdf");
-        if (print_job_to_pdf(job, path)) return true;
-        error(from_q(path) + ": 書き込めません");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    } else if (choice.clickedButton() != to_printer) {
         return false;
     }
-    if (choice.clickedButton() != to_printer) return false;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(to_q(job.title));
-    QPrintDialog dialog(&printer, dialog_parent());
-    if (dialog.exec() != QDialog::Accepted) return false;
-    return render_print_job(printer, job);
+    return preview_and_print(printer, job, dialog_parent());
 }
 
 std::optional<FontChoice> QtPlatform::choose_font(const FontChoice& initial) {
@@ -204,13 +215,18 @@ void QtPlatform::set_wait_cursor(bool on) {
     }
 }
 
-void QtPlatform::help(const std::string& topic) {
-    const std::filesystem::path file = help_folder_ / topic;
-    std::error_code missing;
-    if (!topic.empty() && std::filesystem::is_regular_file(file, missing)) {
-        if (QDesktopServices::openUrl(QUrl::fromLocalFile(to_q(file.string())))) return;
+// Help is the user guide, shown in a window of its own; the old help file of the start
+// folder has no viewer on this system.
+void QtPlatform::help(const std::string&) {
+    const auto places = user_guide_candidates(running_executable(), REBANTO_SOURCE_DIR);
+    if (const auto guide = find_user_guide(running_executable(), REBANTO_SOURCE_DIR)) {
+        show_user_guide(*guide);
+        return;
     }
-    message("ヘルプファイルが見つかりません: " + topic);
+    std::string searched;
+    for (const auto& place : places)
+        searched += "\n" + place.string();
+    message("使い方ガイド（guide.md）が見つかりません。次の場所を探しました:" + searched);
 }
 
 }  // namespace rebanto::ui

@@ -313,7 +313,8 @@ TEST_F(Replay, ARowThatDoesNotParseStopsTheReplayAndPutsEverythingBack) {
     platform.take_log();
     nav.Button8.click();
     EXPECT_EQ(platform.take_log(), std::vector<std::string>{"beep default"});
-    EXPECT_NE(nav.StatusBar1.caption().find(std::to_string(r) + "行目"), std::string::npos);
+    EXPECT_NE(nav.StatusBar1.caption().find(std::to_string(r) + "行目（月回 100）"),
+              std::string::npos);
     EXPECT_NE(nav.StatusBar1.caption().find("2.3x"), std::string::npos);
     EXPECT_EQ(rows_of(StGr1), monthly);
     EXPECT_EQ(rows_of(StGr2), bonus);

@@ -56,6 +56,7 @@ TEST_F(StudyWindow, RecordingTheBaseAfterTheNewStateComparesWithTheNewState) {
 TEST_F(StudyWindow, EmptyCurrentTablesResetTheirSideOnly) {
     run_typical_loan(6);
     study.Button6.click();
+    platform.queue_answer(true);  // yes, erase the tables and memos
     main.Bt0_allClear.click();
     study.Edit3.set_text("123");
     study.Button5.click();

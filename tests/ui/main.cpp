@@ -3,9 +3,11 @@
 #include <QApplication>
 
 #include "ui/app_look.h"
+#include "ui/desktop_shot.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A desktop-sized screen: windows are fitted to the screen they open on.
+    if (!rebanto::ui::use_offscreen_screen(1920, 1080)) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     rebanto::ui::apply_app_look(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -54,6 +54,7 @@ TEST_F(MemoPageTest, ACommittedStepReachesTheMonthlyMemo) {
 
 TEST_F(MemoPageTest, ClearingEmptiesTheMemo) {
     f().Button1.click();
+    platform_.queue_answer(true);  // yes, erase the tables and memos
     f().Bt0_allClear.click();
     flush();
     EXPECT_EQ(memo(f().RichEdit2)->blockCount(), static_cast<int>(f().RichEdit2.lines().size()));
