@@ -254,5 +254,38 @@ TEST_F(BulkChanges, GoUndoesACorrectionAndMakesItAgain) {
     EXPECT_EQ(data_rows(StGr2), corrected);
 }
 
+// 3.1 % typed into the monthly rows from month 65 and the bonus rows from the payment of
+// month 66: the bonus period of months 61 to 66
+// holds four months at 2.325 % and two at 3.1 %, (4 × 2.325 + 2 × 3.1) / 6 = 2.58333 %.
+// The dialog opens on "均等額優先": the bonus instalment of that period stays the loan's
+// 125,738 (6,000,000 yen over 70 half-years at 2.325 %, the annuity cut to the yen).
+TEST_F(BulkChanges, TheBonusCorrectionAppliesThePriorityTheDialogShows) {
+    run_typical_loan(1);
+    open_navigator();
+    select(row_of_month(nav.StringGrid1, "65"));
+    nav.Edit1.set_text("3.1");
+    nav.Button11.click();
+    nav.RadioButton2.click();
+    select(row_of_month(nav.StringGrid2, "66"));
+    nav.Edit1.set_text("3.1");
+    nav.Button11.click();
+    nav.Button9.click();
+    main.Button151.click();
+    TBHoseiDlg& dialog = app.bonus_correction;
+    ASSERT_TRUE(dialog.RadioButton2.checked());
+    dialog.OKBtn.click();
+    const int row = row_of_month(StGr2, "66");
+    ASSERT_GT(row, 2);
+    EXPECT_EQ(StGr2.cell(row, 4), "2.58333");
+    EXPECT_EQ(StGr2.cell(row, 13).rfind("SxM", 0), 0u) << StGr2.cell(row, 13);
+    EXPECT_EQ(StGr2.cell(row, 6), "125738");
+    // "元入額優先" chosen: the principal part stays and the instalment follows the interest.
+    dialog.RadioButton1.click();
+    main.Button151.click();
+    dialog.OKBtn.click();
+    EXPECT_EQ(StGr2.cell(row, 13).rfind("SoM", 0), 0u) << StGr2.cell(row, 13);
+    EXPECT_NE(StGr2.cell(row, 6), "125738");
+}
+
 }  // namespace
 }  // namespace rebanto::testing
