@@ -115,7 +115,6 @@ void TForm1::Button124Click(Control&) {
     Label146.show();
     Button51.show();
     syokai_reports_corrected = true;
-    follow_differences_in_totals();
 }
 
 // "初回差額クリアー"
@@ -127,7 +126,6 @@ void TForm1::Button123Click(Control&) {
     Label146.hide();
     Button51.hide();
     syokai_reports_corrected = false;
-    follow_differences_in_totals();
 }
 
 // Called by every reset of progress, after the running totals were cleared.
@@ -139,16 +137,6 @@ void TForm1::first_payment_totals_correction() {
 }
 
 void TForm1::Button125Click(Control&) {
-    first_payment_totals_correction();
-}
-
-// Before the first commit of a loan run the running totals hold nothing but the
-// correction made at its reset; they follow a difference set or cleared since, so that
-// the totals rows agree with the first rows that "ｶﾚﾝﾄ表の初回訂正" corrects.
-void TForm1::follow_differences_in_totals() {
-    if (ElapsedMonths != 0) return;
-    TotalsM = {};
-    TotalsB = {};
     first_payment_totals_correction();
 }
 

@@ -25,6 +25,15 @@ bool starts_with(const std::string& text, std::string_view head) {
     return text.compare(0, head.size(), head) == 0;
 }
 
+// The correction by dates changes the first row's instalment only when that row is the
+// first instalment alone; a row of several instalments carries the difference in its
+// interest, and its instalment is the plain one.
+bool first_instalment_corrected(const Grid& control) {
+    return control.cell(nav::kSettingsRow, 12) == "差額有" &&
+           starts_with(control.cell(nav::kSettingsRow, 10), "実行日") &&
+           control.cell(nav::kFirstDataRow, 7) == "1";
+}
+
 }  // namespace
 
 // The fields of the main window that one part of the loan uses.
@@ -263,8 +272,10 @@ void TForm4::prepare_replay(bool bonus, const ReplayPart& part) {
         // Three passes: the difference found with the stored instalment, then with the
         // instalment less the difference found before.
         Money difference;
+        const bool holds_difference = first_instalment_corrected(control);
         for (int pass = 0; pass < 3; ++pass) {
-            part.instalment.set_text(pass == 0 ? stored : nav::less_difference(stored, difference));
+            part.instalment.set_text(
+                pass == 0 || !holds_difference ? stored : nav::less_difference(stored, difference));
             main.first_payment_reference();
             difference = bonus ? main.syokai_sa_b : main.syokai_sa_m;
         }
@@ -293,9 +304,7 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
         for (int i = main.bonus_first_months() / interval; i > 0; --i)
             main.PRset1(main.Button1);
     }
-    const bool corrected_first = control.cell(nav::kSettingsRow, 12) == "差額有" &&
-                                 CheckBox1.checked() &&
-                                 starts_with(control.cell(nav::kSettingsRow, 10), "実行日");
+    const bool corrected_first = CheckBox1.checked() && first_instalment_corrected(control);
     last = std::min(last, control.row_count() - 1);
     for (int r = nav::kFirstDataRow; r <= last; ++r) {
         if (nav::is_prepayment_row(control, r)) continue;  // consumed by the row above
