@@ -106,5 +106,74 @@ TEST_F(ReplayIdentity, ACorrectedFirstRowOfSixInstalmentsReplaysUnchanged) {
     EXPECT_EQ(StGr1.cell(k, 10), std::to_string(kPlainInterest + kDifference));
 }
 
+// ---- Unchanged control tables ----
+
+// The settings row as the loan wrote it, but for the markers the navigator normalises and
+// the work-name log, where every replay leaves its mark.
+std::vector<std::string> settings_without_markers(const Grid& t) {
+    std::vector<std::string> row = t.row_cells(1);
+    for (int col : {1, 2, 9, 12})
+        row[col].clear();
+    return row;
+}
+
+struct Term {
+    int years, months, step;
+};
+
+class OddTermReplay : public ReplayIdentity, public ::testing::WithParamInterface<Term> {};
+
+// Terms that are not whole bonus periods: the bonus totals row keeps the month the loan
+// ends (the loan's last month, not its last bonus month), the settings rows their
+// instalments.
+TEST_P(OddTermReplay, RebuildsBothTablesTextForText) {
+    const Term term = GetParam();
+    main.Ed0_moto.set_text("30000000");
+    main.Ed0_kin.set_text("2.325");
+    main.Ed0_nen.set_text(std::to_string(term.years));
+    main.Ed0_tuki.set_text(std::to_string(term.months));
+    main.Ed0_wari.set_text("20");
+    main.Ed1_yy5.set_text(std::to_string(term.step / 12));
+    main.Ed1_mm5.set_text(std::to_string(term.step % 12));
+    main.Button18.click();
+    const long long end = term.years * 12 + term.months;
+    const Rows monthly = rows_of(StGr1, 2);
+    const Rows bonus = rows_of(StGr2, 2);
+    const auto monthly_settings = settings_without_markers(StGr1);
+    const auto bonus_settings = settings_without_markers(StGr2);
+    ASSERT_EQ(StGr2.cell(totals_row(StGr2), 0), std::to_string(end));
+    for (int replay = 1; replay <= 2; ++replay) {
+        replay_both();
+        EXPECT_EQ(rows_of(StGr1, 2), monthly) << "replay " << replay;
+        EXPECT_EQ(rows_of(StGr2, 2), bonus) << "replay " << replay;
+        EXPECT_EQ(settings_without_markers(StGr1), monthly_settings) << "replay " << replay;
+        EXPECT_EQ(settings_without_markers(StGr2), bonus_settings) << "replay " << replay;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Terms, OddTermReplay,
+                         ::testing::Values(Term{20, 5, 1}, Term{20, 5, 6}, Term{5, 3, 1},
+                                           Term{5, 3, 6}, Term{35, 0, 1}));
+
+// 2,000,000 yen prepaid with month 60, instalments kept: worked out apart, the balance
+// after month 374 is 1,327 yen, at most 0.3 of an instalment, and the loan ends there.
+TEST_F(ReplayIdentity, AShortenedTableEndsWithTheMonthTheLoanEnded) {
+    run_typical_loan(1);
+    open_navigator();
+    select(row_of_month(nav.StringGrid1, "60"));
+    nav.Edit5.set_text("2000000");
+    nav.Button5.click();
+    nav.Button8.click();
+    int k = totals_row(StGr1);
+    ASSERT_GT(k, 2);
+    EXPECT_EQ(StGr1.cell(k - 1, 0), "374");
+    EXPECT_EQ(StGr1.cell(k - 1, 12), "1327");
+    EXPECT_EQ(StGr1.cell(k, 0), "374");
+    const Rows first = rows_of(StGr1, 2);
+    open_navigator();
+    nav.Button8.click();
+    EXPECT_EQ(rows_of(StGr1, 2), first);
+}
+
 }  // namespace
 }  // namespace rebanto::testing
