@@ -115,6 +115,7 @@ void TForm1::Button124Click(Control&) {
     Label146.show();
     Button51.show();
     syokai_reports_corrected = true;
+    follow_differences_in_totals();
 }
 
 // "初回差額クリアー"
@@ -126,6 +127,7 @@ void TForm1::Button123Click(Control&) {
     Label146.hide();
     Button51.hide();
     syokai_reports_corrected = false;
+    follow_differences_in_totals();
 }
 
 // Called by every reset of progress, after the running totals were cleared.
@@ -138,6 +140,14 @@ void TForm1::first_payment_totals_correction() {
 
 void TForm1::Button125Click(Control&) {
     first_payment_totals_correction();
+}
+
+// Before the first commit of a loan run the running totals hold nothing: a difference set
+// or cleared then enters them only when the correction puts it into a row.
+void TForm1::follow_differences_in_totals() {
+    if (ElapsedMonths != 0) return;
+    TotalsM = {};
+    TotalsB = {};
 }
 
 // "初回": the navigator's correction switched off.

@@ -1041,6 +1041,7 @@ public:
     // "各合計数値の初回訂正": the differences added to the running totals.
     void first_payment_totals_correction();
     void Button125Click(Control& sender);
+    void follow_differences_in_totals();
     void Button51Click(Control& sender);
     // The correction applied when its button is showing (the composite work).
     void apply_waiting_correction(Control& sender);

@@ -21,6 +21,15 @@ protected:
         main.MsEd8_mon.set_text("2001/06/20");
         main.MsEd8_bon.set_text("2001/07/20");
     }
+    // The loan entered after its dates, and its first-payment differences worked out.
+    void enter_loan_with_differences() {
+        set_default_dates();
+        main.Ed0_moto.set_text("30000000");
+        main.Ed0_kin.set_text("2.325");
+        main.Ed0_nen.set_text("35");
+        main.Ed0_wari.set_text("20");
+        main.Button50.click();
+    }
     static long long interest_of_rows(const Grid& t) {
         long long sum = 0;
         for (int r = 2; r < t.row_count(); ++r) {
@@ -52,12 +61,7 @@ TEST_F(ReplayIdentity, DatesSetBeforeTheLoanPutNothingIntoTheTotals) {
 }
 
 TEST_F(ReplayIdentity, AnUncorrectedReplayOfACorrectedTableHasPlainTotals) {
-    set_default_dates();
-    main.Ed0_moto.set_text("30000000");
-    main.Ed0_kin.set_text("2.325");
-    main.Ed0_nen.set_text("35");
-    main.Ed0_wari.set_text("20");
-    main.Button50.click();
+    enter_loan_with_differences();
     run_typical_loan(1);
     main.Button51.click();  // the first row corrected by −637, the totals with it
     int k = totals_row(StGr1);
@@ -76,12 +80,7 @@ TEST_F(ReplayIdentity, AnUncorrectedReplayOfACorrectedTableHasPlainTotals) {
 // ---- The first-payment correction replayed ----
 
 TEST_F(ReplayIdentity, ACorrectedFirstRowOfSixInstalmentsReplaysUnchanged) {
-    set_default_dates();
-    main.Ed0_moto.set_text("30000000");
-    main.Ed0_kin.set_text("2.325");
-    main.Ed0_nen.set_text("35");
-    main.Ed0_wari.set_text("20");
-    main.Button50.click();
+    enter_loan_with_differences();
     run_typical_loan(6);
     main.Button51.click();
     main.Button52.click();

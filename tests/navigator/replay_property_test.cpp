@@ -8,25 +8,10 @@
 
 #include "base/numtext.h"
 #include "navigator_fixture.h"
+#include "split_mix.h"
 
 namespace rebanto::testing {
 namespace {
-
-// SplitMix64: the loans do not depend on the library's generators.
-class Draws {
-public:
-    explicit Draws(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t state_;
-};
 
 struct Row {
     long long month, instalment, interest, repaid, after;
