@@ -7,7 +7,6 @@
 
 #include "base/errors.h"
 #include "base/field_at.h"
-#include "base/format.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
 #include "forms/app.h"
@@ -134,27 +133,6 @@ void date_totals_row(Grid& current, int totals, const Grid& control, int r,
         }
     }
     current.set_cell(totals, nav::kMonth, std::to_string(month));
-}
-
-// A prepayment pays at most the principal left after its row, and finds nothing to pay
-// once the loan is paid off: the status bar says what was not paid in.
-void settle_prepayment(TForm1& main, bool bonus, Edit& prepaid, const Edit& instalment,
-                       const std::string& month, Label& status) {
-    const Money amount = to_money(prepaid.text());
-    if (amount <= Money()) return;  // extra borrowing
-    const Edit& start = bonus ? main.Edit6 : main.Edit1;
-    const Money left = money(bonus ? main.Edit10 : main.Edit5);
-    const bool row_written = num(start) > 0.3L * num(instalment);
-    if (!row_written || left <= Money()) {
-        prepaid.set_text("0");
-        status.set_caption("月回" + month + "の繰上返済" + format_money(amount) +
-                           "は、元金残が無いため記載しませんでした");
-    } else if (amount > left) {
-        prepaid.set_text(general(left));
-        status.set_caption("月回" + month + "の繰上返済は元金残" + format_money(left) +
-                           "を返済し、超過額" + format_money(amount - left) +
-                           "は返済に充てていません");
-    }
 }
 
 }  // namespace
@@ -399,9 +377,7 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
             }
             continue;
         }
-        const bool prepayment_below =
-            r + 1 < control.row_count() && nav::is_prepayment_row(control, r + 1);
-        if (prepayment_below) {
+        if (r + 1 < control.row_count() && nav::is_prepayment_row(control, r + 1)) {
             const int p = r + 1;
             if (nav::is_older_prepayment(control, p)) {
                 Ed_Uchi.set_text("");
@@ -502,9 +478,6 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
         }
 
         part.principal_first.set_tag(principal_first ? 1 : 0);
-        if (prepayment_below)
-            settle_prepayment(main, bonus, part.prepaid, part.instalment,
-                              control.cell(r, nav::kMonth), StatusBar1);
         const int written = part.current.row_count();
         // "メモ記載" as the user would press it: not while the step is refused.
         if (main.Button1.enabled()) main.PRset1(main.Button1);

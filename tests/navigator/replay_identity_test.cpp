@@ -174,41 +174,5 @@ TEST_F(ReplayIdentity, AShortenedTableEndsWithTheMonthTheLoanEnded) {
     EXPECT_EQ(rows_of(StGr1, 2), first);
 }
 
-// ---- Prepayments beyond the principal ----
-
-// Worked out apart: after month 60 the typical loan owes 21,644,120 yen. A prepayment of
-// 30,000,000 pays that and no more (8,355,880 yen are left over); one after month 72
-// finds nothing to pay and is not written.
-TEST_F(ReplayIdentity, APrepaymentPaysAtMostThePrincipalLeft) {
-    run_typical_loan(1);
-    open_navigator();
-    select(row_of_month(nav.StringGrid1, "72"));
-    nav.Edit5.set_text("1000000");
-    nav.Button5.click();
-    select(row_of_month(nav.StringGrid1, "60"));
-    nav.Edit5.set_text("30000000");
-    nav.Button5.click();
-    nav.Button8.click();
-    const int p = row_of_month(StGr1, "60") + 1;
-    ASSERT_EQ(StGr1.cell(p, 1), "内");
-    EXPECT_EQ(StGr1.cell(p, 11), "21644120");
-    EXPECT_EQ(StGr1.cell(p, 12), "0");
-    const int k = totals_row(StGr1);
-    EXPECT_EQ(k, p + 1) << "no row after the loan is paid off";
-    EXPECT_EQ(StGr1.cell(k, 11), "24000000");
-    EXPECT_EQ(StGr1.cell(k, 0), "60");
-    EXPECT_NE(nav.StatusBar1.caption().find("月回72"), std::string::npos);
-    // The larger prepayment alone: its surplus is named.
-    open_navigator();
-    select(row_of_month(nav.StringGrid1, "60") + 1);
-    nav.Button7.click();
-    select(row_of_month(nav.StringGrid1, "60"));
-    nav.Edit5.set_text("30000000");
-    nav.Button5.click();
-    nav.Button8.click();
-    EXPECT_NE(nav.StatusBar1.caption().find("超過額\\8,355,880"), std::string::npos)
-        << nav.StatusBar1.caption();
-}
-
 }  // namespace
 }  // namespace rebanto::testing
