@@ -45,6 +45,9 @@ void TBHoseiDlg::OKBtnClick(Control&) {
     TForm4& navigator = app_.navigator;
     navigator.bonus_correction_pass(false, false);
     navigator.open_from_current_tables();
+    // The priority shown is the priority applied, whether or not the user touched it: the
+    // undo pass above may have loaded another one from the boundaries it opened.
+    navigator.CheckBox5.set_checked(RadioButton1.checked());
     navigator.bonus_correction_pass(true);
 }
 

@@ -114,7 +114,13 @@ void TOKBotKuriageDlg::add() {
         Grid& grid = bonus ? navigator.StringGrid2 : navigator.StringGrid1;
         grid.set_selection(row, grid.selected_col());
         radio.set_checked(true);
-        if (!amount) return delete_at_selected_row(bonus);
+        // No amount: a prepayment there is removed; where there is none the side is left
+        // alone rather than replayed for nothing.
+        if (!amount) {
+            if (!nav::has_prepayment_flag(grid, row) && !nav::has_prepayment_flag(grid, row + 1))
+                return true;
+            return delete_at_selected_row(bonus);
+        }
         navigator.CheckBox1.set_checked(CheckBox2.checked());
         navigator.Edit6.set_text(Edit1.text());
         navigator.Edit5.set_text(field.text());
@@ -209,13 +215,25 @@ bool TOKBotKuriageDlg::delete_at_selected_row(bool bonus) {
     if (in_row <= 0)
         throw FieldValueError(grid.name() + " " + std::to_string(a - c) + "行9列",
                               grid.cell(a - c, nav::kInRow));
-    // Both tables count their remaining instalments in the instalments of their rows.
-    const long long rows = remaining / in_row + 1;
-    for (long long i = 0; i < rows - 2; ++i)
+    // Both tables count their remaining instalments in the instalments of their rows. A
+    // term that is no whole number of rows ends on a row of the instalments left over, so
+    // the loan runs to its own last month again.
+    const long long whole_rows = remaining / in_row;
+    const long long left_over = whole_rows >= 1 ? remaining % in_row : 0;
+    const long long copies = whole_rows - 1 + (left_over > 0 ? 1 : 0);
+    for (long long i = 0; i < copies; ++i)
         navigator.Button10Click(navigator.Button10);
     select(a - c);
     navigator.Edit4DblClick(navigator.Edit4);
     navigator.Button11Click(navigator.Button11);
+    if (left_over > 0) {
+        const int last = a + static_cast<int>(copies);
+        const long long months_short =
+            (in_row - left_over) * (bonus ? app_.main.bonus_interval() : 1);
+        const long long end_month = whole_cell(grid, last, nav::kMonth) - months_short;
+        grid.set_cell(last, nav::kInRow, std::to_string(left_over));
+        grid.set_cell(last, nav::kMonth, std::to_string(end_month));
+    }
     return navigator.replay(ReplayEnd::LastRow);
 }
 

@@ -135,8 +135,8 @@ bool TForm1::reset_progress() {
     NextPrincipalB = money(Edit6);
     Edit101.set_text(Edit1.text());
     Edit106.set_text(Edit6.text());
-
-    first_payment_totals_correction();
+    // The running totals start empty: a first-payment difference enters them when the
+    // correction puts it into a row, never on the chance that it will.
 
     Edit1.set_tag(Edit1.text() != "0" ? 1 : 0);
     Edit6.set_tag(Edit6.text() != "0" ? 1 : 0);

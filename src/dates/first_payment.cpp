@@ -142,14 +142,12 @@ void TForm1::Button125Click(Control&) {
     first_payment_totals_correction();
 }
 
-// Before the first commit of a loan run the running totals hold nothing but the
-// correction made at its reset; they follow a difference set or cleared since, so that
-// the totals rows agree with the first rows that "ｶﾚﾝﾄ表の初回訂正" corrects.
+// Before the first commit of a loan run the running totals hold nothing: a difference set
+// or cleared then enters them only when the correction puts it into a row.
 void TForm1::follow_differences_in_totals() {
     if (ElapsedMonths != 0) return;
     TotalsM = {};
     TotalsB = {};
-    first_payment_totals_correction();
 }
 
 // "初回": the navigator's correction switched off.

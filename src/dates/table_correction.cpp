@@ -2,6 +2,7 @@
 // differences ("ｶﾚﾝﾄ表の初回訂正") and the month numbers aligned to the calendar of the
 // first payments ("月回補正").
 #include <filesystem>
+#include <vector>
 
 #include "base/date.h"
 #include "base/errors.h"
@@ -25,6 +26,7 @@ bool starts_with(const std::string& text, const std::string& head) {
 
 struct CorrectedPart {
     Grid& table;
+    TForm1::RunningTotals& totals;
     Money difference;
     Money reported;  // the first instalment the settings row reports
     const std::string& first_date;
@@ -49,6 +51,15 @@ void correct_first_row(const CorrectedPart& part, bool corrected, bool equal_pri
     std::string col10 = t.cell(r, 10);
     std::string marker = "初回返済額無補正";
     Money interest = money_in(t, r, 10);
+    // A totals row sums its rows: the difference put into the first row's interest goes
+    // into every totals row of the table as well (interest, amount paid, settled total).
+    std::vector<int> totals_rows;
+    for (int k = kFirstDataRow; k < t.row_count(); ++k) {
+        if (t.cell(k, 13) != "K") continue;
+        totals_rows.push_back(k);
+        for (int col : {3, 6, 10})
+            (void)money_in(t, k, col);
+    }
     if (corrected) {
         if (first_instalment) {
             if (!equal_principal) {
@@ -65,6 +76,15 @@ void correct_first_row(const CorrectedPart& part, bool corrected, bool equal_pri
         (instalment_col == 6 ? col6 : col8) = instalment;
     }
 
+    if (corrected && part.difference != Money()) {
+        for (int k : totals_rows) {
+            for (int col : {3, 6, 10})
+                t.set_cell(k, col, general(money_in(t, k, col) + part.difference));
+        }
+        // Totals rows written later in the same run include it too.
+        part.totals.interest += part.difference;
+        part.totals.paid += part.difference;
+    }
     t.set_cell(r, 6, col6);
     t.set_cell(r, 8, col8);
     t.set_cell(r, 10, col10);
@@ -86,13 +106,13 @@ void TForm1::Button51Click(Control&) {
     const std::string title = std::filesystem::path(Edit67.text()).filename().string();
     if (Edit1.tag() == 1) {
         const Money reported = money(syokai_reports_corrected ? Edit104s : Edit4);
-        correct_first_row({app_.cur.StGr1, syokai_sa_m, reported, MsEd8_mon.text()}, corrected,
-                          equal_principal(), title, MsEd8_yusi.text());
+        correct_first_row({app_.cur.StGr1, TotalsM, syokai_sa_m, reported, MsEd8_mon.text()},
+                          corrected, equal_principal(), title, MsEd8_yusi.text());
     }
     if (Edit6.tag() == 1) {
         const Money reported = money(syokai_reports_corrected ? Edit109s : Edit9);
-        correct_first_row({app_.cur.StGr2, syokai_sa_b, reported, MsEd8_bon.text()}, corrected,
-                          equal_principal(), title, MsEd8_yusi.text());
+        correct_first_row({app_.cur.StGr2, TotalsB, syokai_sa_b, reported, MsEd8_bon.text()},
+                          corrected, equal_principal(), title, MsEd8_yusi.text());
     }
 }
 

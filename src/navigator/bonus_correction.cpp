@@ -38,6 +38,9 @@ int TForm4::bonus_correction_pass(bool apply, bool tell_when_none) {
     const int interval = app_.main.bonus_interval();
     int handled = 0;
     int next_bonus_row = 3;
+    // Resetting a boundary loads its own priority into the group; the rows corrected now get
+    // the priority chosen when the pass began.
+    const bool principal_first = CheckBox5.checked();
     RadioButton1.set_checked(true);
     for (int r = 3; r < monthly.row_count(); ++r) {
         if (special_row(monthly, r)) continue;
@@ -71,6 +74,7 @@ int TForm4::bonus_correction_pass(bool apply, bool tell_when_none) {
                         RadioButton1.set_checked(true);
                         return handled;
                     }
+                    CheckBox5.set_checked(principal_first);
                     Button23Click(Button23);
                 }
             } else if (open_boundary_group()) {

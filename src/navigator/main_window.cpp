@@ -2,6 +2,7 @@
 // new calculation settings, and folding the last principal into the last instalment.
 #include "base/numtext.h"
 #include "core/field_io.h"
+#include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 #include "navigator/control_table.h"
@@ -81,7 +82,25 @@ void TForm1::fold_last_principal(bool bonus) {
         table.set_cell(s + 1, nav::kInstalment, general(instalment + left));
     }
     navigator.CheckBox1.set_checked(true);
+    // The fold changes one instalment and nothing else: a table corrected by its dates is
+    // replayed with its correction, and the correction settings are left as the user had
+    // them, so that a table corrected next (the next pack's) is corrected as without it.
+    const std::string correction = navigator.Label11.caption();
+    if (table.cell(kSettingsRow, 12) == "差額有") navigator.Label11.set_caption("補正有");
+    const bool uncorrected = CheckBox2.checked();
+    const Money difference_m = syokai_sa_m;
+    const Money difference_b = syokai_sa_b;
+    const bool reports_corrected = syokai_reports_corrected;
+    const bool correction_waiting = Button51.visible();
+    const bool marker_shown = Label146.visible();
     navigator.replay(ReplayEnd::LastRow);
+    navigator.Label11.set_caption(correction);
+    CheckBox2.set_checked(uncorrected);
+    syokai_sa_m = difference_m;
+    syokai_sa_b = difference_b;
+    syokai_reports_corrected = reports_corrected;
+    Button51.set_visible(correction_waiting);
+    Label146.set_visible(marker_shown);
 }
 
 }  // namespace rebanto

@@ -2,6 +2,7 @@
 // calculation, exactly as if the user had pressed "メモ記載" once per row with the row's
 // values as inputs. The current table is emptied first and rebuilt; the basic settings are
 // kept before and put back after.
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/errors.h"
@@ -21,8 +22,20 @@ namespace nav = navigator;
 
 namespace {
 
+constexpr const char* kSelectARow =
+    "再計算する最終の行（２行目以降の明細行）を選択してから押してください";
+
 bool starts_with(const std::string& text, std::string_view head) {
     return text.compare(0, head.size(), head) == 0;
+}
+
+// The correction by dates changes the first row's instalment only when that row is the
+// first instalment alone; a row of several instalments carries the difference in its
+// interest, and its instalment is the plain one.
+bool first_instalment_corrected(const Grid& control) {
+    return control.cell(nav::kSettingsRow, 12) == "差額有" &&
+           starts_with(control.cell(nav::kSettingsRow, 10), "実行日") &&
+           control.cell(nav::kFirstDataRow, 7) == "1";
 }
 
 }  // namespace
@@ -83,8 +96,43 @@ private:
     bool bonus_;
 };
 
+// The schedule rows of a control table as the current table has them.
+bool same_rows(const Grid& control, const Grid& current) {
+    if (control.row_count() != current.row_count()) return false;
+    for (int r = nav::kFirstDataRow; r < control.row_count(); ++r)
+        if (control.row_cells(r) != current.row_cells(r)) return false;
+    return true;
+}
+
 bool is_timing_word(const std::string& word) {
     return word == "同時" || word == "日後" || word == "月後";
+}
+
+// A totals row carries the month the loan ended: the month of the last row written, and for
+// a table that was not cut short the months the loan ran on after that row, as the table
+// replayed said (a bonus table's loan runs up to an interval past its last bonus payment).
+void date_totals_row(Grid& current, int totals, const Grid& control, int r,
+                     const std::string& own_month, bool paid_off, int months_after) {
+    int last_row = -1;
+    for (int k = totals - 1; k >= nav::kFirstDataRow && last_row < 0; --k) {
+        if (!nav::is_totals_row(current, k) && !nav::is_prepayment_row(current, k)) last_row = k;
+    }
+    if (last_row < 0) return;
+    long long month = 0;
+    try {
+        month = to_int(current.cell(last_row, nav::kMonth));
+    } catch (const ConversionError&) {
+        return;
+    }
+    if (!paid_off && months_after > 1) {
+        try {
+            const long long beyond = to_int(own_month) - to_int(control.cell(r, nav::kMonth));
+            month += std::clamp<long long>(beyond, 0, months_after - 1);
+        } catch (const ConversionError&) {
+            // A totals row inserted by hand has no month of its own yet.
+        }
+    }
+    current.set_cell(totals, nav::kMonth, std::to_string(month));
 }
 
 }  // namespace
@@ -99,16 +147,20 @@ void TForm4::Button8Click(Control&) {
 
 // "両表最終": the monthly table, then the bonus table, each to its last row; the table worked
 // on stays the one chosen before.
+// A table the user left as it was replays with every instalment it has: "まで不変" and a
+// recomputed instalment are for the table that was changed, and the other must not move.
 void TForm4::Button9Click(Control&) {
     const bool bonus_before = bonus_chosen();
-    if (RadioButton1.enabled()) {
-        RadioButton1.set_checked(true);
+    const bool keep = CheckBox1.checked();
+    const auto replay_side = [&](RadioButton& radio, const Grid& control, const Grid& current) {
+        if (!radio.enabled()) return;
+        radio.set_checked(true);
+        if (same_rows(control, current)) CheckBox1.set_checked(true);
         replay(ReplayEnd::LastRow);
-    }
-    if (RadioButton2.enabled()) {
-        RadioButton2.set_checked(true);
-        replay(ReplayEnd::LastRow);
-    }
+        CheckBox1.set_checked(keep);
+    };
+    replay_side(RadioButton1, StringGrid1, app_.cur.StGr1);
+    replay_side(RadioButton2, StringGrid2, app_.cur.StGr2);
     (bonus_before ? RadioButton2 : RadioButton1).set_checked(true);
 }
 
@@ -137,8 +189,17 @@ bool TForm4::replay(ReplayEnd end) {
     const bool active = table_radio().checked() && table_radio().enabled();
     const int last =
         end == ReplayEnd::SelectedRow ? control.selected_row() : control.row_count() - 1;
+    // With the header or settings row selected there is no row to replay up to: emptying
+    // the current table for nothing would lose the work in it.
+    if (active && last < nav::kFirstDataRow) {
+        StatusBar1.set_caption(kSelectARow);
+        return false;
+    }
 
     const nav::ReplayState before = nav::ReplayState::take(app_, *this);
+    // A loan run in one-month steps never states the bonus instalment in its settings row
+    // (its first step has no bonus payment); the replay leaves it unstated too.
+    const bool instalment_stated = !control.cell(nav::kSettingsRow, 6).empty();
     replay_running_ = true;
     app_.compare.ReplayBusy = true;
     const auto release = [&] {
@@ -180,6 +241,10 @@ bool TForm4::replay(ReplayEnd end) {
         if (active) {
             replay_rows(bonus, part, last);
             finish_table(part);
+            if (!instalment_stated) {
+                control.set_cell(nav::kSettingsRow, 6, "");
+                part.current.set_cell(nav::kSettingsRow, 6, "");
+            }
         }
         main.Button88.show();
         app_.cur.StGr1.set_cell(nav::kSettingsRow, 6, StringGrid1.cell(nav::kSettingsRow, 6));
@@ -263,8 +328,10 @@ void TForm4::prepare_replay(bool bonus, const ReplayPart& part) {
         // Three passes: the difference found with the stored instalment, then with the
         // instalment less the difference found before.
         Money difference;
+        const bool holds_difference = first_instalment_corrected(control);
         for (int pass = 0; pass < 3; ++pass) {
-            part.instalment.set_text(pass == 0 ? stored : nav::less_difference(stored, difference));
+            part.instalment.set_text(
+                pass == 0 || !holds_difference ? stored : nav::less_difference(stored, difference));
             main.first_payment_reference();
             difference = bonus ? main.syokai_sa_b : main.syokai_sa_m;
         }
@@ -293,15 +360,21 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
         for (int i = main.bonus_first_months() / interval; i > 0; --i)
             main.PRset1(main.Button1);
     }
-    const bool corrected_first = control.cell(nav::kSettingsRow, 12) == "差額有" &&
-                                 CheckBox1.checked() &&
-                                 starts_with(control.cell(nav::kSettingsRow, 10), "実行日");
+    const bool corrected_first = CheckBox1.checked() && first_instalment_corrected(control);
     last = std::min(last, control.row_count() - 1);
+    // Whether a row of the control table found the loan already paid off and wrote nothing.
+    bool paid_off = false;
     for (int r = nav::kFirstDataRow; r <= last; ++r) {
         if (nav::is_prepayment_row(control, r)) continue;  // consumed by the row above
         if (nav::is_totals_row(control, r)) {
+            const std::string own_month = control.cell(r, nav::kMonth);
             control.set_cell(r, nav::kMonth, control.cell(r - 1, nav::kMonth));
+            const int written = part.current.row_count();
             bonus ? main.goukeikinyu_b() : main.goukeikinyu_m();
+            if (part.current.row_count() > written) {
+                date_totals_row(part.current, written, control, r, own_month, paid_off,
+                                bonus ? interval : 1);
+            }
             continue;
         }
         if (r + 1 < control.row_count() && nav::is_prepayment_row(control, r + 1)) {
@@ -408,6 +481,7 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
         const int written = part.current.row_count();
         // "メモ記載" as the user would press it: not while the step is refused.
         if (main.Button1.enabled()) main.PRset1(main.Button1);
+        if (part.current.row_count() == written) paid_off = true;
         if (kind == 'S' && part.current.row_count() > written) {
             part.current.set_cell(written, nav::kFlag, flag);
         }

@@ -31,6 +31,8 @@ void TForm1::Button82Click(Control&) {
         // The run builds the composites anew: what an earlier work left in them (a bonus
         // composite above all, which the last step adds in) does not belong to this list.
         Button31Click(Button31);
+        // The first pack starts each composite by the copy work, fold of the last principal
+        // included, as a user starting the composite by hand would.
         bool first_monthly = true;
         bool first_bonus = true;
         for (int s : slots) {
@@ -38,11 +40,11 @@ void TForm1::Button82Click(Control&) {
             Button79Click(Button79);
             Button53Click(Button82);
             if (app_.cur.StGr1.row_count() > kFirstDataRow) {
-                first_monthly ? copy_into_composite(false) : merge_into_composite(false);
+                first_monthly ? copy_work(false) : merge_into_composite(false);
                 first_monthly = false;
             }
             if (app_.cur.StGr2.row_count() > kFirstDataRow) {
-                first_bonus ? copy_into_composite(true) : merge_into_composite(true);
+                first_bonus ? copy_work(true) : merge_into_composite(true);
                 first_bonus = false;
             }
         }

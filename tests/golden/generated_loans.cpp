@@ -3,28 +3,10 @@
 #include <array>
 #include <cstdio>
 
+#include "split_mix.h"
+
 namespace rebanto::testing {
 namespace {
-
-// A small fixed generator (SplitMix64), so the loans do not depend on the library.
-class Draws {
-public:
-    explicit Draws(std::uint64_t state) : state_(state) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    template <class T, std::size_t N>
-    const T& pick(const std::array<T, N>& items) {
-        return items[static_cast<std::size_t>(below(static_cast<int>(N)))];
-    }
-
-private:
-    std::uint64_t state_;
-};
 
 std::string decimal(int value, int places) {
     std::string digits = std::to_string(value);

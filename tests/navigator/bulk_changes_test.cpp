@@ -216,6 +216,67 @@ TEST_F(BulkChanges, AStopHalfWayPutsBothTablesBack) {
     EXPECT_EQ(main.Ed0_moto.text(), "30000000");
 }
 
+// 30,000,000 yen at 2.325 % over 20 years and 5 months in six-month steps: worked out apart,
+// the monthly part (24,000,000 yen, 245 instalments of 123,134) ends in month 245, after a
+// last row of five instalments, with 70 yen left.
+TEST_F(BulkChanges, AddingThenDeletingAPrepaymentKeepsAPartialLastPeriod) {
+    main.Ed0_moto.set_text("30000000");
+    main.Ed0_kin.set_text("2.325");
+    main.Ed0_nen.set_text("20");
+    main.Ed0_tuki.set_text("5");
+    main.Ed0_wari.set_text("20");
+    main.Ed1_yy5.set_text("0");
+    main.Ed1_mm5.set_text("6");
+    main.Button18.click();
+    open_navigator();
+    nav.hide();
+    const Rows monthly = data_rows(StGr1);
+    const Rows bonus = data_rows(StGr2);
+    const int last = StGr1.row_count() - 2;
+    ASSERT_EQ(StGr1.cell(last, 0), "245");
+    EXPECT_EQ(StGr1.cell(last, 9), "5");
+    EXPECT_EQ(StGr1.cell(last, 6), "123134");
+    EXPECT_EQ(StGr1.cell(last, 12), "70");
+    prepay("60", "1000000", "0");
+    EXPECT_LT(StGr1.row_count(), static_cast<int>(monthly.size()) + 2);
+    prepay("60", "0", "0", false);
+    EXPECT_EQ(data_rows(StGr1), monthly);
+    EXPECT_EQ(data_rows(StGr2), bonus);
+}
+
+// ---- A side the user did not change ----
+
+// With a 10,000-yen accrual unit a fresh instalment worked out from a later balance differs
+// from the loan's own; a table nobody changed must keep its own.
+TEST_F(BulkChanges, BothTablesReplayedLeaveTheUnchangedBonusTableAsItWas) {
+    main.Furi10000.set_checked(true);
+    run_typical_loan(1);
+    open_navigator();
+    const Rows bonus = data_rows(StGr2);
+    select(row_of_month(nav.StringGrid1, "61"));
+    nav.Edit1.set_text("3.0");
+    nav.Button11.click();
+    nav.CheckBox1.set_checked(false);
+    nav.Edit6.set_text("60");
+    nav.Button9.click();
+    EXPECT_EQ(StGr1.cell(row_of_month(StGr1, "61"), 4), "3.0");
+    EXPECT_NE(StGr1.cell(row_of_month(StGr1, "61"), 6), StGr1.cell(row_of_month(StGr1, "60"), 6));
+    EXPECT_EQ(data_rows(StGr2), bonus);
+}
+
+TEST_F(BulkChanges, APrepaymentWithNoBonusAmountLeavesTheBonusTableAsItWas) {
+    main.Furi10000.set_checked(true);
+    run_typical_loan(1);
+    open_navigator();
+    nav.hide();
+    const Rows monthly = data_rows(StGr1);
+    const Rows bonus = data_rows(StGr2);
+    prepayment_dialog.CheckBox2.set_checked(false);  // the instalment lowered
+    prepay("60", "1000000", "0");
+    EXPECT_NE(data_rows(StGr1), monthly);
+    EXPECT_EQ(data_rows(StGr2), bonus);
+}
+
 // ---- The bonus correction dialog ----
 
 TEST_F(BulkChanges, TheBonusCorrectionOptionsAreTheNavigators) {
@@ -252,6 +313,39 @@ TEST_F(BulkChanges, GoUndoesACorrectionAndMakesItAgain) {
     main.Button151.click();
     dialog.OKBtn.click();
     EXPECT_EQ(data_rows(StGr2), corrected);
+}
+
+// 3.1 % typed into the monthly rows from month 65 and the bonus rows from the payment of
+// month 66: the bonus period of months 61 to 66
+// holds four months at 2.325 % and two at 3.1 %, (4 × 2.325 + 2 × 3.1) / 6 = 2.58333 %.
+// The dialog opens on "均等額優先": the bonus instalment of that period stays the loan's
+// 125,738 (6,000,000 yen over 70 half-years at 2.325 %, the annuity cut to the yen).
+TEST_F(BulkChanges, TheBonusCorrectionAppliesThePriorityTheDialogShows) {
+    run_typical_loan(1);
+    open_navigator();
+    select(row_of_month(nav.StringGrid1, "65"));
+    nav.Edit1.set_text("3.1");
+    nav.Button11.click();
+    nav.RadioButton2.click();
+    select(row_of_month(nav.StringGrid2, "66"));
+    nav.Edit1.set_text("3.1");
+    nav.Button11.click();
+    nav.Button9.click();
+    main.Button151.click();
+    TBHoseiDlg& dialog = app.bonus_correction;
+    ASSERT_TRUE(dialog.RadioButton2.checked());
+    dialog.OKBtn.click();
+    const int row = row_of_month(StGr2, "66");
+    ASSERT_GT(row, 2);
+    EXPECT_EQ(StGr2.cell(row, 4), "2.58333");
+    EXPECT_EQ(StGr2.cell(row, 13).rfind("SxM", 0), 0u) << StGr2.cell(row, 13);
+    EXPECT_EQ(StGr2.cell(row, 6), "125738");
+    // "元入額優先" chosen: the principal part stays and the instalment follows the interest.
+    dialog.RadioButton1.click();
+    main.Button151.click();
+    dialog.OKBtn.click();
+    EXPECT_EQ(StGr2.cell(row, 13).rfind("SoM", 0), 0u) << StGr2.cell(row, 13);
+    EXPECT_NE(StGr2.cell(row, 6), "125738");
 }
 
 }  // namespace

@@ -64,12 +64,16 @@ TEST_P(UnchangedReplay, RebuildsBothCurrentTablesTextForText) {
     const Rows monthly = without_settings_row(StGr1);
     const Rows bonus = without_settings_row(StGr2);
     const std::string instalment = StGr1.cell(1, 6);
+    const std::string bonus_instalment = StGr2.cell(1, 6);
+    // One-month steps: the first step has no bonus payment, and the bonus settings row
+    // states no instalment.
+    EXPECT_EQ(bonus_instalment, GetParam() == 1 ? "" : "125738");
     open_navigator();
     nav.Button9.click();
     EXPECT_EQ(without_settings_row(StGr1), monthly);
     EXPECT_EQ(without_settings_row(StGr2), bonus);
     EXPECT_EQ(StGr1.cell(1, 6), instalment);
-    EXPECT_EQ(StGr2.cell(1, 6), "125738");
+    EXPECT_EQ(StGr2.cell(1, 6), bonus_instalment);
     // Month numbers count from 1: the settings rows say so.
     EXPECT_EQ(StGr1.cell(1, 1) + StGr1.cell(1, 2), "月目");
     // The basic settings are back, and nothing is left busy.
@@ -200,10 +204,26 @@ TEST_F(Replay, TheSelectedRowIsTheLastOneReplayed) {
     nav.Button1.click();
     EXPECT_EQ(StGr1.row_count(), 3);  // header, settings row, month 1
     EXPECT_EQ(StGr1.cell(2, 12), "23962936");
-    select(1);
+    EXPECT_EQ(nav.StatusBar1.caption(), "");
+}
+
+TEST_F(Replay, WithTheSettingsRowSelectedNothingIsReplayedAndTheTablesStay) {
+    run_typical_loan(1);
+    open_navigator();
+    const Rows monthly = rows_of(StGr1);
+    const Rows bonus = rows_of(StGr2);
+    for (int row : {1, 0}) {
+        select(row);
+        nav.Button1.click();
+        EXPECT_EQ(rows_of(StGr1), monthly) << "row " << row;
+        EXPECT_EQ(rows_of(StGr2), bonus) << "row " << row;
+        EXPECT_NE(nav.StatusBar1.caption().find("２行目以降"), std::string::npos);
+    }
+    EXPECT_EQ(main.Ed0_moto.text(), "30000000");
+    select(2);
     nav.Button1.click();
-    EXPECT_EQ(StGr1.row_count(), 2);
-    EXPECT_EQ(main.Ed0_moto.text(), "30000000");  // preparation and finish still ran
+    EXPECT_EQ(StGr1.row_count(), 3);
+    EXPECT_EQ(nav.StatusBar1.caption(), "");
 }
 
 TEST_F(Replay, ATotalsRowTakesTheMonthOfTheRowAbove) {
