@@ -49,6 +49,7 @@ TEST_F(OwnFiles, ALinkOrAnotherSpellingOfTheSettingsFileIsRefusedToo) {
 
 TEST_F(OwnFiles, APackSavedOverTheRateListStoreIsRefused) {
     const fs::path store = folder.path() / "kinriOP.ini";
+    app->main.Button88.set_enabled(true);  // as after tables were calculated or loaded
     platform->queue_file(store.string());
     app->main.Button88.click();
     const auto log = platform->take_log();
