@@ -1,6 +1,7 @@
 #include "base/linefile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <system_error>
 
 #include "base/cp932.h"
@@ -27,20 +29,45 @@ std::string cannot_write(const fs::path& path, int error) {
     return describe(path, std::string("書き込めません (") + std::strerror(error) + ")");
 }
 
+std::string cannot_read(const fs::path& path, int error) {
+    return describe(path, std::string("読み込めません (") + std::strerror(error) + ")");
+}
+
+std::string too_large(const fs::path& path) {
+    return describe(path, "ファイルが大きすぎるため読み込めません (上限 " +
+                              std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB)");
+}
+
+// Only a plain file of a sane size is read: a pipe would be waited on for ever, a device
+// such as /dev/zero read without end. The file is opened without waiting and examined
+// through the same descriptor that is then read, so nothing can be swapped in between.
 std::string read_bytes(const fs::path& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        throw FileError(
-            describe(path, std::string("読み込めません (") + std::strerror(errno) + ")"));
-    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw FileError(cannot_read(path, errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st;
+    if (::fstat(fd, &st) != 0) throw FileError(cannot_read(path, errno));
+    if (!S_ISREG(st.st_mode)) throw FileError(describe(path, kNotARegularFile));
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes) throw FileError(too_large(path));
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, file)) > 0)
-        bytes.append(buf, n);
-    const bool failed = std::ferror(file) != 0;  // a folder opens but does not read
-    std::fclose(file);
-    if (failed) throw FileError(describe(path, "読み込めません"));
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw FileError(cannot_read(path, errno));
+        }
+        bytes.append(buf, static_cast<std::size_t>(n));
+        // A file that grows while it is read is held to the same bound.
+        if (bytes.size() > kMaxFileBytes) throw FileError(too_large(path));
+    }
     return bytes;
 }
 
@@ -74,13 +101,37 @@ bool may_write(const fs::path& path, const struct stat& st) {
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+constexpr std::string_view kTempEnd = ".tmp";
+
+std::string temp_suffix(pid_t pid, unsigned n) {
+    return ".~" + std::to_string(pid) + "-" + std::to_string(n) + std::string(kTempEnd);
+}
+
+// The process of a temporary file's name "NAME.~PID-N.tmp", or 0 when the name is not one.
+pid_t temp_owner(const std::string& name) {
+    if (name.size() <= kTempEnd.size() || !name.ends_with(kTempEnd)) return 0;
+    const std::size_t mark = name.rfind(".~");
+    if (mark == std::string::npos) return 0;
+    const std::string_view middle(name.data() + mark + 2, name.size() - mark - 2 - kTempEnd.size());
+    const std::size_t dash = middle.find('-');
+    const auto digits = [](std::string_view t) {
+        return !t.empty() && t.size() <= 9 &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (dash == std::string_view::npos || !digits(middle.substr(0, dash)) ||
+        !digits(middle.substr(dash + 1))) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(std::string(middle.substr(0, dash))));
+}
+
 // The temporary file lives beside the target so the final rename stays on one file system.
 // Its name is unique within this process and created exclusively, so two saves never share it.
 int create_temp_beside(const fs::path& target, fs::path& temp) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = target;
-        temp += ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        temp += temp_suffix(::getpid(), counter++);
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -239,10 +290,31 @@ std::string file_line_bytes(std::string_view text, bool& changed) {
     return bytes;
 }
 
+int remove_stale_temp_files(const fs::path& folder) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const pid_t owner = temp_owner(it->path().filename().string());
+        if (owner <= 0) continue;
+        // Signal 0 only asks whether the process exists; another user's process answers
+        // EPERM and its file stays.
+        if (owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH) continue;
+        std::error_code kind_error;
+        if (!it->is_regular_file(kind_error) || it->is_symlink(kind_error)) continue;
+        std::error_code remove_error;
+        if (fs::remove(it->path(), remove_error)) ++removed;
+    }
+    return removed;
+}
+
 void replace_file_content(const fs::path& path, const std::string& bytes) {
     const fs::path target = follow_links(path);
     struct stat old_stat;
     const bool exists = ::stat(target.c_str(), &old_stat) == 0;
+    // A device, a pipe or a folder is never replaced by a file.
+    if (exists && !S_ISREG(old_stat.st_mode)) {
+        throw FileError(describe(path, "通常のファイルではないため保存できません"));
+    }
     if (exists && S_ISREG(old_stat.st_mode) && !may_write(target, old_stat)) {
         throw FileError(describe(path, "書き込みが許可されていないため保存できません"));
     }

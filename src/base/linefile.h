@@ -1,12 +1,19 @@
 #pragma once
 // Program files: code page 932 text, one value per line, CR LF line ends, read and written
 // whole as a list of lines.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace rebanto {
+
+// The largest program file that is read: the biggest the program writes (a pack of two
+// thousand-year tables) is far below it.
+inline constexpr std::uintmax_t kMaxFileBytes = 16 * 1024 * 1024;
+// The reason given for a path that is a folder, a pipe or a device.
+inline constexpr const char* kNotARegularFile = "通常のファイルではないため読み込めません";
 
 // One line as it was read. `bytes` is the line without its line end, exactly as in the
 // file; `text` is its UTF-8 form. A CR inside a line is no part of the text (no line can be
@@ -23,7 +30,8 @@ ReadLine line_from_bytes(std::string bytes);
 
 // Reads the file and splits it at CR LF or LF (a final line end adds no empty line). A line
 // that is not code page 932 comes back unreadable, the others are unaffected.
-// Throws FileError only when the file cannot be read.
+// Throws FileError, naming the file, when it cannot be read, is not a plain file or is
+// larger than kMaxFileBytes.
 std::vector<ReadLine> read_file_lines(const std::filesystem::path& path);
 
 // The texts of read_file_lines. Throws FileError, naming the file and the line, when the
@@ -38,6 +46,11 @@ void write_lines(const std::filesystem::path& path, const std::vector<std::strin
 // form become "?" and line ends inside the text are dropped; `changed` tells whether the
 // bytes no longer say what the text says.
 std::string file_line_bytes(std::string_view text, bool& changed);
+
+// Removes from `folder` the temporary files that saves killed half-way left beside their
+// targets ("NAME.~PID-N.tmp") when process PID is gone; a live process's file stays.
+// Returns how many were removed.
+int remove_stale_temp_files(const std::filesystem::path& folder);
 
 // Replaces the content of the file with `bytes`. A symbolic link is followed and its
 // target replaced; a file the user may not write is refused; the file keeps its mode.

@@ -186,10 +186,12 @@ void TForm7::SaveClick(Control&) {
     request.filter = kRateListFilter;
     request.default_ext = "ksl";
     if (Edit1.text() != kDefaultListName) request.file_name = Edit1.text();
-    const std::optional<std::string> chosen = app_.platform().save_file(request);
+    const std::optional<std::string> chosen = app_.choose_save_file(request);
     if (!chosen) return;
     const std::string name = std::filesystem::path(*chosen).filename().string();
     if (name.empty()) return;
+    // The list is written into the start folder under the chosen name, whatever the folder.
+    if (app_.refuse_settings_file(app_.start_folder() / name)) return;
     write_list(name);
     name_list(name);
     write_store();

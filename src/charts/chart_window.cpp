@@ -198,7 +198,7 @@ void ChartWindow::Button11Click(Control&) {
     if (png_folder_.empty()) png_folder_ = (app_.start_folder() / "").string();
     FileDialogRequest request{"グラフをPNG画像で保存", png_folder_, png_name_,
                               "PNG画像 (*.png)|*.png", "png"};
-    const auto chosen = app_.platform().save_file(request);
+    const auto chosen = app_.choose_save_file(request);
     if (!chosen) return;
     if (!Chart1.png_image) {
         throw std::runtime_error("グラフを描く画面がないため、" + *chosen + " に保存できません");

@@ -45,14 +45,47 @@ bool TForm1::ki_bun(int steps) {
     const std::string kept_m = Edit4.text();
     const std::string kept_b = Edit9.text();
     app_.platform().set_wait_cursor(true);
-    for (int i = 0; i < steps && StepMonths > 0; ++i) {
+    begin_commit_run();
+    for (int i = 0; i < steps && StepMonths > 0 && !commit_run_failed(); ++i) {
         PRset1(Button19);  // recompute both parts for this step
         Edit4.set_text(kept_m);
         Edit9.set_text(kept_b);
         PRset1(Button1);
     }
+    const bool ran = end_commit_run();
     app_.platform().set_wait_cursor(false);
-    return true;
+    // The step that failed may have been half committed: the loan starts again from its
+    // first month, beside the tables as they were.
+    if (!ran && commit_run_depth_ == 0) PRset1(Ed0_moto);
+    return ran;
+}
+
+void TForm1::begin_commit_run() {
+    if (commit_run_depth_++ > 0) return;
+    commit_run_failed_ = false;
+    const auto rows = [](const Grid& table) {
+        std::vector<std::vector<std::string>> kept;
+        kept.reserve(static_cast<std::size_t>(table.row_count()));
+        for (int r = 0; r < table.row_count(); ++r)
+            kept.push_back(table.row_cells(r));
+        return kept;
+    };
+    commit_run_start_ = {rows(app_.cur.StGr1), rows(app_.cur.StGr2), RichEdit1.lines(),
+                         RichEdit2.lines()};
+}
+
+bool TForm1::end_commit_run() {
+    const bool failed = commit_run_failed_;
+    if (--commit_run_depth_ > 0) return !failed;
+    CommitRunStart start = std::move(commit_run_start_);
+    commit_run_start_ = {};
+    commit_run_failed_ = false;
+    if (!failed) return true;
+    app_.cur.StGr1.assign_rows(std::move(start.monthly));
+    app_.cur.StGr2.assign_rows(std::move(start.bonus));
+    RichEdit1.set_lines(std::move(start.memo_m));
+    RichEdit2.set_lines(std::move(start.memo_b));
+    return false;
 }
 
 void TForm1::Button19Click(Control&) {

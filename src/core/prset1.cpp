@@ -46,9 +46,14 @@ void cap_pair(Edit& monthly, Edit& bonus) {
 
 void TForm1::PRset1(Control& sender) {
     if (Ed0_moto.tag() != 0) return;  // a field written by the calculation itself
+    // Raised before the first write: the limits written back into the fields fire their
+    // change events, which must not start the calculation again underneath this one.
+    Ed0_moto.set_tag(1);
     try {
-        if (!validate_inputs()) return;
-        Ed0_moto.set_tag(1);
+        if (!validate_inputs()) {
+            Ed0_moto.set_tag(0);
+            return;
+        }
         const bool basic = &sender == &Ed0_kin || &sender == &Ed0_nen || &sender == &Ed0_tuki ||
                            &sender == &Ed0_moto || &sender == &Ed0_wari;
         if (basic && !reset_progress()) {
@@ -66,7 +71,11 @@ void TForm1::PRset1(Control& sender) {
     } catch (const std::exception&) {
         // The busy flag is released below, so the window stays usable after the message.
         Ed0_moto.set_tag(0);
-        app_.platform().message(kCalculationFailure);
+        // Inside a run of commits only the first failure is told: the run stops there.
+        if (commit_run_depth_ == 0 || !commit_run_failed_) {
+            app_.platform().message(kCalculationFailure);
+        }
+        if (commit_run_depth_ > 0) commit_run_failed_ = true;
     }
     Ed0_moto.set_tag(0);
     Button139.set_tag(0);
@@ -92,6 +101,10 @@ bool TForm1::reset_progress() {
     // Checked before anything is changed: a term beyond a thousand years is a text
     // that does not parse, and the fields keep what the user typed.
     const int total = count_from(num(Ed0_nen) * 12 + num(Ed0_tuki), Ed0_nen);
+    // The bonus part is a share of the whole loan: beyond it the monthly part would be
+    // negative and the instalments with it.
+    const long double share = num(Ed0_wari);
+    if (!(share >= 0 && share <= 100)) throw FieldValueError(Ed0_wari.name(), Ed0_wari.text());
     CBallway.set_checked(false);
     CBallway.hide();
     Button21.hide();

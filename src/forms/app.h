@@ -2,6 +2,7 @@
 // The application: owns one instance of every window, created once at start in the order
 // below and never destroyed before exit.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,13 @@ public:
     const std::string& program() const { return options_.program; }
     // The application title (task bar), distinct from the main window's caption.
     static constexpr const char* kTitle = "RebantoVer7.7";
+
+    // The save dialog, for a file the user names. The program's own settings files
+    // ("kinri.ini", "kinriOP.ini" of the start folder) are refused with an error naming
+    // the file, and then nothing is chosen.
+    std::optional<std::string> choose_save_file(const FileDialogRequest& request);
+    // True, after the error, when `target` is one of those settings files.
+    bool refuse_settings_file(const std::filesystem::path& target);
 
     // Every window in creation order, and by class name.
     const std::vector<Form*>& forms() const { return forms_; }

@@ -24,10 +24,15 @@ inline constexpr const char* kCalculationFailure =
 // The message of a failure that carries no text of its own.
 inline constexpr const char* kUnexpectedFailure = "予期しないエラーが生じました";
 
+// A run of commits that stopped at a failure already reported: it unwinds the operation
+// that started the run and says nothing more.
+struct RunStopped {};
+
 inline void report_failure(std::exception_ptr failure, Platform& platform, FailureRule rule) {
     const bool calculation = rule == FailureRule::Calculation;
     try {
         std::rethrow_exception(failure);
+    } catch (const RunStopped&) {
     } catch (const ConversionError& e) {
         if (calculation) {
             platform.beep(Beep::Default);

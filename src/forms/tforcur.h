@@ -89,6 +89,10 @@ public:
     int ZoomSteps = 0;
     std::array<TablesSnapshot, 5> slots;
     std::array<bool, 5> slot_stored{};
+    // A memory stored since its file "両表k" was last written or read: lost at exit.
+    std::array<bool, 5> slot_unsaved{};
+    // The memories that would be lost at exit, as "１、３" (empty when none).
+    std::string unsaved_slots() const;
 
     // ---- Routines ----
     void apply_layout();

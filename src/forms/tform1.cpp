@@ -69,6 +69,7 @@ void TForm1::start_up() {
     Ed0_inidir.set_text((app_.start_folder() / "").string());
     HelpFile = (app_.start_folder() / "Vorpen.hlp").string();
     settings_load();
+    remove_stale_saves();
     // The main window's place from the settings; its size only when sizes are recorded.
     auto stored = [this](std::size_t line, int fallback) {
         if (line >= Memo3.size()) return fallback;

@@ -636,8 +636,16 @@ public:
     void Ed1_mm5Change(Control& sender);
     void remaining_count_change(Control& sender);
     void Button4Click(Control& sender);
-    // False when nothing could be committed (no step length, a step beyond the term).
+    // False when nothing could be committed (no step length, a step beyond the term) or
+    // the run stopped at a failure of the calculation.
     bool ki_bun(int steps);
+    // A run of commits ("期分", "最後まで", the batch tables) is one operation: the first
+    // failure of the calculation inside it is reported once and ends it, and the outermost
+    // run then puts the current tables and both memos back as they were at its start.
+    void begin_commit_run();
+    // False when the run failed; the outermost run has then put the tables back.
+    bool end_commit_run();
+    bool commit_run_failed() const { return commit_run_failed_; }
     void Button1Click(Control& sender);
     void Button19Click(Control& sender);
     void Button20Click(Control& sender);
@@ -861,7 +869,12 @@ public:
     void Button82Click(Control& sender);
     void set_pack_list_changed(bool changed);
     // At exit: a changed list that was not recorded is offered for recording.
-    void ask_to_record_pack_list();
+    // At exit: false when the user asked to record a changed list and it was not recorded
+    // (the dialog cancelled, the write failed), so the program goes on.
+    bool ask_to_record_pack_list();
+    // At exit: false when memories that were never saved would be lost and the user
+    // chose to stay.
+    bool confirm_memories_lost();
     void wire_packs();
     // Beeps wait while a run of many packs is under way.
     int BeepsHeld = 0;
@@ -963,6 +976,16 @@ private:
     void list_cell_to_rate(int col, int row);
     void cycle_preset(Button& button, Edit& first, Edit& second, Edit& third);
     int batch_commits_ = 0;
+    // Set by st_ikkazu and cleared by end_ikkazu: the basic settings a stopped table
+    // still has to put back.
+    bool batch_settings_kept_ = false;
+    struct CommitRunStart {
+        std::vector<std::vector<std::string>> monthly, bonus;
+        std::vector<std::string> memo_m, memo_b;
+    };
+    CommitRunStart commit_run_start_;
+    int commit_run_depth_ = 0;
+    bool commit_run_failed_ = false;
 
 public:
     // ---- Routines: settings file, start-up, placement, exit ----
@@ -977,6 +1000,13 @@ public:
     std::string HelpFile;
     void settings_save();
     void settings_load();
+    // The last text of each loan field (settings lines 25 … 29) that the settings reader
+    // takes; the design texts until a field takes another.
+    std::array<std::string, 5> LoanTextsKept;
+    Edit& loan_field(std::size_t line);
+    void keep_loan_text(std::size_t line);
+    void track_loan_texts();
+    void remove_stale_saves();
     void Bt_saveClick(Control& sender);
     void Bt_loadClick(Control& sender);
     void Button86Click(Control& sender);

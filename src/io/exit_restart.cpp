@@ -7,7 +7,8 @@
 namespace rebanto {
 
 // The main window's close: the settings are saved unless the user chose not to; a file
-// that cannot be written is reported and the program still ends.
+// that cannot be written is reported and the program still ends. Memories never saved and
+// a pack list the user wants recorded but that was not keep the program running.
 void TForm1::close() {
     if (!NoSave) {
         try {
@@ -16,11 +17,8 @@ void TForm1::close() {
             app_.platform().error(e.what());
         }
     }
-    try {
-        ask_to_record_pack_list();
-    } catch (const std::exception& e) {
-        app_.platform().error(e.what());
-    }
+    if (!confirm_memories_lost()) return;
+    if (!ask_to_record_pack_list()) return;
     try {
         app_.rate_list.record_at_exit();
     } catch (const FileError& e) {
@@ -30,6 +28,14 @@ void TForm1::close() {
         if (window != this) window->hide();
     }
     hide();
+}
+
+bool TForm1::confirm_memories_lost() {
+    const std::string unsaved = app_.cur.unsaved_slots();
+    if (unsaved.empty()) return true;
+    return app_.platform().ask(
+        "一時記憶" + unsaved +
+        "の内容は保存されていないため、終了すると失われます。終了しますか。");
 }
 
 namespace {
@@ -46,14 +52,20 @@ bool start_again(App& app) {
 
 // "非Save終了・再起動": the settings file keeps what it held before this run.
 void TForm1::Button101Click(Control&) {
-    start_again(app_);
     NoSave = true;
     close();
+    // The user chose to stay: no second program, and the settings are saved at the exit.
+    if (visible()) {
+        NoSave = false;
+        return;
+    }
+    start_again(app_);
 }
 
 // "再起動": the settings are saved with the state at the click, then a new run starts.
 void TForm1::Button105Click(Control&) {
     close();
+    if (visible()) return;
     start_again(app_);
     NoSave = true;
 }

@@ -72,7 +72,7 @@ void TForm1::memo_save_click(Control& sender) {
     request.filter = kExportFilter;
     request.default_ext = ExportExtension;
     request.filter_index = ExportFilter;
-    const auto chosen = app_.platform().save_file(request);
+    const auto chosen = app_.choose_save_file(request);
     if (!chosen) return;
     save_memo(memo, *chosen);
     exportFolder = folder_of(*chosen);

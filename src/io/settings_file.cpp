@@ -1,5 +1,6 @@
 // The settings file "kinri.ini": one value per line at fixed line numbers, loaded at
 // start-up and saved at exit, with a repair path for a damaged or missing file.
+#include <array>
 #include <filesystem>
 #include <initializer_list>
 
@@ -15,6 +16,16 @@ namespace {
 
 constexpr std::size_t kRepairLines = 100;
 constexpr const char* kSettingsFile = "kinri.ini";
+
+// The repair appends 100 lines "0". Lines of "0" after the stored values are what earlier
+// repairs appended: they are dropped first, so that repeated repairs never make the file
+// grow. Any other line there is carried along as it is.
+void repair_length(std::vector<std::string>& lines, std::vector<std::string>& bytes) {
+    while (lines.size() > kStoredLines && lines.back() == "0")
+        lines.pop_back();
+    if (bytes.size() > lines.size()) bytes.resize(lines.size());
+    lines.insert(lines.end(), kRepairLines, "0");
+}
 
 std::string folder_text(const std::filesystem::path& folder) {
     return (folder / "").string();
@@ -43,11 +54,12 @@ void TForm1::settings_save() {
     for (int reserved = 18; reserved <= 23; ++reserved)
         m[reserved] = "0";
     m[24] = Edit66.text();
-    m[25] = Ed0_kin.text();
-    m[26] = Ed0_nen.text();
-    m[27] = Ed0_tuki.text();
-    m[28] = Ed0_wari.text();
-    m[29] = Ed0_moto.text();
+    // A loan field holding a text the calculation refused keeps its last value the reader
+    // takes: the next start must be able to read what is saved.
+    for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line) {
+        keep_loan_text(line);
+        m[line] = LoanTextsKept[line - kFirstLoanLine];
+    }
     for (int reserved = 30; reserved <= 32; ++reserved)
         m[reserved] = "0";
     m[33] = CheckBox6.checked() ? "1" : "0";
@@ -113,14 +125,9 @@ void TForm1::settings_load() {
         ++n;
     }
     if (auto v = in.text(24)) Edit66.set_text(*v);
-    if (auto v = in.number_text(25)) Ed0_kin.set_text(*v);
-    // The term is a count of years and months: a count no loan can have would overflow the
-    // months of the term, so it is a bad line like any other text that is not a number.
-    if (auto v = in.count_text(26)) Ed0_nen.set_text(*v);
-    if (auto v = in.count_text(27)) Ed0_tuki.set_text(*v);
-    // The share of the loan repaid by bonus instalments, in percent.
-    if (auto v = in.number_text(28, 0, 100)) Ed0_wari.set_text(*v);
-    if (auto v = in.number_text(29)) Ed0_moto.set_text(*v);
+    for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line) {
+        if (auto v = read_loan_line(in, line)) loan_field(line).set_text(*v);
+    }
     if (auto v = in.text(33)) CheckBox6.set_checked(*v == "1");
     if (auto v = in.text(37)) CheckBox4.set_checked(*v == "1");
     if (auto v = in.whole(40)) HRh.set_tag(*v);
@@ -144,14 +151,18 @@ void TForm1::settings_load() {
 
     if (!in.bad_lines().empty()) {
         app_.platform().beep(Beep::Default);  // always, whatever the sound setting
-        if (read) {
-            app_.platform().message(damage_message(path.string(), in.bad_lines(), lines.size()));
-        }
-        Memo3.insert(Memo3.end(), kRepairLines, "0");
+        repair_length(Memo3, Memo3Bytes);
+        // The user is told what happened: the file written again, or why it was not.
         try {
             settings_save();
         } catch (const FileError& e) {
-            app_.platform().error(e.what());
+            app_.platform().error(
+                read ? damage_message(path.string(), in.bad_lines(), lines.size(), e.what())
+                     : e.what());
+            return;
+        }
+        if (read) {
+            app_.platform().message(damage_message(path.string(), in.bad_lines(), lines.size()));
         }
         return;
     }
@@ -166,6 +177,40 @@ void TForm1::settings_load() {
     }
     Edit58.set_text(Edit46.text());
     Bt0_allClearClick(Bt0_allClear);
+}
+
+Edit& TForm1::loan_field(std::size_t line) {
+    const std::array<Edit*, 5> fields{&Ed0_kin, &Ed0_nen, &Ed0_tuki, &Ed0_wari, &Ed0_moto};
+    return *fields[line - kFirstLoanLine];
+}
+
+void TForm1::keep_loan_text(std::size_t line) {
+    const std::string& text = loan_field(line).text();
+    if (loan_line_accepts(line, text)) LoanTextsKept[line - kFirstLoanLine] = text;
+}
+
+// Every text a loan field takes is checked as the settings reader would check it, so the
+// value saved is the last one the next start can read.
+void TForm1::track_loan_texts() {
+    for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line)
+        LoanTextsKept[line - kFirstLoanLine] = loan_field(line).text();
+    add_observer([this](Control* control, Change change, int, int) {
+        if (change != Change::Text) return;
+        for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line) {
+            if (control == &loan_field(line)) keep_loan_text(line);
+        }
+    });
+}
+
+// Saves killed half-way leave their temporary files beside the settings, the memories,
+// the packs and the exports; the next start clears those whose process is gone.
+void TForm1::remove_stale_saves() {
+    std::vector<std::filesystem::path> folders{app_.start_folder()};
+    for (const std::string* folder : {&dataFolder, &packListFolder, &exportFolder, &packFolder}) {
+        if (!folder->empty()) folders.emplace_back(*folder);
+    }
+    for (const auto& folder : folders)
+        remove_stale_temp_files(folder);
 }
 
 void TForm1::Bt_saveClick(Control&) {

@@ -110,8 +110,29 @@ std::optional<std::string> SettingsReader::number_text(std::size_t n, long doubl
     return std::nullopt;
 }
 
+std::optional<std::string> read_loan_line(SettingsReader& in, std::size_t n) {
+    switch (n) {
+        case 26:
+        case 27:
+            // A count no loan can have would overflow the months of the term.
+            return in.count_text(n);
+        case 28:
+            return in.number_text(n, 0, 100);
+        default:
+            return in.number_text(n);
+    }
+}
+
+bool loan_line_accepts(std::size_t n, const std::string& text) {
+    std::vector<ReadLine> lines(n + 1);
+    lines[n].text = text;
+    SettingsReader in(lines);
+    read_loan_line(in, n);
+    return in.bad_lines().empty();
+}
+
 std::string damage_message(const std::string& file, const std::vector<std::size_t>& bad_lines,
-                           std::size_t line_count) {
+                           std::size_t line_count, const std::string& write_failure) {
     std::string unusable;
     bool missing = false;
     for (std::size_t n : bad_lines) {
@@ -125,7 +146,10 @@ std::string damage_message(const std::string& file, const std::vector<std::size_
     std::string text = file + ": ";
     if (!unusable.empty()) text += unusable + "の値を読めません。";
     if (missing) text += shown_line(line_count) + "以降がありません。";
-    return text + "これらの設定は今の値のまま、ファイルを書き直しました。";
+    if (write_failure.empty())
+        return text + "これらの設定は今の値のまま、ファイルを書き直しました。";
+    return text +
+           "これらの設定は今の値のままです。ファイルは書き直せませんでした: " + write_failure;
 }
 
 SettingsBytes settings_bytes(const std::vector<std::string>& lines,

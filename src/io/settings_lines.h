@@ -44,9 +44,19 @@ private:
     std::vector<std::size_t> bad_;
 };
 
-// What the user is told about a store that exists but has bad lines.
+// The loan inputs of lines 25 … 29 (rate, years, months, bonus share, principal), read by
+// the rule of their line: a number, a count, a share in [0, 100], a number.
+inline constexpr std::size_t kFirstLoanLine = 25;
+inline constexpr std::size_t kLastLoanLine = 29;
+std::optional<std::string> read_loan_line(SettingsReader& in, std::size_t n);
+// Whether the reader takes `text` on loan line n (an empty number is taken: it is not
+// restored, and not a bad line).
+bool loan_line_accepts(std::size_t n, const std::string& text);
+
+// What the user is told about a store that exists but has bad lines: that it was written
+// again, or why it could not be (`write_failure`, empty when it was written).
 std::string damage_message(const std::string& file, const std::vector<std::size_t>& bad_lines,
-                           std::size_t line_count);
+                           std::size_t line_count, const std::string& write_failure = {});
 
 // The bytes of the store: a carried line that is unchanged since it was read goes back as
 // it was read, every other line is converted (never failing: see file_line_bytes).

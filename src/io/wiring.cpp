@@ -49,6 +49,7 @@ void TForm1::wire_settings() {
     BtHelp.on_click = guard(&TForm1::BtHelpClick);
     StatusBar1.on_dbl_click = guard(&TForm1::BtHelpClick);
     StatusBar1.on_click = guard(&TForm1::rescale_controls);
+    track_loan_texts();
     RememberedClientWidth = width() - 8;
     RememberedClientHeight = height() - 32;
 }

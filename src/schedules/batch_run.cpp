@@ -23,9 +23,11 @@ void TForm1::st_ikkazu() {
     Button15.set_enabled(false);
     BatchSettingsMemory = {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
                            Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
+    batch_settings_kept_ = true;
 }
 
 void TForm1::end_ikkazu() {
+    batch_settings_kept_ = false;
     const auto& m = BatchSettingsMemory;
     Ed0_nen.set_text(m[0]);
     Ed0_tuki.set_text(m[1]);
@@ -72,12 +74,17 @@ void TForm1::batch_run(bool six_month_bonus, const std::function<void()>& body) 
     BonusTimingMemory timing;
     if (six_month_bonus) timing = force_six_month_bonus();
     if (batch_depth_++ == 0) app_.platform().set_wait_cursor(true);
+    begin_commit_run();
     const auto finish = [&] {
+        const bool ran = end_commit_run();
         if (--batch_depth_ == 0) app_.platform().set_wait_cursor(false);
         if (six_month_bonus) restore_bonus_timing(timing);
+        // A table stopped by a failure puts the basic settings back as a finished one does.
+        if (!ran && batch_depth_ == 0 && batch_settings_kept_) end_ikkazu();
     };
     try {
         body();
+        if (commit_run_failed()) throw RunStopped();
     } catch (...) {
         finish();
         throw;
@@ -87,10 +94,12 @@ void TForm1::batch_run(bool six_month_bonus, const std::function<void()>& body) 
 }
 
 // "メモ記載" as the user would press it: not while the button is withdrawn (a term of 0
-// months, or a step that no longer fits).
+// months, or a step that no longer fits). A failure of the calculation ends the table.
 bool TForm1::batch_commit() {
+    if (commit_run_failed()) throw RunStopped();
     if (!Button1.enabled()) return false;
     PRset1(Button1);
+    if (commit_run_failed()) throw RunStopped();
     if (++batch_commits_ % kCommitsPerRepaint == 0) app_.platform().repaint();
     return true;
 }

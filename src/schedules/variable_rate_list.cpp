@@ -137,7 +137,7 @@ void TForm1::Button56Click(Control&) {
     request.file_name = Edit66.text();
     request.filter = kListFilter;
     request.default_ext = "txh";
-    const std::optional<std::string> chosen = app_.platform().save_file(request);
+    const std::optional<std::string> chosen = app_.choose_save_file(request);
     if (!chosen) return;
     save_rate_list_file(*chosen);
     if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;

@@ -218,6 +218,7 @@ void TForCur::store_slot(int k) {
     for (int r = 0; r < StGr2.row_count(); ++r)
         slot.bonus.push_back(StGr2.row_cells(r));
     slot_stored[k - 1] = true;
+    slot_unsaved[k - 1] = true;
     const std::array<Button*, 5> recalls{&Button91, &Button92, &Button93, &Button94, &Button95};
     recalls[k - 1]->set_enabled(true);
 }
@@ -285,6 +286,7 @@ void TForCur::Button7Click(Control&) {
             return;
         }
         store_slot(k);
+        slot_unsaved[k - 1] = false;  // the memory is what its file holds
     }
 }
 
@@ -297,7 +299,18 @@ void TForCur::Button8Click(Control&) {
             app_.platform().error(e.what());
             return;
         }
+        slot_unsaved[k - 1] = false;
     }
+}
+
+std::string TForCur::unsaved_slots() const {
+    std::string list;
+    for (int k = 1; k <= 5; ++k) {
+        if (!slot_stored[k - 1] || !slot_unsaved[k - 1]) continue;
+        if (!list.empty()) list += "、";
+        list += kFullWidthDigits[k - 1];
+    }
+    return list;
 }
 
 void TForCur::Button6Click(Control&) {

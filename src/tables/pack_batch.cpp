@@ -10,6 +10,33 @@
 
 namespace rebanto {
 
+namespace {
+
+// A run over ten large packs takes seconds: the status bar says which pack is being
+// worked on, and the window is painted after each, then shows what it showed before.
+class PackProgress {
+public:
+    PackProgress(Label& status, Platform& platform, std::size_t total)
+        : status_(status), platform_(platform), before_(status.caption()), total_(total) {}
+    ~PackProgress() { status_.set_caption(before_); }
+    PackProgress(const PackProgress&) = delete;
+    PackProgress& operator=(const PackProgress&) = delete;
+    void next(int slot) {
+        status_.set_caption("全パック一括計算中　" + std::to_string(++done_) + " / " +
+                            std::to_string(total_) + "　(パック" + std::to_string(slot) + ")");
+        platform_.repaint();
+    }
+
+private:
+    Label& status_;
+    Platform& platform_;
+    std::string before_;
+    std::size_t total_;
+    std::size_t done_ = 0;
+};
+
+}  // namespace
+
 void TForm1::Button82Click(Control&) {
     std::vector<int> slots;
     for (int s = 1; s <= packs::kSlots; ++s) {
@@ -35,7 +62,9 @@ void TForm1::Button82Click(Control&) {
         // included, as a user starting the composite by hand would.
         bool first_monthly = true;
         bool first_bonus = true;
+        PackProgress progress(StatusBar1, app_.platform(), slots.size());
         for (int s : slots) {
+            progress.next(s);
             select_slot(s);
             Button79Click(Button79);
             Button53Click(Button82);

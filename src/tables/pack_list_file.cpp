@@ -42,7 +42,7 @@ void TForm1::Button80Click(Control&) {
 void TForm1::Button81Click(Control&) {
     FileDialogRequest request{"パックリスト記録", packListFolder, proposed_pack_list, kListFilter,
                               "krp"};
-    const auto chosen = app_.platform().save_file(request);
+    const auto chosen = app_.choose_save_file(request);
     if (!chosen) return;
     std::vector<std::string> lines = packs::list_lines(PackSlots, Memo2.lines());
     write_lines(*chosen, lines);
@@ -52,12 +52,20 @@ void TForm1::Button81Click(Control&) {
     proposed_pack_list = *chosen;
 }
 
-void TForm1::ask_to_record_pack_list() {
-    if (!PackListChanged) return;
+bool TForm1::ask_to_record_pack_list() {
+    if (!PackListChanged) return true;
     if (!app_.platform().ask("パックリストの変更が記録されていません。記録して終了しますか。")) {
-        return;
+        return true;
     }
-    Button81Click(Button81);
+    // The list is only safe once it is in a file: a cancelled dialog or a failed write
+    // keeps the program running with the list as it is.
+    try {
+        Button81Click(Button81);
+    } catch (const std::exception& e) {
+        app_.platform().error(e.what());
+        return false;
+    }
+    return !PackListChanged;
 }
 
 }  // namespace rebanto

@@ -119,7 +119,7 @@ void TForm1::Button88Click(Control&) {
     FileDialogRequest request{"マニュアルパック保存", packFolder,
                               proposed_pack_file.empty() ? Ed555.text() : proposed_pack_file,
                               kPackFilter, "mpc"};
-    const auto chosen = app_.platform().save_file(request);
+    const auto chosen = app_.choose_save_file(request);
     if (!chosen) return;
     for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
         table->set_cell(kSettingsRow, 9, Ed555.text());

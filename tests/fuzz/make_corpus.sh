@@ -89,3 +89,21 @@ file $work/spring.ksl
 click TForm7.Save
 SCRIPT
 cp "$work/kinriOP.ini" "$work/spring.ksl" "$here/rate_list/corpus/"
+
+# A pack list of two calculated packs, in slots 2 and 5.
+run <<SCRIPT
+today 2026/12/08
+set TForm1.Ed0_moto 3000000
+set TForm1.Ed0_kin 2
+set TForm1.Ed0_nen 10
+click TForm1.RadioButton102
+set TForm1.Edit67 住宅A
+click TForm1.Button78
+set TForm1.Ed0_wari 20
+click TForm1.RadioButton105
+set TForm1.Edit67 住宅B
+click TForm1.Button78
+file $work/two.krp
+click TForm1.Button81
+SCRIPT
+cp "$work/two.krp" "$here/pack_list/corpus/"
