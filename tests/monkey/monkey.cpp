@@ -1,8 +1,8 @@
-// The monkey: seeded random runner scripts over every control of every window, each run
-// by rebanto-script in a start folder of its own. A run fails when the runner ends other
-// than with exit 0, 1 or 2, takes longer than the timeout, or leaves a "kinri.ini" that
-// the next start cannot read whole; its script is then kept.
-//   rebanto-monkey --runner PATH [--scripts N] [--seed S] [--commands C] [--timeout SEC]
+// The monkey: random runner scripts, each numbered and repeatable, over every control of every
+// window, each run by rebanto-script in a start folder of its own. A run fails when the runner ends
+// other than with exit 0, 1 or 2, takes longer than the timeout, or leaves a "kinri.ini" that the
+// next start cannot read whole; its script is then kept.
+//   rebanto-monkey --runner PATH [--scripts N] [--first N] [--commands C] [--timeout SEC]
 //                  [--keep DIR]
 #include <fcntl.h>
 #include <signal.h>
@@ -33,7 +33,7 @@ namespace {
 struct Options {
     std::string runner;
     int scripts = 200;
-    std::uint64_t seed = 1;
+    std::uint64_t first = 1;
     int commands = 30;
     int timeout = 20;
     fs::path keep = "monkey-failures";
@@ -143,10 +143,11 @@ std::string command_for(std::mt19937_64& rng, const Target& t, const fs::path& f
     }
 }
 
-std::string script_for(std::uint64_t seed, const Options& options,
+std::string script_for(std::uint64_t number, const Options& options,
                        const std::vector<Target>& targets, const fs::path& folder) {
-    std::mt19937_64 rng(seed);
-    std::string script = "# rebanto-monkey seed " + std::to_string(seed) + "\ntoday 2026/12/08\n";
+    std::mt19937_64 rng(number);
+    std::string script =
+        "# rebanto-monkey script " + std::to_string(number) + "\ntoday 2026/12/08\n";
     for (int i = 0; i < options.commands; ++i)
         script +=
             command_for(rng, targets[below(rng, static_cast<int>(targets.size()))], folder) + "\n";
@@ -222,8 +223,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.runner = fs::absolute(value).string();  // the runner starts in its folder
         } else if (key == "--scripts") {
             options.scripts = std::atoi(value.c_str());
-        } else if (key == "--seed") {
-            options.seed = std::strtoull(value.c_str(), nullptr, 10);
+        } else if (key == "--first") {
+            options.first = std::strtoull(value.c_str(), nullptr, 10);
         } else if (key == "--commands") {
             options.commands = std::atoi(value.c_str());
         } else if (key == "--timeout") {
@@ -243,7 +244,7 @@ bool parse(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::cerr << "usage: rebanto-monkey --runner PATH [--scripts N] [--seed S] "
+        std::cerr << "usage: rebanto-monkey --runner PATH [--scripts N] [--first N] "
                      "[--commands C] [--timeout SEC] [--keep DIR]\n";
         return 2;
     }
@@ -252,13 +253,13 @@ int main(int argc, char** argv) {
         fs::temp_directory_path() / ("rebanto-monkey-" + std::to_string(::getpid()));
     int failures = 0;
     for (int i = 0; i < options.scripts; ++i) {
-        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(i);
+        const std::uint64_t number = options.first + static_cast<std::uint64_t>(i);
         const fs::path folder = work / "start";
         fs::remove_all(work);
         fs::create_directories(folder);
         ::mkfifo((folder / "pipe").c_str(), 0600);
         const fs::path script = work / "monkey.script";
-        const std::string text = script_for(seed, options, targets, folder);
+        const std::string text = script_for(number, options, targets, folder);
         std::ofstream(script, std::ios::binary) << text;
         const Run run = run_runner(options, folder, script, work / "output");
         std::string problem;
@@ -274,15 +275,15 @@ int main(int argc, char** argv) {
         if (!problem.empty()) {
             ++failures;
             fs::create_directories(options.keep);
-            const fs::path kept = options.keep / ("seed-" + std::to_string(seed) + ".script");
+            const fs::path kept = options.keep / ("script-" + std::to_string(number) + ".script");
             std::ofstream(kept, std::ios::binary) << text;
-            std::cerr << "seed " << seed << ": " << problem << " (script: " << kept.string()
+            std::cerr << "script " << number << ": " << problem << " (script: " << kept.string()
                       << ")\n";
         }
     }
     fs::remove_all(work);
-    std::cout << options.scripts << " scripts of " << options.commands << " commands from seed "
-              << options.seed << " over " << targets.size()
+    std::cout << options.scripts << " scripts of " << options.commands << " commands from number "
+              << options.first << " over " << targets.size()
               << " controls: " << (options.scripts - failures) << " clean, " << failures
               << " failed\n";
     return failures == 0 ? 0 : 1;
