@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
+#include "core/schedule_rows.h"
 
 namespace rebanto::comparison {
 
@@ -100,11 +101,14 @@ LastPayment last_payment(const TableRows& rows, const std::string& name) {
     std::size_t r = rows.size() - 1;
     if (is_totals(rows, r) && r > kFirstDataRow) --r;
     // A prepayment that paid the loan off ends it: the instalment it frees is that of the
-    // payment row before it, and what it paid beyond the balance is left over (negative).
+    // payment row before it, and what was asked beyond the balance is left over (negative),
+    // named in the prepayment row's remark.
     std::size_t paid = r;
     while (is_prepayment(rows, paid) && paid > kFirstDataRow)
         --paid;
-    return {month_of(rows, r, name), money_of(rows, paid, 6, name), money_of(rows, r, 12, name)};
+    const Money beyond = is_prepayment(rows, r) ? surplus_in_remark(cell(rows, r, 13)) : Money();
+    return {month_of(rows, r, name), money_of(rows, paid, 6, name),
+            money_of(rows, r, 12, name) - beyond};
 }
 
 }  // namespace rebanto::comparison

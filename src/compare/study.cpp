@@ -167,7 +167,7 @@ bool TFormHi::reprice_short_loan(long double rate) {
         }
     };
     const auto both_tables = [&] {
-        navigator.StatusBar1.set_caption("");
+        navigator.ReplayStopReason.clear();
         navigator.Button9Click(navigator.Button9);
         return !replay_stopped();
     };

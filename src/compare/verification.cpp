@@ -107,7 +107,7 @@ bool TFormHi::verify() {
     navigator.Edit6.set_text(Edit1.text());
     keep_capacity(false, last_m.month, last_m.instalment, last_m.remaining, gained_m);
     keep_capacity(true, last_b.month, last_b.instalment, last_b.remaining, gained_b);
-    navigator.StatusBar1.set_caption("");
+    navigator.ReplayStopReason.clear();
     navigator.Button9Click(navigator.Button9);
     if (replay_stopped()) return false;
     cur.store_slot(3);
@@ -125,7 +125,7 @@ bool TFormHi::prepay(const Edit& monthly, const Edit& bonus) {
     TOKBotKuriageDlg& dialog = app_.prepayment_dialog;
     dialog.Edit2.set_text(monthly.text());
     dialog.Edit3.set_text(bonus.text());
-    app_.navigator.StatusBar1.set_caption("");
+    app_.navigator.ReplayStopReason.clear();
     dialog.OKBtnClick(dialog.OKBtn);
     return !replay_stopped();
 }
@@ -133,7 +133,7 @@ bool TFormHi::prepay(const Edit& monthly, const Edit& bonus) {
 // A replay that met a cell it cannot read put the current tables back and named the cell
 // in the navigator's status bar; the verification stops there with that message.
 bool TFormHi::replay_stopped() {
-    const std::string& why = app_.navigator.StatusBar1.caption();
+    const std::string& why = app_.navigator.ReplayStopReason;
     if (why.empty()) return false;
     app_.platform().error("繰上効果検証を中断しました。" + why);
     return true;

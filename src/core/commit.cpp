@@ -10,6 +10,8 @@
 namespace rebanto {
 
 void TForm1::commit_step() {
+    PrepaymentNote.clear();
+    settle_prepayments();
     update_gap_interest();
     if (num(Edit13) > 0) commit_m();
     if (num(Edit14) > 0) commit_b();
@@ -34,6 +36,28 @@ bool carries_principal(const Edit& principal, const Edit& instalment) {
     return num(principal) > 0.3L * num(instalment);
 }
 
+// A prepayment is made from the principal the step leaves. One that finds the loan paid off
+// (the step carried no principal, or left none) is not made; one larger than the principal
+// left pays that principal and no more. Returns what the user is told, empty when the
+// prepayment is made as asked; `surplus` is what was asked beyond the principal.
+std::string settle_prepayment(const char* part, Edit& prepaid, const Edit& principal,
+                              const Edit& instalment, const Edit& balance, Money& surplus) {
+    surplus = Money();
+    if (prepaid.text() == "0" || is_empty(prepaid)) return "";
+    const Money asked = money(prepaid);
+    if (asked <= Money()) return "";
+    const std::string head = std::string(part) + "内入 " + yen_amount(asked) + "：";
+    if (!carries_principal(principal, instalment) || money(balance) <= Money()) {
+        prepaid.set_text("0");
+        return head + "完済後のため記載しませんでした";
+    }
+    if (asked <= money(balance)) return "";
+    surplus = asked - money(balance);
+    put(prepaid, money(balance));
+    return head + "残元金 " + yen_amount(money(balance)) + "を返済し、超過分 " +
+           yen_amount(surplus) + "は返済していません";
+}
+
 std::string day_flag(const RadioButton& day_interest, const Button& principal_first,
                      const Edit& days) {
     if (!day_interest.checked()) return "";
@@ -41,6 +65,15 @@ std::string day_flag(const RadioButton& day_interest, const Button& principal_fi
 }
 
 }  // namespace
+
+void TForm1::settle_prepayments() {
+    const std::string monthly =
+        settle_prepayment("月々の", Edit33, Edit1, Edit4, Edit5, PrepaymentSurplusM);
+    const std::string bonus =
+        settle_prepayment("ﾎﾞｰﾅｽの", Edit43, Edit6, Edit9, Edit10, PrepaymentSurplusB);
+    PrepaymentNote = monthly.empty() ? bonus : bonus.empty() ? monthly : monthly + "　" + bonus;
+    if (!PrepaymentNote.empty()) StatusBar1.set_caption(PrepaymentNote);
+}
 
 void TForm1::commit_m() {
     Grid& table = app_.cur.StGr1;
@@ -93,7 +126,8 @@ void TForm1::commit_m() {
         }
         table.append_row(prepayment_row(StepEndMonth, Edit5.text(), Edit27.text(), Edit25.text(),
                                         Ed_Uchi.text(), La_Uchi.caption(), Edit23.text(),
-                                        Edit33.text(), general(NextPrincipalM)));
+                                        Edit33.text(), general(NextPrincipalM),
+                                        PrepaymentSurplusM));
         Edit33.set_text("0");
     }
     Button15.set_enabled(true);
@@ -154,7 +188,8 @@ void TForm1::commit_b() {
         }
         table.append_row(prepayment_row(bonus_month, Edit10.text(), Edit27.text(), Edit26.text(),
                                         Ed_Uchi.text(), La_Uchi.caption(), Edit24.text(),
-                                        Edit43.text(), general(NextPrincipalB)));
+                                        Edit43.text(), general(NextPrincipalB),
+                                        PrepaymentSurplusB));
         Edit43.set_text("0");
     }
     Button15.set_enabled(true);

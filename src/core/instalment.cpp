@@ -28,23 +28,48 @@ Money calc_instalment(const InstalmentInput& in) {
     return round_instalment(to_ten_thousandth.raw(), in.rounding_mode);
 }
 
+namespace {
+
+// One payment of a step: its interest on the balance cut to the accrual unit, and the
+// principal it repays.
+struct Payment {
+    Money interest;
+    Money principal_part;
+};
+
+Payment pay(const StepInput& in, int i, Money balance) {
+    const long double rate = (i == 0 && in.first_payment_at_first_rate) ? in.first_rate : in.rate;
+    const Money base = accrual_base(balance, in.accrual_unit);
+    const Money interest =
+        Money::from_yen(round_interest(rate * base.to_extended(), in.interest_mode));
+    return {interest, in.equal_principal ? in.instalment : in.instalment - interest};
+}
+
+}  // namespace
+
 StepResult simulate_step(const StepInput& in) {
     StepResult r;
     Money balance = in.principal;
     for (int i = 0; i < in.payments; ++i) {
-        const long double rate =
-            (i == 0 && in.first_payment_at_first_rate) ? in.first_rate : in.rate;
-        const Money base = accrual_base(balance, in.accrual_unit);
-        const Money interest =
-            Money::from_yen(round_interest(rate * base.to_extended(), in.interest_mode));
-        const Money principal_part = in.equal_principal ? in.instalment : in.instalment - interest;
-        r.interest += interest;
-        r.principal_repaid += principal_part;
-        balance -= principal_part;
-        r.last_interest = in.equal_principal ? interest + in.instalment : interest;
+        const Payment p = pay(in, i, balance);
+        r.interest += p.interest;
+        r.principal_repaid += p.principal_part;
+        balance -= p.principal_part;
+        r.last_interest = in.equal_principal ? p.interest + in.instalment : p.interest;
     }
     r.balance = balance;
     return r;
+}
+
+int payments_until_paid_off(const StepInput& in) {
+    const long double threshold = 0.3L * in.instalment.to_extended();
+    Money balance = in.principal;
+    int made = 0;
+    while (made < in.payments && balance.to_extended() > threshold) {
+        balance -= pay(in, made, balance).principal_part;
+        ++made;
+    }
+    return made;
 }
 
 }  // namespace rebanto

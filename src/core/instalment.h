@@ -43,4 +43,9 @@ struct StepResult {
 
 StepResult simulate_step(const StepInput& in);
 
+// The payments of the step that still find principal: a payment is made while the principal
+// before it is above 0.3 × the instalment (the rule by which a loan ends), so a step that keeps
+// its instalment past the pay-off needs fewer payments than it has. At most in.payments.
+int payments_until_paid_off(const StepInput& in);
+
 }  // namespace rebanto

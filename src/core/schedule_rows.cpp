@@ -1,5 +1,6 @@
 #include "core/schedule_rows.h"
 
+#include "base/format.h"
 #include "base/numtext.h"
 
 namespace rebanto {
@@ -30,7 +31,9 @@ std::vector<std::string> prepayment_row(int month, const std::string& principal_
                                         const std::string& gap_rate, const std::string& paid_total,
                                         const std::string& gap, const std::string& gap_unit,
                                         const std::string& gap_interest, const std::string& prepaid,
-                                        const std::string& next_principal) {
+                                        const std::string& next_principal, Money surplus) {
+    std::string remark = "U" + gap_unit + gap;
+    if (surplus > Money()) remark += std::string(kSurplusMark) + yen_amount(surplus);
     return {std::to_string(month),
             "内",
             "入",
@@ -44,7 +47,29 @@ std::vector<std::string> prepayment_row(int month, const std::string& principal_
             gap_interest,
             prepaid,
             next_principal,
-            "U" + gap_unit + gap};
+            remark};
+}
+
+Money surplus_in_remark(const std::string& remark) {
+    const std::size_t mark = remark.find(kSurplusMark);
+    if (mark == std::string::npos) return Money();
+    std::string digits;
+    for (std::size_t i = mark + kSurplusMark.size(); i < remark.size(); ++i) {
+        const char c = remark[i];
+        if (c >= '0' && c <= '9') {
+            digits += c;
+        } else if (c != ',') {
+            break;
+        }
+    }
+    if (digits.empty() || digits.size() > 12) return Money();
+    return Money::from_yen(std::stoll(digits));
+}
+
+std::string yen_amount(Money value) {
+    std::string text = format_money(value);
+    if (!text.empty() && text[0] == kYenSign) text.erase(0, 1);
+    return text + "円";
 }
 
 std::vector<std::string> totals_row(int month, Money interest, Money principal, Money paid,

@@ -1,5 +1,7 @@
 // The two parts of a step: the monthly part paid every month and the bonus part paid
 // every BonusInterval months. Each gets its instalment, then its step is run.
+#include <exception>
+
 #include "base/rounding.h"
 #include "core/field_io.h"
 #include "core/instalment.h"
@@ -83,20 +85,44 @@ void apply_day_interest(const StepFields& f, long double annual_rate, std::int64
 
 }  // namespace
 
-void TForm1::But_mDainyuClick(Control&) {
-    const long double c = monthly_rate(num(Edit2));
+namespace {
+
+// The payments of this step of each part, as the fields and the loan's settings give them.
+StepInput monthly_step(const TForm1& f) {
+    const long double c = monthly_rate(num(f.Edit2));
     StepInput in;
-    in.payments = count(Edit13);
-    in.accrual_unit = accrual_unit();
-    in.equal_principal = equal_principal();
-    in.interest_mode = interest_rounding();
+    in.payments = count(f.Edit13);
+    in.accrual_unit = f.accrual_unit();
+    in.equal_principal = f.equal_principal();
+    in.interest_mode = f.interest_rounding();
     in.first_rate = c;
     in.rate = c;
-    in.instalment = money(Edit4);
-    in.principal = money(Edit1);
+    in.instalment = money(f.Edit4);
+    in.principal = money(f.Edit1);
     in.first_payment_at_first_rate =
-        ElapsedMonths < bonus_first_months() && bonus_first_months() <= StepEndMonth;
-    const StepResult r = simulate_step(in);
+        f.ElapsedMonths < f.bonus_first_months() && f.bonus_first_months() <= f.StepEndMonth;
+    return in;
+}
+
+StepInput bonus_step(const TForm1& f) {
+    StepInput in;
+    in.payments = count(f.Edit14);
+    in.accrual_unit = f.accrual_unit();
+    in.equal_principal = f.equal_principal();
+    in.interest_mode = f.interest_rounding();
+    in.first_rate = bonus_rate(num(f.Edit2), f.bonus_first_months());
+    in.rate = bonus_rate(num(f.Edit2), f.bonus_interval());
+    in.instalment = money(f.Edit9);
+    in.principal = money(f.Edit6);
+    in.first_payment_at_first_rate =
+        f.ElapsedMonths < f.bonus_first_months() && f.bonus_first_months() <= f.StepEndMonth;
+    return in;
+}
+
+}  // namespace
+
+void TForm1::But_mDainyuClick(Control&) {
+    const StepResult r = simulate_step(monthly_step(*this));
     put(Edit5, r.balance);
     put(Edit15, r.interest);
     put(Edit16, r.principal_repaid);
@@ -109,18 +135,7 @@ void TForm1::But_mDainyuClick(Control&) {
 }
 
 void TForm1::But_bDainyuClick(Control&) {
-    StepInput in;
-    in.payments = count(Edit14);
-    in.accrual_unit = accrual_unit();
-    in.equal_principal = equal_principal();
-    in.interest_mode = interest_rounding();
-    in.first_rate = bonus_rate(num(Edit2), bonus_first_months());
-    in.rate = bonus_rate(num(Edit2), bonus_interval());
-    in.instalment = money(Edit9);
-    in.principal = money(Edit6);
-    in.first_payment_at_first_rate =
-        ElapsedMonths < bonus_first_months() && bonus_first_months() <= StepEndMonth;
-    const StepResult r = simulate_step(in);
+    const StepResult r = simulate_step(bonus_step(*this));
     put(Edit10, r.balance);
     put(Edit17, r.interest);
     put(Edit18, r.principal_repaid);
@@ -157,6 +172,35 @@ void TForm1::count_bonus_in_step() {
     put(LabK1_b, from);
     const int n = first < interval ? (to + interval - from - 1) / interval : (to - from) / interval;
     put(Edit14, n);
+}
+
+// A step that keeps its instalment can pay the loan off before its last payment: the
+// payments beyond the pay-off would overpay by whole instalments and charge negative
+// interest. The step is cut to the payments that still find principal, so the loan ends in
+// the month, and with the residue, that steps of one payment give. False when nothing was cut.
+bool TForm1::cut_step_at_payoff(bool bonus) {
+    if (RadioButton4.checked() || RadioButton12.checked()) return false;  // one payment by days
+    StepInput in;
+    int needed = 0;
+    try {
+        in = bonus ? bonus_step(*this) : monthly_step(*this);
+        needed = payments_until_paid_off(in);
+    } catch (const std::exception&) {
+        // A step the calculation cannot hold is reported by the commit that follows.
+        return false;
+    }
+    if (needed == 0 || needed >= in.payments) return false;
+    const int months =
+        StepMonths - (bonus ? (in.payments - needed) * bonus_interval() : in.payments - needed);
+    // Written as the calculation writes its own fields: the instalment kept stays as it is.
+    const std::int64_t busy = Ed0_moto.tag();
+    Ed0_moto.set_tag(1);
+    put(Edit13, months);
+    count_bonus_in_step();
+    But_mDainyuClick(But_mDainyu);
+    But_bDainyuClick(But_bDainyu);
+    Ed0_moto.set_tag(busy);
+    return true;
 }
 
 }  // namespace rebanto

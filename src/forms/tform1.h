@@ -622,6 +622,12 @@ public:
     std::array<std::string, 6> BasicSettingsMemory;
     // The step length chosen before the last step shrank to the end of the term.
     int StepMonthsBeforeTermEnd = 0;
+    // What the last commit did with a prepayment it could not make as asked (one that found
+    // the loan paid off, or more than its principal); empty when it made it as asked.
+    std::string PrepaymentNote;
+    // What each part's prepayment of the last commit asked beyond the principal left.
+    Money PrepaymentSurplusM;
+    Money PrepaymentSurplusB;
 
     // ---- Routines: the one-period calculation ----
     void PRset1(Control& sender);
@@ -630,6 +636,11 @@ public:
     void But_mDainyuClick(Control& sender);
     void But_bDainyuClick(Control& sender);
     void count_bonus_in_step();
+    // Cuts the step of one part to the payments needed to pay the loan off (a replay that
+    // keeps its instalment); false when the step needs all its payments.
+    bool cut_step_at_payoff(bool bonus);
+    // Caps or drops the prepayments of the step before it is committed (PrepaymentNote).
+    void settle_prepayments();
     void commit_m();
     void commit_b();
     void advance_step();

@@ -188,6 +188,10 @@ public:
     // window's; asks which to keep when they differ.
     void check_bonus_timing();
     bool replay_running() const { return replay_running_; }
+    // Why a replay last stopped and put the tables back; empty when none has since the
+    // caller cleared it. The status bar also carries the notes of replays that ran through
+    // (a prepayment dropped or capped), which are no stop.
+    std::string ReplayStopReason;
 
     // ---- Routines: values written into rows (navigator/entry.cpp) ----
     void Button3Click(Control& sender);

@@ -4,11 +4,14 @@
 // kept before and put back after.
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "base/errors.h"
 #include "base/field_at.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
+#include "core/schedule_rows.h"
 #include "forms/app.h"
 #include "forms/tform4.h"
 #include "navigator/control_table.h"
@@ -104,6 +107,28 @@ bool same_rows(const Grid& control, const Grid& current) {
     return true;
 }
 
+// "月制御表の13行目（月回 246）：", how the user finds a prepayment row again.
+// The month is the one of the row the prepayment is paid with.
+std::string prepayment_row_name(const Grid& control, bool bonus, int row, int paid_with) {
+    return std::string(bonus ? "ﾎﾞｰﾅｽ" : "月") + "制御表の" + std::to_string(row) + "行目（月回 " +
+           control.cell(paid_with, nav::kMonth) + "）：";
+}
+
+// A prepayment capped at the principal left keeps the surplus asked in its remark; replayed
+// again it asks only what it paid, and its row keeps that remark as long as it pays the same.
+void keep_surplus_remark(const Grid& control, int p, Grid& current) {
+    if (p >= control.row_count() || !nav::has_prepayment_flag(control, p)) return;
+    const int last = current.row_count() - 1;
+    if (last < nav::kFirstDataRow || !nav::has_prepayment_flag(current, last)) return;
+    const std::string& asked = control.cell(p, nav::kFlag);
+    const std::string& written = current.cell(last, nav::kFlag);
+    if (surplus_in_remark(asked) > Money() && surplus_in_remark(written) == Money() &&
+        asked.compare(0, asked.find(kSurplusMark), written) == 0 &&
+        control.cell(p, nav::kRepaid) == current.cell(last, nav::kRepaid)) {
+        current.set_cell(last, nav::kFlag, asked);
+    }
+}
+
 bool is_timing_word(const std::string& word) {
     return word == "同時" || word == "日後" || word == "月後";
 }
@@ -152,15 +177,22 @@ void TForm4::Button8Click(Control&) {
 void TForm4::Button9Click(Control&) {
     const bool bonus_before = bonus_chosen();
     const bool keep = CheckBox1.checked();
+    // The notes of both replays stay in the status bar, the monthly table's first.
+    std::string notes;
+    bool stopped = false;
     const auto replay_side = [&](RadioButton& radio, const Grid& control, const Grid& current) {
         if (!radio.enabled()) return;
         radio.set_checked(true);
         if (same_rows(control, current)) CheckBox1.set_checked(true);
-        replay(ReplayEnd::LastRow);
+        const bool ran = replay(ReplayEnd::LastRow);
+        stopped = stopped || !ran;
         CheckBox1.set_checked(keep);
+        if (ran && !StatusBar1.caption().empty())
+            notes += (notes.empty() ? "" : "　") + StatusBar1.caption();
     };
     replay_side(RadioButton1, StringGrid1, app_.cur.StGr1);
     replay_side(RadioButton2, StringGrid2, app_.cur.StGr2);
+    if (!notes.empty() && !stopped) StatusBar1.set_caption(notes);
     (bonus_before ? RadioButton2 : RadioButton1).set_checked(true);
 }
 
@@ -262,6 +294,7 @@ bool TForm4::replay(ReplayEnd end) {
         before.restore(app_, *this);
         release();
         app_.platform().beep(Beep::Default);
+        ReplayStopReason = bad.what();
         StatusBar1.set_caption(bad.what());
         return false;
     } catch (...) {
@@ -364,6 +397,8 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
     last = std::min(last, control.row_count() - 1);
     // Whether a row of the control table found the loan already paid off and wrote nothing.
     bool paid_off = false;
+    // Prepayments not made as the control table asks, named by their row.
+    std::vector<std::string> notes;
     for (int r = nav::kFirstDataRow; r <= last; ++r) {
         if (nav::is_prepayment_row(control, r)) continue;  // consumed by the row above
         if (nav::is_totals_row(control, r)) {
@@ -479,9 +514,20 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
 
         part.principal_first.set_tag(principal_first ? 1 : 0);
         const int written = part.current.row_count();
-        // "メモ記載" as the user would press it: not while the step is refused.
-        if (main.Button1.enabled()) main.PRset1(main.Button1);
+        // "メモ記載" as the user would press it: not while the step is refused. A row that
+        // keeps its instalment ends with the payment that pays the loan off.
+        if (main.Button1.enabled()) {
+            main.cut_step_at_payoff(bonus);
+            main.PRset1(main.Button1);
+            if (!main.PrepaymentNote.empty()) {
+                const bool own_row =
+                    r + 1 < control.row_count() && nav::is_prepayment_row(control, r + 1);
+                notes.push_back(prepayment_row_name(control, bonus, own_row ? r + 1 : r, r) +
+                                main.PrepaymentNote);
+            }
+        }
         if (part.current.row_count() == written) paid_off = true;
+        if (part.current.row_count() > written) keep_surplus_remark(control, r + 1, part.current);
         if (kind == 'S' && part.current.row_count() > written) {
             part.current.set_cell(written, nav::kFlag, flag);
         }
@@ -489,6 +535,11 @@ void TForm4::replay_rows(bool bonus, const ReplayPart& part, int last) {
             select_row(part.current, r - 9);
             app_.platform().repaint();
         }
+    }
+    if (!notes.empty()) {
+        std::string text = notes.front();
+        if (notes.size() > 1) text += "（ほか " + std::to_string(notes.size() - 1) + " 件）";
+        StatusBar1.set_caption(text);
     }
 }
 

@@ -92,15 +92,35 @@ TEST_F(AppTest, AStepThatCarriesNoPrincipalWritesNoRow) {
     EXPECT_EQ(f1.RichEdit1.lines().size(), 2u);
 }
 
-TEST_F(AppTest, APrepaymentRowIsWrittenEvenWithoutAPeriodRow) {
+// A step that carries no principal is past the loan's end: a prepayment there would be
+// written without being counted, so it is not made, and the status bar says so.
+TEST_F(AppTest, APrepaymentPastTheLoansEndIsNotWrittenAndIsNamed) {
     f1.Edit4.set_text("4000000");
     f1.Button46.click();
     f1.Edit33.set_text("100000");
     f1.Button1.click();
-    ASSERT_EQ(app.cur.StGr1.row_count(), 3);
-    EXPECT_EQ(app.cur.StGr1.cell(2, 1), "内");
-    EXPECT_EQ(app.cur.StGr1.cell(2, 13), "U同時");
+    EXPECT_EQ(app.cur.StGr1.row_count(), 2);
     EXPECT_EQ(f1.Edit33.text(), "0");
+    EXPECT_EQ(f1.StatusBar1.caption(), "月々の内入 100,000円：完済後のため記載しませんでした");
+}
+
+// 1,000,000 at 2.325 % with its instalment of 9,347: month 1 charges 1,937 yen interest
+// (1,000,000 × 0.02325 / 12 = 1,937.5, truncated) and leaves 1,000,000 − 7,410 = 992,590.
+TEST_F(AppTest, APrepaymentBeyondThePrincipalLeftPaysThatPrincipal) {
+    f1.Ed1_yy5.set_text("0");
+    f1.Ed1_mm5.set_text("1");
+    f1.Button46.click();
+    f1.Edit33.set_text("1000000");
+    f1.Button1.click();
+    ASSERT_EQ(app.cur.StGr1.row_count(), 4);
+    EXPECT_EQ(app.cur.StGr1.cell(2, 12), "992590");
+    EXPECT_EQ(app.cur.StGr1.cell(3, 11), "992590");
+    EXPECT_EQ(app.cur.StGr1.cell(3, 12), "0");
+    EXPECT_EQ(app.cur.StGr1.cell(3, 13), "U同時 超過分7,410円");
+    EXPECT_EQ(f1.TotalsM.principal, Money::from_yen(1'000'000));
+    EXPECT_EQ(f1.Edit1.text(), "0");
+    EXPECT_EQ(f1.StatusBar1.caption(),
+              "月々の内入 1,000,000円：残元金 992,590円を返済し、超過分 7,410円は返済していません");
 }
 
 TEST_F(AppTest, FiveStepsHoldATypedInstalment) {

@@ -1,8 +1,9 @@
 // Properties every replay keeps, over loans generated from their number: both repayment
 // methods, every rounding mode and accrual unit, one- and six-month steps, rate changes and
-// prepayments at any month, the last year included. After a replay no row charges negative
-// interest, no principal falls below zero but by the last instalment's rounding, every totals row
-// is the sum of the rows above it, and replaying the result unchanged gives it back text for text.
+// prepayments at any month, the last year included, some beyond the principal left. After a
+// replay no row charges negative interest, no principal falls below zero but by the last
+// instalment's rounding, no prepayment leaves a negative principal, every totals row is the sum
+// of the rows above it, and replaying the result unchanged gives it back text for text.
 #include <array>
 #include <cstdint>
 
@@ -70,8 +71,9 @@ protected:
         loan += " rate@" + t.cell(row, 0) + "=" + t.cell(row, 4);
     }
 
-    // A prepayment below a row, up to the whole balance after it.
-    void prepay(Draws& d, int last_rows) {
+    // A prepayment below a row, up to the whole balance after it, or up to half as much
+    // again when `beyond` (the surplus is not paid).
+    void prepay(Draws& d, int last_rows, bool beyond) {
         Grid& t = nav.StringGrid1;
         const int plain = t.row_count() - 2;  // the totals row ends the table
         if (plain < 3) return;
@@ -79,7 +81,8 @@ protected:
             last_rows > 0 ? std::max(2, plain - d.below(last_rows)) : 2 + d.below(plain - 1);
         const long long balance = to_int(t.cell(row, 12));
         if (balance <= 0) return;
-        const long long amount = std::max<long long>(1, balance * (1 + d.below(95)) / 100);
+        const long long amount =
+            std::max<long long>(1, balance * (1 + d.below(beyond ? 150 : 95)) / 100);
         select(row);
         nav.Edit5.set_text(std::to_string(amount));
         nav.Button5.click();
@@ -114,9 +117,12 @@ protected:
                 interest += rows[i].interest;
                 repaid += rows[i].repaid;
             }
-            // Prepayments are principal repaid as well.
-            for (int p = from; p < r; ++p)
-                if (t.cell(p, 1) == "内") repaid += to_int(t.cell(p, 11));
+            // Prepayments are principal repaid as well, never more than the principal left.
+            for (int p = from; p < r; ++p) {
+                if (t.cell(p, 1) != "内") continue;
+                repaid += to_int(t.cell(p, 11));
+                EXPECT_GE(to_int(t.cell(p, 12)), 0) << "prepayment row " << p;
+            }
             EXPECT_EQ(t.cell(r, 10), std::to_string(interest)) << "totals row " << r;
             EXPECT_EQ(t.cell(r, 11), std::to_string(repaid)) << "totals row " << r;
             EXPECT_EQ(t.cell(r, 6), std::to_string(interest + repaid)) << "totals row " << r;
@@ -131,24 +137,21 @@ TEST_P(ReplayProperties, HoldAfterEveryReplay) {
     draw_and_run(d);
     open_navigator();
     const bool six_month_steps = main.Ed1_mm5.text() == "6";
-    // Instalments kept: a period that ends the loan early overpays in a step of several
-    // months, so these tables get a rise in the rate only; one-month steps get one event
-    // of any kind. Instalments recomputed from the second row on: up to three events, one
-    // of them a prepayment, anywhere, the last year included.
+    // Instalments kept: one event of any kind, a prepayment maybe beyond the principal left;
+    // the loan then ends early, in the middle of a step of several months. Instalments
+    // recomputed from the second row on: up to three events, one of them a prepayment,
+    // anywhere, the last year included.
     const bool keep = d.below(2) == 0;
     if (keep) {
-        if (six_month_steps) {
-            change_rate(d, true);
-        } else {
-            d.below(2) == 0 ? change_rate(d, false) : prepay(d, d.below(3) == 0 ? 12 : 0);
-        }
+        d.below(2) == 0 ? change_rate(d, false)
+                        : prepay(d, d.below(3) == 0 ? 12 : 0, six_month_steps || d.below(2) == 0);
     } else {
         nav.CheckBox1.set_checked(false);
         nav.Edit6.set_text(nav.StringGrid1.cell(2, 0));
         bool prepaid = false;
         for (int e = d.below(4); e > 0; --e) {
             if (!prepaid && d.below(2) == 0) {
-                prepay(d, d.below(3) == 0 ? 12 : 0);
+                prepay(d, d.below(3) == 0 ? 12 : 0, d.below(3) == 0);
                 prepaid = true;
             } else {
                 change_rate(d, false);
@@ -167,7 +170,7 @@ TEST_P(ReplayProperties, HoldAfterEveryReplay) {
     EXPECT_EQ(rows_of(StGr2, 2), bonus) << loan;
 }
 
-INSTANTIATE_TEST_SUITE_P(GeneratedLoans, ReplayProperties, ::testing::Range(0, 40));
+INSTANTIATE_TEST_SUITE_P(GeneratedLoans, ReplayProperties, ::testing::Range(0, 60));
 
 }  // namespace
 }  // namespace rebanto::testing
