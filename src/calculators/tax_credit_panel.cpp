@@ -41,6 +41,7 @@ void TForm10::Button24Click(Control&) {
         StringGrid2.set_cell(0, c, kHeader0[c]);
         StringGrid2.set_cell(1, c, kHeader1[c]);
     }
+    if (CreditWithinTax) StringGrid2.set_cell(1, tc::kCredit, "");  // credits, not maxima
     for (int year = 1; year <= tc::kYears; ++year)
         StringGrid2.set_cell(year + 1, tc::kYear, std::to_string(year) + "年目");
 }

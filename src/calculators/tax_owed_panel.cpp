@@ -4,7 +4,6 @@
 #include "base/numtext.h"
 #include "calculators/tax_credit.h"
 #include "calculators/tax_owed.h"
-#include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform10.h"
 
@@ -39,14 +38,14 @@ void TForm10::setup_tax_owed() {
         "入力すると各年の控除額を所得税額、住民税からの控除上限（年97,500円）、所得要件で"
         "抑えます。空欄なら最高額です。");
     EdSyotoku.set_hint(
-        "控除を受ける年の合計所得金額（円）。2,000万円（40㎡以上50㎡未満は"
-        "1,000万円）を超える年は控除なし");
+        "控除を受ける年の合計所得金額（円）。限度（令和4年以降の入居は2,000万円、40㎡以上"
+        "50㎡未満は1,000万円）を超える年は控除なし");
     EdSyotokuzei.set_hint("住宅ローン控除前の所得税額（円／年）");
     EdJuminzei.set_hint("住宅ローン控除前の住民税所得割額（円／年）");
     const char* headers[] = {"", "最高額", "所得税から", "住民税から", "上限"};
     for (int c = 0; c < 5; ++c) {
         GridZeigaku.set_cell(0, c, headers[c]);
-        GridZeigaku.set_col_width(c, c == kZYear ? 44 : c == kZLimit ? 120 : 70);
+        GridZeigaku.set_col_width(c, c == kZYear ? 44 : c == kZLimit ? 136 : 70);
     }
     for (int year = 1; year <= tc::kYears; ++year)
         GridZeigaku.set_cell(year, kZYear, std::to_string(year) + "年目");

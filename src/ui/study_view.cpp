@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -18,6 +19,17 @@
 #include "ui/qt_text.h"
 
 namespace rebanto::ui {
+
+namespace {
+
+// Wide enough for every column of the table without scrolling sideways.
+void whole_width(QTableView* table) {
+    table->setMinimumWidth(table->horizontalHeader()->length() + table->verticalHeader()->width() +
+                           table->verticalScrollBar()->sizeHint().width() +
+                           2 * table->frameWidth());
+}
+
+}  // namespace
 
 StudyView::StudyView(TForm10& form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), binder_(new Binder(form, this)) {
@@ -129,6 +141,7 @@ QWidget* StudyView::build_tax_credit(Placer& put) {
     auto* tables = new QHBoxLayout;
     auto* table = static_cast<QTableView*>(put.add(tables, form_.StringGrid2, 1));
     table->setMinimumHeight(200);
+    whole_width(table);
     tables->addWidget(build_tax_owed(put, panel));
     column->addLayout(tables, 1);
     auto* buttons = new QHBoxLayout;
@@ -176,7 +189,8 @@ QWidget* StudyView::build_tax_owed(Placer& put, QWidget* parent) {
     floors->addStretch(1);
     column->addLayout(floors);
     auto* breakdown = static_cast<QTableView*>(put.add(column, form_.GridZeigaku, 1));
-    breakdown->setMinimumWidth(breakdown->verticalHeader()->width() + 390);
+    breakdown->setMinimumHeight(352);  // the fifteen years at a glance
+    whole_width(breakdown);
     auto* note = static_cast<QLabel*>(put.add(column, form_.LabelJougen));
     note->setWordWrap(true);
     return panel;
