@@ -64,6 +64,7 @@ TForm10::TForm10(App& app) : Form("TForm10", "繰上金利検討ナビゲーシ�
     UpDown1.set_range(5, 100);
     UpDown1.set_position(9);
     StringGrid2.set_font_size(9);
+    setup_tax_owed();
     wire();
 }
 

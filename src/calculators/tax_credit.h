@@ -35,13 +35,21 @@ struct YearRates {
     std::array<const char*, 4> rates;
 };
 
-// A regime: its caption, the rates by year (years not listed have no credit) and the
-// balance the credit is counted on at most.
+// Who may take the credit of a regime, and how much of it the resident tax may absorb.
+struct Requirements {
+    Money income_limit;             // 合計所得金額 at most this in the year of the credit
+    Money small_home_income_limit;  // 40-50 ㎡ homes: at most this; zero: they do not qualify
+    Money resident_cap;             // resident tax takes at most this a year; zero: none
+};
+
+// A regime: its caption, the rates by year (years not listed have no credit), the balance
+// the credit is counted on at most, and who may take it.
 struct Regime {
     const char* caption;
     std::vector<YearRates> years;
     Money cap;
     const char* note = "";  // where the figures come from, for the reader of the list
+    Requirements requirements{};
 };
 
 // The five regimes of the window's radio buttons, in their order.

@@ -6,6 +6,7 @@
 #include "base/format.h"
 #include "base/numtext.h"
 #include "calculators/tax_credit.h"
+#include "calculators/tax_owed.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform10.h"
@@ -40,6 +41,7 @@ void TForm10::Button24Click(Control&) {
         StringGrid2.set_cell(0, c, kHeader0[c]);
         StringGrid2.set_cell(1, c, kHeader1[c]);
     }
+    if (CreditWithinTax) StringGrid2.set_cell(1, tc::kCredit, "");  // credits, not maxima
     for (int year = 1; year <= tc::kYears; ++year)
         StringGrid2.set_cell(year + 1, tc::kYear, std::to_string(year) + "年目");
 }
@@ -93,6 +95,7 @@ void TForm10::Button25Click(Control&) {
     for (int r = tc::kFirstYearRow; r <= kLastYearRow; ++r)
         for (int c = tc::kInstalment; c <= tc::kApplied; ++c)
             StringGrid2.set_cell(r, c, "");
+    clear_credit_within_tax();
     tc::analyse_year_ends(app_.cur.StGr1, app_.cur.StGr2, ComboBox1.text(), StringGrid2);
     for (int year = 0; year < tc::kYears; ++year) {
         const std::string& m = StringGrid2.cell(tc::kFirstYearRow + year, tc::kMonthlyBalance);
@@ -107,6 +110,7 @@ void TForm10::Button26Click(Control&) {
     if (app_.cur.StGr1.row_count() <= 2 && app_.cur.StGr2.row_count() <= 2) return;
     if (!regime_chosen()) RadioButton4.set_checked(true);
     const Money cap = credit_cap();
+    const std::optional<tc::TaxOwed> owed = tax_owed();
     Money total;
     for (int r = tc::kFirstYearRow; r <= kLastYearRow; ++r) {
         const Money balance = balance_of(StringGrid2, r, tc::kMonthlyBalance) +
@@ -115,11 +119,13 @@ void TForm10::Button26Click(Control&) {
         std::array<Money, 4> rates;
         for (int band = 0; band < 4; ++band)
             rates[band] = money_in(StringGrid2, r, tc::kFirstRate + band);
-        const Money credit = tc::year_credit(balance, rates, cap);
+        const int year = r - tc::kFirstYearRow + 1;
+        const Money credit = credit_within_tax(year, tc::year_credit(balance, rates, cap), owed);
         StringGrid2.set_cell(r, tc::kCredit, general(credit));
         if (StringGrid2.cell(r, tc::kApplied) == tc::kMark) total += credit;
     }
     put(Edit1, Money::from_yen(total.whole_yen()));
+    show_credit_kind(owed);
 }
 
 // "比較元へ" / "比較新へ": the credit off the interest total of that state.
@@ -193,11 +199,14 @@ void TForm10::UpDown1Change(Control&) {
 std::vector<std::string> TForm10::csv_lines() const {
     std::vector<std::string> lines;
     lines.push_back("（住宅ローン控除試算）  -- by." + app_.main.Edit46.text() + " -- " +
-                    short_date(app_.platform().today()) + " --最大控除額合計＝" + Edit1.text() +
+                    short_date(app_.platform().today()) + " --" +
+                    (CreditWithinTax ? "控除額合計" : "最大控除額合計") + "＝" + Edit1.text() +
                     "円 --,,,,,,,,,,,");
     lines.emplace_back();
     lines.emplace_back(",控,除,率,(%),月回,月々,月,ボーナス,月,年末残,控除額,適");
-    lines.emplace_back(",１千万,２千万,３千万,５千万,,年末残,表,年末残,表,合計,最高額,用");
+    // Credits worked out within the tax owed are no longer maxima: the column says so.
+    lines.emplace_back(std::string(",１千万,２千万,３千万,５千万,,年末残,表,年末残,表,合計,") +
+                       (CreditWithinTax ? "" : "最高額") + ",用");
     for (int r = tc::kFirstYearRow; r < StringGrid2.row_count(); ++r) {
         std::vector<std::string> cells;
         for (int c = 0; c < 13; ++c)

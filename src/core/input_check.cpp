@@ -1,40 +1,67 @@
 #include "core/input_check.h"
 
+#include <optional>
+
 #include "base/errors.h"
+#include "base/money.h"
 #include "base/numtext.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
 
+namespace {
+
+// What is wrong with a field's text, if anything.
+std::optional<InputProblem> problem_of(const CheckedField& checked) {
+    const std::string& text = checked.field->text();
+    if (text.find_first_not_of(' ') == std::string::npos) {
+        if (checked.may_be_empty) return std::nullopt;
+        return InputProblem::Empty;
+    }
+    long double value = 0;
+    try {
+        value = to_extended(text);
+    } catch (const ConversionError&) {
+        return InputProblem::NotANumber;
+    }
+    if (!checked.amount) return std::nullopt;
+    if (value < 0) return InputProblem::Negative;
+    if (value > kMaxAmount.to_extended()) return InputProblem::TooLarge;
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::vector<BadInput> bad_inputs(const std::vector<CheckedField>& fields) {
     std::vector<BadInput> bad;
     for (const CheckedField& checked : fields) {
-        const std::string& text = checked.field->text();
-        if (text.find_first_not_of(' ') == std::string::npos) {
-            if (!checked.may_be_empty) bad.push_back({checked.field, checked.caption});
-            continue;
-        }
-        try {
-            to_extended(text);
-        } catch (const ConversionError&) {
-            bad.push_back({checked.field, checked.caption});
-        }
+        if (const auto problem = problem_of(checked))
+            bad.push_back({checked.field, checked.caption, *problem});
     }
     return bad;
 }
 
-std::string bad_input_status(const std::vector<BadInput>& bad) {
+std::string bad_input_status(const std::vector<BadInput>& bad, const std::string& consequence) {
     if (bad.empty()) return {};
     const BadInput& first = bad.front();
-    const std::string& text = first.field->text();
+    const std::string quoted = "の「" + first.field->text() + "」";
     std::string status = "入力エラー：" + first.caption;
-    if (text.find_first_not_of(' ') == std::string::npos) {
-        status += "が空欄です";
-    } else {
-        status += "の「" + text + "」は数値として読めません";
+    switch (first.problem) {
+        case InputProblem::Empty:
+            status += "が空欄です";
+            break;
+        case InputProblem::NotANumber:
+            status += quoted + "は数値として読めません";
+            break;
+        case InputProblem::Negative:
+            status += quoted + "は負の数です";
+            break;
+        case InputProblem::TooLarge:
+            status += quoted + "は大きすぎます";
+            break;
     }
     if (bad.size() > 1) status += "（ほか" + std::to_string(bad.size() - 1) + "欄）";
-    return status + "。直すまで計算結果は前のままです（灰色表示）";
+    return status + "。" + consequence;
 }
 
 std::vector<CheckedField> calculation_inputs(const TForm1& f) {

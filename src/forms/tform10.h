@@ -3,11 +3,13 @@
 // totals (the base "比較元" and the new "比較新"), and the housing-loan tax credit that can
 // be taken off either total.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/money.h"
 
+#include "core/input_check.h"
 #include "forms/guard.h"
 #include "model/combo_box.h"
 #include "model/control.h"
@@ -20,6 +22,8 @@ class App;
 
 namespace tax_credit {
 struct Regime;
+struct Requirements;
+struct TaxOwed;
 // "－" and the captions of the regimes since 2022.
 std::vector<std::string> later_regime_choices();
 }  // namespace tax_credit
@@ -100,6 +104,28 @@ public:
     Button Button29{*this, "Button29", "閉じる"};
     TrackBar UpDown1{*this, "UpDown1"};
 
+    // ---- The credit within the tax the borrower owes (optional) ----
+    // With any amount entered, each year's credit is what the income tax and the resident
+    // tax can absorb and the income requirement allows; without, the maximum.
+    Panel PanelZeigaku{*this, "PanelZeigaku", "税額による上限（任意）"};
+    Label LabelSyotoku{*this, "LabelSyotoku", "合計所得金額"};
+    Edit EdSyotoku{*this, "EdSyotoku", ""};
+    Label LabelSyotokuzei{*this, "LabelSyotokuzei", "所得税額（年）"};
+    Edit EdSyotokuzei{*this, "EdSyotokuzei", ""};
+    Label LabelJuminzei{*this, "LabelJuminzei", "住民税額（年）"};
+    Edit EdJuminzei{*this, "EdJuminzei", ""};
+    RadioButton RadioMenseki50{*this, "RadioMenseki50", "50㎡以上"};
+    RadioButton RadioMenseki40{*this, "RadioMenseki40", "40㎡以上50㎡未満"};
+    // Per year: the maximum, the parts taken off income tax and resident tax, and the limit
+    // that held the credit down.
+    Grid GridZeigaku{*this, "GridZeigaku", 16, 5, 1, 1};
+    // Which limits applied, by runs of years, or why the maximum is shown.
+    Label LabelJougen{*this, "LabelJougen"};
+    // What a tax figure that does not read means, for the status bar.
+    static constexpr const char* kTaxInputConsequence = "控除額は最高額のままです";
+    // The credits of the table were last worked out within the tax owed.
+    bool CreditWithinTax = false;
+
     // The year-end balances of the last analysis, monthly and bonus ("0" after a reset).
     std::array<std::string, 15> YearEndM;
     std::array<std::string, 15> YearEndB;
@@ -133,6 +159,12 @@ public:
     void Button30Click(Control& sender);
     void StringGrid2DblClick(Control& sender);
     void UpDown1Change(Control& sender);
+    // ---- Routines: the credit within the tax owed (calculators/tax_owed_panel.cpp) ----
+    void TaxOwedChange(Control& sender);
+    // The amount fields of the tax panel, for the marks of fields that do not read.
+    std::vector<CheckedField> tax_owed_inputs() const;
+    // The borrower's figures; none when no amount is entered or one does not read.
+    std::optional<tax_credit::TaxOwed> tax_owed() const;
     // The CSV lines of the deduction table, as "→CSV" writes them.
     std::vector<std::string> csv_lines() const;
 
@@ -147,7 +179,16 @@ private:
     // The regime whose rates are in the table, and the balance cap that goes with it.
     bool regime_chosen() const;
     Money credit_cap() const;
+    const tax_credit::Requirements& requirements() const;
     void fill_rates(const tax_credit::Regime& regime);
+    // The tax panel's part of "控除計算": the usable credit of a year from its maximum
+    // (shown beside the table), and the captions that say which figures the table holds.
+    Money credit_within_tax(int year, Money maximum,
+                            const std::optional<tax_credit::TaxOwed>& owed);
+    void show_credit_kind(const std::optional<tax_credit::TaxOwed>& owed);
+    void show_tax_note();
+    void clear_credit_within_tax();
+    void setup_tax_owed();
     App& app_;
 };
 

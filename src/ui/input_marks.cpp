@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "forms/tform1.h"
+#include "model/form.h"
 #include "ui/binder.h"
 #include "ui/qt_text.h"
 
@@ -24,12 +24,15 @@ bool listed(const std::vector<BadInput>& bad, const Edit* field) {
 
 }  // namespace
 
-InputMarks::InputMarks(TForm1& form, Binder& binder, QStatusBar* status, QObject* parent)
+InputMarks::InputMarks(Form& form, Binder& binder, QStatusBar* status,
+                       std::vector<CheckedField> inputs, std::vector<const Edit*> results,
+                       std::string consequence, QObject* parent)
     : QObject(parent),
       form_(form),
       binder_(binder),
-      inputs_(calculation_inputs(form)),
-      results_(calculation_results(form)) {
+      inputs_(std::move(inputs)),
+      results_(std::move(results)),
+      consequence_(std::move(consequence)) {
     status_ = new QLabel(status);
     status_->setObjectName(QStringLiteral("input_error"));
     status_->setStyleSheet(QStringLiteral("color: #c00000;"));
@@ -70,7 +73,7 @@ void InputMarks::refresh() {
             widget->setGraphicsEffect(nullptr);
         }
     }
-    const QString text = to_q(bad_input_status(bad));
+    const QString text = to_q(bad_input_status(bad, consequence_));
     status_->setText(text);
     status_->setVisible(!text.isEmpty());
 }

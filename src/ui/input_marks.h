@@ -1,8 +1,10 @@
 #pragma once
-// Shows on the main window which inputs the calculation cannot read: each such field gets a
-// red frame, the status bar names the field and its text, and the results, which still
-// belong to the inputs before the bad text, are drawn faded until every input reads again.
+// Shows on a window which inputs its calculation cannot read: each such field gets a red
+// frame, the status bar names the field and its text and says what that means, and the
+// results, which still belong to the inputs before the bad text, are drawn faded until
+// every input reads again.
 #include <QObject>
+#include <string>
 #include <vector>
 
 #include "core/input_check.h"
@@ -11,7 +13,7 @@ class QLabel;
 class QStatusBar;
 
 namespace rebanto {
-class TForm1;
+class Form;
 }
 
 namespace rebanto::ui {
@@ -20,7 +22,9 @@ class Binder;
 
 class InputMarks : public QObject {
 public:
-    InputMarks(TForm1& form, Binder& binder, QStatusBar* status, QObject* parent = nullptr);
+    InputMarks(Form& form, Binder& binder, QStatusBar* status, std::vector<CheckedField> inputs,
+               std::vector<const Edit*> results, std::string consequence,
+               QObject* parent = nullptr);
     ~InputMarks() override;
 
     // Brings the marks up to date at once (they follow the fields a moment after a change).
@@ -29,11 +33,12 @@ public:
     QString status_text() const;
 
 private:
-    TForm1& form_;
+    Form& form_;
     Binder& binder_;
     QLabel* status_ = nullptr;
     std::vector<CheckedField> inputs_;
     std::vector<const Edit*> results_;
+    std::string consequence_;
     int observer_ = 0;
     bool scheduled_ = false;
 };

@@ -52,7 +52,8 @@ MainWindowView::MainWindowView(TForm1& form, QWidget* parent)
     auto* status = new QStatusBar(this);
     setStatusBar(status);
     binder_->bind_status_bar(form.StatusBar1, status);
-    input_marks_ = new InputMarks(form, *binder_, status, this);
+    input_marks_ = new InputMarks(form, *binder_, status, calculation_inputs(form),
+                                  calculation_results(form), kStaleResults, this);
     for (const auto& [control, tip] : gesture_tips(form)) {
         binder_->set_gesture_tip(*control, to_q(tip));
     }

@@ -2,19 +2,34 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "model/event_boundary.h"
 #include "ui/binder.h"
 #include "ui/grid_view.h"
+#include "ui/input_marks.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 #include "ui/qt_text.h"
 
 namespace rebanto::ui {
+
+namespace {
+
+// Wide enough for every column of the table without scrolling sideways.
+void whole_width(QTableView* table) {
+    table->setMinimumWidth(table->horizontalHeader()->length() + table->verticalHeader()->width() +
+                           table->verticalScrollBar()->sizeHint().width() +
+                           2 * table->frameWidth());
+}
+
+}  // namespace
 
 StudyView::StudyView(TForm10& form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), binder_(new Binder(form, this)) {
@@ -25,6 +40,11 @@ StudyView::StudyView(TForm10& form, QWidget* parent)
     column->setSpacing(8);
     column->addWidget(build_comparison(put));
     column->addWidget(build_tax_credit(put), 1);
+    auto* status = new QStatusBar(this);
+    status->setSizeGripEnabled(false);
+    column->addWidget(status);
+    input_marks_ = new InputMarks(form_, *binder_, status, form_.tax_owed_inputs(), {},
+                                  TForm10::kTaxInputConsequence, this);
     binder_->bind_window(this);
     binder_->flush();
 }
@@ -118,8 +138,12 @@ QWidget* StudyView::build_tax_credit(Placer& put) {
     put.add(regimes, form_.ComboBox1);
     regimes->addStretch(1);
     column->addLayout(regimes);
-    auto* table = static_cast<QTableView*>(put.add(column, form_.StringGrid2, 1));
+    auto* tables = new QHBoxLayout;
+    auto* table = static_cast<QTableView*>(put.add(tables, form_.StringGrid2, 1));
     table->setMinimumHeight(200);
+    whole_width(table);
+    tables->addWidget(build_tax_owed(put, panel));
+    column->addLayout(tables, 1);
     auto* buttons = new QHBoxLayout;
     fit_button(put.add(buttons, form_.Button25));
     fit_button(put.add(buttons, form_.Button26));
@@ -138,6 +162,37 @@ QWidget* StudyView::build_tax_credit(Placer& put) {
     fit_button(put.add(buttons, form_.Button29));
     put.add_stepper(buttons, form_.UpDown1);
     column->addLayout(buttons);
+    return panel;
+}
+
+// The borrower's income and taxes, the floor area, and what they leave of each year's credit.
+QWidget* StudyView::build_tax_owed(Placer& put, QWidget* parent) {
+    QWidget* panel = put.make(form_.PanelZeigaku, parent);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(8, 6, 8, 6);
+    auto* figures = new QGridLayout;
+    figures->setHorizontalSpacing(6);
+    figures->setVerticalSpacing(4);
+    int row = 0;
+    for (auto [label, field] : {std::pair{&form_.LabelSyotoku, &form_.EdSyotoku},
+                                std::pair{&form_.LabelSyotokuzei, &form_.EdSyotokuzei},
+                                std::pair{&form_.LabelJuminzei, &form_.EdJuminzei}}) {
+        put.place(figures, row, 0, *label);
+        figure_field(put.place(figures, row, 1, *field, 1, 1, Qt::AlignRight), 12);
+        ++row;
+    }
+    figures->setColumnStretch(2, 1);
+    column->addLayout(figures);
+    auto* floors = new QHBoxLayout;
+    put.add(floors, form_.RadioMenseki50);
+    put.add(floors, form_.RadioMenseki40);
+    floors->addStretch(1);
+    column->addLayout(floors);
+    auto* breakdown = static_cast<QTableView*>(put.add(column, form_.GridZeigaku, 1));
+    breakdown->setMinimumHeight(352);  // the fifteen years at a glance
+    whole_width(breakdown);
+    auto* note = static_cast<QLabel*>(put.add(column, form_.LabelJougen));
+    note->setWordWrap(true);
     return panel;
 }
 

@@ -10,6 +10,7 @@ class QMouseEvent;
 namespace rebanto::ui {
 
 class Binder;
+class InputMarks;
 class Placer;
 
 class StudyView : public QWidget {
@@ -18,6 +19,7 @@ class StudyView : public QWidget {
 public:
     explicit StudyView(TForm10& form, QWidget* parent = nullptr);
     Binder& binder() const { return *binder_; }
+    InputMarks& input_marks() const { return *input_marks_; }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -25,9 +27,11 @@ protected:
 private:
     QWidget* build_comparison(Placer& put);
     QWidget* build_tax_credit(Placer& put);
+    QWidget* build_tax_owed(Placer& put, QWidget* parent);
 
     TForm10& form_;
     Binder* binder_;
+    InputMarks* input_marks_ = nullptr;
 };
 
 }  // namespace rebanto::ui
