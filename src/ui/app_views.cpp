@@ -118,6 +118,18 @@ void AppViews::place_for_first_start() {
     put(app_.compare, places.comparison);
 }
 
+void AppViews::bring_title_bars_on_screen() {
+    for (const auto& view : windows_) {
+        QWidget* shown = view.get();
+        if (!shown->isVisible()) continue;
+        const QRect frame = shown->frameGeometry();
+        const Rect area = screen_area_at(frame.center());
+        const int left = std::max(frame.left(), area.left);
+        const int top = std::max(frame.top(), area.top);
+        if (left != frame.left() || top != frame.top()) shown->move(left, top);
+    }
+}
+
 QWidget* AppViews::window(const Form& form) const {
     const auto& forms = app_.forms();
     for (std::size_t i = 0; i < forms.size(); ++i) {
