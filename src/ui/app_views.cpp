@@ -102,9 +102,8 @@ void AppViews::place_for_first_start() {
     sizes.main_height = natural.height();
     sizes.main_least_width = main_->least_width();
     sizes.tables_width = kTablesWidth;
-    if (QWidget* tables = window(app_.cur)) {
-        sizes.tables_least_width = tables->minimumSizeHint().width();
-    }
+    sizes.tables_least_width =
+        std::max(current_->minimumSizeHint().width(), current_->least_width());
     // The comparison window opens at the height that shows ten rows of each table.
     sizes.comparison_width = std::max(app_.compare.width(), 900);
     sizes.comparison_height = app_.compare.height();
