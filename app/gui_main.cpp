@@ -278,7 +278,8 @@ int main(int argc, char** argv) {
     // --screen says otherwise).
     const std::string screen_size = screen_argument(argc, argv);
     const QByteArray platform_name = qgetenv("QT_QPA_PLATFORM");
-    if (wants_screenshots(argc, argv) && (platform_name.isEmpty() || platform_name == "offscreen")) {
+    if (wants_screenshots(argc, argv) &&
+        (platform_name.isEmpty() || platform_name == "offscreen")) {
         int width = 1920;
         int height = 1080;
         if (!screen_size.empty() && !rebanto::ui::parse_screen_size(screen_size, width, height)) {
@@ -380,5 +381,7 @@ int main(int argc, char** argv) {
         QApplication::exec();
         return result;
     }
+    // The window manager frames the windows once they are mapped.
+    QTimer::singleShot(500, &views, [&views] { views.bring_title_bars_on_screen(); });
     return QApplication::exec();
 }

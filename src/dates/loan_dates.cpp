@@ -22,6 +22,7 @@ bool keep_normalised(Control& date) {
 }  // namespace
 
 void TForm1::loan_date_change(Control& sender) {
+    LoanDatesAsStarted = false;
     if (!keep_normalised(sender)) return;
     first_payment_reference();
     recolour_payment_dates();
@@ -42,13 +43,17 @@ void TForm1::recolour_payment_dates() {
     MsEd8_bon.set_color(num(Edit177) > 0 ? Color::White : Color::Red);
 }
 
-// A double click on the loan date starts the loan today: the first payments fall one
-// month and one bonus interval later, on the day before.
-void TForm1::MsEd8_yusiDblClick(Control& sender) {
+// The loan starts today: the first payments fall one month and one bonus interval later,
+// on the day before, so each first instalment covers one regular period.
+void TForm1::propose_loan_dates() {
     const Date today = app_.platform().today();
     MsEd8_mon.set_text(short_date(shift_period(today, 1, -1)));
     MsEd8_bon.set_text(short_date(shift_period(today, bonus_interval(), -1)));
     MsEd8_yusi.set_text(short_date(today));
+}
+
+void TForm1::MsEd8_yusiDblClick(Control& sender) {
+    propose_loan_dates();
     date_field_dbl_click(sender);
 }
 
@@ -110,6 +115,33 @@ void TForm1::start_dates() {
     const std::string today = short_date(app_.platform().today());
     MsEd8_yusi.set_text(today);
     MsEd1_yusi.set_text(today);
+}
+
+void TForm1::reference_date_change(Control& sender) {
+    ReferenceDatesAsStarted = false;
+    date_field_change(sender);
+}
+
+// A fresh start lends today but keeps the first payments of 2001 (the start-up figures
+// rest on them, with no first-payment difference): a page that shows them would open on
+// thousands of negative days. The first time the user opens it, the page gets dates from
+// today instead, as a double click on the loan date (or "初回参考") would give them.
+void TForm1::dated_page_opened(Control&) {
+    const Panel* page = PageControl1.active_page();
+    if (Ed0_moto.tag() != 0) return;  // a calculation is under way; the next opening will do
+    if (page == &TabSheet8 && LoanDatesAsStarted) {
+        propose_loan_dates();
+        // After the first step of a loan "初回計算" does not run: the days still follow.
+        loan_date_click(MsEd8_yusi);
+        recolour_payment_dates();
+    }
+    if (page == &TabSheet7 && ReferenceDatesAsStarted) {
+        const Date today = app_.platform().today();
+        const Date monthly = shift_period(today, 1, -1);
+        MsEd7_mon.set_text(short_date(monthly));
+        MsEd7_yusi.set_text(short_date(shift_period(monthly, -1, 1)));
+        MsEd7_bon.set_text(short_date(shift_period(today, bonus_interval(), -1)));
+    }
 }
 
 }  // namespace rebanto

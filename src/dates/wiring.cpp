@@ -96,9 +96,16 @@ void TForm1::wire_dates() {
     for (Edit* date : {&MsEd1_yusi, &MsEd1_yotei}) {
         date->on_change = on(&TForm1::day_counter_date_change);
     }
-    for (Edit* date : {&MsEd1_syokai, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
-        date->on_change = on(&TForm1::date_field_change);
+    MsEd1_syokai.on_change = on(&TForm1::date_field_change);
+    for (Edit* date : {&MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+        date->on_change = on(&TForm1::reference_date_change);
     }
+    const Handler page_changed = PageControl1.on_change;
+    PageControl1.on_change = [page_changed,
+                              opened = on(&TForm1::dated_page_opened)](Control& sender) {
+        if (page_changed) page_changed(sender);
+        opened(sender);
+    };
     MsEd1_syokai.on_enter = on(&TForm1::MsEd1_syokaiEnter);
     MsEd1_syokai.on_exit = on(&TForm1::MsEd1_syokaiEnter);
     for (Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon, &MsEd1_yusi, &MsEd1_yotei,

@@ -86,6 +86,8 @@ void TForm1::start_up() {
     Ed0_moto.set_tag(0);  // the window is ready: the calculation follows its fields
     PRset1(Ed0_moto);
     first_payment_reference();
+    LoanDatesAsStarted = true;
+    ReferenceDatesAsStarted = true;
 }
 
 }  // namespace rebanto

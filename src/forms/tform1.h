@@ -1133,8 +1133,18 @@ public:
     void date_field_dbl_click(Control& sender);
     void MonthCalendar2DblClick(Control& sender);
     void MsEd8_yusiDblClick(Control& sender);
+    // Loan date today, first payments a month and a bonus interval on, the day before.
+    void propose_loan_dates();
     // Start-up: the reference calendar and the loan date at today.
     void start_dates();
+    // The dates a fresh start leaves on "編成一括" (a loan date today with first payments
+    // in 2001) and on "複合編成" (the reference dates of 1998) are replaced by dates
+    // from today when the user first opens the page, until then or until the user (or a
+    // pack, a replay) sets them.
+    bool LoanDatesAsStarted = false;
+    bool ReferenceDatesAsStarted = false;
+    void dated_page_opened(Control& sender);
+    void reference_date_change(Control& sender);
     void wire_dates();
 
     // ---- Reverse search (panel Panel4 of page "個別返済額算定") and the calculators ----

@@ -23,30 +23,36 @@ Rect fit_to_screen(Rect window, const Rect& screen, const FrameMargins& frame, i
     return window;
 }
 
-FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame, int main_width,
-                                    int main_height, int keep_right, int tables_min_width,
-                                    int comparison_width, int comparison_height) {
+FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame,
+                                    const FirstStartSizes& sizes) {
     FirstStartPlaces places;
     const int client_left = screen.left + frame.left;
     const int client_top = screen.top + frame.top;
     const int client_width = screen.width - frame.left - frame.right;
     const int client_height = screen.height - frame.top - frame.bottom;
-    places.main = fit_to_screen({client_left, client_top, main_width, main_height}, screen, frame);
+    places.main = fit_to_screen({client_left, client_top, sizes.main_width, sizes.main_height},
+                                screen, frame);
 
-    // Frame to frame with what it must not cover, down to the bottom of the screen.
+    // Frame to frame with the main window, down to the bottom of the screen.
     const auto after = [&frame](int right) { return right + frame.right + frame.left; };
-    int left = after(places.main.right());
-    if (screen.right() - frame.right - left < tables_min_width) {
-        left = after(places.main.left + keep_right);
+    const int screen_right = screen.right() - frame.right;
+    const int natural_width = places.main.width;
+    if (screen_right - after(places.main.right()) < sizes.tables_width) {
+        const int room_left = screen_right - sizes.tables_width - frame.left - frame.right;
+        places.main.width = std::min(
+            places.main.width, std::max(sizes.main_least_width, room_left - places.main.left));
     }
-    int width = screen.right() - frame.right - left;
-    if (width < tables_min_width) {
-        width = std::min(tables_min_width, client_width);
-        left = screen.right() - frame.right - width;
+    int left = after(places.main.right());
+    int width = screen_right - left;
+    if (width < sizes.tables_least_width) {
+        places.main.width = natural_width;  // covered either way: the page shows whole
+        width = std::min(sizes.tables_width, client_width);
+        left = screen_right - width;
     }
     places.current_tables = {left, client_top, width, client_height};
     places.comparison = fit_to_screen(
-        {client_left + 60, client_top + 40, comparison_width, comparison_height}, screen, frame);
+        {client_left + 60, client_top + 40, sizes.comparison_width, sizes.comparison_height},
+        screen, frame);
     return places;
 }
 

@@ -37,14 +37,27 @@ struct FirstStartPlaces {
     Rect comparison;
 };
 
+// What the windows shown at a first start would like (client sizes): the main window at the
+// size that shows every page whole, and the least width that still shows its inputs, its
+// memo group and its run buttons; the current tables at a comfortable width, or at least
+// their least one (their tool bars whole); the comparison window.
+struct FirstStartSizes {
+    int main_width = 0;
+    int main_height = 0;
+    int main_least_width = 0;
+    int tables_width = 0;
+    int tables_least_width = 0;
+    int comparison_width = 0;
+    int comparison_height = 0;
+};
+
 // The main window at the top left of `screen` at its size (less, when the screen is
-// smaller); the current-tables window to its right when the room there takes
-// `tables_min_width`, otherwise beside the main window's inputs and run buttons, which end
-// `keep_right` pixels from the main window's client left and stay uncovered (when even that
-// leaves too little room, the tables take their least width at the screen's right edge);
-// the comparison window at its size, fitted to the screen.
-FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame, int main_width,
-                                    int main_height, int keep_right, int tables_min_width,
-                                    int comparison_width, int comparison_height);
+// smaller); the current-tables window to its right, down to the screen's bottom. When the
+// room there is short of the tables' comfortable width the main window gives up width down
+// to its least; when even that leaves the tables less than their least width, the tables
+// take their comfortable width at the screen's right edge over the main window. The
+// comparison window at its size, fitted to the screen.
+FirstStartPlaces first_start_places(const Rect& screen, const FrameMargins& frame,
+                                    const FirstStartSizes& sizes);
 
 }  // namespace rebanto

@@ -93,16 +93,21 @@ AppViews::~AppViews() {
 void AppViews::place_for_first_start() {
     if (!first_start_) return;
     // Room for a readable current table: its fixed columns and a few more.
-    constexpr int kTablesMinWidth = 560;
+    constexpr int kTablesWidth = 560;
     const QSize natural = main_->natural_size();
     const FrameMargins frame = frame_margins(main_);
     const Rect screen = screen_area_at(main_->frameGeometry().center());
-    // Ten rows of each of the comparison window's tables.
-    const QSize comparison(std::max(app_.compare.width(), 900),
-                           std::max(app_.compare.height(), 800));
-    const FirstStartPlaces places = first_start_places(
-        screen, frame, natural.width(), natural.height(), main_->inputs_right() + 8,
-        kTablesMinWidth, comparison.width(), comparison.height());
+    FirstStartSizes sizes;
+    sizes.main_width = natural.width();
+    sizes.main_height = natural.height();
+    sizes.main_least_width = main_->least_width();
+    sizes.tables_width = kTablesWidth;
+    sizes.tables_least_width =
+        std::max(current_->minimumSizeHint().width(), current_->least_width());
+    // The comparison window opens at the height that shows ten rows of each table.
+    sizes.comparison_width = std::max(app_.compare.width(), 900);
+    sizes.comparison_height = app_.compare.height();
+    const FirstStartPlaces places = first_start_places(screen, frame, sizes);
     const auto put = [&frame](Form& form, const Rect& client) {
         form.set_bounds(client.left - frame.left, client.top - frame.top, client.width,
                         client.height);
@@ -110,6 +115,18 @@ void AppViews::place_for_first_start() {
     put(app_.main, places.main);
     put(app_.cur, places.current_tables);
     put(app_.compare, places.comparison);
+}
+
+void AppViews::bring_title_bars_on_screen() {
+    for (const auto& view : windows_) {
+        QWidget* shown = view.get();
+        if (!shown->isVisible()) continue;
+        const QRect frame = shown->frameGeometry();
+        const Rect area = screen_area_at(frame.center());
+        const int left = std::max(frame.left(), area.left);
+        const int top = std::max(frame.top(), area.top);
+        if (left != frame.left() || top != frame.top()) shown->move(left, top);
+    }
 }
 
 QWidget* AppViews::window(const Form& form) const {

@@ -32,6 +32,10 @@ public:
     // At a first start, lays the main window, the current tables and the comparison window
     // out for the screen the main window opens on; otherwise does nothing.
     void place_for_first_start();
+    // A window manager may hang a window's frame above the screen when the window was
+    // placed before its frame was known, its title bar out of reach: once the frames are
+    // there, such a window comes down (and in) to the screen's edge.
+    void bring_title_bars_on_screen();
 
 Q_SIGNALS:
     // The user closed the main window and the main form let it close.

@@ -1,9 +1,13 @@
 #include "ui/comparison_view.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "ui/binder.h"
@@ -35,7 +39,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
     halves->setContentsMargins(6, 4, 6, 6);
     halves->setSpacing(6);
     auto* tables = new QVBoxLayout;
-    tables->setSpacing(2);
+    tables->setSpacing(column_spacing_);
     halves->addLayout(tables, 1);
     Placer put(*binder_);
     // The difference table is a little taller than the two it is made from.
@@ -85,14 +89,41 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
         // The verification opens from the last table's bar, below which it appears.
         if (&part.grid == &form.StringGrid3) fit_button(put.add(row, form.Button9), 64);
         tables->addWidget(bar);
+        bars_[k] = bar;
+        grids_[k] = &part.grid;
+        stretches_[k] = part.stretch;
         tables_[k] = static_cast<QTableView*>(put.add(tables, part.grid, part.stretch));
         // A few rows of each table stay in sight when the verification takes room below.
         tables_[k++]->setMinimumHeight(120);
     }
     tables->addWidget(verification_panel(put, form, this));
     halves->addWidget(study_panel(put, form), 1);
+    // The window opens tall enough to read ten rows of each table (the screen it opens on
+    // may make it smaller).
+    if (form.height() < readable_height()) form.set_size(form.width(), readable_height());
     binder_->bind_window(this);
     binder_->flush();
+}
+
+int ComparisonView::readable_height() const {
+    // The tables share the height by their stretch: the one that needs the most room per
+    // share decides the whole.
+    double per_share = 0;
+    int shares = 0;
+    int fixed = 0;
+    for (int k = 0; k < 3; ++k) {
+        const QTableView* view = tables_[k];
+        const int rows = grids_[k]->fixed_rows() + kReadableRows;
+        const int needed = rows * view->verticalHeader()->defaultSectionSize() +
+                           2 * view->frameWidth() +
+                           view->horizontalScrollBar()->sizeHint().height();
+        per_share = std::max(per_share, static_cast<double>(needed) / stretches_[k]);
+        shares += stretches_[k];
+        fixed += bars_[k]->sizeHint().height() + 2 * column_spacing_;
+    }
+    const QMargins margins = layout()->contentsMargins();
+    return fixed + static_cast<int>(std::ceil(per_share * shares)) + margins.top() +
+           margins.bottom();
 }
 
 }  // namespace rebanto::ui

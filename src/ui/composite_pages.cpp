@@ -12,6 +12,7 @@
 
 #include "ui/binder.h"
 #include "ui/current_tables_view.h"
+#include "ui/flow_layout.h"
 #include "ui/grid_view.h"
 #include "ui/main_window_view.h"
 #include "ui/page_parts.h"
@@ -36,13 +37,16 @@ QGroupBox* titled_box(const QString& title, QHBoxLayout*& row) {
 // the month display and the month shift; the composite work; and the table shown below
 // (one grid at a time, as the model shows it).
 void MainWindowView::build_composite_page(QGridLayout* page) {
-    QWidget* top = nullptr;
-    QHBoxLayout* row = row_widget(top, 12);
+    // The groups wrap onto a second line when the window is narrow.
+    auto* top = new QWidget;
+    auto* row = new FlowLayout(top, 12);
     page->addWidget(top, 0, 0, 1, 2);
 
-    auto* copies = new QVBoxLayout;
+    auto* copies_box = new QWidget;
+    auto* copies = new QVBoxLayout(copies_box);
+    copies->setContentsMargins(0, 0, 0, 0);
     copies->setSpacing(4);
-    row->addLayout(copies);
+    row->addWidget(copies_box);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
     copies->addLayout(buttons);
@@ -65,20 +69,19 @@ void MainWindowView::build_composite_page(QGridLayout* page) {
     embolden(shown);
 
     QHBoxLayout* packs = nullptr;
-    row->addWidget(titled_box(QStringLiteral("ﾏﾆｭｱﾙﾊﾟｯｸ"), packs), 0, Qt::AlignTop);
+    row->addWidget(titled_box(QStringLiteral("ﾏﾆｭｱﾙﾊﾟｯｸ"), packs));
     for (Button* button : {&form_.Button87, &form_.Button88, &form_.Button89}) {
         fit_button(put_.add(packs, *button), 52);
     }
     QHBoxLayout* restore = nullptr;
-    row->addWidget(titled_box(QStringLiteral("基本設定"), restore), 0, Qt::AlignTop);
+    row->addWidget(titled_box(QStringLiteral("基本設定"), restore));
     fit_button(put_.add(restore, form_.Button146));
     restore->addWidget(side_note(QStringLiteral("ﾌｧｲﾙから")));
     fit_button(put_.add(restore, form_.Button150), 52);
     QHBoxLayout* changes = nullptr;
-    row->addWidget(titled_box(QStringLiteral("再計算ナビ活用"), changes), 0, Qt::AlignTop);
+    row->addWidget(titled_box(QStringLiteral("再計算ナビ活用"), changes));
     for (Button* button : {&form_.Button135, &form_.Button131, &form_.Button132, &form_.Button151})
         fit_button(put_.add(changes, *button));
-    row->addStretch(1);
 
     // First payment dates proposed from today, for reference; how months show; the shift.
     QWidget* middle = nullptr;

@@ -103,14 +103,33 @@ QWidget* CurrentTablesView::build_band() {
     // Each row sits in the band before it is filled, so that its widgets measure their
     // captions in the band's font.
     Placer put(*binder_);
-    auto* view_row = new QHBoxLayout;
-    rows->addLayout(view_row);
-    build_view_row(put, view_row);
-    auto* memory_row = new QHBoxLayout;
-    rows->addLayout(memory_row);
-    build_memory_row(put, memory_row);
+    view_row_ = new QHBoxLayout;
+    rows->addLayout(view_row_);
+    build_view_row(put, view_row_);
+    memory_row_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    rows->addLayout(memory_row_);
+    build_memory_row(put, memory_row_);
     rows->addStretch(1);
     return band;
+}
+
+int CurrentTablesView::least_width() const {
+    return 2 * kBandMargin +
+           std::max({view_row_->minimumSize().width(), memories_->minimumSize().width(),
+                     bulk_->minimumSize().width()});
+}
+
+void CurrentTablesView::fit_band() {
+    const int side_by_side = 2 * kBandMargin + memories_->minimumSize().width() +
+                             memory_row_->spacing() + bulk_->minimumSize().width();
+    const bool split = width() < side_by_side;
+    memory_row_->setDirection(split ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    const int extra = split ? kRowHeight + memory_row_->spacing() : 0;
+    band_->setGeometry(0, 0, width(), TForCur::kButtonBand + extra);
+    if (extra == band_extra_) return;
+    band_extra_ = extra;
+    place_panel(monthly_panel_, form_.PanelM, form_.monthly_geometry());
+    place_panel(bonus_panel_, form_.PanelB, form_.bonus_geometry());
 }
 
 // How the tables are shown (layouts, font size, column zoom), the restore of the basic
@@ -146,22 +165,35 @@ void CurrentTablesView::build_view_row(Placer& put, QHBoxLayout* row) {
 }
 
 // The five memories, left to right, then the bulk operations on them and the comparison.
-void CurrentTablesView::build_memory_row(Placer& put, QHBoxLayout* row) {
+void CurrentTablesView::build_memory_row(Placer& put, QBoxLayout* row) {
     row->setSpacing(3);
-    row->addWidget(build_slot(put, form_.Slot1, form_.SlotNo1, form_.Button81, form_.Button91));
-    row->addWidget(build_slot(put, form_.Slot2, form_.SlotNo2, form_.Button82, form_.Button92));
-    row->addWidget(build_slot(put, form_.Slot3, form_.SlotNo3, form_.Button83, form_.Button93));
-    row->addWidget(build_slot(put, form_.Slot4, form_.SlotNo4, form_.Button84, form_.Button94));
-    row->addWidget(build_slot(put, form_.Slot5, form_.SlotNo5, form_.Button85, form_.Button95));
-    row->addSpacing(kGroupGap - 3);
-    compact(put.add(row, form_.Button7));
-    compact(put.add(row, form_.Button8));
-    row->addSpacing(kGroupGap);
-    compact(put.add(row, form_.Button6));
-    QWidget* number = put.add(row, form_.Label7);
+    memories_ = new QHBoxLayout;
+    memories_->setContentsMargins(0, 0, 0, 0);
+    memories_->setSpacing(3);
+    row->addLayout(memories_);
+    memories_->addWidget(
+        build_slot(put, form_.Slot1, form_.SlotNo1, form_.Button81, form_.Button91));
+    memories_->addWidget(
+        build_slot(put, form_.Slot2, form_.SlotNo2, form_.Button82, form_.Button92));
+    memories_->addWidget(
+        build_slot(put, form_.Slot3, form_.SlotNo3, form_.Button83, form_.Button93));
+    memories_->addWidget(
+        build_slot(put, form_.Slot4, form_.SlotNo4, form_.Button84, form_.Button94));
+    memories_->addWidget(
+        build_slot(put, form_.Slot5, form_.SlotNo5, form_.Button85, form_.Button95));
+    memories_->addStretch(1);
+    bulk_ = new QHBoxLayout;
+    bulk_->setContentsMargins(0, 0, 0, 0);
+    bulk_->setSpacing(3);
+    row->addLayout(bulk_);
+    compact(put.add(bulk_, form_.Button7));
+    compact(put.add(bulk_, form_.Button8));
+    bulk_->addSpacing(kGroupGap);
+    compact(put.add(bulk_, form_.Button6));
+    QWidget* number = put.add(bulk_, form_.Label7);
     number->setFixedHeight(kRowHeight);
     clickable_look(number);
-    row->addStretch(1);
+    bulk_->addStretch(1);
 }
 
 // One memory: its number in bold, "記憶" and "呼出" (enabled once something is stored).
@@ -202,7 +234,9 @@ QWidget* CurrentTablesView::build_table_panel(Placer& put, Panel& panel, Grid& g
 }
 
 void CurrentTablesView::place_panel(QWidget* panel, const Panel& model, const PanelGeometry& at) {
-    const QRect rect(at.left, at.top, at.width, at.height);
+    // A panel that starts at the band starts below the band's extra line.
+    const int lower = at.top == TForCur::kButtonBand ? band_extra_ : 0;
+    const QRect rect(at.left, at.top + lower, at.width, at.height - lower);
     if (panel->geometry() != rect) panel->setGeometry(rect);
     // After the binder's own update of the panel, which shows it whenever the model does.
     const bool shown = model.visible() && at.width > 0 && at.height > 0;
@@ -211,7 +245,7 @@ void CurrentTablesView::place_panel(QWidget* panel, const Panel& model, const Pa
 
 void CurrentTablesView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    band_->setGeometry(0, 0, width(), TForCur::kButtonBand);
+    fit_band();
 }
 
 }  // namespace rebanto::ui

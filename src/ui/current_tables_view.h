@@ -36,13 +36,20 @@ public:
     static QColor monthly_fixed_color();
     static QColor bonus_fixed_color();
 
+    // The least width that shows every button of the band whole, its memories' row split
+    // in two.
+    int least_width() const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* build_band();
     void build_view_row(Placer& put, QHBoxLayout* row);
-    void build_memory_row(Placer& put, QHBoxLayout* row);
+    void build_memory_row(Placer& put, QBoxLayout* row);
+    // Too narrow for the memories and their bulk operations side by side, the band puts
+    // the operations on a line of their own and the tables start lower.
+    void fit_band();
     QWidget* build_slot(Placer& put, Panel& slot, Label& number_label, Button& store,
                         Button& recall);
     QWidget* build_table_panel(Placer& put, Panel& panel, Grid& grid, const QColor& fixed,
@@ -53,6 +60,11 @@ private:
     TForCur& form_;
     Binder* binder_;
     QWidget* band_ = nullptr;
+    QBoxLayout* memory_row_ = nullptr;
+    QHBoxLayout* memories_ = nullptr;
+    QHBoxLayout* bulk_ = nullptr;
+    QHBoxLayout* view_row_ = nullptr;
+    int band_extra_ = 0;  // pixels the band takes beyond the model's
     QWidget* monthly_panel_ = nullptr;
     QWidget* bonus_panel_ = nullptr;
     QTableView* monthly_ = nullptr;

@@ -220,7 +220,9 @@ QSize MainWindowView::natural_size() const {
     // The widest page decides: a page that is not open still needs its room when it opens.
     QSize needed = content->minimumSizeHint();
     for (int i = 0; i < pages_->count(); ++i) {
-        const QSize page = pages_->widget(i)->minimumSizeHint();
+        // A page whose groups wrap when narrow would like them on one line.
+        const QSize page =
+            pages_->widget(i)->minimumSizeHint().expandedTo(pages_->widget(i)->sizeHint());
         needed.setWidth(
             std::max(needed.width(), page.width() + (content->width() - pages_->width()) + 16));
     }
@@ -257,15 +259,21 @@ void MainWindowView::build_gesture_switch() {
     });
 }
 
-int MainWindowView::inputs_right() const {
-    int right = 0;
-    for (const Control* last : {static_cast<const Control*>(&form_.Label10),
-                                static_cast<const Control*>(&form_.Button113)}) {
-        if (const QWidget* widget = binder_->widget(*last)) {
-            right = std::max(right, widget->mapTo(this, QPoint(widget->width(), 0)).x());
-        }
+int MainWindowView::least_width() const {
+    auto* scroll = static_cast<QScrollArea*>(centralWidget());
+    QWidget* content = scroll->widget();
+    QWidget* calculation = binder_->widget(form_.TabSheet1);
+    int needed = calculation->minimumSizeHint().width() + content->width() - calculation->width();
+    // The title row and the basic settings above the pages.
+    const QLayout* column = content->layout();
+    const QMargins margins = column->contentsMargins();
+    for (int i = 0; i < column->count(); ++i) {
+        const QWidget* row = column->itemAt(i)->widget();
+        if (row == nullptr || row == pages_) continue;
+        needed =
+            std::max(needed, row->minimumSizeHint().width() + margins.left() + margins.right());
     }
-    return right > 0 ? right : width() / 2;
+    return needed + scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 int MainWindowView::page_width() const {

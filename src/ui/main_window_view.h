@@ -33,9 +33,9 @@ public:
 
     // The size at which every page shows whole, without scrolling (at least the design size).
     QSize natural_size() const;
-    // How far from the window's left the basic settings and the calculation page's run
-    // buttons ("メモ記載" to "ボ") reach: what a window placed beside must leave uncovered.
-    int inputs_right() const;
+    // The least width at which the basic settings and the whole calculation page (its
+    // inputs, the memo group and the run buttons "メモ記載" to "ボ") show without scrolling.
+    int least_width() const;
 
     // The marks of inputs the calculation cannot read.
     InputMarks& input_marks() const { return *input_marks_; }

@@ -35,9 +35,7 @@ QString fixed_pitch_japanese_family() {
     return chosen;
 }
 
-QFont memo_font(const Memo& memo, const QFont& base) {
-    QFont font = base;
-    const QString named = to_q(memo.font_name());
+QFont with_memo_family(QFont font, const QString& named) {
     if (!named.isEmpty() && installed(named)) {
         font.setFamily(named);
     } else if (const QString fixed = fixed_pitch_japanese_family(); !fixed.isEmpty()) {
@@ -46,6 +44,11 @@ QFont memo_font(const Memo& memo, const QFont& base) {
         font.setFamily(QStringLiteral("monospace"));
         font.setStyleHint(QFont::TypeWriter);
     }
+    return font;
+}
+
+QFont memo_font(const Memo& memo, const QFont& base) {
+    QFont font = with_memo_family(base, to_q(memo.font_name()));
     font.setItalic(memo.italic());
     return font;
 }

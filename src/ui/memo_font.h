@@ -14,6 +14,10 @@ namespace rebanto::ui {
 // The installed fixed-pitch family with Japanese glyphs; empty when there is none.
 QString fixed_pitch_japanese_family();
 
+// `font` in the family `named` when it is installed, else in the fixed-pitch Japanese
+// family that stands for it.
+QFont with_memo_family(QFont font, const QString& named);
+
 // The memo's font: family, italic; the point size of `base` (the binder sets the size).
 QFont memo_font(const Memo& memo, const QFont& base);
 

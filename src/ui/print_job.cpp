@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/memo_font.h"
 #include "ui/qt_text.h"
 
 namespace rebanto::ui {
@@ -23,6 +24,14 @@ QFont qfont_of(const FontChoice& choice) {
     font.setBold(choice.bold);
     font.setItalic(choice.italic);
     return font;
+}
+
+// Memo lines are columns of characters: a fixed pitch keeps them lined up, and a family
+// with Japanese glyphs of its own keeps the full-width ones two columns wide (glyphs
+// borrowed from another family keep to no pitch, and on the printer they overran the text
+// after them).
+QFont print_font(const FontChoice& choice) {
+    return with_memo_family(qfont_of(choice), to_q(choice.name));
 }
 
 PrintLayout print_layout(double widest_line, double line_height, double page_width,
@@ -40,10 +49,7 @@ PrintLayout print_layout(double widest_line, double line_height, double page_wid
 bool render_print_job(QPrinter& printer, const PrintJob& job, bool fit_width) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    QFont font = qfont_of(job.font);
-    // Memo lines are columns of characters: a fixed pitch keeps them lined up.
-    font.setStyleHint(QFont::TypeWriter);
-    painter.setFont(QFont(font, painter.device()));
+    painter.setFont(QFont(print_font(job.font), painter.device()));
     const QColor colour(to_q(job.font.color));
     painter.setPen(colour.isValid() ? colour : QColor(Qt::black));
     const QRect page = painter.viewport();

@@ -15,6 +15,10 @@ namespace rebanto::ui {
 // The font a choice names; an empty name keeps the application's family.
 QFont qfont_of(const FontChoice& choice);
 
+// The font the lines are printed in: the chosen one when it is installed, else the
+// fixed-pitch Japanese family the memos show in, at the chosen size.
+QFont print_font(const FontChoice& choice);
+
 // How the lines go onto a page: the scale that makes the widest line fit the page's width
 // (1 when it fits already, or when fitting is off) and the lines a page then holds.
 struct PrintLayout {

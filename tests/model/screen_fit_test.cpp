@@ -56,9 +56,14 @@ TEST(FitToScreen, MinimumSizeWinsOverATinyScreenAndKeepsTheTitleBarReachable) {
     EXPECT_EQ(fit_to_screen({50, 50, 400, 300}, tiny, kFrame, 324, 256), (Rect{4, 28, 324, 256}));
 }
 
+// A main window that shows every page at 1000 x 700 and its calculation page whole at 860;
+// current tables comfortable at 560, whole at 440; the comparison at 900 x 640.
+FirstStartSizes sizes(int main_least_width = 860, int tables_least_width = 440) {
+    return {1000, 700, main_least_width, 560, tables_least_width, 900, 640};
+}
+
 TEST(FirstStartPlaces, DesktopPutsTheTablesBesideTheMainWindow) {
-    const FirstStartPlaces places =
-        first_start_places(kDesktop, kFrame, 1000, 700, 640, 560, 900, 640);
+    const FirstStartPlaces places = first_start_places(kDesktop, kFrame, sizes());
     EXPECT_EQ(places.main, (Rect{4, 28, 1000, 700}));
     // 1004 + 4 + 4 = 1012 to the screen's 1916: 904 wide, 1080 - 32 = 1048 high.
     EXPECT_EQ(places.current_tables, (Rect{1012, 28, 904, 1048}));
@@ -68,31 +73,44 @@ TEST(FirstStartPlaces, DesktopPutsTheTablesBesideTheMainWindow) {
         EXPECT_TRUE(wholly_inside(r, kDesktop));
 }
 
-TEST(FirstStartPlaces, LaptopKeepsEveryWindowOnTheScreenAndTheRunButtonsUncovered) {
-    const FirstStartPlaces places =
-        first_start_places(kLaptop, kFrame, 1000, 700, 640, 560, 900, 640);
-    EXPECT_EQ(places.main, (Rect{4, 28, 1000, 700}));
-    // No room beside (1362 - 1012 = 350): from 4 + 640 + 4 + 4 = 652 to 1362, 710 wide.
-    EXPECT_EQ(places.current_tables, (Rect{652, 28, 710, 736}));
-    EXPECT_GE(places.current_tables.left - kFrame.left, places.main.left + 640);
+TEST(FirstStartPlaces, LaptopNarrowsTheMainWindowSoThatTheTablesCoverNothing) {
+    const FirstStartPlaces places = first_start_places(kLaptop, kFrame, sizes());
+    // Beside 1000 there are 1362 - 1012 = 350: the main window gives up width down to 860,
+    // not to the 1362 - 560 - 8 - 4 = 790 the comfortable tables would want.
+    EXPECT_EQ(places.main, (Rect{4, 28, 860, 700}));
+    // 4 + 860 + 8 = 872 to 1362: 490 wide.
+    EXPECT_EQ(places.current_tables, (Rect{872, 28, 490, 736}));
+    EXPECT_FALSE(overlap(places.main, places.current_tables));
     // 640 high fits below 68: 68 + 640 + 4 = 712.
     EXPECT_EQ(places.comparison, (Rect{64, 68, 900, 640}));
     for (const Rect& r : {places.main, places.current_tables, places.comparison})
         EXPECT_TRUE(wholly_inside(r, kLaptop));
 }
 
-TEST(FirstStartPlaces, TablesTakeTheirLeastWidthAtTheRightWhenEvenTheInputsLeaveTooLittle) {
-    const FirstStartPlaces places =
-        first_start_places(kLaptop, kFrame, 1000, 700, 1000, 560, 900, 640);
-    // 1362 - 560 = 802.
+TEST(FirstStartPlaces, AMainWindowThatNeedsLessGivesTheTablesTheirComfortableWidth) {
+    const FirstStartPlaces places = first_start_places(kLaptop, kFrame, sizes(700));
+    // 1362 - 560 - 8 = 794 is where the main window's frame must end: 790 wide.
+    EXPECT_EQ(places.main, (Rect{4, 28, 790, 700}));
+    EXPECT_EQ(places.current_tables, (Rect{802, 28, 560, 736}));
+    EXPECT_FALSE(overlap(places.main, places.current_tables));
+}
+
+TEST(FirstStartPlaces, TablesGoToTheRightEdgeWhenEvenTheLeastWidthsDoNotFit) {
+    const FirstStartPlaces places = first_start_places(kLaptop, kFrame, sizes(1000, 440));
+    // 1362 - 1012 = 350 is less than 440: the main window keeps its 1000, the tables take
+    // 560 at the right, 1362 - 560 = 802.
+    EXPECT_EQ(places.main, (Rect{4, 28, 1000, 700}));
     EXPECT_EQ(places.current_tables, (Rect{802, 28, 560, 736}));
     EXPECT_TRUE(wholly_inside(places.current_tables, kLaptop));
 }
 
 TEST(FirstStartPlaces, MainWindowTallerThanTheScreenIsCut) {
-    const FirstStartPlaces places =
-        first_start_places(kLaptop, kFrame, 1200, 900, 640, 560, 900, 900);
-    EXPECT_EQ(places.main, (Rect{4, 28, 1200, 736}));
+    FirstStartSizes tall = sizes();
+    tall.main_width = 1200;
+    tall.main_height = 900;
+    tall.comparison_height = 900;
+    const FirstStartPlaces places = first_start_places(kLaptop, kFrame, tall);
+    EXPECT_EQ(places.main.height, 736);
     EXPECT_EQ(places.comparison, (Rect{64, 28, 900, 736}));
 }
 

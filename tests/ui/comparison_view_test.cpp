@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -55,6 +57,30 @@ TEST_F(ComparisonViewTest, EachTableHasItsMemoriesAndOperationsAboveIt) {
         platform_.take_log().back(),
         "info カレント両表の該当一時記憶にデータがありません。一時記憶に記憶した後再度実行して"
         "下さい。");
+}
+
+// The window opens tall enough for the title rows and ten rows of each table.
+TEST_F(ComparisonViewTest, OpensWithTenRowsOfEachTableInSight) {
+    app().cur.Button6Click(app().cur.Button6);
+    flush();
+    ASSERT_TRUE(view().isVisible());
+    for (int k = 0; k < 3; ++k) {
+        const QTableView* table = view().table(k);
+        const Grid& grid = k == 0 ? f().StringGrid1 : k == 1 ? f().StringGrid2 : f().StringGrid3;
+        const int rows = grid.fixed_rows() + ComparisonView::kReadableRows;
+        EXPECT_GE(table->viewport()->height(), rows * table->verticalHeader()->defaultSectionSize())
+            << "table " << k;
+    }
+}
+
+// The memo's design font is not installed: the printout's Japanese glyphs are the printing
+// family's own, each exactly two half-width columns, so "ローン" ends where "Rebant" would.
+TEST(PrintJob, JapaneseIsPrintedTwoColumnsWideInTheLine) {
+    const QFont font = print_font(FontChoice{"ＭＳ明朝", 10, false, false, "black"});
+    const QFontMetricsF metrics(font);
+    EXPECT_TRUE(metrics.inFont(QChar(u'ロ')));
+    EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("ローン")),
+                     metrics.horizontalAdvance(QStringLiteral("Rebant")));
 }
 
 TEST(PrintJob, LinesGoIntoAPdfFileOverAsManyPagesAsTheyNeed) {

@@ -29,6 +29,31 @@ protected:
         flush();
     }
     static QRect rect(const PanelGeometry& at) { return {at.left, at.top, at.width, at.height}; }
+    void expect_whole_band(int band_height) {
+        std::vector<Control*> band;
+        for (Control* control : f().controls()) {
+            if (control != &f().PanelM && control != &f().PanelB && control != &f().StGr1 &&
+                control != &f().StGr2) {
+                band.push_back(control);
+            }
+        }
+        const QRect room(0, 0, view().width(), band_height);
+        std::vector<QRect> placed;
+        for (const Control* control : band) {
+            QWidget* w = widget(*control);
+            ASSERT_NE(w, nullptr) << control->name();
+            EXPECT_TRUE(w->isVisible()) << control->name();
+            const QRect at(w->mapTo(&view(), QPoint(0, 0)), w->size());
+            EXPECT_TRUE(room.contains(at)) << control->name();
+            // A memory's panel holds its buttons; any other two must not overlap.
+            if (dynamic_cast<const Panel*>(control) == nullptr &&
+                dynamic_cast<const Panel*>(control->parent()) == nullptr) {
+                for (const QRect& other : placed)
+                    EXPECT_FALSE(at.intersects(other)) << control->name();
+                placed.push_back(at);
+            }
+        }
+    }
     void expect_panels_at_model() {
         EXPECT_EQ(view().monthly_panel()->geometry(), rect(f().monthly_geometry()));
         EXPECT_EQ(view().bonus_panel()->geometry(), rect(f().bonus_geometry()));
@@ -89,30 +114,22 @@ TEST_F(CurrentTablesViewTest, AUsersResizeOfTheWindowReachesTheFormAndItsLayout)
 // ---- The band ----
 
 TEST_F(CurrentTablesViewTest, EveryBandControlShowsWhole) {
-    std::vector<Control*> band;
-    for (Control* control : f().controls()) {
-        if (control != &f().PanelM && control != &f().PanelB && control != &f().StGr1 &&
-            control != &f().StGr2) {
-            band.push_back(control);
-        }
-    }
-    const QRect room(0, 0, 587, TForCur::kButtonBand);
-    std::vector<QRect> placed;
-    for (const Control* control : band) {
-        QWidget* w = widget(*control);
-        ASSERT_NE(w, nullptr) << control->name();
-        EXPECT_TRUE(w->isVisible()) << control->name();
-        const QRect at(w->mapTo(&view(), QPoint(0, 0)), w->size());
-        EXPECT_TRUE(room.contains(at)) << control->name();
-        // A memory's panel holds its buttons; any other two must not overlap.
-        if (dynamic_cast<const Panel*>(control) == nullptr &&
-            dynamic_cast<const Panel*>(control->parent()) == nullptr) {
-            for (const QRect& other : placed)
-                EXPECT_FALSE(at.intersects(other)) << control->name();
-            placed.push_back(at);
-        }
-    }
+    expect_whole_band(TForCur::kButtonBand);
     EXPECT_FALSE(static_cast<QAbstractButton*>(widget(f().Button5))->icon().isNull());
+}
+
+// Beside the main window on a 1366-pixel screen the band is too narrow for the memories and
+// their bulk operations side by side: those go on a third line and the tables start below.
+TEST_F(CurrentTablesViewTest, ANarrowBandPutsTheBulkOperationsOnALineOfTheirOwn) {
+    f().set_size(480, 600);
+    flush();
+    ASSERT_EQ(view().width(), 480);
+    const int band = view().band()->height();
+    EXPECT_GT(band, TForCur::kButtonBand);
+    expect_whole_band(band);
+    EXPECT_EQ(view().monthly_panel()->y(), band);
+    EXPECT_GE(view().least_width(), 400);
+    EXPECT_LE(view().least_width(), 480);
 }
 
 TEST_F(CurrentTablesViewTest, ARecallButtonIsEnabledOnceItsMemoryIsStored) {

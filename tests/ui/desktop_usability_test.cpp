@@ -56,6 +56,18 @@ TEST_F(DesktopTest, WindowPlacedOffTheScreenComesBackWhole) {
     EXPECT_EQ(app().cur.top(), window->y());
 }
 
+// A window manager hung the current tables' frame above the screen (the window had been
+// placed before its frame was known): it comes down to the screen's top.
+TEST_F(DesktopTest, AFrameAboveTheScreenComesDownToItsTop) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget* window = views().window(app().cur);
+    window->move(screen.left() + 300, screen.top() - 20);
+    ASSERT_LT(window->frameGeometry().top(), screen.top());
+    views().bring_title_bars_on_screen();
+    EXPECT_EQ(window->frameGeometry().top(), screen.top());
+    EXPECT_EQ(window->frameGeometry().left(), screen.left() + 300);
+}
+
 TEST_F(DesktopTest, MainWindowWiderThanTheScreenShrinksToIt) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     f().set_bounds(10, 10, screen.width() + 400, screen.height() + 300);

@@ -142,6 +142,11 @@ TEST_F(MainWindowPagesTest, AFieldsCaptionHidesWithTheField) {
     flush();
     EXPECT_EQ(shown_captions(QStringLiteral("初回差額")), 0);
     EXPECT_FALSE(main_widget(f().Edit78)->isVisible());
+    // The page opened on a loan paid out today: its difference shows "ｶﾚﾝﾄ表の初回訂正",
+    // which goes with the difference.
+    EXPECT_TRUE(main_widget(f().Button51)->isVisible());
+    f().Button123.click();
+    flush();
     EXPECT_FALSE(main_widget(f().Button51)->isVisible());
 }
 
