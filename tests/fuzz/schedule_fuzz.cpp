@@ -24,12 +24,13 @@ namespace {
 
 const std::string kPrefix = "rebanto-schedule: ";
 
-// The input as the shell would hand it over: words separated by blanks and line ends.
+// The input as the shell would hand it over: words separated by blanks and line ends. An
+// argument ends at a NUL byte, so a NUL separates words too.
 std::vector<std::string> words_of(const std::string& text) {
     std::vector<std::string> words;
     std::string word;
     for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0') {
             if (!word.empty()) words.push_back(word);
             word.clear();
         } else {
