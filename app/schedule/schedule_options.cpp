@@ -169,6 +169,13 @@ void check_the_loan(const Request& r, bool principal, bool rate, bool years) {
     if (term < 1 || term > 12'000) {
         throw OptionError("--years", {"返済期間がありません", "the term is empty"});
     }
+    // The window refuses a step longer than the term with a beep and computes nothing.
+    if (const long long step = std::stoll(r.step); step > term) {
+        const std::string months = std::to_string(term);
+        throw OptionError("--step",
+                          {quoted(r.step) + "は返済期間の " + months + " か月を超えています",
+                           "\"" + r.step + "\" is longer than the term of " + months + " months"});
+    }
     for (const Prepayment& p : r.prepayments) {
         if (p.month >= term) {
             throw OptionError(

@@ -10,6 +10,7 @@
 #include "forms/app.h"
 #include "forms/guard.h"
 #include "model/headless_platform.h"
+#include "schedule/schedule_rows.h"
 
 namespace rebanto::schedule {
 
@@ -98,6 +99,15 @@ void check_balance(const Grid& table, int row, const Prepayment& p) {
     }
 }
 
+// A run that left no period row in either table computed nothing: the window shows empty
+// tables without a word, a command must not print them as a schedule.
+void require_a_schedule(const Grid& monthly, const Grid& bonus) {
+    if (!summary_of(rows_of(monthly)).present && !summary_of(rows_of(bonus)).present) {
+        throw CalculationError({"この条件では返済予定が計算できません",
+                                "no schedule could be calculated for this loan"});
+    }
+}
+
 void choose(Control& radio) {
     radio.click();
 }
@@ -166,6 +176,7 @@ Tables compute(const Request& r) {
     platform.take_log();  // beeps of the settings on their way
     main.Button18.click();
     fail_on_messages(platform);
+    require_a_schedule(app.cur.StGr1, app.cur.StGr2);
     std::vector<Prepayment> prepayments = r.prepayments;
     std::stable_sort(prepayments.begin(), prepayments.end(),
                      [](const Prepayment& a, const Prepayment& b) { return a.month < b.month; });
