@@ -97,7 +97,6 @@ const std::vector<Regime>& classic_regimes() {
 // published figures it rests on.
 const std::vector<Regime>& regimes_since_2022() {
     static const char* const k2022 = "令和4年度住宅税制改正";
-    static const char* const k2024 = "令和6年度住宅税制改正";
     static const char* const k2025 = "令和7年度住宅税制改正 (子育て世帯等の上乗せをR7年入居に延長)";
     static const char* const k2026 = "令和8年度税制改正 (R8～12年入居)";
     static const std::vector<Regime> regimes = {

@@ -195,11 +195,6 @@ Run run_runner(const Options& options, const fs::path& folder, const fs::path& s
     return {Outcome::Exited, WEXITSTATUS(status)};
 }
 
-std::string text_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // The next start on the same folder reads "kinri.ini" whole: no message or error about it
 // (a repair always names the file; a beep alone is the calculation refusing a loan the
 // file holds, which the file keeps as it was saved).
