@@ -2,6 +2,7 @@
 // totals, then the move to the next step.
 #include "core/field_io.h"
 #include "core/memo_lines.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_rows.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
@@ -24,6 +25,36 @@ void TForm1::commit_step() {
     }
 }
 
+// The fields, memo, table and running totals of one part of the loan: the monthly and the
+// bonus part commit by the same rules.
+struct TForm1::CommitPart {
+    bool bonus;
+    Grid& table;
+    Memo& memo;
+    Edit& principal;         // the step's principal
+    Edit& instalment;        // the equal instalment
+    Edit& instalment_copy;   // the instalment's copy on the settings panel
+    Edit& remaining;         // payments left at the start of the step
+    Edit& last_interest;     // interest of the step's last payment
+    Edit& payments;          // payments in the step
+    Edit& interest;          // interest subtotal of the step
+    Edit& principal_repaid;  // principal subtotal of the step
+    Edit& balance;           // principal left after the step
+    Edit& gap_interest;      // interest between the last payment and a later prepayment
+    Edit& prepaid;           // the prepayment (内入) of the step
+    Edit& paid_with_gap;     // prepayment and gap interest paid together
+    RadioButton& day_interest;
+    Button& principal_first;
+    Edit& days;  // days of a day-interest payment
+    Button& clear;
+    Button& clear_too;
+    RadioButton& after_commit;  // the prepayment choice the page returns to
+    RunningTotals& totals;
+    Money& next_principal;
+    std::string& last_instalment_text;
+    Money& surplus;  // what the prepayment asked beyond the principal left
+};
+
 namespace {
 
 bool nothing_committed(const TForm1& f) {
@@ -40,14 +71,16 @@ bool carries_principal(const Edit& principal, const Edit& instalment) {
 // (the step carried no principal, or left none) is not made; one larger than the principal
 // left pays that principal and no more. Returns what the user is told, empty when the
 // prepayment is made as asked; `surplus` is what was asked beyond the principal.
-std::string settle_prepayment(const char* part, Edit& prepaid, const Edit& principal,
-                              const Edit& instalment, const Edit& balance, Money& surplus) {
+std::string settle_prepayment(const char* part_name, const TForm1::CommitPart& part) {
+    Money& surplus = part.surplus;
+    Edit& prepaid = part.prepaid;
+    const Edit& balance = part.balance;
     surplus = Money();
     if (prepaid.text() == "0" || is_empty(prepaid)) return "";
     const Money asked = money(prepaid);
     if (asked <= Money()) return "";
-    const std::string head = std::string(part) + "内入 " + yen_amount(asked) + "：";
-    if (!carries_principal(principal, instalment) || money(balance) <= Money()) {
+    const std::string head = std::string(part_name) + "内入 " + yen_amount(asked) + "：";
+    if (!carries_principal(part.principal, part.instalment) || money(balance) <= Money()) {
         prepaid.set_text("0");
         return head + "完済後のため記載しませんでした";
     }
@@ -58,143 +91,140 @@ std::string settle_prepayment(const char* part, Edit& prepaid, const Edit& princ
            yen_amount(surplus) + "は返済していません";
 }
 
-std::string day_flag(const RadioButton& day_interest, const Button& principal_first,
-                     const Edit& days) {
-    if (!day_interest.checked()) return "";
-    return std::string("D") + (principal_first.tag() == 1 ? "o" : "x") + days.text();
+std::string day_flag(const TForm1::CommitPart& part) {
+    if (!part.day_interest.checked()) return "";
+    return std::string("D") + (part.principal_first.tag() == 1 ? "o" : "x") + part.days.text();
 }
 
 }  // namespace
 
+TForm1::CommitPart TForm1::commit_part_of(bool bonus) {
+    return {.bonus = bonus,
+            .table = bonus ? app_.cur.StGr2 : app_.cur.StGr1,
+            .memo = bonus ? RichEdit2 : RichEdit1,
+            .principal = bonus ? Edit6 : Edit1,
+            .instalment = bonus ? Edit9 : Edit4,
+            .instalment_copy = bonus ? Edit109 : Edit104,
+            .remaining = bonus ? Ed1_Bzankaisu : Ed1_Mzankaisu,
+            .last_interest = bonus ? Edit22 : Edit21,
+            .payments = bonus ? Edit14 : Edit13,
+            .interest = bonus ? Edit17 : Edit15,
+            .principal_repaid = bonus ? Edit18 : Edit16,
+            .balance = bonus ? Edit10 : Edit5,
+            .gap_interest = bonus ? Edit24 : Edit23,
+            .prepaid = bonus ? Edit43 : Edit33,
+            .paid_with_gap = bonus ? Edit26 : Edit25,
+            .day_interest = bonus ? RadioButton12 : RadioButton4,
+            .principal_first = bonus ? Button144 : Button139,
+            .days = bonus ? Edit29 : Edit28,
+            .clear = bonus ? Bt7_BClear : Bt7_MClear,
+            .clear_too = bonus ? Button49 : Button48,
+            .after_commit = bonus ? RadioButton11 : RadioButton3,
+            .totals = bonus ? TotalsB : TotalsM,
+            .next_principal = bonus ? NextPrincipalB : NextPrincipalM,
+            .last_instalment_text = bonus ? LastInstalmentTextB : LastInstalmentTextM,
+            .surplus = bonus ? PrepaymentSurplusB : PrepaymentSurplusM};
+}
+
 void TForm1::settle_prepayments() {
-    const std::string monthly =
-        settle_prepayment("月々の", Edit33, Edit1, Edit4, Edit5, PrepaymentSurplusM);
-    const std::string bonus =
-        settle_prepayment("ﾎﾞｰﾅｽの", Edit43, Edit6, Edit9, Edit10, PrepaymentSurplusB);
+    const std::string monthly = settle_prepayment("月々の", commit_part_of(false));
+    const std::string bonus = settle_prepayment("ﾎﾞｰﾅｽの", commit_part_of(true));
     PrepaymentNote = monthly.empty() ? bonus : bonus.empty() ? monthly : monthly + "　" + bonus;
     if (!PrepaymentNote.empty()) StatusBar1.set_caption(PrepaymentNote);
 }
 
 void TForm1::commit_m() {
-    Grid& table = app_.cur.StGr1;
-    if (nothing_committed(*this)) {
-        // A pass over the bonus part alone (no monthly principal) leaves the monthly
-        // instalment and its copy as they are.
-        if (Edit1.tag() == 1) {
-            table.set_cell(kSettingsRow, 6, Edit4.text());
-            Edit104.set_text(Edit4.text());
-        }
-    }
-    if (carries_principal(Edit1, Edit4)) {
-        PeriodLine line;
-        line.equal_principal = equal_principal();
-        line.years = num(Ed1_yy9);
-        line.months = num(Ed1_mm9);
-        line.principal = money(Edit1);
-        line.rate = num(Edit2);
-        line.remaining = num(Ed1_Mzankaisu);
-        line.instalment = money(Edit4);
-        line.payment_number = StepEndMonth;
-        line.last_interest = money(Edit21);
-        line.payments = num(Edit13);
-        line.interest = money(Edit15);
-        line.principal_repaid = money(Edit16);
-        line.balance = money(Edit5);
-        RichEdit1.append(period_line(line));
-        table.append_row(period_row(StepEndMonth, StepEndMonth, Edit1.text(), Edit2.text(),
-                                    Ed1_Mzankaisu.text(), Edit4.text(), Edit21.text(),
-                                    Edit13.text(), Edit15.text(), Edit16.text(), Edit5.text(),
-                                    day_flag(RadioButton4, Button139, Edit28)));
-        TotalsM.interest += money(Edit15) + money(Edit23);
-        TotalsM.principal += money(Edit16) + money(Edit33);
-        NextPrincipalM = money(Edit5) - money(Edit33);
-        TotalsM.paid = TotalsM.interest + TotalsM.principal;
-        LastInstalmentTextM = Edit4.text();
-        Bt7_MClear.set_enabled(true);
-        Button48.set_enabled(true);
-        Bt0_allClear.set_enabled(true);
-        enable_table_operations(true, true);
-    }
-    if (Edit33.text() != "0") {
-        if (La_Uchi.caption() == "同時") {
-            RichEdit1.append(
-                prepayment_line_with_payment(StepEndMonth, money(Edit33), NextPrincipalM));
-        } else {
-            RichEdit1.append(prepayment_line_later(money(Edit25), StepEndMonth, count(Ed_Uchi),
-                                                   La_Uchi.caption(), money(Edit23), money(Edit33),
-                                                   NextPrincipalM));
-        }
-        table.append_row(prepayment_row(StepEndMonth, Edit5.text(), Edit27.text(), Edit25.text(),
-                                        Ed_Uchi.text(), La_Uchi.caption(), Edit23.text(),
-                                        Edit33.text(), general(NextPrincipalM),
-                                        PrepaymentSurplusM));
-        Edit33.set_text("0");
-    }
-    Button15.set_enabled(true);
-    PanelUchi.hide();
-    RadioButton3.set_checked(true);
+    commit_part(commit_part_of(false));
 }
 
 void TForm1::commit_b() {
-    Grid& table = app_.cur.StGr2;
+    commit_part(commit_part_of(true));
+}
+
+// The bonus payment number of a month: payments every interval from the first bonus month.
+int TForm1::bonus_payment_number(int month) const {
+    return static_cast<int>(
+        int_part(static_cast<long double>(month - bonus_first_months()) / bonus_interval() + 1));
+}
+
+void TForm1::commit_part(const CommitPart& part) {
     if (nothing_committed(*this)) {
-        if (Edit6.tag() == 1) {
-            table.set_cell(kSettingsRow, 6, Edit9.text());
-            Edit109.set_text(Edit9.text());
+        // The first commit of a loan run records the part's instalment in the settings row;
+        // a pass over the other part alone leaves this part's instalment and copy as they are.
+        if (part.principal.tag() == 1) {
+            part.table.set_cell(kSettingsRow, schedule_col::kInstalment, part.instalment.text());
+            part.instalment_copy.set_text(part.instalment.text());
         }
     }
-    const int bonus_month = count(LabK9_b);
-    const int payment_number = static_cast<int>(int_part(
-        static_cast<long double>(StepEndMonth - bonus_first_months()) / bonus_interval() + 1));
-    if (carries_principal(Edit6, Edit9)) {
-        PeriodLine line;
-        line.bonus = true;
-        line.equal_principal = equal_principal();
-        line.bonus_month = bonus_month;
-        line.principal = money(Edit6);
-        line.rate = num(Edit2);
-        line.remaining = num(Ed1_Bzankaisu);
-        line.instalment = money(Edit9);
-        line.payment_number = payment_number;
-        line.last_interest = money(Edit22);
-        line.payments = num(Edit14);
-        line.interest = money(Edit17);
-        line.principal_repaid = money(Edit18);
-        line.balance = money(Edit10);
-        RichEdit2.append(period_line(line));
-        table.append_row(period_row(bonus_month, payment_number, Edit6.text(), Edit2.text(),
-                                    Ed1_Bzankaisu.text(), Edit9.text(), Edit22.text(),
-                                    Edit14.text(), Edit17.text(), Edit18.text(), Edit10.text(),
-                                    day_flag(RadioButton12, Button144, Edit29)));
-        TotalsB.interest += money(Edit17) + money(Edit24);
-        TotalsB.principal += money(Edit18) + money(Edit43);
-        NextPrincipalB = money(Edit10) - money(Edit43);
-        TotalsB.paid = TotalsB.interest + TotalsB.principal;
-        LastInstalmentTextB = Edit9.text();
-        Bt7_BClear.set_enabled(true);
-        Button49.set_enabled(true);
-        Bt0_allClear.set_enabled(true);
-        enable_table_operations(false, true);
+    // Column 0 holds the last month of the step that pays the part, column 7 the part's
+    // payment number; a bonus prepayment is numbered by the bonus month itself.
+    int month = StepEndMonth;
+    int number = StepEndMonth;
+    int prepayment_number = StepEndMonth;
+    if (part.bonus) {
+        month = count(LabK9_b);
+        number = bonus_payment_number(StepEndMonth);
     }
-    if (Edit43.text() != "0") {
-        const int number = static_cast<int>(int_part(
-            static_cast<long double>(bonus_month - bonus_first_months()) / bonus_interval() + 1));
-        if (La_Uchi.caption() == "同時") {
-            RichEdit2.append(prepayment_line_with_payment(number, money(Edit43), NextPrincipalB));
-        } else {
-            RichEdit2.append(prepayment_line_later(money(Edit26), number, count(Ed_Uchi),
-                                                   La_Uchi.caption(), money(Edit24), money(Edit43),
-                                                   NextPrincipalB));
-        }
-        table.append_row(prepayment_row(bonus_month, Edit10.text(), Edit27.text(), Edit26.text(),
-                                        Ed_Uchi.text(), La_Uchi.caption(), Edit24.text(),
-                                        Edit43.text(), general(NextPrincipalB),
-                                        PrepaymentSurplusB));
-        Edit43.set_text("0");
+    if (carries_principal(part.principal, part.instalment)) commit_period(part, month, number);
+    if (part.prepaid.text() != "0") {
+        if (part.bonus) prepayment_number = bonus_payment_number(month);
+        commit_prepayment(part, month, prepayment_number);
     }
     Button15.set_enabled(true);
     PanelUchi.hide();
-    RadioButton11.set_checked(true);
+    part.after_commit.set_checked(true);
+}
+
+void TForm1::commit_period(const CommitPart& part, int month, int number) {
+    PeriodLine line;
+    line.bonus = part.bonus;
+    line.equal_principal = equal_principal();
+    if (part.bonus) {
+        line.bonus_month = month;
+    } else {
+        line.years = num(Ed1_yy9);
+        line.months = num(Ed1_mm9);
+    }
+    line.principal = money(part.principal);
+    line.rate = num(Edit2);
+    line.remaining = num(part.remaining);
+    line.instalment = money(part.instalment);
+    line.payment_number = number;
+    line.last_interest = money(part.last_interest);
+    line.payments = num(part.payments);
+    line.interest = money(part.interest);
+    line.principal_repaid = money(part.principal_repaid);
+    line.balance = money(part.balance);
+    part.memo.append(period_line(line));
+    part.table.append_row(period_row(
+        month, number, part.principal.text(), Edit2.text(), part.remaining.text(),
+        part.instalment.text(), part.last_interest.text(), part.payments.text(),
+        part.interest.text(), part.principal_repaid.text(), part.balance.text(), day_flag(part)));
+    part.totals.interest += money(part.interest) + money(part.gap_interest);
+    part.totals.principal += money(part.principal_repaid) + money(part.prepaid);
+    part.next_principal = money(part.balance) - money(part.prepaid);
+    part.totals.paid = part.totals.interest + part.totals.principal;
+    part.last_instalment_text = part.instalment.text();
+    part.clear.set_enabled(true);
+    part.clear_too.set_enabled(true);
+    Bt0_allClear.set_enabled(true);
+    enable_table_operations(!part.bonus, true);
+}
+
+void TForm1::commit_prepayment(const CommitPart& part, int month, int number) {
+    if (La_Uchi.caption() == "同時") {
+        part.memo.append(
+            prepayment_line_with_payment(number, money(part.prepaid), part.next_principal));
+    } else {
+        part.memo.append(prepayment_line_later(money(part.paid_with_gap), number, count(Ed_Uchi),
+                                               La_Uchi.caption(), money(part.gap_interest),
+                                               money(part.prepaid), part.next_principal));
+    }
+    part.table.append_row(
+        prepayment_row(month, part.balance.text(), Edit27.text(), part.paid_with_gap.text(),
+                       Ed_Uchi.text(), La_Uchi.caption(), part.gap_interest.text(),
+                       part.prepaid.text(), general(part.next_principal), part.surplus));
+    part.prepaid.set_text("0");
 }
 
 void TForm1::advance_step() {

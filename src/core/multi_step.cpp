@@ -135,17 +135,23 @@ void TForm1::Button21Click(Control&) {
 }
 
 void TForm1::Button110Click(Control&) {
-    TotalsM = {};
-    TotalsB = {};
-    Button15.set_enabled(false);
-    BasicSettingsMemory = {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
-                           Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
+    BasicSettingsMemory = keep_basic_settings();
     Button111.set_enabled(true);
     enable_navigator_recall(true);
 }
 
 void TForm1::Button111Click(Control&) {
     write_back_basic_settings(BasicSettingsMemory);
+}
+
+// Keeping the basic settings starts the running totals afresh ("合計記入" waits for the
+// next commit). Texts in the order Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin.
+std::array<std::string, 6> TForm1::keep_basic_settings() {
+    TotalsM = {};
+    TotalsB = {};
+    Button15.set_enabled(false);
+    return {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
+            Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
 }
 
 // Texts in the order Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin.

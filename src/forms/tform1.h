@@ -643,6 +643,13 @@ public:
     void settle_prepayments();
     void commit_m();
     void commit_b();
+    // One part's memo line and table row of the step, its prepayment, its running totals.
+    struct CommitPart;
+    CommitPart commit_part_of(bool bonus);
+    void commit_part(const CommitPart& part);
+    void commit_period(const CommitPart& part, int month, int number);
+    void commit_prepayment(const CommitPart& part, int month, int number);
+    int bonus_payment_number(int month) const;
     void advance_step();
     void Ed1_mm5Change(Control& sender);
     void remaining_count_change(Control& sender);
@@ -975,9 +982,36 @@ private:
     void batch_hold();
     void batch_section(const std::string& line, bool monthly, bool bonus);
     std::string batch_title(const std::string& head) const;
+    std::string batch_head(const std::string& stream, const std::string& table) const;
+    void batch_titles(const std::string& monthly_head, const std::string& bonus_head);
+    void replace_memo_title(Memo& memo, const std::string& title);
     void start_part(bool bonus, const std::string& head);
     void set_step_months(const std::string& months);
+    // A full schedule of one part: opened with the part alone, closed with its totals row.
+    void open_part_schedule(bool bonus, const std::string& rate, const std::string& years,
+                            const std::string& principal, const std::string& head);
+    void close_part_schedule(bool bonus);
+    // Returns the steps committed before the first bonus payment.
+    int commit_steps_before_first_bonus();
+    // One part built after its reset and clearing; false when the loan has no such part.
+    bool build_part(bool bonus, const std::function<void()>& build);
+    void build_one_part(bool bonus, const std::function<void()>& build,
+                        const std::string& work_name);
+    // Up to `steps` commits of `months` each while `more(months done)` holds, "直前" before
+    // each but the first (also the first with `hold_first`). Returns the months done.
+    int held_steps(int steps, int months, int done, bool hold_first,
+                   const std::function<bool(int)>& more);
     void corporation_summary(bool eased);
+    void summary_start(bool eased);
+    int summary_eased_years(int n);
+    struct CorporationPart;
+    void corporation_schedule(const CorporationPart& part);
+    void fixed_rate_schedule(bool bonus, const std::string& rate, const std::string& years,
+                             const std::string& principal);
+    struct VariableRatePart;
+    void variable_rate_schedule(const VariableRatePart& part, bool fixed, int fixed_half_years,
+                                int hold);
+    void variable_rate_run(const std::function<void()>& build);
     bool eased_plan_refused();
     void show_rate_list_panel();
     void grid_to_memo1();
@@ -1212,6 +1246,8 @@ public:
     // Writes back six basic texts (the order of "MR"), starts the loan again and applies
     // the step length.
     void write_back_basic_settings(const std::array<std::string, 6>& texts);
+    // The six basic texts in the same order; the running totals start afresh with them.
+    std::array<std::string, 6> keep_basic_settings();
     // The step length of the whole term, so that the balance after the step is what the
     // last instalment leaves.
     void whole_term_period();

@@ -4,6 +4,7 @@
 #include "base/date.h"
 #include "base/format.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -15,29 +16,26 @@ namespace {
 // A long table shows its progress once a loan year of commits.
 constexpr int kCommitsPerRepaint = 12;
 
+void replace_first_line(Memo& memo, const std::string& line) {
+    std::vector<std::string> lines = memo.lines();
+    if (lines.empty()) {
+        lines.push_back(line);
+    } else {
+        lines[0] = line;
+    }
+    memo.set_lines(std::move(lines));
+}
+
 }  // namespace
 
 void TForm1::st_ikkazu() {
-    TotalsM = {};
-    TotalsB = {};
-    Button15.set_enabled(false);
-    BatchSettingsMemory = {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
-                           Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
+    BatchSettingsMemory = keep_basic_settings();
     batch_settings_kept_ = true;
 }
 
 void TForm1::end_ikkazu() {
     batch_settings_kept_ = false;
-    const auto& m = BatchSettingsMemory;
-    Ed0_nen.set_text(m[0]);
-    Ed0_tuki.set_text(m[1]);
-    Edit13.set_text(m[3]);
-    Ed0_moto.set_text(m[4]);
-    Ed0_wari.set_text(m[2]);
-    Ed0_kin.set_text(m[5]);
-    PRset1(Ed0_kin);
-    Edit13.set_text(m[3]);
-    Ed1_mm5Change(Edit13);
+    write_back_basic_settings(BatchSettingsMemory);
 }
 
 // The corporation plans and the variable-rate bonus schedule count bonus payments every
@@ -66,8 +64,8 @@ void TForm1::restore_bonus_timing(const BonusTimingMemory& saved) {
 // The tables were built with a six-month interval, whatever the timing is now.
 void TForm1::stamp_six_month_tables() {
     const std::string stamp = bonus_settings_string(6, bonus_first_months(), "64");
-    app_.cur.StGr1.set_cell(kSettingsRow, 13, stamp);
-    app_.cur.StGr2.set_cell(kSettingsRow, 13, stamp);
+    app_.cur.StGr1.set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
+    app_.cur.StGr2.set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
 }
 
 void TForm1::batch_run(bool six_month_bonus, const std::function<void()>& body) {
@@ -123,6 +121,24 @@ void TForm1::batch_section(const std::string& line, bool monthly, bool bonus) {
     app_.platform().repaint();
 }
 
+// "Rebanto（月返済）＊＊＊月次返済表＊＊＊  -- by." and its siblings: the stream ("月", the
+// bonus stream's name) and the table's name; equal principal has its own opening.
+std::string TForm1::batch_head(const std::string& stream, const std::string& table) const {
+    return std::string(equal_principal() ? "元金均等返済検討書（" : "Rebanto（") + stream +
+           "返済）＊＊＊" + table + "＊＊＊  -- by.";
+}
+
+void TForm1::replace_memo_title(Memo& memo, const std::string& title) {
+    replace_first_line(memo, title);
+}
+
+// Both memos and tables cleared, each memo titled for its part.
+void TForm1::batch_titles(const std::string& monthly_head, const std::string& bonus_head) {
+    Bt0_allClearClick(Bt0_allClear);
+    replace_first_line(RichEdit1, batch_title(monthly_head));
+    replace_first_line(RichEdit2, batch_title(bonus_head));
+}
+
 std::string TForm1::batch_title(const std::string& head) const {
     return head + Edit46.text() + " -- " + short_date(app_.platform().today()) + " -- " + " --";
 }
@@ -139,17 +155,62 @@ void TForm1::start_part(bool bonus, const std::string& head) {
     memo.append(bonus ? Ed5_memoobi.text() + "-月回+" : Ed5_memoobi.text());
 }
 
+// A full schedule of one part alone: the basic settings kept, the loan made of that part
+// (the other part's next principal nothing), its memo and table started afresh.
+void TForm1::open_part_schedule(bool bonus, const std::string& rate, const std::string& years,
+                                const std::string& principal, const std::string& head) {
+    st_ikkazu();
+    Ed0_wari.set_text(bonus ? "100" : "0");
+    if (!bonus) Ed0_nen.set_text(years);
+    Ed0_moto.set_text(principal);
+    Ed0_kin.set_text(rate);
+    (bonus ? NextPrincipalM : NextPrincipalB) = Money();
+    start_part(bonus, head);
+}
+
+void TForm1::close_part_schedule(bool bonus) {
+    if (bonus) {
+        goukeikinyu_b();
+    } else {
+        goukeikinyu_m();
+    }
+    end_ikkazu();
+}
+
+// A first bonus later than one interval: the steps before it carry no bonus payment.
+int TForm1::commit_steps_before_first_bonus() {
+    if (bonus_interval() >= bonus_first_months()) return 0;
+    const int steps = bonus_first_months() / bonus_interval();
+    for (int i = 0; i < steps; ++i)
+        batch_commit();
+    return steps;
+}
+
+// The part after a reset, on a cleared memo and table, when the loan has that part.
+bool TForm1::build_part(bool bonus, const std::function<void()>& build) {
+    PRset1(Ed0_kin);
+    if (bonus) {
+        Bt7_BClearClick(Bt7_BClear);
+    } else {
+        Bt7_MClearClick(Bt7_MClear);
+    }
+    const bool present = (bonus ? Edit6 : Edit1).tag() == 1;
+    if (present) build();
+    return present;
+}
+
+void TForm1::build_one_part(bool bonus, const std::function<void()>& build,
+                            const std::string& work_name) {
+    build_part(bonus, build);
+    Ed555.set_text(work_name);
+    beep(Beep::Information);
+}
+
 void TForm1::build_both_parts(const std::function<void()>& monthly_part,
                               const std::function<void()>& bonus_part,
                               const std::string& work_name) {
-    PRset1(Ed0_kin);
-    Bt7_MClearClick(Bt7_MClear);
-    const bool monthly = Edit1.tag() == 1;
-    if (monthly) monthly_part();
-    PRset1(Ed0_kin);
-    Bt7_BClearClick(Bt7_BClear);
-    const bool bonus = Edit6.tag() == 1;
-    if (bonus) bonus_part();
+    const bool monthly = build_part(false, monthly_part);
+    const bool bonus = build_part(true, bonus_part);
     Ed555.set_text(work_name);
     PageControl1.set_active_page(TabSheet7);
     if (monthly) Label_m.show();

@@ -22,21 +22,25 @@ constexpr const char* kEasedNeedsSixYears =
 constexpr int kEasedMonthlyCount = 600;
 constexpr int kEasedBonusCount = 100;
 
-// "Rebanto（月返済）＊＊＊住宅金融公庫　通常返済＊＊＊  -- by." and its siblings.
-std::string corporation_head(bool equal_principal, bool bonus, bool eased) {
-    return std::string(equal_principal ? "元金均等返済検討書（" : "Rebanto（") +
-           (bonus ? "ボーナス返済" : "月返済") + "）＊＊＊住宅金融公庫　" +
-           (eased ? "ゆとり返済" : "通常返済") + "＊＊＊  -- by.";
-}
+// The section lines of a full schedule: one step a month, or one bonus payment a step.
+struct CorporationSections {
+    const char* first;
+    const char* first_eased;
+    const char* second;
+    const char* third;
+    const char* later;
+};
+constexpr CorporationSections kMonthlySections{
+    "当初1ヶ月毎の推移(当初５年分)", "当初1ヶ月毎の推移(当初５年分=ゆとり返済期間)",
+    "6年目以降10年まで1ヶ月毎の推移(５年分)", "11年目以降15年まで1ヶ月毎の推移", "その後推移"};
+constexpr CorporationSections kBonusSections{
+    "当初６ヶ月毎の推移(当初５年分)", "当初６ヶ月毎の推移(当初５年分=ゆとり返済期間)",
+    "6年目以降10年まで６ヶ月毎の推移(５年分)", "11年目以降15年まで６ヶ月毎の推移",
+    "その後６ヶ月毎の推移"};
 
-void replace_first_line(Memo& memo, const std::string& line) {
-    std::vector<std::string> lines = memo.lines();
-    if (lines.empty()) {
-        lines.push_back(line);
-    } else {
-        lines[0] = line;
-    }
-    memo.set_lines(std::move(lines));
+// The plan's name in the memo titles.
+std::string corporation_table(bool eased) {
+    return std::string("住宅金融公庫　") + (eased ? "ゆとり返済" : "通常返済");
 }
 
 }  // namespace
@@ -79,74 +83,24 @@ void TForm1::Button11Click(Control&) {
 
 void TForm1::corporation_summary(bool eased) {
     batch_run(true, [this, eased] {
-        PRset1(Ed0_kin);
-        if (bonus_interval() > 0 && TotalMonths % bonus_interval() != 0) {
-            beep(Beep::Warning);
-            app_.platform().message(kTermNotSixMonths);
-        }
-        show_memo_after_run(TabSheet2);
-        st_ikkazu();
-        Bt0_allClearClick(Bt0_allClear);
-        const bool principal = equal_principal();
-        replace_first_line(RichEdit1, batch_title(corporation_head(principal, false, eased)));
-        replace_first_line(RichEdit2, batch_title(corporation_head(principal, true, eased)));
-        Button6Click(Button6);  // the band lines
-        batch_section(eased ? "当初６ヶ月毎の推移(当初５年分=ゆとり返済期間)"
-                            : "当初６ヶ月毎の推移(当初１０年分)",
-                      true, true);
-
+        summary_start(eased);
         Ed0_moto.set_text(BatchSettingsMemory[4]);
         set_step_months("6");
         const int n = count(Ed1_Mzankaisu);
         PRset1(Ed0_moto);
-
-        int done = 0;
-        if (eased) {
-            // Each half-year the instalments are those of a 50-year loan on what is left.
-            for (int i = 1; i <= 10 && done < n; ++i, done += 6) {
-                put(Ed1_Mzankaisu, kEasedMonthlyCount + 6 - 6 * i);
-                put(Ed1_Bzankaisu, kEasedBonusCount + 1 - i);
-                batch_commit();
-            }
-            batch_section("6年目以降10年まで６ヶ月毎の推移(５年分)", true, true);
-            // From the sixth year both parts are repaid over the true remaining term. The
-            // monthly count is back to it with the step; the bonus count is set here, or the
-            // 50-year count would leave principal unpaid at the end of the term.
-            const int bonus_total = static_cast<int>(int_part(
-                static_cast<long double>(TotalMonths - bonus_first_months()) / bonus_interval() +
-                1));
-            const int bonus_paid =
-                ElapsedMonths >= bonus_first_months()
-                    ? (ElapsedMonths - bonus_first_months()) / bonus_interval() + 1
-                    : 0;
-            put(Ed1_Bzankaisu, bonus_total - bonus_paid);
-            for (int i = 1; i <= 10 && done < n; ++i, done += 6) {
-                if (i > 1) batch_hold();
-                batch_commit();
-            }
-        } else {
-            for (int i = 1; i <= 20 && done < n; ++i, done += 6) {
-                if (i > 1) batch_hold();
-                batch_commit();
-            }
-        }
+        const auto term_left = [n](int done) { return done < n; };
+        int done = eased ? summary_eased_years(n) : held_steps(20, 6, 0, false, term_left);
         if (done < n) {
             batch_section("11年目以降15年まで６ヶ月毎の推移", true, true);
             Edit2.set_text(Edit40.text());
             // The first step at the later rate gets its own instalment.
-            for (int i = 1; i <= 10 && done < n; ++i, done += 6) {
-                if (i > 1) batch_hold();
-                batch_commit();
-            }
+            done = held_steps(10, 6, done, false, term_left);
         }
         if (done < n) {
             batch_section("その後1年毎の推移", true, true);
             Edit2.set_text(Edit40.text());
             set_step_months("12");
-            for (int i = 1; i <= 25 && done < n; ++i, done += 12) {
-                batch_hold();
-                batch_commit();
-            }
+            held_steps(25, 12, done, true, term_left);
         }
         goukeikinyu_m();
         goukeikinyu_b();
@@ -157,115 +111,130 @@ void TForm1::corporation_summary(bool eased) {
     });
 }
 
+// Both memos start with the plan's titles, the band lines and the first section line.
+void TForm1::summary_start(bool eased) {
+    PRset1(Ed0_kin);
+    if (bonus_interval() > 0 && TotalMonths % bonus_interval() != 0) {
+        beep(Beep::Warning);
+        app_.platform().message(kTermNotSixMonths);
+    }
+    show_memo_after_run(TabSheet2);
+    st_ikkazu();
+    batch_titles(batch_head("月", corporation_table(eased)),
+                 batch_head("ボーナス", corporation_table(eased)));
+    Button6Click(Button6);  // the band lines
+    batch_section(eased ? "当初６ヶ月毎の推移(当初５年分=ゆとり返済期間)"
+                        : "当初６ヶ月毎の推移(当初１０年分)",
+                  true, true);
+}
+
+// The eased years of the summary and the five years after them; returns the months done.
+int TForm1::summary_eased_years(int n) {
+    int done = 0;
+    // Each half-year the instalments are those of a 50-year loan on what is left.
+    for (int i = 1; i <= 10 && done < n; ++i, done += 6) {
+        put(Ed1_Mzankaisu, kEasedMonthlyCount + 6 - 6 * i);
+        put(Ed1_Bzankaisu, kEasedBonusCount + 1 - i);
+        batch_commit();
+    }
+    batch_section("6年目以降10年まで６ヶ月毎の推移(５年分)", true, true);
+    // From the sixth year both parts are repaid over the true remaining term. The monthly
+    // count is back to it with the step; the bonus count is set here, or the 50-year count
+    // would leave principal unpaid at the end of the term.
+    const int bonus_paid = ElapsedMonths >= bonus_first_months()
+                               ? (ElapsedMonths - bonus_first_months()) / bonus_interval() + 1
+                               : 0;
+    put(Ed1_Bzankaisu, bonus_payment_number(TotalMonths) - bonus_paid);
+    return held_steps(10, 6, done, false, [n](int months) { return months < n; });
+}
+
+int TForm1::held_steps(int steps, int months, int done, bool hold_first,
+                       const std::function<bool(int)>& more) {
+    for (int i = 1; i <= steps && more(done); ++i, done += months) {
+        if (i > 1 || hold_first) batch_hold();
+        batch_commit();
+    }
+    return done;
+}
+
 // ---- Full schedules ----
+
+// What one part's full schedule steps by: the monthly schedule commits a month a step
+// and counts its months against the term; the bonus schedule commits a bonus payment a step
+// and asks the step how far it has come (the last bonus month, the months left).
+struct TForm1::CorporationPart {
+    bool bonus;
+    bool eased;
+    int step_months;
+    int payment_interval;  // months between two payments of the part
+    Edit& remaining;       // the payment count the eased plan rewrites
+    int eased_count;       // payments of the 50-year loan of the eased years
+    int last_month;        // the term (monthly) or the last bonus month
+    int early_steps;       // steps before the first bonus payment
+    const CorporationSections& sections;
+};
 
 void TForm1::kouko_mon(std::string rate, std::string years, std::string principal) {
     const bool eased = RadioButton10.checked();
     PageControl1.set_active_page(TabSheet2);
-    st_ikkazu();
-    Ed0_wari.set_text("0");
-    Ed0_nen.set_text(years);
-    Ed0_moto.set_text(principal);
-    Ed0_kin.set_text(rate);
+    open_part_schedule(false, rate, years, principal, batch_head("月", corporation_table(eased)));
     PRset1(Ed0_kin);  // a fresh start even when none of them changed
-    NextPrincipalB = Money();
-    start_part(false, corporation_head(equal_principal(), false, eased));
-
     const int n = count(Ed1_Mzankaisu);
-    batch_section(
-        eased ? "当初1ヶ月毎の推移(当初５年分=ゆとり返済期間)" : "当初1ヶ月毎の推移(当初５年分)",
-        true, false);
+    batch_section(eased ? kMonthlySections.first_eased : kMonthlySections.first, true, false);
     set_step_months("1");
-    int done = 0;
-    // Eased: the instalment of a 50-year loan, held for five years.
-    for (int j = 1; j <= 60 && done < n; ++j, ++done) {
-        if (eased) put(Ed1_Mzankaisu, kEasedMonthlyCount + 1 - j);
-        if (j > 1) batch_hold();
-        batch_commit();
-    }
-    batch_section("6年目以降10年まで1ヶ月毎の推移(５年分)", true, false);
-    // Eased: month 61 gets the instalment of the true remaining term.
-    for (int j = 61; j <= 120 && done < n; ++j, ++done) {
-        if (!eased || j > 61) batch_hold();
-        batch_commit();
-    }
-    if (done < n) {
-        batch_section("11年目以降15年まで1ヶ月毎の推移", true, false);
-        Edit2.set_text(Edit40.text());
-        for (int j = 1; j <= 60 && done < n; ++j, ++done) {
-            if (j > 1) batch_hold();
-            batch_commit();
-        }
-    }
-    if (done < n) {
-        batch_section("その後推移", true, false);
-        Edit2.set_text(Edit40.text());
-        PRset1(Edit2);
-        const int later = count(Ed0_nen) * 12 + count(Ed0_tuki) - 180;
-        for (int j = 1; j <= later && done < n; ++j, ++done) {
-            batch_hold();
-            batch_commit();
-        }
-    }
-    goukeikinyu_m();
-    end_ikkazu();
+    corporation_schedule(
+        {false, eased, 1, 1, Ed1_Mzankaisu, kEasedMonthlyCount, n, 0, kMonthlySections});
 }
 
 void TForm1::kouko_bon(std::string rate, std::string principal) {
     const bool eased = RadioButton10.checked();
     const int last_bonus_month =
         (count(Ed1_Bzankaisu) - 1) * bonus_interval() + bonus_first_months();
-    st_ikkazu();
-    Ed0_wari.set_text("100");
-    Ed0_moto.set_text(principal);
-    Ed0_kin.set_text(rate);
-    NextPrincipalM = Money();
-    start_part(true, corporation_head(equal_principal(), true, eased));
-
-    batch_section(
-        eased ? "当初６ヶ月毎の推移(当初５年分=ゆとり返済期間)" : "当初６ヶ月毎の推移(当初５年分)",
-        false, true);
+    open_part_schedule(true, rate, "", principal, batch_head("ボーナス", corporation_table(eased)));
+    batch_section(eased ? kBonusSections.first_eased : kBonusSections.first, false, true);
     set_step_months("6");
     Edit14.set_text("1");
     PRset1(Ed0_kin);
-    // A first bonus later than one interval: the steps before it carry no bonus payment.
-    int early = 0;
-    if (bonus_interval() < bonus_first_months()) {
-        early = bonus_first_months() / bonus_interval();
-        for (int i = 0; i < early; ++i)
-            batch_commit();
-    }
-    for (int i = 1; i <= 10 - early && ElapsedMonths < last_bonus_month; ++i) {
-        if (eased) put(Ed1_Bzankaisu, kEasedBonusCount + 1 - i);
+    const int early = commit_steps_before_first_bonus();
+    corporation_schedule({true, eased, 6, bonus_interval(), Ed1_Bzankaisu, kEasedBonusCount,
+                          last_bonus_month, early, kBonusSections});
+}
+
+void TForm1::corporation_schedule(const CorporationPart& part) {
+    const auto section = [&](const char* line) { batch_section(line, !part.bonus, part.bonus); };
+    const auto before_last = [&](int done) {
+        return part.bonus ? ElapsedMonths < part.last_month : done < part.last_month;
+    };
+    const auto term_left = [&](int done) {
+        return part.bonus ? RemainingMonths > 0 : done < part.last_month;
+    };
+    const int steps_in_five_years = 60 / part.step_months;
+    int done = 0;
+    // Eased: the instalment of a 50-year loan, held for five years.
+    for (int i = 1; i <= steps_in_five_years - part.early_steps && before_last(done);
+         ++i, done += part.step_months) {
+        if (part.eased) put(part.remaining, part.eased_count + 1 - i);
         if (i > 1) batch_hold();
         batch_commit();
     }
-    batch_section("6年目以降10年まで６ヶ月毎の推移(５年分)", false, true);
-    put(Ed1_Bzankaisu, RemainingMonths / bonus_interval());
-    for (int i = 1; i <= 10 && RemainingMonths > 0; ++i) {
-        if (i > 1 || !eased) batch_hold();
-        batch_commit();
-    }
-    if (RemainingMonths > 0) {
-        batch_section("11年目以降15年まで６ヶ月毎の推移", false, true);
+    section(part.sections.second);
+    // From the sixth year the payments are counted over the true remaining term (the step
+    // has already brought the monthly count back to it); eased, the first step there gets
+    // the instalment of that term.
+    if (part.bonus) put(part.remaining, RemainingMonths / part.payment_interval);
+    done = held_steps(steps_in_five_years, part.step_months, done, !part.eased, term_left);
+    if (term_left(done)) {
+        section(part.sections.third);
         Edit2.set_text(Edit40.text());
-        for (int i = 1; i <= 10 && RemainingMonths > 0; ++i) {
-            if (i > 1) batch_hold();
-            batch_commit();
-        }
+        done = held_steps(steps_in_five_years, part.step_months, done, false, term_left);
     }
-    if (ElapsedMonths < last_bonus_month) {
-        batch_section("その後６ヶ月毎の推移", false, true);
+    if (before_last(done)) {
+        section(part.sections.later);
         Edit2.set_text(Edit40.text());
         PRset1(Edit2);
-        const int later = (TotalMonths - 180) / 6;
-        for (int i = 1; i <= later && RemainingMonths > 0; ++i) {
-            batch_hold();
-            batch_commit();
-        }
+        held_steps((TotalMonths - 180) / part.step_months, part.step_months, done, true, term_left);
     }
-    goukeikinyu_b();
-    end_ikkazu();
+    close_part_schedule(part.bonus);
 }
 
 // The eased plan needs six years at least.
@@ -279,22 +248,16 @@ bool TForm1::eased_plan_refused() {
 void TForm1::Button61Click(Control&) {
     if (eased_plan_refused()) return;
     batch_run(true, [this] {
-        PRset1(Ed0_kin);
-        Bt7_MClearClick(Bt7_MClear);
-        if (Edit1.tag() == 1) kouko_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text());
-        Ed555.set_text("JuM");
-        beep(Beep::Information);
+        build_one_part(
+            false, [this] { kouko_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); }, "JuM");
     });
 }
 
 void TForm1::Button62Click(Control&) {
     if (eased_plan_refused()) return;
     batch_run(true, [this] {
-        PRset1(Ed0_kin);
-        Bt7_BClearClick(Bt7_BClear);
-        if (Edit6.tag() == 1) kouko_bon(Ed0_kin.text(), Edit6.text());
-        Ed555.set_text("JuB");
-        beep(Beep::Information);
+        build_one_part(
+            true, [this] { kouko_bon(Ed0_kin.text(), Edit6.text()); }, "JuB");
     });
 }
 

@@ -7,79 +7,49 @@
 
 namespace rebanto {
 
-namespace {
-
-std::string fixed_rate_head(bool equal_principal, const std::string& stream) {
-    return std::string(equal_principal ? "元金均等返済検討書（" : "Rebanto（") + stream +
-           "返済）＊＊＊月次返済表＊＊＊" + "  -- by.";
-}
-
-}  // namespace
-
 void TForm1::all_mon(std::string rate, std::string years, std::string principal) {
-    const int n = count(Ed1_Mzankaisu);
-    st_ikkazu();
-    Ed0_wari.set_text("0");
-    Ed0_nen.set_text(years);
-    Ed0_moto.set_text(principal);
-    Ed0_kin.set_text(rate);
-    NextPrincipalB = Money();
-    start_part(false, fixed_rate_head(equal_principal(), "月"));
-    PRset1(Ed0_kin);
-    set_step_months("1");
-    for (int i = 1; i <= n; ++i) {
-        if (i > 1) batch_hold();
-        if (!batch_commit()) break;
-    }
-    goukeikinyu_m();
-    end_ikkazu();
+    fixed_rate_schedule(false, rate, years, principal);
 }
 
 void TForm1::all_bon(std::string rate, std::string principal) {
+    fixed_rate_schedule(true, rate, "", principal);
+}
+
+// One instalment to the end: a step a month, or a step a payment of the second stream with
+// the user's interval; the months counted against the term as the steps cover them.
+void TForm1::fixed_rate_schedule(bool bonus, const std::string& rate, const std::string& years,
+                                 const std::string& principal) {
     const int n = count(Ed1_Mzankaisu);
-    st_ikkazu();
-    Ed0_wari.set_text("100");
-    Ed0_moto.set_text(principal);
-    Ed0_kin.set_text(rate);
-    NextPrincipalM = Money();
-    start_part(true, fixed_rate_head(equal_principal(), Button67.caption()));
+    open_part_schedule(bonus, rate, years, principal,
+                       batch_head(bonus ? Button67.caption() : "月", "月次返済表"));
     PRset1(Ed0_kin);
-    const int interval = bonus_interval();
-    set_step_months(std::to_string(interval));
-    PRset1(Ed0_kin);
-    // Months covered so far, each step counting one interval.
+    const int step = bonus ? bonus_interval() : 1;
+    set_step_months(std::to_string(step));
     int covered = 0;
-    if (interval < bonus_first_months()) {
-        // The steps before a late first payment carry no payment of the stream.
-        for (int i = 0; i < bonus_first_months() / interval; ++i, covered += interval)
-            batch_commit();
+    int payments = n;
+    if (bonus) {
+        PRset1(Ed0_kin);
+        covered = commit_steps_before_first_bonus() * step;
+        payments = count(Ed1_Bzankaisu);
     }
-    const int payments = count(Ed1_Bzankaisu);
-    for (int i = 1; i <= payments && covered < n; ++i, covered += interval) {
+    for (int i = 1; i <= payments && covered < n; ++i, covered += step) {
         if (i > 1) batch_hold();
         if (!batch_commit()) break;
     }
-    goukeikinyu_b();
-    end_ikkazu();
+    close_part_schedule(bonus);
 }
 
 void TForm1::Button66Click(Control&) {
     batch_run(false, [this] {
-        PRset1(Ed0_kin);
-        Bt7_MClearClick(Bt7_MClear);
-        if (Edit1.tag() == 1) all_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text());
-        Ed555.set_text("KoM");
-        beep(Beep::Information);
+        build_one_part(
+            false, [this] { all_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); }, "KoM");
     });
 }
 
 void TForm1::Button67Click(Control&) {
     batch_run(false, [this] {
-        PRset1(Ed0_kin);
-        Bt7_BClearClick(Bt7_BClear);
-        if (Edit6.tag() == 1) all_bon(Ed0_kin.text(), Edit6.text());
-        Ed555.set_text("KoB");
-        beep(Beep::Information);
+        build_one_part(
+            true, [this] { all_bon(Ed0_kin.text(), Edit6.text()); }, "KoB");
     });
 }
 

@@ -3,11 +3,14 @@
 // Between recomputations the interest follows the rate while the instalment stays, so
 // the principal part absorbs the change (no cap on increases, no deferred interest).
 #include <algorithm>
+#include <array>
+#include <limits>
 
 #include "base/errors.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "schedules/rate_list_grid.h"
 
 namespace rebanto {
 
@@ -16,15 +19,9 @@ namespace {
 constexpr const char* kHoldOnlyZeroOrFive =
     "5年の５か、適用しない意味の０かしか、現バージョンでは対応していません";
 
-// The list holds 7 five-year blocks (columns) of 10 half-years (rows).
-constexpr int kListBlocks = 7;
-constexpr int kHalfYearsPerBlock = 10;
-constexpr int kMonthsPerBlock = 60;
+using rate_list::kMonthsPerBlock;
 
-std::string variable_rate_head(bool equal_principal, const std::string& stream) {
-    return std::string(equal_principal ? "元金均等返済検討書（" : "Rebanto（") + stream +
-           "返済）＊＊＊月次返済表(予想変動金利)＊＊＊" + "  -- by.";
-}
+constexpr const char* kVariableRateTable = "月次返済表(予想変動金利)";
 
 // The half-year inside the list's 5-year block, 1..10, for months already paid.
 int half_year_in_block(int months) {
@@ -38,6 +35,32 @@ int block_shift(int fixed_half_years) {
     for (int i = 0; i < 4 && shift > 9; ++i)
         shift -= 10;
     return shift;
+}
+
+// The fixed years step through the periods the banks offer, 3, 5, 7, 10, 2 and round again,
+// forward or back; any other value starts again at 3.
+std::string next_fixed_period(const std::string& years, int direction) {
+    constexpr std::array<const char*, 5> kPeriods = {"3", "5", "7", "10", "2"};
+    constexpr int size = static_cast<int>(kPeriods.size());
+    for (int i = 0; i < size; ++i) {
+        if (years == kPeriods[static_cast<std::size_t>(i)]) {
+            return kPeriods[static_cast<std::size_t>((i + size + direction) % size)];
+        }
+    }
+    return "3";
+}
+
+// The options of the loan, read before anything changes.
+struct VariableRateOptions {
+    bool fixed;
+    int fixed_half_years;
+    int hold;  // months the instalment is held (0: it follows every half-year)
+};
+
+VariableRateOptions variable_rate_options(const TForm1& f) {
+    const bool fixed = f.RdBt2_kotei.checked();
+    const int fixed_years = fixed ? std::max(0, count(f.Ed2_kotei_yy)) : 0;
+    return {fixed, fixed_years * 2, count(f.Ed2_hensai1tei_yy) * 12};
 }
 
 }  // namespace
@@ -59,166 +82,121 @@ void TForm1::list_rate_at(int months) {
     const int col = e / kMonthsPerBlock + 1;
     e = e + kMonthsPerBlock - kMonthsPerBlock * col;
     const int row = e / 6 + 1;
-    if (col <= kListBlocks && row <= kHalfYearsPerBlock) list_cell_to_rate(col, row);
+    if (col <= rate_list::kBlocks && row <= rate_list::kHalfYearsPerBlock)
+        list_cell_to_rate(col, row);
 }
 
-void TForm1::hendo_mon(std::string rate, std::string years, std::string principal) {
-    // The options are read before anything changes.
-    const bool fixed = RdBt2_kotei.checked();
-    const int fixed_years = fixed ? std::max(0, count(Ed2_kotei_yy)) : 0;
-    const int hold = count(Ed2_hensai1tei_yy) * 12;
-    align_rate_list();
+// What one part's schedule steps by: the monthly schedule a month a step, six to a
+// half-year of the list, up to the term; the bonus schedule a payment a step, one to a
+// half-year, for as many steps as it has payments.
+struct TForm1::VariableRatePart {
+    bool bonus;
+    int step_months;
+    int steps_per_half_year;
+    int list_offset;  // months added to those done before the list is read
+    int lead_in;      // months up to the first half-year boundary
+    int term;         // months the steps of the fixed period may cover
+    int later_term;   // months the steps after it may cover
+    int block_end;    // half-years after the fixed period run while their index is below it
+};
 
-    st_ikkazu();
-    Ed0_wari.set_text("0");
-    Ed0_nen.set_text(years);
-    Ed0_moto.set_text(principal);
-    Ed0_kin.set_text(rate);
-    NextPrincipalB = Money();
-    start_part(false, variable_rate_head(equal_principal(), "月"));
+void TForm1::hendo_mon(std::string rate, std::string years, std::string principal) {
+    const VariableRateOptions options = variable_rate_options(*this);
+    align_rate_list();
+    open_part_schedule(false, rate, years, principal, batch_head("月", kVariableRateTable));
     PRset1(Ed0_kin);
     set_step_months("1");
-
     const int n = TotalMonths;
-    const int blocks = n / 6 + 1;
+    variable_rate_schedule({false, 1, 6, ListOffset, ListLead, n, n, n / 6 + 2}, options.fixed,
+                           options.fixed_half_years, options.hold);
+}
+
+void TForm1::hendo_bon(std::string rate, std::string principal) {
+    const VariableRateOptions options = variable_rate_options(*this);
+    align_rate_list();
+    batch_run(true, [&] {
+        const int n = count(Ed1_Mzankaisu);
+        open_part_schedule(true, rate, "", principal,
+                           batch_head(Button67.caption(), kVariableRateTable));
+        const int interval = bonus_interval();
+        const int payments = bonus_payment_number(n);
+        set_step_months(std::to_string(interval));
+        Edit14.set_text("1");
+        PRset1(Ed0_kin);
+        commit_steps_before_first_bonus();
+        // The payments bound the steps after the fixed period, not the months they cover.
+        variable_rate_schedule(
+            {true, interval, 1, BonusListOffset, 0, n, std::numeric_limits<int>::max(), payments},
+            options.fixed, options.fixed_half_years, options.hold);
+    });
+}
+
+void TForm1::variable_rate_schedule(const VariableRatePart& part, bool fixed, int fixed_half_years,
+                                    int hold) {
+    const int shift = block_shift(fixed_half_years);
     int done = 0;
-    int f = 0;
-    int shift = 0;
     if (fixed) {
-        f = fixed_years * 2;
-        shift = block_shift(f);
-        list_cell_to_rate(1, 1);
-        for (int j = 1; j <= f && done < n; ++j) {
-            for (int i = 1; i <= 6 && done < n; ++i, ++done) {
+        list_cell_to_rate(rate_list::col_of(0), rate_list::row_of(0));
+        for (int j = 1; j <= fixed_half_years && done < part.term; ++j) {
+            for (int i = 1; i <= part.steps_per_half_year && done < part.term;
+                 ++i, done += part.step_months) {
+                // The first two half-years start with an instalment of their own.
                 if (!(i == 1 && j <= 2)) batch_hold();
                 batch_commit();
             }
         }
     }
-    // At the first month of a block the instalment is recomputed when it follows every
-    // half-year (hold 0) or when a 5-year block of constant instalments begins.
-    const auto block_start = [&](int h) {
-        if (hold != 0 && h - shift != 1) batch_hold();
-    };
-    bool first_block = true;
-    for (int b = f; b <= blocks && done < n; ++b) {
-        // The first block starts with the months up to the first half-year boundary.
-        const bool lead_in = first_block && ListLead > 0;
-        if (lead_in) {
-            list_rate_at(done + ListOffset);
-            const int h = half_year_in_block(done);
-            for (int i = 1; i <= ListLead && done < n; ++i, ++done) {
-                if (i == 1) {
-                    block_start(h);
-                } else {
-                    batch_hold();
-                }
-                batch_commit();
-            }
-        }
-        list_rate_at(done + ListOffset);
+    // Steps at the list's rate for the months done. At the first of them (`block_rule`) the
+    // instalment is recomputed when it follows every half-year (hold 0) or when a 5-year
+    // block of constant instalments begins; the others keep it.
+    const auto run = [&](int steps, bool block_rule) {
+        list_rate_at(done + part.list_offset);
         const int h = half_year_in_block(done);
-        for (int i = 1; i <= 6 && done < n; ++i, ++done) {
-            if (i == 1 && !lead_in) {
-                block_start(h);
-            } else {
-                batch_hold();
-            }
+        for (int i = 1; i <= steps && done < part.later_term; ++i, done += part.step_months) {
+            if (i > 1 || !block_rule || (hold != 0 && h - shift != 1)) batch_hold();
             batch_commit();
         }
-        first_block = false;
+    };
+    for (int b = fixed_half_years; b < part.block_end && done < part.later_term; ++b) {
+        // The first block starts with the months up to the first half-year boundary, and
+        // its regular months then keep the instalment.
+        const bool lead_in = b == fixed_half_years && part.lead_in > 0;
+        if (lead_in) run(part.lead_in, true);
+        run(part.steps_per_half_year, !lead_in);
     }
-    goukeikinyu_m();
-    end_ikkazu();
+    close_part_schedule(part.bonus);
 }
 
-void TForm1::hendo_bon(std::string rate, std::string principal) {
-    const bool fixed = RdBt2_kotei.checked();
-    const int fixed_years = fixed ? std::max(0, count(Ed2_kotei_yy)) : 0;
-    const int hold = count(Ed2_hensai1tei_yy) * 12;
-    align_rate_list();
+void TForm1::Bt2_hendo_monClick(Control&) {
+    variable_rate_run([this] {
+        build_one_part(
+            false, [this] { hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); }, "HeM");
+    });
+}
 
-    batch_run(true, [&] {
-        const int n = count(Ed1_Mzankaisu);
-        st_ikkazu();
-        Ed0_wari.set_text("100");
-        Ed0_moto.set_text(principal);
-        Ed0_kin.set_text(rate);
-        NextPrincipalM = Money();
-        start_part(true, variable_rate_head(equal_principal(), Button67.caption()));
+void TForm1::Bt2_hendo_bonClick(Control&) {
+    variable_rate_run([this] {
+        build_one_part(
+            true, [this] { hendo_bon(Ed0_kin.text(), Edit6.text()); }, "HeB");
+    });
+}
 
-        const int interval = bonus_interval();
-        const int first = bonus_first_months();
-        const int payments =
-            static_cast<int>(int_part(static_cast<long double>(n - first) / interval + 1));
-        set_step_months(std::to_string(interval));
-        Edit14.set_text("1");
-        PRset1(Ed0_kin);
-        if (interval < first) {
-            for (int i = 0; i < first / interval; ++i)
-                batch_commit();
-        }
-        int covered = 0;
-        int f = 0;
-        int shift = 0;
-        if (fixed) {
-            f = fixed_years * 2;
-            shift = block_shift(f);
-            list_cell_to_rate(1, 1);
-            for (int s = 1; s <= f && covered < n; ++s, covered += interval) {
-                if (s > 2) batch_hold();
-                batch_commit();
-            }
-        }
-        // One payment per step: the rule of a block's first month applies at every step.
-        for (int s = 1; s <= payments - f; ++s, covered += interval) {
-            list_rate_at(covered + BonusListOffset);
-            if (hold != 0 && half_year_in_block(covered) - shift != 1) batch_hold();
-            batch_commit();
-        }
-        goukeikinyu_b();
-        end_ikkazu();
+void TForm1::Button74Click(Control&) {
+    variable_rate_run([this] {
+        build_both_parts([this] { hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
+                         [this] { hendo_bon(Ed0_kin.text(), Edit6.text()); }, "He");
     });
 }
 
 // The grid and Memo1 are brought to agree before a variable-rate table: the panel is
 // opened and closed.
-void TForm1::Bt2_hendo_monClick(Control&) {
+void TForm1::variable_rate_run(const std::function<void()>& build) {
     check_variable_rate_options();
     align_rate_list();
-    batch_run(false, [this] {
+    batch_run(false, [this, &build] {
         if (!GroupBox9.visible()) show_rate_list_panel();
         Button55Click(Button55);
-        PRset1(Ed0_kin);
-        Bt7_MClearClick(Bt7_MClear);
-        if (Edit1.tag() == 1) hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text());
-        Ed555.set_text("HeM");
-        beep(Beep::Information);
-    });
-}
-
-void TForm1::Bt2_hendo_bonClick(Control&) {
-    check_variable_rate_options();
-    align_rate_list();
-    batch_run(false, [this] {
-        if (!GroupBox9.visible()) show_rate_list_panel();
-        Button55Click(Button55);
-        PRset1(Ed0_kin);
-        Bt7_BClearClick(Bt7_BClear);
-        if (Edit6.tag() == 1) hendo_bon(Ed0_kin.text(), Edit6.text());
-        Ed555.set_text("HeB");
-        beep(Beep::Information);
-    });
-}
-
-void TForm1::Button74Click(Control&) {
-    check_variable_rate_options();
-    align_rate_list();
-    batch_run(false, [this] {
-        if (!GroupBox9.visible()) show_rate_list_panel();
-        Button55Click(Button55);
-        build_both_parts([this] { hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
-                         [this] { hendo_bon(Ed0_kin.text(), Edit6.text()); }, "He");
+        build();
     });
 }
 
@@ -241,25 +219,12 @@ void TForm1::RdBt2_non_koteiClick(Control&) {
     Label82.set_enabled(false);
 }
 
-// The fixed years step through the periods the banks offer: 3, 5, 7, 10, 2.
 void TForm1::Label82Click(Control&) {
-    if (!Label82.enabled()) return;
-    const std::string& y = Ed2_kotei_yy.text();
-    Ed2_kotei_yy.set_text(y == "3"    ? "5"
-                          : y == "5"  ? "7"
-                          : y == "7"  ? "10"
-                          : y == "10" ? "2"
-                                      : "3");
+    if (Label82.enabled()) Ed2_kotei_yy.set_text(next_fixed_period(Ed2_kotei_yy.text(), 1));
 }
 
 void TForm1::Label82RightClick(Control&) {
-    if (!Label82.enabled()) return;
-    const std::string& y = Ed2_kotei_yy.text();
-    Ed2_kotei_yy.set_text(y == "3"    ? "2"
-                          : y == "2"  ? "10"
-                          : y == "10" ? "7"
-                          : y == "7"  ? "5"
-                                      : "3");
+    if (Label82.enabled()) Ed2_kotei_yy.set_text(next_fixed_period(Ed2_kotei_yy.text(), -1));
 }
 
 void TForm1::Ed2_hensai1tei_yyClick(Control&) {

@@ -12,25 +12,21 @@
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "schedules/rate_list_grid.h"
 
 namespace rebanto {
 
 namespace {
 
-constexpr int kHalfYears = 70;
+using rate_list::col_of;
+using rate_list::kHalfYears;
+using rate_list::row_of;
+
 constexpr const char* kListFilter = "変動金利リスト(*.txh)|*.txh";
-constexpr std::array<const char*, 7> kBlockHeads = {"1-5年",   "6-10年",  "11-15年", "16-20年",
-                                                    "21-25年", "26-30年", "31-35年"};
+constexpr std::array<const char*, rate_list::kBlocks> kBlockHeads = {
+    "1-5年", "6-10年", "11-15年", "16-20年", "21-25年", "26-30年", "31-35年"};
 // Every second row: the year of the block it starts (first or second five years).
 constexpr std::array<const char*, 5> kYearLabels = {"1/6年", "2/7年", "3/8年", "4/9年", "5/0年"};
-
-// Half-year k (from 0) sits in column k div 10 + 1, row k mod 10 + 1.
-int list_row(int k) {
-    return k % 10 + 1;
-}
-int list_col(int k) {
-    return k / 10 + 1;
-}
 
 std::string file_name_of(const std::string& path) {
     return std::filesystem::path(path).filename().string();
@@ -42,7 +38,7 @@ void TForm1::memo1_to_grid() {
     const auto& lines = Memo1.lines();
     for (int k = 0; k < kHalfYears; ++k) {
         const auto line = static_cast<std::size_t>(k);
-        StringGrid6.set_cell(list_row(k), list_col(k), line < lines.size() ? lines[line] : "");
+        StringGrid6.set_cell(row_of(k), col_of(k), line < lines.size() ? lines[line] : "");
     }
 }
 
@@ -51,18 +47,19 @@ void TForm1::grid_to_memo1() {
     std::vector<std::string> lines = Memo1.lines();
     if (lines.size() < static_cast<std::size_t>(kHalfYears)) lines.resize(kHalfYears);
     for (int k = 0; k < kHalfYears; ++k) {
-        lines[static_cast<std::size_t>(k)] = StringGrid6.cell(list_row(k), list_col(k));
+        lines[static_cast<std::size_t>(k)] = StringGrid6.cell(row_of(k), col_of(k));
     }
     Memo1.set_lines(std::move(lines));
 }
 
 void TForm1::show_rate_list_panel() {
-    StringGrid6.set_cell(0, 0, "金利表");
+    StringGrid6.set_cell(rate_list::kHeadRow, rate_list::kLabelCol, "金利表");
     for (int col = 1; col <= static_cast<int>(kBlockHeads.size()); ++col) {
-        StringGrid6.set_cell(0, col, kBlockHeads[static_cast<std::size_t>(col - 1)]);
+        StringGrid6.set_cell(rate_list::kHeadRow, col,
+                             kBlockHeads[static_cast<std::size_t>(col - 1)]);
     }
-    for (int row = 1; row <= 10; ++row) {
-        StringGrid6.set_cell(row, 0,
+    for (int row = 1; row <= rate_list::kHalfYearsPerBlock; ++row) {
+        StringGrid6.set_cell(row, rate_list::kLabelCol,
                              row % 2 == 1 ? kYearLabels[static_cast<std::size_t>(row / 2)] : "");
     }
     memo1_to_grid();
@@ -115,29 +112,31 @@ std::string folder_of(const std::string& path) {
     return (parent / "").string();
 }
 
+FileDialogRequest list_file_request(const char* title, const std::string& folder,
+                                    const std::string& file_name) {
+    FileDialogRequest request;
+    request.title = title;
+    request.folder = folder;
+    request.file_name = file_name;
+    request.filter = kListFilter;
+    request.default_ext = "txh";
+    return request;
+}
+
 }  // namespace
 
 void TForm1::Button57Click(Control&) {
-    FileDialogRequest request;
-    request.title = "変動金利リストの読込";
-    request.folder = data_path("");  // the data folder, or the start folder before one is set
-    request.file_name = Edit66.text();
-    request.filter = kListFilter;
-    request.default_ext = "txh";
-    const std::optional<std::string> chosen = app_.platform().open_file(request);
+    // The data folder, or the start folder before one is set.
+    const std::optional<std::string> chosen = app_.platform().open_file(
+        list_file_request("変動金利リストの読込", data_path(""), Edit66.text()));
     if (!chosen) return;
     load_rate_list_file(*chosen);
     if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
 }
 
 void TForm1::Button56Click(Control&) {
-    FileDialogRequest request;
-    request.title = "変動金利リストの記録";
-    request.folder = data_path("");  // the data folder, or the start folder before one is set
-    request.file_name = Edit66.text();
-    request.filter = kListFilter;
-    request.default_ext = "txh";
-    const std::optional<std::string> chosen = app_.choose_save_file(request);
+    const std::optional<std::string> chosen = app_.choose_save_file(
+        list_file_request("変動金利リストの記録", data_path(""), Edit66.text()));
     if (!chosen) return;
     save_rate_list_file(*chosen);
     if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
@@ -169,7 +168,7 @@ void TForm1::Button84Click(Control&) {
     const bool times = RadioButton8.checked();
     std::array<std::string, kHalfYears> rates;
     for (int k = 0; k < kHalfYears; ++k) {
-        const std::string& text = StringGrid6.cell(list_row(k), list_col(k));
+        const std::string& text = StringGrid6.cell(row_of(k), col_of(k));
         if (text.empty()) continue;
         const long double r = to_extended(text);
         rates[static_cast<std::size_t>(k)] =
@@ -177,7 +176,7 @@ void TForm1::Button84Click(Control&) {
     }
     for (int k = 0; k < kHalfYears; ++k) {
         const std::string& rate = rates[static_cast<std::size_t>(k)];
-        if (!rate.empty()) StringGrid6.set_cell(list_row(k), list_col(k), rate);
+        if (!rate.empty()) StringGrid6.set_cell(row_of(k), col_of(k), rate);
     }
     grid_to_memo1();
 }

@@ -26,23 +26,10 @@ constexpr int kTermRows = 50;
 // Each section of the course table has at most ten steps.
 constexpr int kCourseSteps = 10;
 
-void replace_first_line(Memo& memo, const std::string& line) {
-    std::vector<std::string> lines = memo.lines();
-    if (lines.empty()) {
-        lines.push_back(line);
-    } else {
-        lines[0] = line;
-    }
-    memo.set_lines(std::move(lines));
-}
-
 }  // namespace
 
 std::string TForm1::what_if_title(bool bonus, const std::string& table) const {
-    const std::string head = std::string(equal_principal() ? "元金均等返済検討書（" : "Rebanto（") +
-                             (bonus ? Button67.caption() : std::string("月")) + "返済）＊＊＊" +
-                             table + "＊＊＊" + "  -- by.";
-    return batch_title(head);
+    return batch_title(batch_head(bonus ? Button67.caption() : "月", table));
 }
 
 void TForm1::what_if_start(const std::string& table) {
@@ -53,9 +40,7 @@ void TForm1::what_if_start(const std::string& table) {
 }
 
 void TForm1::what_if_titles(const std::string& table) {
-    Bt0_allClearClick(Bt0_allClear);
-    replace_first_line(RichEdit1, what_if_title(false, table));
-    replace_first_line(RichEdit2, what_if_title(true, table));
+    batch_titles(batch_head("月", table), batch_head(Button67.caption(), table));
 }
 
 void TForm1::what_if_finish() {
@@ -92,7 +77,7 @@ void TForm1::Button9Click(Control&) {
         st_ikkazu();
         const std::string table = "いろいろな時点・期間での推移表";
         Bt7_MClearClick(Bt7_MClear);
-        replace_first_line(RichEdit1, what_if_title(false, table));
+        replace_memo_title(RichEdit1, what_if_title(false, table));
         RichEdit1.append(Ed5_memoobi.text());
         PRset1(Ed0_kin);
         const int n = count(Ed1_Mzankaisu);
@@ -108,7 +93,7 @@ void TForm1::Button9Click(Control&) {
         }
 
         Bt7_BClearClick(Bt7_BClear);
-        replace_first_line(RichEdit2, what_if_title(true, table));
+        replace_memo_title(RichEdit2, what_if_title(true, table));
         RichEdit2.append(Ed5_memoobi.text() + "-月回+");
         RichEdit1.append("");
 

@@ -6,48 +6,40 @@
 
 namespace rebanto {
 
+namespace {
+
+void adopt(Control& parent, std::initializer_list<Control*> children) {
+    for (Control* c : children)
+        c->set_parent(&parent);
+}
+
+// Page "一括表" and the rate presets and list of page "設定".
+void place_schedule_controls(TForm1& f) {
+    adopt(f.TabSheet2,
+          {&f.GrpKouko, &f.GroupBox10, &f.GroupBox11, &f.GroupBox12, &f.Button64, &f.Button65});
+    adopt(f.GrpKouko, {&f.Button12, &f.Button11, &f.Button59, &f.Button60});
+    adopt(f.GroupBox10, {&f.RadioButton9, &f.RadioButton10, &f.Button61, &f.Button62, &f.Button63});
+    adopt(f.GroupBox11, {&f.Button66, &f.Button67, &f.Button68});
+    adopt(f.GroupBox12, {&f.Bt2_hendo_mon, &f.Bt2_hendo_bon, &f.Button74, &f.RdBt2_kotei,
+                         &f.RdBt2_non_kotei, &f.Ed2_kotei_yy, &f.Label82, &f.La2_hensai1tei,
+                         &f.Ed2_hensai1tei_yy, &f.Button54, &f.Button91});
+    adopt(f.TabSheet5,
+          {&f.La5_kouko_kijun, &f.Edit39,       &f.La5_kijungai, &f.Edit51,       &f.La5_koyuka,
+           &f.Edit52,          &f.La5_tokubetu, &f.Edit50,       &f.La5_sonota1,  &f.Edit63,
+           &f.La5_sonota2,     &f.Edit62,       &f.La5_kouko11,  &f.La5_ippan1,   &f.Edit41,
+           &f.La5_ippan2,      &f.Edit53,       &f.La5_ippan3,   &f.Edit54,       &f.La5_tokusyu1,
+           &f.Edit55,          &f.La5_tokusyu2, &f.Edit56,       &f.La5_tokusyu3, &f.Edit57,
+           &f.Edit66,          &f.GroupBox9,    &f.GrpListAlign});
+    adopt(f.GroupBox9, {&f.StringGrid6, &f.Memo1, &f.Button57, &f.Button56, &f.Edit68, &f.Button55,
+                        &f.GrpListBulk});
+    adopt(f.GrpListBulk, {&f.RadioButton7, &f.RadioButton8, &f.Edit69, &f.Button84});
+    f.CheckBox1.set_parent(&f.GrpListAlign);
+}
+
+}  // namespace
+
 void TForm1::wire_schedules() {
-    // Page "一括表".
-    for (Control* c : std::initializer_list<Control*>{&GrpKouko, &GroupBox10, &GroupBox11,
-                                                      &GroupBox12, &Button64, &Button65}) {
-        c->set_parent(&TabSheet2);
-    }
-    for (Control* c : std::initializer_list<Control*>{&Button12, &Button11, &Button59, &Button60}) {
-        c->set_parent(&GrpKouko);
-    }
-    for (Control* c : std::initializer_list<Control*>{&RadioButton9, &RadioButton10, &Button61,
-                                                      &Button62, &Button63}) {
-        c->set_parent(&GroupBox10);
-    }
-    for (Control* c : std::initializer_list<Control*>{&Button66, &Button67, &Button68}) {
-        c->set_parent(&GroupBox11);
-    }
-    for (Control* c : std::initializer_list<Control*>{
-             &Bt2_hendo_mon, &Bt2_hendo_bon, &Button74, &RdBt2_kotei, &RdBt2_non_kotei,
-             &Ed2_kotei_yy, &Label82, &La2_hensai1tei, &Ed2_hensai1tei_yy, &Button54, &Button91}) {
-        c->set_parent(&GroupBox12);
-    }
-
-    // Page "設定".
-    for (Control* c : std::initializer_list<Control*>{
-             &La5_kouko_kijun, &Edit39,       &La5_kijungai, &Edit51,       &La5_koyuka,
-             &Edit52,          &La5_tokubetu, &Edit50,       &La5_sonota1,  &Edit63,
-             &La5_sonota2,     &Edit62,       &La5_kouko11,  &La5_ippan1,   &Edit41,
-             &La5_ippan2,      &Edit53,       &La5_ippan3,   &Edit54,       &La5_tokusyu1,
-             &Edit55,          &La5_tokusyu2, &Edit56,       &La5_tokusyu3, &Edit57,
-             &Edit66,          &GroupBox9,    &GrpListAlign}) {
-        c->set_parent(&TabSheet5);
-    }
-    for (Control* c : std::initializer_list<Control*>{&StringGrid6, &Memo1, &Button57, &Button56,
-                                                      &Edit68, &Button55, &GrpListBulk}) {
-        c->set_parent(&GroupBox9);
-    }
-    for (Control* c :
-         std::initializer_list<Control*>{&RadioButton7, &RadioButton8, &Edit69, &Button84}) {
-        c->set_parent(&GrpListBulk);
-    }
-    CheckBox1.set_parent(&GrpListAlign);
-
+    place_schedule_controls(*this);
     StringGrid6.set_editable(true);
     Memo1.set_plain_text(true);
     Memo1.hide();

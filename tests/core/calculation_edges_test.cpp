@@ -1,6 +1,7 @@
 // Basic settings, limits, step lengths and the commit rules of the one-period calculation.
 #include "app_fixture.h"
 #include "base/field_at.h"
+#include "base/numtext.h"
 
 namespace rebanto {
 namespace {
@@ -121,6 +122,35 @@ TEST_F(AppTest, APrepaymentBeyondThePrincipalLeftPaysThatPrincipal) {
     EXPECT_EQ(f1.Edit1.text(), "0");
     EXPECT_EQ(f1.StatusBar1.caption(),
               "月々の内入 1,000,000円：残元金 992,590円を返済し、超過分 7,410円は返済していません");
+}
+
+// The bonus part commits by the same rules into its own memo, table and totals: a 9-month
+// step pays the bonus of month 6, and a prepayment of 1,000,000 beyond the bonus principal
+// left pays that principal, so the bonus part repays exactly its 1,000,000.
+TEST_F(AppTest, ABonusPrepaymentGoesToTheBonusTableAndTotals) {
+    f1.Ed0_moto.set_text("2000000");
+    f1.Ed0_wari.set_text("50");
+    f1.Ed1_yy5.set_text("0");
+    f1.Ed1_mm5.set_text("9");
+    f1.Button46.click();
+    f1.Edit43.set_text("1000000");
+    f1.Button1.click();
+    const Grid& bonus = app.cur.StGr2;
+    ASSERT_EQ(bonus.row_count(), 4);
+    EXPECT_EQ(bonus.cell(2, 0), "6") << "the bonus month, not the step's end (9)";
+    EXPECT_EQ(bonus.cell(2, 7), "1");
+    const std::string left = bonus.cell(2, 12);
+    EXPECT_EQ(bonus.cell(3, 0), "6");
+    EXPECT_EQ(bonus.cell(3, 1), "内");
+    EXPECT_EQ(bonus.cell(3, 3), left);
+    EXPECT_EQ(bonus.cell(3, 11), left);
+    EXPECT_EQ(bonus.cell(3, 12), "0");
+    EXPECT_EQ(f1.TotalsB.principal, Money::from_yen(1'000'000));
+    EXPECT_EQ(f1.Edit6.text(), "0");
+    EXPECT_EQ(f1.Edit43.text(), "0");
+    EXPECT_EQ(app.cur.StGr1.row_count(), 3) << "the monthly part wrote its period row only";
+    EXPECT_EQ(f1.TotalsM.principal, to_money(app.cur.StGr1.cell(2, 11)));
+    EXPECT_TRUE(f1.RadioButton11.checked());
 }
 
 TEST_F(AppTest, FiveStepsHoldATypedInstalment) {

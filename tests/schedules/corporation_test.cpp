@@ -200,6 +200,33 @@ TEST_F(CorporationSchedules, BothPartsThenTheCompositePage) {
     EXPECT_EQ(platform.log().back(), "beep information");
 }
 
+// A first bonus at month 12 with six-month steps: the two steps to month 12 come first
+// (the second already pays the first bonus, counted over the whole term: (420 − 12) / 6 + 1
+// = 69), then 10 − 2 = 8 eased steps at 100 … 93 payments; from month 66 the count is the
+// true remaining term again, 360 months / 6 = 60.
+TEST_F(CorporationSchedules, EasedBonusAfterALateFirstBonusKeepsItsFiveYears) {
+    enter_loan("30000000", "2.80", "35", "20");
+    app.second_repayment.apply_timing("6", 12);
+    f1.RadioButton10.click();
+    f1.Button62.click();
+    const auto b = period_rows(bonus);
+    ASSERT_GE(b.size(), 10u);
+    EXPECT_EQ(b[0][0], "12");
+    EXPECT_EQ(b[0][5], "69");
+    EXPECT_EQ(b[1][0], "18");
+    EXPECT_EQ(b[1][5], "100");
+    EXPECT_EQ(b[8][0], "60");
+    EXPECT_EQ(b[8][5], "93");
+    EXPECT_EQ(b[9][0], "66");
+    EXPECT_EQ(b[9][5], "60");
+    const auto& lines = f1.RichEdit2.lines();
+    ASSERT_GT(lines.size(), 13u);
+    EXPECT_EQ(lines[3], "当初６ヶ月毎の推移(当初５年分=ゆとり返済期間)");
+    EXPECT_EQ(lines[13], "6年目以降10年まで６ヶ月毎の推移(５年分)");
+    EXPECT_EQ(monthly.row_count(), 2) << "the monthly table is left alone";
+    EXPECT_EQ(f1.bonus_first_months(), 12) << "the user's first bonus month is kept";
+}
+
 TEST_F(CorporationSchedules, EasedFullScheduleUnderSixYearsIsRefused) {
     enter_loan("30000000", "2.80", "5", "20");
     f1.RadioButton10.click();
