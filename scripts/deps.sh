@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev libgl-dev
   nlohmann-json3-dev python3-jsonschema
   libgtest-dev libbenchmark-dev
   libxlsxwriter-dev

@@ -41,7 +41,7 @@ std::size_t skip_one_byte(std::string_view) {
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
             throw FileError(std::string("文字コード変換 ") + from + " → " + to +
                             " を利用できません");
         }

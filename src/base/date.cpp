@@ -1,5 +1,6 @@
 #include "base/date.h"
 
+#include <chrono>
 #include <cstdio>
 
 #include "base/errors.h"
@@ -7,12 +8,13 @@
 namespace rebanto {
 
 bool is_leap_year(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return std::chrono::year{year}.is_leap();
 }
 
 int days_in_month(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && is_leap_year(year) ? 29 : kDays[month - 1];
+    namespace chr = std::chrono;
+    const auto last = chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::last;
+    return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
 namespace {
@@ -30,16 +32,13 @@ bool read_number(const std::string& text, std::size_t& pos, int min_digits, int 
     return count >= min_digits;
 }
 
-// Days since 1 March of year 0 of the proleptic Gregorian calendar: counting from March
-// puts the leap day at the end of the counted year.
-long day_number(const Date& date) {
-    const long y = date.month <= 2 ? date.year - 1L : date.year;
-    const long m = date.month <= 2 ? date.month + 9L : date.month - 3L;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long year_of_era = y - era * 400;
-    const long day_of_year = (153 * m + 2) / 5 + date.day - 1;
-    const long day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-    return era * 146097 + day_of_era;
+// The day of the proleptic Gregorian calendar. Months and days are counted on from the
+// year's first month and the month's first day, so a day past the month's end lands in the
+// next month rather than being refused.
+std::chrono::sys_days day_number(const Date& date) {
+    namespace chr = std::chrono;
+    const chr::year_month first = chr::year{date.year} / chr::January + chr::months{date.month - 1};
+    return chr::sys_days{first / 1} + chr::days{date.day - 1};
 }
 
 // A whole number as the date fields hold them: leading blanks, an optional sign, digits.
@@ -85,7 +84,7 @@ Date parse_short_date(const std::string& text) {
 }
 
 long days_between(const Date& from, const Date& to) {
-    return day_number(to) - day_number(from);
+    return static_cast<long>((day_number(to) - day_number(from)).count());
 }
 
 DateParts read_date_parts(const std::string& text) {

@@ -35,7 +35,8 @@ std::string cannot_read(const fs::path& path, int error) {
 
 std::string too_large(const fs::path& path) {
     return describe(path, "ファイルが大きすぎるため読み込めません (上限 " +
-                              std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB)");
+                              std::to_string(kMaxFileBytes / (std::uintmax_t{1024} * 1024)) +
+                              " MiB)");
 }
 
 // Only a plain file of a sane size is read: a pipe would be waited on for ever, a device

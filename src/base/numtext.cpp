@@ -63,7 +63,7 @@ bool is_decimal_real(std::string_view s) {
 
 // The "C" locale, so that a user locale with a decimal comma cannot change what "1.5" means.
 locale_t c_locale() {
-    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
 }
 

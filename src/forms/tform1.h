@@ -1257,7 +1257,7 @@ public:
     void Button133Click(Control& sender);
     void wire_reverse_search();
 
-    // ---- Seams for the subsystems that are not built yet ----
+    // ---- Hooks into the rate list, the comparison window, the navigator and the tables ----
     // Opens the rate selection list beside a rate field.
     void open_rate_list(Control& field);
     // The variable-rate list starts at the loan's rate.

@@ -60,7 +60,7 @@ void Form::remove_observer(int id) {
 
 void Form::notify(Control* control, Change change, int row, int col) {
     // By index: an observer added while the others hear a change does not upset the walk.
-    for (std::size_t i = 0; i < observers_.size(); ++i)
+    for (std::size_t i = 0; i < observers_.size(); ++i)  // NOLINT(modernize-loop-convert)
         observers_[i].second(control, change, row, col);
 }
 

@@ -22,8 +22,7 @@ std::string plain_amount(const std::string& cell) {
     bool separators = false;
     bool point = false;
     bool any_digit = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    for (const char c : text) {
         if (c == '-' && !sign && !any_digit) {
             sign = true;
             digits += c;

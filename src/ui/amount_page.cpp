@@ -101,7 +101,7 @@ QWidget* AmountPage::step_grid() {
     QLabel* bonus_header = column_header(QString(), box);
     // The second stream carries its own name ("ﾎﾞｰﾅｽ" or "第２").
     follow(bonus_header, f_.Button67,
-           [](const Control& name) { return to_q(name.caption()) + QStringLiteral("返済"); });
+           [](const Control& name) { return to_q(name.caption()).append(QStringLiteral("返済")); });
     grid->addWidget(bonus_header, 0, kBonus);
 
     int row = 1;
@@ -294,7 +294,7 @@ QWidget* AmountPage::memo_tools() {
     row->addSpacing(8);
     QLabel* bonus = side_note(QString(), clears);
     follow(bonus, f_.Button67,
-           [](const Control& name) { return to_q(name.caption()) + QStringLiteral("返済"); });
+           [](const Control& name) { return to_q(name.caption()).append(QStringLiteral("返済")); });
     row->addWidget(bonus);
     fit_button(put_.add(row, f_.Button49), 34);
     row->addStretch(1);

@@ -32,7 +32,7 @@ public:
     ~ChartWidget() override;
 
     ChartModel& model() const { return *model_; }
-    void set_data(ChartData data) { model_->set_data(std::move(data)); }
+    void set_data(ChartData chart) { model_->set_data(std::move(chart)); }
 
     // The chart at the widget's size, as the screen shows it, and as a PNG file's bytes.
     QImage image() const;

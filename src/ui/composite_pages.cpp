@@ -159,7 +159,7 @@ void MainWindowView::build_export_buttons(QGridLayout* page, int row, int col) {
     column->addSpacing(8);
     QLabel* bonus = side_note(QString());
     follow(bonus, form_.Button67,
-           [](const Control& name) { return QStringLiteral("合成") + to_q(name.caption()); });
+           [](const Control& name) { return QStringLiteral("合成").append(to_q(name.caption())); });
     column->addWidget(bonus);
     fit_button(put_.add(column, form_.CSV4), 52);
     fit_button(put_.add(column, form_.CSV4_suuti), 52);

@@ -173,7 +173,7 @@ QWidget* MainWindowView::build_first_instalments() {
     grid->addWidget(column_header(QStringLiteral("月返済"), box), 0, 1);
     QLabel* bonus = column_header(QString(), box);
     follow(bonus, form_.Button67,
-           [](const Control& name) { return to_q(name.caption()) + QStringLiteral("返済"); });
+           [](const Control& name) { return to_q(name.caption()).append(QStringLiteral("返済")); });
     grid->addWidget(bonus, 0, 2);
     int row = 1;
     const auto amounts = [&](const QString& name, Edit& monthly, Edit& second) {

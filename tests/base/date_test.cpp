@@ -57,6 +57,14 @@ TEST(DaysBetween, CountsCalendarDaysEitherWay) {
     }
 }
 
+// A day or month past the calendar's end counts on into the next month or year.
+TEST(DaysBetween, CountsOnPastTheEndOfAMonthOrYear) {
+    EXPECT_EQ(days_between(Date{2001, 1, 1}, Date{2001, 1, 32}), 31);
+    EXPECT_EQ(days_between(Date{2001, 1, 32}, Date{2001, 2, 1}), 0);
+    EXPECT_EQ(days_between(Date{2001, 1, 1}, Date{2001, 13, 1}), 365);
+    EXPECT_EQ(days_between(Date{2001, 2, 1}, Date{2001, 2, 29}), 28);
+}
+
 TEST(DateSeiki, GivesTheCenturyAndHoldsMonthAndDayInTheCalendar) {
     const std::pair<const char*, const char*> rows[] = {
         {"  01/06/20", "2001/06/20"}, {"1999/02/30", "1999/02/28"}, {"2000/02/30", "2000/02/29"},

@@ -15,10 +15,10 @@ protected:
         f1.Ed0_wari.set_text("20");
     }
     void enter_dates(const std::string& loan = "2001/05/21",
-                     const std::string& monthly = "2001/06/20",
-                     const std::string& bonus = "2001/07/20") {
-        f1.MsEd8_mon.set_text(monthly);
-        f1.MsEd8_bon.set_text(bonus);
+                     const std::string& monthly_date = "2001/06/20",
+                     const std::string& bonus_date = "2001/07/20") {
+        f1.MsEd8_mon.set_text(monthly_date);
+        f1.MsEd8_bon.set_text(bonus_date);
         f1.MsEd8_yusi.set_text(loan);
     }
     Grid& monthly = app.cur.StGr1;
