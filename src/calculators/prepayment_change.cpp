@@ -28,6 +28,21 @@ long long whole_cell(const Grid& table, int row, int col) {
     }
 }
 
+// Runs the monthly and the bonus side of a change; when one stops or fails, the navigator
+// and the current tables go back to how they were. True when both sides ran.
+template <typename Sides>
+bool both_or_restore(App& app, TForm4& navigator, const nav::ReplayState& before,
+                     const Sides& sides) {
+    try {
+        if (sides()) return true;
+    } catch (...) {
+        before.restore(app, navigator);
+        throw;
+    }
+    before.restore(app, navigator);
+    return false;
+}
+
 }  // namespace
 
 TOKBotKuriageDlg::TOKBotKuriageDlg(App& app)
@@ -128,17 +143,11 @@ void TOKBotKuriageDlg::add() {
         navigator.Button5Click(navigator.Button5);
         return navigator.replay(ReplayEnd::LastRow);
     };
-    try {
-        if (!side(false, monthly_row, monthly_amount, Edit2) ||
-            !side(true, bonus_row, bonus_amount, Edit3)) {
-            before.restore(app_, navigator);
-            return;
-        }
-    } catch (...) {
-        before.restore(app_, navigator);
-        throw;
-    }
-    hide();
+    const bool done = both_or_restore(app_, navigator, before, [&] {
+        return side(false, monthly_row, monthly_amount, Edit2) &&
+               side(true, bonus_row, bonus_amount, Edit3);
+    });
+    if (done) hide();
 }
 
 void TOKBotKuriageDlg::remove() {
@@ -158,16 +167,9 @@ void TOKBotKuriageDlg::remove() {
         grid.set_selection(row, grid.selected_col());
         return delete_at_selected_row(bonus);
     };
-    try {
-        if (!side(false, monthly_row) || !side(true, bonus_row)) {
-            before.restore(app_, navigator);
-            return;
-        }
-    } catch (...) {
-        before.restore(app_, navigator);
-        throw;
-    }
-    hide();
+    const bool done = both_or_restore(
+        app_, navigator, before, [&] { return side(false, monthly_row) && side(true, bonus_row); });
+    if (done) hide();
 }
 
 // "削除月"

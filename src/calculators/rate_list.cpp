@@ -35,6 +35,16 @@ std::string size_hint(int points) {
     return "現文字サイズは　" + std::to_string(points) + "　ポイントです。";
 }
 
+// The dialog of a named list: lists live in the start folder.
+FileDialogRequest list_request(const App& app, const char* title) {
+    FileDialogRequest request;
+    request.title = title;
+    request.folder = app.start_folder().string();
+    request.filter = kRateListFilter;
+    request.default_ext = "ksl";
+    return request;
+}
+
 }  // namespace
 
 TForm7::TForm7(App& app) : Form("TForm7", "金利選択リスト"), app_(app) {
@@ -143,11 +153,12 @@ void TForm7::StringGrid7Click(Control&) {
     const auto put = [](Control* field, const std::string& text) {
         if (field != nullptr && !blank(text)) field->set_text(text);
     };
-    if (col >= 0 && col <= 4) {
-        put(receiving_, StringGrid7.cell(row, 2));
-        put(&app_.main.Edit40, StringGrid7.cell(row, 4));
-    } else if (col == 6 || col == 7) {
-        put(receiving_, StringGrid7.cell(row, 7));
+    namespace rc = rate_list_col;
+    if (col >= rc::kClass && col <= rc::kLaterRate) {
+        put(receiving_, StringGrid7.cell(row, rc::kFirstRate));
+        put(&app_.main.Edit40, StringGrid7.cell(row, rc::kLaterRate));
+    } else if (col == rc::kSingleItem || col == rc::kSingleRate) {
+        put(receiving_, StringGrid7.cell(row, rc::kSingleRate));
     } else {
         return;  // the blank separator column
     }
@@ -163,12 +174,8 @@ void TForm7::Button140Click(Control&) {
 }
 
 void TForm7::LoadClick(Control&) {
-    FileDialogRequest request;
-    request.title = "金利選択リストの読込";
-    request.folder = app_.start_folder().string();
-    request.filter = kRateListFilter;
-    request.default_ext = "ksl";
-    const std::optional<std::string> chosen = app_.platform().open_file(request);
+    const std::optional<std::string> chosen =
+        app_.platform().open_file(list_request(app_, "金利選択リストの読込"));
     if (!chosen) return;
     // Lists live in the start folder, wherever the dialog went.
     const std::string name = std::filesystem::path(*chosen).filename().string();
@@ -180,11 +187,7 @@ void TForm7::LoadClick(Control&) {
 }
 
 void TForm7::SaveClick(Control&) {
-    FileDialogRequest request;
-    request.title = "金利選択リストの保存";
-    request.folder = app_.start_folder().string();
-    request.filter = kRateListFilter;
-    request.default_ext = "ksl";
+    FileDialogRequest request = list_request(app_, "金利選択リストの保存");
     if (Edit1.text() != kDefaultListName) request.file_name = Edit1.text();
     const std::optional<std::string> chosen = app_.choose_save_file(request);
     if (!chosen) return;

@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/guard.h"
@@ -117,7 +118,7 @@ void TForm8::Button1Click(Control&) {
     app_.stream_renames.apply(SecondStream{stream_name(k), k});
     const std::string stamp = bonus_settings_string(k, n, LaVers.caption());
     for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
-        table->set_cell(kSettingsRow, 13, stamp);
+        table->set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
     }
     f.PRset1(f.Ed0_moto);
     hide();

@@ -2,6 +2,8 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
+#include "core/schedule_table.h"
 
 namespace rebanto::tax_credit {
 
@@ -23,9 +25,12 @@ Money year_credit(Money balance, const std::array<Money, 4>& rates, Money cap) {
 
 namespace {
 
+// The current tables' columns; the deduction table's own are in tax_credit.h.
+namespace col = schedule_col;
+
 bool has_month(const Grid& table, const std::string& month) {
-    for (int r = kFirstYearRow; r < table.row_count(); ++r)
-        if (table.cell(r, 2) == month) return true;
+    for (int r = kFirstDataRow; r < table.row_count(); ++r)
+        if (table.cell(r, col::kMonthOfYear) == month) return true;
     return false;
 }
 
@@ -54,10 +59,10 @@ struct WalkColumns {
 };
 
 bool is_totals(const Grid& t, int r) {
-    return t.cell(r, 13) == "K";
+    return t.cell(r, col::kFlag) == "K";
 }
 bool is_prepayment(const Grid& t, int r) {
-    return t.cell(r, 13).rfind("U", 0) == 0;
+    return t.cell(r, col::kFlag).rfind("U", 0) == 0;
 }
 
 // Rows of one table whose month display is the key, one a year from row 2 of the
@@ -68,17 +73,18 @@ void walk(const Grid& table, const std::string& key, WalkColumns cols, bool inst
     int t = kFirstYearRow;
     int last_taken = -1;
     int last_written = -1;
-    for (int r = kFirstYearRow; r < table.row_count() && t <= kFirstYearRow + kYears - 1; ++r) {
+    for (int r = kFirstDataRow; r < table.row_count() && t <= kFirstYearRow + kYears - 1; ++r) {
         if (is_totals(table, r)) continue;
         if (is_prepayment(table, r)) {
-            if (last_taken >= 0 && table.cell(r, 0) == table.cell(last_taken, 0))
-                deduction.set_cell(last_written, cols.balance, table.cell(r, 12));
+            if (last_taken >= 0 &&
+                table.cell(r, col::kMonth) == table.cell(last_taken, col::kMonth))
+                deduction.set_cell(last_written, cols.balance, table.cell(r, col::kNewPrincipal));
             continue;
         }
-        if (table.cell(r, 2) != key) continue;
-        if (instalments) deduction.set_cell(t, kInstalment, table.cell(r, 0));
-        deduction.set_cell(t, cols.balance, table.cell(r, 12));
-        deduction.set_cell(t, cols.month, table.cell(r, 2));
+        if (table.cell(r, col::kMonthOfYear) != key) continue;
+        if (instalments) deduction.set_cell(t, kInstalment, table.cell(r, col::kMonth));
+        deduction.set_cell(t, cols.balance, table.cell(r, col::kNewPrincipal));
+        deduction.set_cell(t, cols.month, table.cell(r, col::kMonthOfYear));
         deduction.set_cell(t, kApplied, kMark);
         last_taken = r;
         last_written = t;
@@ -94,28 +100,32 @@ void walk_bonus_beside_monthly(const Grid& bonus, const std::string& key, Grid& 
     int t = kFirstYearRow;
     int last_taken = -1;
     int last_written = -1;
-    for (int r = kFirstYearRow; r < bonus.row_count() && t <= last_row; ++r) {
+    for (int r = kFirstDataRow; r < bonus.row_count() && t <= last_row; ++r) {
         if (is_totals(bonus, r)) continue;
         if (is_prepayment(bonus, r)) {
-            if (last_taken >= 0 && bonus.cell(r, 0) == bonus.cell(last_taken, 0))
-                deduction.set_cell(last_written, kBonusBalance, bonus.cell(r, 12));
+            if (last_taken >= 0 &&
+                bonus.cell(r, col::kMonth) == bonus.cell(last_taken, col::kMonth))
+                deduction.set_cell(last_written, kBonusBalance, bonus.cell(r, col::kNewPrincipal));
             continue;
         }
-        if (bonus.cell(r, 2) != key) continue;
+        if (bonus.cell(r, col::kMonthOfYear) != key) continue;
         bool later = false;
         try {
-            later = to_extended(deduction.cell(t, kInstalment)) < to_extended(bonus.cell(r, 0));
+            later = to_extended(deduction.cell(t, kInstalment)) <
+                    to_extended(bonus.cell(r, col::kMonth));
         } catch (const ConversionError&) {
             later = false;  // no monthly year end to compare with: the same year
         }
         const int target = later ? t + 1 : t;
         if (target > last_row) break;
-        deduction.set_cell(target, kBonusBalance, bonus.cell(r, 12));
-        deduction.set_cell(target, kBonusMonth, bonus.cell(r, 2));
+        deduction.set_cell(target, kBonusBalance, bonus.cell(r, col::kNewPrincipal));
+        deduction.set_cell(target, kBonusMonth, bonus.cell(r, col::kMonthOfYear));
         deduction.set_cell(target, kApplied, kMark);
         if (later) {
-            deduction.set_cell(kFirstYearRow, kBonusBalance, bonus.cell(kFirstYearRow, 3));
-            deduction.set_cell(kFirstYearRow, kBonusMonth, bonus.cell(kFirstYearRow, 2));
+            deduction.set_cell(kFirstYearRow, kBonusBalance,
+                               bonus.cell(kFirstDataRow, col::kPrincipal));
+            deduction.set_cell(kFirstYearRow, kBonusMonth,
+                               bonus.cell(kFirstDataRow, col::kMonthOfYear));
             deduction.set_cell(kFirstYearRow, kApplied, kMark);
         }
         last_taken = r;

@@ -4,6 +4,7 @@
 
 #include "base/field_at.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
 
 namespace rebanto {
 
@@ -68,7 +69,7 @@ void add_schedule_rows(const Grid& table, ChartedTable kind, ChartData& data) {
                                  "を加えると利息累計が扱える範囲を超えます");
         }
         interest_sum = sum;
-        data.labels.push_back(table.cell(r, 0));
+        data.labels.push_back(table.cell(r, schedule_col::kMonth));
         data.series[kNewPrincipal].values.emplace_back(static_cast<double>(new_principal));
         data.series[kPrincipal].values.emplace_back(static_cast<double>(principal));
         data.series[kInterestSum].values.emplace_back(static_cast<double>(interest_sum));

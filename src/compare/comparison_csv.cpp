@@ -45,7 +45,7 @@ std::string data_line(const Grid& table, int r, bool formatted_month) {
                                    money13(table, r, kInterest),
                                    money13(table, r, kPrincipal),
                                    table.cell(r, kRemark),
-                                   table.cell(r, 7)};
+                                   table.cell(r, kBlank)};
     for (int c : {kNewPrincipal, kInterestSoFar, kPrincipalSoFar, kOutstanding})
         cells.push_back(money13(table, r, c));
     return joined(cells);

@@ -21,10 +21,13 @@ inline constexpr int kInstalment = 3;
 inline constexpr int kInterest = 4;
 inline constexpr int kPrincipal = 5;
 inline constexpr int kRemark = 6;
+inline constexpr int kBlank = 7;  // no header, never written; exported as it stands
 inline constexpr int kNewPrincipal = 8;
 inline constexpr int kInterestSoFar = 9;
 inline constexpr int kPrincipalSoFar = 10;
 inline constexpr int kOutstanding = 11;
+// A title row names its schedule in the month column ("M1記憶").
+inline constexpr int kTitle = kMonth;
 
 // The header texts; column 7 has none and is never written.
 inline constexpr std::array<const char*, kColumns> kHeader{

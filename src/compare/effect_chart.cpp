@@ -43,13 +43,13 @@ EffectChart effect_chart_of(const Grid& study, int from_right, bool without_no_p
                     Series{"5-短期物最終月回", SeriesKind::Bars, column + 2, {}}};
     if (groups < 1) return chart;
     for (int r = without_no_prepayment ? 2 : 1; r < study.row_count(); ++r) {
-        if (study.cell(r, 0).empty()) continue;
+        if (study.cell(r, study::kLongMonthly).empty()) continue;
         // The whole row is read before its point is added: a bad cell adds no half point.
         std::array<Money, 3> values;
         for (std::size_t s = 0; s < values.size(); ++s)
             values[s] = money_in(study, r, chart.series[s].column);
-        chart.labels.push_back(study.cell(r, 0));
-        chart.bar_labels.push_back(study.cell(r, 3));
+        chart.labels.push_back(study.cell(r, study::kLongMonthly));
+        chart.bar_labels.push_back(study.cell(r, study::kLongBonus));
         for (std::size_t s = 0; s < values.size(); ++s)
             chart.series[s].values.push_back(values[s]);
     }

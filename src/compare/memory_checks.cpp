@@ -2,11 +2,14 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_rows.h"
 
 namespace rebanto::comparison {
 
 namespace {
+
+namespace col = schedule_col;
 
 constexpr int kFirstDataRow = 2;
 
@@ -22,7 +25,7 @@ const std::string& cell(const TableRows& rows, std::size_t r, std::size_t c) {
 // One instalment a row: "1", or the marks of prepayment and totals rows.
 bool one_per_row(const TableRows& rows) {
     for (std::size_t r = kFirstDataRow; r < rows.size(); ++r) {
-        const std::string& in_row = cell(rows, r, 9);
+        const std::string& in_row = cell(rows, r, col::kInRow);
         if (in_row != "1" && in_row != "内入" && in_row != "経過") return false;
     }
     return true;
@@ -30,11 +33,11 @@ bool one_per_row(const TableRows& rows) {
 
 // "内" in column 1, or a flag beginning with "U".
 bool is_prepayment(const TableRows& rows, std::size_t r) {
-    return cell(rows, r, 1) == "内" || cell(rows, r, 13).starts_with("U");
+    return cell(rows, r, col::kYears) == "内" || cell(rows, r, col::kFlag).starts_with("U");
 }
 
 bool is_totals(const TableRows& rows, std::size_t r) {
-    return cell(rows, r, 13) == "K" || cell(rows, r, 1) == "経";
+    return cell(rows, r, col::kFlag) == "K" || cell(rows, r, col::kYears) == "経";
 }
 
 // The table a check looks at: the monthly one, or the bonus one of a loan without it.
@@ -44,9 +47,9 @@ const TableRows& main_table(const TablesSnapshot& memory) {
 
 long month_of(const TableRows& rows, std::size_t r, const std::string& name) {
     try {
-        return static_cast<long>(to_int(cell(rows, r, 0)));
+        return static_cast<long>(to_int(cell(rows, r, col::kMonth)));
     } catch (const ConversionError&) {
-        throw FieldValueError(name + " " + std::to_string(r) + "行0列", cell(rows, r, 0));
+        throw FieldValueError(name + " " + std::to_string(r) + "行0列", cell(rows, r, col::kMonth));
     }
 }
 
@@ -106,7 +109,8 @@ LastPayment last_payment(const TableRows& rows, const std::string& name) {
     std::size_t paid = r;
     while (is_prepayment(rows, paid) && paid > kFirstDataRow)
         --paid;
-    const Money beyond = is_prepayment(rows, r) ? surplus_in_remark(cell(rows, r, 13)) : Money();
+    const Money beyond =
+        is_prepayment(rows, r) ? surplus_in_remark(cell(rows, r, col::kFlag)) : Money();
     return {month_of(rows, r, name), money_of(rows, paid, 6, name),
             money_of(rows, r, 12, name) - beyond};
 }

@@ -2,6 +2,7 @@
 // between the long and the short loan, across the short loan's rates or the prepayment
 // months, into the study table StGr5. Memory 5 is set aside as the pack "退避５" first and
 // taken back from it at the end.
+#include "compare/comparison_table.h"
 #include "compare/memory_checks.h"
 #include "compare/study_table.h"
 #include "core/field_io.h"
@@ -28,7 +29,7 @@ std::string last_month_of(const TablesSnapshot& memory, int k) {
 }
 
 const std::string& total_interest(const Grid& table) {
-    return table.cell(table.row_count() - 1, 9);
+    return table.cell(table.row_count() - 1, comparison::kInterestSoFar);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ constexpr const char* kNoMemory =
 
 // Names the loan a composite head row came from: "M1記憶", "B3記憶".
 void mark_component(Grid& composite, int components, const char* side, int k) {
-    composite.set_cell(components, 0, side + std::to_string(k) + "記憶");
+    composite.set_cell(components, comparison::kTitle, side + std::to_string(k) + "記憶");
 }
 
 }  // namespace

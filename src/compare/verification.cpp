@@ -35,6 +35,29 @@ int schedule_row_of(const Grid& grid, long month) {
     return -1;
 }
 
+// The months and bonus payments the short loan's prepayment gained (memory 4 against the
+// unchanged memory 5), and what its last payments left over or paid beyond.
+struct ShortLoanGain {
+    comparison::LastPayment monthly_last;
+    comparison::LastPayment bonus_last;
+    long months = 0;
+    long bonus_payments = 0;
+};
+
+ShortLoanGain short_loan_gain(const TablesSnapshot& unchanged, const TablesSnapshot& prepaid,
+                              int bonus_interval) {
+    ShortLoanGain gain;
+    gain.monthly_last = comparison::last_payment(prepaid.monthly, "記憶４ 月返済表");
+    gain.bonus_last = comparison::last_payment(prepaid.bonus, "記憶４ ﾎﾞｰﾅｽ返済表");
+    gain.months = comparison::last_payment(unchanged.monthly, "記憶５ 月返済表").month -
+                  gain.monthly_last.month;
+    // Bonus months step by the bonus interval: the gain is counted in bonus payments.
+    gain.bonus_payments = (comparison::last_payment(unchanged.bonus, "記憶５ ﾎﾞｰﾅｽ返済表").month -
+                           gain.bonus_last.month) /
+                          bonus_interval;
+    return gain;
+}
+
 }  // namespace
 
 void TFormHi::Button5Click(Control&) {
@@ -86,18 +109,10 @@ bool TFormHi::verify() {
     if (!prepay(Edit52, Edit53)) return false;
     cur.store_slot(4);
 
-    // The months and bonus payments the short loan's prepayment gained, and what its last
-    // payment left over or paid beyond.
-    const TablesSnapshot& unchanged = cur.slots[4];
-    const TablesSnapshot& prepaid = cur.slots[3];
-    const auto last_m = comparison::last_payment(prepaid.monthly, "記憶４ 月返済表");
-    const auto last_b = comparison::last_payment(prepaid.bonus, "記憶４ ﾎﾞｰﾅｽ返済表");
-    const long gained_m =
-        comparison::last_payment(unchanged.monthly, "記憶５ 月返済表").month - last_m.month;
-    // Bonus months step by the bonus interval: the gain is counted in bonus payments.
-    const long gained_b =
-        (comparison::last_payment(unchanged.bonus, "記憶５ ﾎﾞｰﾅｽ返済表").month - last_b.month) /
-        app_.main.bonus_interval();
+    const ShortLoanGain gain =
+        short_loan_gain(cur.slots[4], cur.slots[3], app_.main.bonus_interval());
+    const comparison::LastPayment& last_m = gain.monthly_last;
+    const comparison::LastPayment& last_b = gain.bonus_last;
 
     // The long loan (prepaid in split mode) keeps the repayment capacity.
     cur.recall_slot(split ? 2 : 1);
@@ -105,8 +120,8 @@ bool TFormHi::verify() {
     navigator.open_from_current_tables();
     navigator.CheckBox1.set_checked(CheckBox11.checked());
     navigator.Edit6.set_text(Edit1.text());
-    keep_capacity(false, last_m.month, last_m.instalment, last_m.remaining, gained_m);
-    keep_capacity(true, last_b.month, last_b.instalment, last_b.remaining, gained_b);
+    keep_capacity(false, last_m.month, last_m.instalment, last_m.remaining, gain.months);
+    keep_capacity(true, last_b.month, last_b.instalment, last_b.remaining, gain.bonus_payments);
     navigator.ReplayStopReason.clear();
     navigator.Button9Click(navigator.Button9);
     if (replay_stopped()) return false;

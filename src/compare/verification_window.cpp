@@ -2,6 +2,7 @@
 // panel, and how its controls bind their events.
 #include "compare/study_table.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "forms/app.h"
 #include "forms/tformhi.h"
 
@@ -145,7 +146,7 @@ void TFormHi::notes_hover(Control& sender) {
 
 void TFormHi::Edit1DblClick(Control&) {
     const Grid& monthly = app_.cur.StGr1;
-    Edit1.set_text(monthly.cell(monthly.selected_row(), 0));
+    Edit1.set_text(monthly.cell(monthly.selected_row(), schedule_col::kMonth));
 }
 
 }  // namespace rebanto

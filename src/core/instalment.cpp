@@ -37,11 +37,11 @@ struct Payment {
     Money principal_part;
 };
 
-Payment pay(const StepInput& in, int i, Money balance) {
+Payment pay(const StepInput& in, Rounding interest_mode, int i, Money balance) {
     const long double rate = (i == 0 && in.first_payment_at_first_rate) ? in.first_rate : in.rate;
     const Money base = accrual_base(balance, in.accrual_unit);
     const Money interest =
-        Money::from_yen(round_interest(rate * base.to_extended(), in.interest_mode));
+        Money::from_yen(round_interest(rate * base.to_extended(), interest_mode));
     return {interest, in.equal_principal ? in.instalment : in.instalment - interest};
 }
 
@@ -50,8 +50,9 @@ Payment pay(const StepInput& in, int i, Money balance) {
 StepResult simulate_step(const StepInput& in) {
     StepResult r;
     Money balance = in.principal;
+    const Rounding interest_mode = rounding_of_tag(in.interest_mode);
     for (int i = 0; i < in.payments; ++i) {
-        const Payment p = pay(in, i, balance);
+        const Payment p = pay(in, interest_mode, i, balance);
         r.interest += p.interest;
         r.principal_repaid += p.principal_part;
         balance -= p.principal_part;
@@ -64,9 +65,10 @@ StepResult simulate_step(const StepInput& in) {
 int payments_until_paid_off(const StepInput& in) {
     const long double threshold = 0.3L * in.instalment.to_extended();
     Money balance = in.principal;
+    const Rounding interest_mode = rounding_of_tag(in.interest_mode);
     int made = 0;
     while (made < in.payments && balance.to_extended() > threshold) {
-        balance -= pay(in, made, balance).principal_part;
+        balance -= pay(in, interest_mode, made, balance).principal_part;
         ++made;
     }
     return made;

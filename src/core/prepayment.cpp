@@ -20,7 +20,7 @@ long double gap_rate(const std::string& unit, long double annual) {
 }
 
 void gap_interest(Edit& prepaid, Edit& interest, Edit& paid_total, const Label& unit,
-                  const Edit& gap, const Edit& rate, std::int64_t accrual_unit, int mode) {
+                  const Edit& gap, const Edit& rate, AccrualUnit accrual_unit, Rounding mode) {
     if (num(prepaid) > 0 && unit.caption() != kWithPayment) {
         const Money base = accrual_base(money(prepaid), accrual_unit);
         const long double days_or_months = num(gap);
@@ -36,12 +36,15 @@ void gap_interest(Edit& prepaid, Edit& interest, Edit& paid_total, const Label& 
 
 // Works back from the amount actually paid to the prepaid principal.
 void prepaid_from_total(Edit& paid_total, Edit& prepaid, Edit& interest, const Label& unit,
-                        const Edit& gap, const Edit& rate, std::int64_t accrual_unit, int mode) {
+                        const Edit& gap, const Edit& rate, AccrualUnit accrual_unit,
+                        Rounding mode) {
     if (num(paid_total) > 0 && unit.caption() != kWithPayment) {
         const long double requested = num(paid_total);
-        const long double u = static_cast<long double>(accrual_unit);
+        const long double u = static_cast<long double>(yen_of(accrual_unit));
         const long double r = gap_rate(unit.caption(), num(rate));
-        const long double k = mode == 1 ? 0.50001L : mode == 2 ? 0.00001L : 0.99999L;
+        const long double k = mode == Rounding::HalfUp ? 0.50001L
+                              : mode == Rounding::Up   ? 0.00001L
+                                                       : 0.99999L;
         put(prepaid, int_part((requested / u) / (1 + num(gap) * r) * u + k));
         // Setting the prepayment recomputed the gap interest and the total; correct once.
         put(prepaid, num(prepaid) + (requested - num(paid_total)));

@@ -25,7 +25,7 @@ void TForm1::recalc_m() {
     const long double c = monthly_rate(num(Edit2));
     InstalmentInput in;
     in.count = count(Ed1_Mzankaisu);
-    in.rounding_mode = instalment_rounding();
+    in.rounding_mode = tag_of(instalment_rounding());
     in.equal_principal = equal_principal();
     in.first_rate = c;
     in.rate = c;
@@ -39,7 +39,7 @@ void TForm1::recalc_b() {
     count_bonus_in_step();
     InstalmentInput in;
     in.count = count(Ed1_Bzankaisu);
-    in.rounding_mode = instalment_rounding();
+    in.rounding_mode = tag_of(instalment_rounding());
     in.equal_principal = equal_principal();
     in.first_rate = bonus_rate(num(Edit2), bonus_first_months());
     in.rate = bonus_rate(num(Edit2), bonus_interval());
@@ -65,8 +65,8 @@ struct StepFields {
 
 // A one-payment step charged by days: the payment's interest is replaced by the day
 // interest on the principal cut to the accrual unit.
-void apply_day_interest(const StepFields& f, long double annual_rate, std::int64_t unit,
-                        int interest_mode, bool equal_principal) {
+void apply_day_interest(const StepFields& f, long double annual_rate, AccrualUnit unit,
+                        Rounding interest_mode, bool equal_principal) {
     const Money base = accrual_base(money(f.principal), unit);
     const long double raw = annual_rate * base.to_extended() / 365 / 100 * num(f.days);
     const Money interest = Money::from_yen(round_interest(raw, interest_mode));
@@ -92,9 +92,9 @@ StepInput monthly_step(const TForm1& f) {
     const long double c = monthly_rate(num(f.Edit2));
     StepInput in;
     in.payments = count(f.Edit13);
-    in.accrual_unit = f.accrual_unit();
+    in.accrual_unit = yen_of(f.accrual_unit());
     in.equal_principal = f.equal_principal();
-    in.interest_mode = f.interest_rounding();
+    in.interest_mode = tag_of(f.interest_rounding());
     in.first_rate = c;
     in.rate = c;
     in.instalment = money(f.Edit4);
@@ -107,9 +107,9 @@ StepInput monthly_step(const TForm1& f) {
 StepInput bonus_step(const TForm1& f) {
     StepInput in;
     in.payments = count(f.Edit14);
-    in.accrual_unit = f.accrual_unit();
+    in.accrual_unit = yen_of(f.accrual_unit());
     in.equal_principal = f.equal_principal();
-    in.interest_mode = f.interest_rounding();
+    in.interest_mode = tag_of(f.interest_rounding());
     in.first_rate = bonus_rate(num(f.Edit2), f.bonus_first_months());
     in.rate = bonus_rate(num(f.Edit2), f.bonus_interval());
     in.instalment = money(f.Edit9);

@@ -5,7 +5,7 @@
 namespace rebanto {
 
 Money interest_by_days(long double days, Money principal, long double annual_rate,
-                       std::int64_t accrual_unit, int interest_mode) {
+                       AccrualUnit accrual_unit, Rounding interest_mode) {
     // A reduction is the interest of as many days, with the sign turned: the rounding's
     // small offsets would otherwise move a negative amount the wrong way (−2,999.99999…
     // for 30 days of 3,000 yen would give −2,999).

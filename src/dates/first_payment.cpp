@@ -3,6 +3,7 @@
 #include "base/date.h"
 #include "base/errors.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -18,8 +19,8 @@ constexpr int kEasedPlan = 2;
 constexpr int kFirstVariableType = 3;
 
 bool pension_tables(const App& app) {
-    return app.cur.StGr1.cell(kSettingsRow, 8) == "年金用" ||
-           app.cur.StGr2.cell(kSettingsRow, 8) == "年金元用";
+    return app.cur.StGr1.cell(kSettingsRow, schedule_col::kMethodMarker) == "年金用" ||
+           app.cur.StGr2.cell(kSettingsRow, schedule_col::kMethodMarker) == "年金元用";
 }
 
 }  // namespace

@@ -9,14 +9,23 @@
 #include "base/format.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
+#include "dates/date_columns.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 #include "tables/cell_values.h"
+#include "tables/month_shift.h"
 
 namespace rebanto {
 
 namespace {
+
+namespace col = schedule_col;
+
+// The cells of a totals row that the first row's interest goes into: the settled total,
+// the amount paid and the interest.
+constexpr int kTotalsSums[] = {col::kPrincipal, col::kInstalment, col::kInterest};
 
 constexpr const char* kLoanDateMarker = "実行日";
 
@@ -39,60 +48,60 @@ void correct_first_row(const CorrectedPart& part, bool corrected, bool equal_pri
                        const std::string& title, const std::string& loan_date) {
     Grid& t = part.table;
     if (t.row_count() <= kFirstDataRow) return;
-    if (t.cell(kFirstDataRow, 3) == "0") return;
-    if (starts_with(t.cell(kSettingsRow, 10), kLoanDateMarker)) return;
+    if (t.cell(kFirstDataRow, col::kPrincipal) == "0") return;
+    if (starts_with(t.cell(kSettingsRow, date_col::kLoanDate), kLoanDateMarker)) return;
 
     const int r = kFirstDataRow;
-    const bool first_instalment = t.cell(r, 7) == "1";
-    const bool one_instalment = t.cell(r, 9) == "1";
-    const int instalment_col = equal_principal ? 8 : 6;
-    std::string col6 = t.cell(r, 6);
-    std::string col8 = t.cell(r, 8);
-    std::string col10 = t.cell(r, 10);
+    const bool first_instalment = t.cell(r, col::kEndCount) == "1";
+    const bool one_instalment = t.cell(r, col::kInRow) == "1";
+    const int instalment_col = equal_principal ? col::kLastInterest : col::kInstalment;
+    std::string instalment = t.cell(r, col::kInstalment);
+    std::string last_payment = t.cell(r, col::kLastInterest);
+    std::string interest_text = t.cell(r, col::kInterest);
     std::string marker = "初回返済額無補正";
-    Money interest = money_in(t, r, 10);
+    Money interest = money_in(t, r, col::kInterest);
     // A totals row sums its rows: the difference put into the first row's interest goes
     // into every totals row of the table as well (interest, amount paid, settled total).
     std::vector<int> totals_rows;
     for (int k = kFirstDataRow; k < t.row_count(); ++k) {
-        if (t.cell(k, 13) != "K") continue;
+        if (t.cell(k, col::kFlag) != "K") continue;
         totals_rows.push_back(k);
-        for (int col : {3, 6, 10})
-            (void)money_in(t, k, col);
+        for (int c : kTotalsSums)
+            (void)money_in(t, k, c);
     }
     if (corrected) {
         if (first_instalment) {
             if (!equal_principal) {
-                col6 = general(money_in(t, kSettingsRow, 6) + part.difference);
+                instalment = general(money_in(t, kSettingsRow, col::kInstalment) + part.difference);
             }
-            col8 = general(money_in(t, r, 8) + part.difference);
+            last_payment = general(money_in(t, r, col::kLastInterest) + part.difference);
         }
         interest += part.difference;
-        col10 = general(interest);
+        interest_text = general(interest);
         marker = "初回返済額" + format_money(part.reported);
     }
     if (first_instalment && one_instalment) {
-        const std::string instalment = general(money_in(t, r, 11) + interest);
-        (instalment_col == 6 ? col6 : col8) = instalment;
+        const std::string paid = general(money_in(t, r, col::kRepaid) + interest);
+        (instalment_col == col::kInstalment ? instalment : last_payment) = paid;
     }
 
     if (corrected && part.difference != Money()) {
         for (int k : totals_rows) {
-            for (int col : {3, 6, 10})
-                t.set_cell(k, col, general(money_in(t, k, col) + part.difference));
+            for (int c : kTotalsSums)
+                t.set_cell(k, c, general(money_in(t, k, c) + part.difference));
         }
         // Totals rows written later in the same run include it too.
         part.totals.interest += part.difference;
         part.totals.paid += part.difference;
     }
-    t.set_cell(r, 6, col6);
-    t.set_cell(r, 8, col8);
-    t.set_cell(r, 10, col10);
-    t.set_cell(r, 13, "");
-    t.set_cell(kSettingsRow, 9, "○○ " + title);
-    t.set_cell(kSettingsRow, 10, kLoanDateMarker + loan_date);
-    t.set_cell(kSettingsRow, 11, "初回返済日" + part.first_date);
-    t.set_cell(kSettingsRow, 12, marker);
+    t.set_cell(r, col::kInstalment, instalment);
+    t.set_cell(r, col::kLastInterest, last_payment);
+    t.set_cell(r, col::kInterest, interest_text);
+    t.set_cell(r, col::kFlag, "");
+    t.set_cell(kSettingsRow, date_col::kCorrectionTitle, "○○ " + title);
+    t.set_cell(kSettingsRow, date_col::kLoanDate, kLoanDateMarker + loan_date);
+    t.set_cell(kSettingsRow, date_col::kFirstPaymentDate, "初回返済日" + part.first_date);
+    t.set_cell(kSettingsRow, date_col::kCorrectionMarker, marker);
 }
 
 }  // namespace
@@ -121,43 +130,12 @@ void TForm1::Button51Click(Control&) {
 void TForm1::apply_waiting_correction(Control&) {
     if (!Button51.visible()) return;
     for (const Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
-        if (starts_with(table->cell(kSettingsRow, 8), "年金")) return;
+        if (starts_with(table->cell(kSettingsRow, col::kMethodMarker), "年金")) return;
     }
     Button51Click(Button51);
 }
 
 namespace {
-
-// Month and instalment numbers of a table as its cells hold them; far beyond any
-// calendar they are refused rather than overflowed.
-long month_number(const Grid& table, int row, int col = 0) {
-    const std::string& text = table.cell(row, col);
-    long value = 0;
-    try {
-        const std::int64_t whole = to_int(text);
-        if (whole < -100'000'000 || whole > 100'000'000) throw ConversionError(text);
-        value = static_cast<long>(whole);
-    } catch (const ConversionError&) {
-        throw FieldValueError(
-            table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列", text);
-    }
-    return value;
-}
-
-// Every row from the first data row moves by `shift` months, its year and month
-// following; the first row that would reach month 0 or below stops the shift.
-void shift_month_numbers(Grid& table, long shift) {
-    std::vector<long> months;
-    for (int r = kFirstDataRow; r < table.row_count(); ++r)
-        months.push_back(month_number(table, r) + shift);
-    for (int r = kFirstDataRow; r < table.row_count(); ++r) {
-        const long m = months[r - kFirstDataRow];
-        if (m <= 0) break;
-        table.set_cell(r, 0, std::to_string(m));
-        table.set_cell(r, 1, std::to_string(m / 12));
-        table.set_cell(r, 2, std::to_string(m % 12));
-    }
-}
 
 // Months from the start of 1988 to the first payment: column 1 then counts the years
 // from 1988 and column 2 the calendar month (0 for December of the year before).
@@ -185,14 +163,15 @@ void TForm1::Button52Click(Control&) {
     for (const Side& side :
          {Side{app_.cur.StGr1, MsEd8_mon, false}, Side{app_.cur.StGr2, MsEd8_bon, true}}) {
         Grid& t = side.table;
-        if (t.row_count() <= kFirstDataRow || t.cell(kFirstDataRow, 7) == "-") continue;
-        const long instalment = month_number(t, kFirstDataRow, 7);
-        const long month = month_number(t, kFirstDataRow);
+        if (t.row_count() <= kFirstDataRow || t.cell(kFirstDataRow, col::kEndCount) == "-")
+            continue;
+        const long instalment = month_number(t, kFirstDataRow, col::kEndCount);
+        const long month = month_number(t, kFirstDataRow, col::kMonth);
         const long calendar = calendar_shift(side.first_date.text(), side.bonus);
         shift_month_numbers(t, side.bonus ? instalment * 6 - month : instalment - month);
         shift_month_numbers(t, calendar);
-        t.set_cell(kSettingsRow, 1, "平");
-        t.set_cell(kSettingsRow, 2, "成");
+        t.set_cell(kSettingsRow, date_col::kEraYear, "平");
+        t.set_cell(kSettingsRow, date_col::kEraMonth, "成");
     }
 }
 

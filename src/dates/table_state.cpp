@@ -2,7 +2,9 @@
 // read: whether the first payment is corrected, and the second-repayment timing.
 #include "base/field_at.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
+#include "dates/date_columns.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 
@@ -11,12 +13,13 @@ namespace rebanto {
 void TForm1::Button26Click(Control&) {
     const Grid& monthly = app_.cur.StGr1;
     const Grid& bonus = app_.cur.StGr2;
-    const std::string& m = monthly.cell(kSettingsRow, 13);
-    const std::string& b = bonus.cell(kSettingsRow, 13);
+    const std::string& m = monthly.cell(kSettingsRow, schedule_col::kBonusSettings);
+    const std::string& b = bonus.cell(kSettingsRow, schedule_col::kBonusSettings);
     std::string version = field_at(m, 3);
     if (field_at(m, 2).empty() || field_at(b, 2).empty()) version = "47";
 
-    const std::string& correction = (ButtonM.enabled() ? bonus : monthly).cell(kSettingsRow, 12);
+    const std::string& correction =
+        (ButtonM.enabled() ? bonus : monthly).cell(kSettingsRow, date_col::kCorrectionMarker);
     CheckBox2.set_checked(correction.empty() || correction.find("無補正") != std::string::npos);
 
     const std::string& timing = ButtonB.enabled() ? b : m;

@@ -6,6 +6,7 @@
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/guard.h"
+#include "io/settings_table.h"
 
 namespace rebanto {
 
@@ -79,8 +80,8 @@ void TForm1::start_up() {
             return fallback;
         }
     };
-    set_position(stored(35, left()), stored(34, top()));
-    if (CheckBox4.checked()) set_size(stored(39, width()), stored(38, height()));
+    set_position(stored(kLeftLine, left()), stored(kTopLine, top()));
+    if (CheckBox4.checked()) set_size(stored(kWidthLine, width()), stored(kHeightLine, height()));
     app_.splash.hide();
     show();
     Ed0_moto.set_tag(0);  // the window is ready: the calculation follows its fields

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/money.h"
+#include "base/rounding.h"
 #include "dates/batch_types.h"
 #include "forms/guard.h"
 #include "model/calendar.h"
@@ -1045,11 +1046,9 @@ public:
     std::string HelpFile;
     void settings_save();
     void settings_load();
-    // The last text of each loan field (settings lines 25 … 29) that the settings reader
+    // The last text of each loan field of the settings store that the settings reader
     // takes; the design texts until a field takes another.
-    std::array<std::string, 5> LoanTextsKept;
-    Edit& loan_field(std::size_t line);
-    void keep_loan_text(std::size_t line);
+    std::vector<std::pair<const Control*, std::string>> LoanTextsKept;
     void track_loan_texts();
     void remove_stale_saves();
     void Bt_saveClick(Control& sender);
@@ -1273,9 +1272,9 @@ public:
     void enable_navigator_recall(bool on);
 
     // Stored settings read by every calculation.
-    int instalment_rounding() const { return static_cast<int>(HRh.tag()); }
-    int interest_rounding() const { return static_cast<int>(HRr.tag()); }
-    std::int64_t accrual_unit() const { return FuriR.tag(); }
+    Rounding instalment_rounding() const { return rounding_of_tag(HRh.tag()); }
+    Rounding interest_rounding() const { return rounding_of_tag(HRr.tag()); }
+    AccrualUnit accrual_unit() const { return accrual_unit_of_tag(FuriR.tag()); }
     bool equal_principal() const { return HHkkgg.tag() == 1; }
     int bonus_interval() const { return static_cast<int>(Button140.tag()); }
     int bonus_first_months() const { return static_cast<int>(Label187.tag()); }

@@ -2,12 +2,15 @@
 
 #include "base/csv_line.h"
 #include "base/format.h"
+#include "core/schedule_columns.h"
 #include "tables/cell_values.h"
 #include "tables/composite_rows.h"
 
 namespace rebanto {
 
 namespace {
+
+namespace col = schedule_col;
 
 // A composite row's kind by its flags in column 13.
 enum class Kind { Ordinary, Totals, Prepayment, None };
@@ -62,16 +65,17 @@ std::string header_line(const Grid& table, int columns) {
 
 std::string head_line(const Grid& table, int r) {
     Line line(table, r);
-    for (int c = 0; c <= 11; ++c)
+    for (int c = col::kMonth; c < col::kNewPrincipal; ++c)
         line.cell(c);
-    line.cell(12, "\"", "\"").cell(13);
+    line.cell(col::kNewPrincipal, "\"", "\"").cell(col::kFlag);
     return line.take();
 }
 
 // Columns 13 to 16 as they stand, then the new principal and, in the monthly table, the
 // running totals.
 void tail(Line& line, bool bonus) {
-    line.cell(13).cell(14).cell(15).cell(16).money13(composite::kNewPrincipal);
+    line.cell(col::kFlag).cell(composite::kOwnMonth).cell(composite::kOwnMonth + 1);
+    line.cell(composite::kOwnMonth + 2).money13(composite::kNewPrincipal);
     if (bonus) return;
     line.money13(composite::kInterestSoFar)
         .money13(composite::kPrincipalSoFar)
@@ -80,25 +84,31 @@ void tail(Line& line, bool bonus) {
 
 std::string ordinary_line(const Grid& table, int r, bool bonus) {
     Line line(table, r);
-    line.fixed(0, 4).fixed(1, 3).cell(2).money13(3).cell(4, "", "%").cell(5, "", "回払");
-    line.money13(6).cell(7, "（", "回目=").money13(8).cell(9, "）", "回計=");
-    line.money13(10).money13(11).money13(12);
+    line.fixed(col::kMonth, 4).fixed(col::kYears, 3).cell(col::kMonthOfYear);
+    line.money13(col::kPrincipal).cell(col::kRate, "", "%").cell(col::kRemaining, "", "回払");
+    line.money13(col::kInstalment).cell(col::kEndCount, "（", "回目=");
+    line.money13(col::kLastInterest).cell(col::kInRow, "）", "回計=");
+    line.money13(col::kInterest).money13(col::kRepaid).money13(col::kNewPrincipal);
     tail(line, bonus);
     return line.take();
 }
 
 std::string totals_line(const Grid& table, int r) {
     Line line(table, r);
-    line.text("").cell(9).text("　ここで完済時総返済額=").text("").money(3).text("").money(6);
-    line.text("は当回迄返済額総計").text("").text("各々小計=").money(10).money(11).money(12);
-    line.cell(13, "で完済  ");
+    line.text("").cell(col::kInRow).text("　ここで完済時総返済額=").text("");
+    line.money(col::kPrincipal).text("").money(col::kInstalment);
+    line.text("は当回迄返済額総計").text("").text("各々小計=");
+    line.money(col::kInterest).money(col::kRepaid).money(col::kNewPrincipal);
+    line.cell(col::kFlag, "で完済  ");
     return line.take();
 }
 
 std::string prepayment_line(const Grid& table, int r, bool bonus) {
     Line line(table, r);
-    line.cell(0).cell(1).cell(2).text("　内入れ返済－　総額=").text("").text("").money13(6);
-    line.cell(7).cell(8).text("に返済").money13(10).money13(11).money(12);
+    line.cell(col::kMonth).cell(col::kYears).cell(col::kMonthOfYear);
+    line.text("　内入れ返済－　総額=").text("").text("").money13(col::kInstalment);
+    line.cell(col::kEndCount).cell(col::kLastInterest).text("に返済");
+    line.money13(col::kInterest).money13(col::kRepaid).money(col::kNewPrincipal);
     tail(line, bonus);
     return line.take();
 }
@@ -116,7 +126,7 @@ void composite_csv(const Grid& table, int components, bool bonus, const std::str
     const std::string header = header_line(table, columns);
     out.push_back(header);
     for (int r = components + 1; r < table.row_count(); ++r) {
-        switch (kind_of(table.cell(r, 13))) {
+        switch (kind_of(table.cell(r, schedule_col::kFlag))) {
             case Kind::Ordinary:
                 out.push_back(ordinary_line(table, r, bonus));
                 break;

@@ -6,11 +6,14 @@
 #include "base/errors.h"
 #include "base/format.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
 #include "tables/composite_rows.h"
 
 namespace rebanto {
 
 namespace {
+
+namespace col = schedule_col;
 
 constexpr std::array<int, 10> kAmountColumns{3, 6, 8, 10, 11, 12, 17, 18, 19, 20};
 
@@ -57,25 +60,26 @@ bool ordinary(const std::string& flags) {
 
 Cells data_cells(const Grid& table, int r, int columns) {
     Cells cells = plain_cells(table, r, columns);
-    cells[0] = fixed_or_text(table.cell(r, 0), 4);
-    cells[1] = fixed_or_text(table.cell(r, 1), 3);
+    cells[col::kMonth] = fixed_or_text(table.cell(r, col::kMonth), 4);
+    cells[col::kYears] = fixed_or_text(table.cell(r, col::kYears), 3);
     for (int c : kAmountColumns) {
         if (c >= columns) continue;
         const auto value = money_of(table.cell(r, c));
         if (value) cells[c] = {format_money(*value, 13), true};
     }
-    if (ordinary(table.cell(r, 13))) {
-        cells[4].text += "%";
-        cells[5].text += "回払";
+    if (ordinary(table.cell(r, col::kFlag))) {
+        cells[col::kRate].text += "%";
+        cells[col::kRemaining].text += "回払";
     }
     return cells;
 }
 
 std::string totals_sentence(const Grid& table, int r) {
     const auto m = [&](int c) { return money_or_text(table.cell(r, c)); };
-    return "        " + table.cell(r, 9) + "　ここまでの支払利息合計は" + m(10) +
-           " 　元入額合計は" + m(11) + " で月々返済額合計は" + m(6) + " 。さらに元金残" + m(12) +
-           " 返済で完済［総返済額＝" + m(3) + " ］";
+    return "        " + table.cell(r, col::kInRow) + "　ここまでの支払利息合計は" +
+           m(col::kInterest) + " 　元入額合計は" + m(col::kRepaid) + " で月々返済額合計は" +
+           m(col::kInstalment) + " 。さらに元金残" + m(col::kNewPrincipal) +
+           " 返済で完済［総返済額＝" + m(col::kPrincipal) + " ］";
 }
 
 std::string laid_out(const Cells& cells, const std::vector<int>& widths) {
@@ -137,7 +141,7 @@ void composite_print_lines(const Grid& table, int components, bool bonus,
     out.push_back(header);
     for (int r = components + 1, i = last_head + 1; r < table.row_count(); ++r, ++i) {
         out.push_back(laid_out(rows[i], widths));
-        if (table.cell(r, 13) == "K") out.push_back(totals_sentence(table, r));
+        if (table.cell(r, col::kFlag) == "K") out.push_back(totals_sentence(table, r));
     }
     out.push_back(header);
 }

@@ -12,13 +12,13 @@
 #include "base/numtext.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "io/settings_table.h"
 
 namespace rebanto {
 
 namespace {
 
 constexpr int kPlacementFields = 50;
-constexpr std::size_t kRecordLine = 45;
 
 // How far the column zoom of the current tables can go. After 27 reductions every column
 // and the row height of the design layout are at 5 pixels, where a reduction changes
@@ -36,8 +36,8 @@ int saturated(std::int64_t value) {
 
 // Field `index` of the record in the settings store, or nothing when it is not a whole number.
 std::optional<int> recorded_field(const TForm1& f, std::size_t index) {
-    if (f.Memo3.size() <= kRecordLine) return std::nullopt;
-    const std::vector<std::string> values = split_fields(f.Memo3[kRecordLine]);
+    if (f.Memo3.size() <= kPlacementLine) return std::nullopt;
+    const std::vector<std::string> values = split_fields(f.Memo3[kPlacementLine]);
     if (index >= values.size()) return std::nullopt;
     try {
         return saturated(to_int(values[index]));
@@ -153,7 +153,8 @@ std::string TForm1::placement_record() {
 
 void TForm1::restore_placement() {
     if (PlacementRestored) return;
-    const std::string record = Memo3.size() > kRecordLine ? Memo3[kRecordLine] : std::string();
+    const std::string record =
+        Memo3.size() > kPlacementLine ? Memo3[kPlacementLine] : std::string();
     const std::vector<std::string> values = split_fields(record);
     const auto fields = placement_fields(app_);
     for (int i = 0; i < kPlacementFields; ++i) {
@@ -176,7 +177,8 @@ void TForm1::restore_placement() {
             app_.cur.set_bounds(538, 459, 587, 442);
         }
     }
-    app_.rate_list.restore_list_name(Memo3.size() > 51 ? Memo3[51] : std::string("0"));
+    app_.rate_list.restore_list_name(Memo3.size() > kRateListNameLine ? Memo3[kRateListNameLine]
+                                                                      : std::string("0"));
     PlacementRestored = true;
 }
 

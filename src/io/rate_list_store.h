@@ -13,6 +13,15 @@ namespace rebanto {
 
 inline constexpr int kRateListRows = 30;
 inline constexpr int kRateListCols = 8;
+// Columns of the list: a two-step rate (class, item, first rate, the year it changes, the
+// rate after), a blank column, then a single rate (item, rate).
+namespace rate_list_col {
+inline constexpr int kClass = 0;
+inline constexpr int kFirstRate = 2;
+inline constexpr int kLaterRate = 4;
+inline constexpr int kSingleItem = 6;
+inline constexpr int kSingleRate = 7;
+}  // namespace rate_list_col
 inline constexpr std::size_t kRateListLines = kRateListRows * kRateListCols;
 inline constexpr const char* kRateListStore = "kinriOP.ini";
 inline constexpr const char* kRateListFilter = "金利選択リスト(*.ksl)|*.ksl";

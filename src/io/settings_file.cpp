@@ -1,14 +1,15 @@
 // The settings file "kinri.ini": one value per line at fixed line numbers, loaded at
-// start-up and saved at exit, with a repair path for a damaged or missing file.
-#include <array>
+// start-up and saved at exit, with a repair path for a damaged or missing file. What each
+// line holds is the settings table; this file walks it.
 #include <filesystem>
-#include <initializer_list>
+#include <optional>
 
 #include "base/errors.h"
 #include "base/linefile.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 #include "io/settings_lines.h"
+#include "io/settings_table.h"
 
 namespace rebanto {
 
@@ -21,14 +22,82 @@ constexpr const char* kSettingsFile = "kinri.ini";
 // repairs appended: they are dropped first, so that repeated repairs never make the file
 // grow. Any other line there is carried along as it is.
 void repair_length(std::vector<std::string>& lines, std::vector<std::string>& bytes) {
-    while (lines.size() > kStoredLines && lines.back() == "0")
+    while (lines.size() > settings_table().size() && lines.back() == "0")
         lines.pop_back();
     if (bytes.size() > lines.size()) bytes.resize(lines.size());
     lines.insert(lines.end(), kRepairLines, "0");
 }
 
-std::string folder_text(const std::filesystem::path& folder) {
-    return (folder / "").string();
+// The last text of a loan field that the reader of its line takes.
+void keep_loan_text(const SettingsLine& line, const std::string& text, std::string& kept) {
+    if (settings_line_accepts(line, text)) kept = text;
+}
+
+std::string& kept_loan_text(TForm1& f, const Control& field) {
+    for (auto& [loan_field, kept] : f.LoanTextsKept) {
+        if (loan_field == &field) return kept;
+    }
+    throw std::logic_error("a loan line without a kept text");
+}
+
+// A loan field holding a text the calculation refused keeps its last value the reader
+// takes: the next start must be able to read what is saved.
+std::string saved_text(TForm1& f, const SettingsLine& line) {
+    switch (line.kind) {
+        case SettingsKind::Constant:
+            return line.constant;
+        case SettingsKind::Text:
+            return line.control(f).text();
+        case SettingsKind::Loan: {
+            std::string& kept = kept_loan_text(f, line.control(f));
+            keep_loan_text(line, line.control(f).text(), kept);
+            return kept;
+        }
+        case SettingsKind::Tag:
+            return std::to_string(line.control(f).tag());
+        case SettingsKind::Handler:
+            return line.save(f);
+        case SettingsKind::Carried:
+            break;
+    }
+    throw std::logic_error("a carried settings line is not saved");
+}
+
+void apply_line(TForm1& f, SettingsReader& in, const SettingsLine& line) {
+    switch (line.kind) {
+        case SettingsKind::Text:
+        case SettingsKind::Loan:
+            if (auto v = line.read(in, line.line)) line.control(f).set_text(*v);
+            break;
+        case SettingsKind::Tag:
+            if (auto v = in.whole(line.line)) line.control(f).set_tag(*v);
+            break;
+        case SettingsKind::Handler:
+            if (line.load) line.load(f, in, line.line);
+            break;
+        case SettingsKind::Carried:
+        case SettingsKind::Constant:
+            break;
+    }
+}
+
+// A store with bad lines is marked damaged and written again at once. The user of a file
+// that was read (`line_count` lines) is told what happened: the file written again, or why
+// it was not.
+void repair_settings(TForm1& f, const std::filesystem::path& path,
+                     const std::vector<std::size_t>& bad_lines,
+                     std::optional<std::size_t> line_count) {
+    Platform& platform = f.app().platform();
+    platform.beep(Beep::Default);  // always, whatever the sound setting
+    repair_length(f.Memo3, f.Memo3Bytes);
+    try {
+        f.settings_save();
+    } catch (const FileError& e) {
+        platform.error(line_count ? damage_message(path.string(), bad_lines, *line_count, e.what())
+                                  : e.what());
+        return;
+    }
+    if (line_count) platform.message(damage_message(path.string(), bad_lines, *line_count));
 }
 
 }  // namespace
@@ -39,48 +108,10 @@ std::string TForm1::data_path(const std::string& name) const {
 }
 
 void TForm1::settings_save() {
-    if (Memo3.size() < kStoredLines) Memo3.resize(kStoredLines, "0");
-    auto& m = Memo3;
-    m[1] = Edit46.text();
-    m[2] = std::to_string(Button86.tag());
-    m[3] = Button86.caption();
-    m[4] = Ed5_memoobi.text();
-    const std::initializer_list<const Edit*> presets{&Edit39, &Edit51, &Edit52, &Edit50, &Edit63,
-                                                     &Edit62, &Edit40, &Edit41, &Edit53, &Edit54,
-                                                     &Edit55, &Edit56, &Edit57};
-    int n = 5;
-    for (const Edit* preset : presets)
-        m[n++] = preset->text();
-    for (int reserved = 18; reserved <= 23; ++reserved)
-        m[reserved] = "0";
-    m[24] = Edit66.text();
-    // A loan field holding a text the calculation refused keeps its last value the reader
-    // takes: the next start must be able to read what is saved.
-    for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line) {
-        keep_loan_text(line);
-        m[line] = LoanTextsKept[line - kFirstLoanLine];
+    if (Memo3.size() < settings_table().size()) Memo3.resize(settings_table().size(), "0");
+    for (const SettingsLine& line : settings_table()) {
+        if (line.kind != SettingsKind::Carried) Memo3[line.line] = saved_text(*this, line);
     }
-    for (int reserved = 30; reserved <= 32; ++reserved)
-        m[reserved] = "0";
-    m[33] = CheckBox6.checked() ? "1" : "0";
-    m[34] = std::to_string(top());
-    m[35] = std::to_string(left());
-    m[36] = "1";
-    m[37] = CheckBox4.checked() ? "1" : "0";
-    m[38] = std::to_string(height());
-    m[39] = std::to_string(width());
-    m[40] = std::to_string(HRh.tag());
-    m[41] = std::to_string(HRr.tag());
-    m[42] = "0";
-    m[43] = "0";
-    m[44] = std::to_string(TrackBar1.position() - 100);
-    m[45] = CheckBox4.checked() ? placement_record() : "0";
-    m[46] = std::to_string(FuriR.tag());
-    m[47] = dataFolder;
-    m[48] = packListFolder;
-    m[49] = exportFolder;
-    m[50] = packFolder;
-    m[51] = app_.rate_list.list_name();
     // One value the file cannot hold must not cost every other setting: it is saved in the
     // nearest form the file has, and the user is told which one.
     const std::filesystem::path path = app_.start_folder() / kSettingsFile;
@@ -97,10 +128,10 @@ void TForm1::settings_save() {
 void TForm1::settings_load() {
     const std::filesystem::path path = app_.start_folder() / kSettingsFile;
     std::vector<ReadLine> lines;
-    bool read = false;
+    std::optional<std::size_t> line_count;
     try {
         lines = read_file_lines(path);
-        read = true;
+        line_count = lines.size();
     } catch (const FileError& e) {
         // No file is the first run; a file that is there but cannot be read is worth a word.
         std::error_code ec;
@@ -114,56 +145,15 @@ void TForm1::settings_load() {
     }
 
     SettingsReader in(lines);
-    if (auto v = in.text(1)) Edit46.set_text(*v);
-    if (auto v = in.whole(2)) Button86.set_tag(*v);
-    if (auto v = in.text(3)) Button86.set_caption(*v);
-    if (auto v = in.text(4)) Ed5_memoobi.set_text(*v);
-    int n = 5;
-    for (Edit* preset : {&Edit39, &Edit51, &Edit52, &Edit50, &Edit63, &Edit62, &Edit40, &Edit41,
-                         &Edit53, &Edit54, &Edit55, &Edit56, &Edit57}) {
-        if (auto v = in.text(n)) preset->set_text(*v);
-        ++n;
-    }
-    if (auto v = in.text(24)) Edit66.set_text(*v);
-    for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line) {
-        if (auto v = read_loan_line(in, line)) loan_field(line).set_text(*v);
-    }
-    if (auto v = in.text(33)) CheckBox6.set_checked(*v == "1");
-    if (auto v = in.text(37)) CheckBox4.set_checked(*v == "1");
-    if (auto v = in.whole(40)) HRh.set_tag(*v);
-    if (auto v = in.whole(41)) HRr.set_tag(*v);
-    if (auto v = in.whole(44, -kMaxCount)) TrackBar1.set_position(static_cast<int>(*v) + 100);
-    if (auto v = in.whole(46)) FuriR.set_tag(*v);
+    for (const SettingsLine& line : settings_table())
+        apply_line(*this, in, line);
     recolour_indicators();
     Button106Click(Button106);
-
-    const std::string start = folder_text(app_.start_folder());
-    const std::string user_data = folder_text(app_.start_folder() / "UserData");
-    auto folder = [&in](std::size_t line, std::string& value, const std::string& fallback) {
-        if (auto text = in.text(line)) value = text->empty() || *text == "0" ? fallback : *text;
-    };
-    folder(47, dataFolder, start);
-    folder(48, packListFolder, user_data);
-    folder(49, exportFolder, user_data);
-    folder(50, packFolder, user_data);
     // The record in the store is the one to apply at the next paint.
     PlacementRestored = false;
 
     if (!in.bad_lines().empty()) {
-        app_.platform().beep(Beep::Default);  // always, whatever the sound setting
-        repair_length(Memo3, Memo3Bytes);
-        // The user is told what happened: the file written again, or why it was not.
-        try {
-            settings_save();
-        } catch (const FileError& e) {
-            app_.platform().error(
-                read ? damage_message(path.string(), in.bad_lines(), lines.size(), e.what())
-                     : e.what());
-            return;
-        }
-        if (read) {
-            app_.platform().message(damage_message(path.string(), in.bad_lines(), lines.size()));
-        }
+        repair_settings(*this, path, in.bad_lines(), line_count);
         return;
     }
     std::error_code ignored;
@@ -179,25 +169,21 @@ void TForm1::settings_load() {
     Bt0_allClearClick(Bt0_allClear);
 }
 
-Edit& TForm1::loan_field(std::size_t line) {
-    const std::array<Edit*, 5> fields{&Ed0_kin, &Ed0_nen, &Ed0_tuki, &Ed0_wari, &Ed0_moto};
-    return *fields[line - kFirstLoanLine];
-}
-
-void TForm1::keep_loan_text(std::size_t line) {
-    const std::string& text = loan_field(line).text();
-    if (loan_line_accepts(line, text)) LoanTextsKept[line - kFirstLoanLine] = text;
-}
-
 // Every text a loan field takes is checked as the settings reader would check it, so the
 // value saved is the last one the next start can read.
 void TForm1::track_loan_texts() {
-    for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line)
-        LoanTextsKept[line - kFirstLoanLine] = loan_field(line).text();
+    for (const SettingsLine& line : settings_table()) {
+        if (line.kind == SettingsKind::Loan)
+            LoanTextsKept.emplace_back(&line.control(*this), line.control(*this).text());
+    }
     add_observer([this](Control* control, Change change, int, int) {
         if (change != Change::Text) return;
-        for (std::size_t line = kFirstLoanLine; line <= kLastLoanLine; ++line) {
-            if (control == &loan_field(line)) keep_loan_text(line);
+        for (auto& [field, kept] : LoanTextsKept) {
+            if (control != field) continue;
+            for (const SettingsLine& line : settings_table()) {
+                if (line.kind == SettingsKind::Loan && &line.control(*this) == control)
+                    keep_loan_text(line, control->text(), kept);
+            }
         }
     });
 }

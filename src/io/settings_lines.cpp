@@ -1,6 +1,7 @@
 #include "io/settings_lines.h"
 
 #include "base/errors.h"
+#include "io/settings_table.h"
 
 namespace rebanto {
 
@@ -11,54 +12,10 @@ std::string shown_line(std::size_t n) {
     return std::to_string(n + 1) + " 行目";
 }
 
-// The settings the user may have typed text into, by line.
+// The setting a line holds, as the user is told of it.
 std::string field_name(std::size_t n) {
-    static const char* const kRates[] = {"公庫基準金利",
-                                         "基準外他",
-                                         "広床面積他",
-                                         "特別加算等",
-                                         "その他１",
-                                         "その他２",
-                                         "公庫11年以降金利",
-                                         "銀行変動一般金利",
-                                         "一般2",
-                                         "一般3",
-                                         "特殊1",
-                                         "特殊2",
-                                         "特殊3"};
-    if (n >= 5 && n <= 17) return kRates[n - 5];
-    switch (n) {
-        case 1:
-            return "ユーザー名";
-        case 3:
-            return "音ボタンの表示";
-        case 4:
-            return "メモ帯";
-        case 24:
-            return "変動金利リストのファイル名";
-        case 25:
-            return "開始金利";
-        case 26:
-            return "期間 (年)";
-        case 27:
-            return "期間 (月)";
-        case 28:
-            return "ボーナス割合";
-        case 29:
-            return "借入額";
-        case 47:
-            return "データフォルダー";
-        case 48:
-            return "パックリストフォルダー";
-        case 49:
-            return "出力フォルダー";
-        case 50:
-            return "パックフォルダー";
-        case 51:
-            return "金利選択リスト名";
-        default:
-            return "設定";
-    }
+    if (n < settings_table().size() && settings_table()[n].name) return settings_table()[n].name;
+    return "設定";
 }
 
 }  // namespace
@@ -110,25 +67,8 @@ std::optional<std::string> SettingsReader::number_text(std::size_t n, long doubl
     return std::nullopt;
 }
 
-std::optional<std::string> read_loan_line(SettingsReader& in, std::size_t n) {
-    switch (n) {
-        case 26:
-        case 27:
-            // A count no loan can have would overflow the months of the term.
-            return in.count_text(n);
-        case 28:
-            return in.number_text(n, 0, 100);
-        default:
-            return in.number_text(n);
-    }
-}
-
-bool loan_line_accepts(std::size_t n, const std::string& text) {
-    std::vector<ReadLine> lines(n + 1);
-    lines[n].text = text;
-    SettingsReader in(lines);
-    read_loan_line(in, n);
-    return in.bad_lines().empty();
+bool carried_line(std::size_t n) {
+    return n >= settings_table().size() || settings_table()[n].kind == SettingsKind::Carried;
 }
 
 std::string damage_message(const std::string& file, const std::vector<std::size_t>& bad_lines,

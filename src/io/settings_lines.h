@@ -13,12 +13,9 @@
 
 namespace rebanto {
 
-// Save writes lines 1 … 51 from the program's state; line 0 and the lines after 51 are
-// carried along as they were read.
-inline constexpr std::size_t kStoredLines = 52;
-inline bool carried_line(std::size_t n) {
-    return n == 0 || n >= kStoredLines;
-}
+// Save never writes the table's carried lines (line 0) or the lines after the table: they go
+// back to the file as they were read.
+bool carried_line(std::size_t n);
 
 // Reads values from the lines of the store. A line that is missing, is not code page 932,
 // or does not hold what its value needs is a bad line: no value comes back (the field keeps
@@ -43,15 +40,6 @@ private:
     const std::vector<ReadLine>& lines_;
     std::vector<std::size_t> bad_;
 };
-
-// The loan inputs of lines 25 … 29 (rate, years, months, bonus share, principal), read by
-// the rule of their line: a number, a count, a share in [0, 100], a number.
-inline constexpr std::size_t kFirstLoanLine = 25;
-inline constexpr std::size_t kLastLoanLine = 29;
-std::optional<std::string> read_loan_line(SettingsReader& in, std::size_t n);
-// Whether the reader takes `text` on loan line n (an empty number is taken: it is not
-// restored, and not a bad line).
-bool loan_line_accepts(std::size_t n, const std::string& text);
 
 // What the user is told about a store that exists but has bad lines: that it was written
 // again, or why it could not be (`write_failure`, empty when it was written).

@@ -4,6 +4,7 @@
 
 #include "base/field_at.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 
@@ -11,7 +12,7 @@ namespace rebanto {
 
 void apply_pack_bonus_settings(App& app, const std::string& stored) {
     const std::string settings = stored == "-" ? kSixMonthBonusSettings : stored;
-    app.cur.StGr2.set_cell(kSettingsRow, 13, settings);
+    app.cur.StGr2.set_cell(kSettingsRow, schedule_col::kBonusSettings, settings);
     if (settings == "T" || settings.empty()) return;
     const std::string first = field_at(settings, 2);
     const std::string version = field_at(settings, 3);

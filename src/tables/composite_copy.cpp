@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -49,25 +50,26 @@ void TForm1::ButtonBClick(Control&) {
 
 // "■■基本設定復元■■": the basic inputs read back from the first data rows.
 void TForm1::Button146Click(Control&) {
+    namespace col = schedule_col;
     const Grid& monthly = app_.cur.StGr1;
     const Grid& bonus = app_.cur.StGr2;
     if (ButtonM.enabled()) {
-        Ed0_moto.set_text(monthly.cell(kFirstDataRow, 3));
+        Ed0_moto.set_text(monthly.cell(kFirstDataRow, col::kPrincipal));
         Ed0_tuki.set_text("1");
         Ed0_nen.set_text("0");
-        Ed0_tuki.set_text(monthly.cell(kFirstDataRow, 5));
-        Ed0_kin.set_text(monthly.cell(kFirstDataRow, 4));
-        Edit13.set_text(monthly.cell(kFirstDataRow, 9));
+        Ed0_tuki.set_text(monthly.cell(kFirstDataRow, col::kRemaining));
+        Ed0_kin.set_text(monthly.cell(kFirstDataRow, col::kRate));
+        Edit13.set_text(monthly.cell(kFirstDataRow, col::kInRow));
         Ed0_wari.set_text("0");
-        if (ButtonB.enabled()) Edit6.set_text(bonus.cell(kFirstDataRow, 3));
+        if (ButtonB.enabled()) Edit6.set_text(bonus.cell(kFirstDataRow, col::kPrincipal));
     } else if (ButtonB.enabled()) {
         Ed0_wari.set_text("100");
-        Ed0_moto.set_text(bonus.cell(kFirstDataRow, 3));
+        Ed0_moto.set_text(bonus.cell(kFirstDataRow, col::kPrincipal));
         Ed0_tuki.set_text("1");
         Ed0_nen.set_text("0");
-        const long double count = to_extended(bonus.cell(kFirstDataRow, 5));
+        const long double count = to_extended(bonus.cell(kFirstDataRow, col::kRemaining));
         put(Ed0_tuki, (count - 1) * bonus_interval() + bonus_first_months());
-        Ed0_kin.set_text(bonus.cell(kFirstDataRow, 4));
+        Ed0_kin.set_text(bonus.cell(kFirstDataRow, col::kRate));
         put(Edit13, bonus_first_months());
     }
 }

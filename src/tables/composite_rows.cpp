@@ -5,6 +5,8 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
+#include "core/schedule_columns.h"
+#include "tables/month_shift.h"
 
 namespace rebanto::composite {
 
@@ -14,9 +16,9 @@ constexpr std::array<const char*, 20> kLabels{"①", "②", "③", "④", "⑤",
                                               "⑪", "⑫", "⑬", "⑭", "⑮", "⑯", "⑰", "⑱", "⑲", "⑳"};
 // Columns that carry each component's own text, prefixed by its label.
 constexpr std::array<int, 4> kTextColumns{4, 5, 7, 9};
+namespace col = schedule_col;
+constexpr int kSettingsRow = 1;
 constexpr int kFirstDataRow = 2;
-// Beyond any schedule: a month number past it is a damaged cell, not a month.
-constexpr long kMonthLimit = 100'000'000;
 
 std::string place(const Grid& table, int row, int col) {
     return table.name() + " " + std::to_string(row) + "行" + std::to_string(col) + "列";
@@ -28,17 +30,6 @@ long double amount(const Grid& table, int row, int col) {
         return to_extended(text);
     } catch (const ConversionError&) {
         throw FieldValueError(place(table, row, col), text);
-    }
-}
-
-long month_number(const Grid& table, int row) {
-    const std::string& text = table.cell(row, 0);
-    try {
-        const std::int64_t m = to_int(text);
-        if (m < -kMonthLimit || m > kMonthLimit) throw ConversionError(text);
-        return static_cast<long>(m);
-    } catch (const ConversionError&) {
-        throw FieldValueError(place(table, row, 0), text);
     }
 }
 
@@ -68,7 +59,7 @@ public:
     const Row& cells() const { return table_.row_cells(row_); }
     long month() {
         if (!known_) {
-            month_ = month_number(table_, row_);
+            month_ = month_number(table_, row_, schedule_col::kMonth);
             known_ = true;
         }
         return month_;
@@ -204,12 +195,12 @@ Row head_row(const Grid& current, const LoanRule& rule) {
     out[0] = rule.label + "表";
     out[1] = rule.years;
     out[2] = rule.months;
-    for (int c : {3, 4, 5})
+    for (int c : {col::kPrincipal, col::kRate, col::kRemaining})
         out[c] = current.cell(kFirstDataRow, c);
-    out[6] = current.cell(1, 6);
+    out[col::kInstalment] = current.cell(kSettingsRow, col::kInstalment);
     out[7] = (rule.bonus ? "ﾎﾞｰﾅｽ返済" : "月返済") + rule.label + "表";
-    for (int c = 8; c <= 13; ++c)
-        out[c] = current.cell(1, c);
+    for (int c = col::kLastInterest; c <= col::kFlag; ++c)
+        out[c] = current.cell(kSettingsRow, c);
     return out;
 }
 
@@ -246,7 +237,7 @@ Rows copy_table(const Grid& current, const LoanRule& rule) {
         if (rule.calendar && data) {
             // A row without a month number keeps the loan's own year and month.
             try {
-                const long m = month_number(current, r);
+                const long m = month_number(current, r, schedule_col::kMonth);
                 out[1] = std::to_string((m - 1) / 12);
                 out[2] = std::to_string((m - 1) % 12 + 1);
             } catch (const ConversionError&) {

@@ -29,15 +29,61 @@ std::string font_hint(int size) {
     return "現文字サイズは　" + std::to_string(size) + "　ポイントです。";
 }
 
+// The hints of the window, its tables and its operations.
+void hint_operations(TForCur& w) {
+    w.LabelNote.set_hint(
+        "この窓(フォーム)は位置・大きさが自在に変更可能です。見やすいように調整の上御利用下さい。");
+    w.StGr1.set_hint("カレント月返済表");
+    w.StGr2.set_hint("カレントボーナス返済表");
+    w.BitBtn1.set_hint("両表を横にして並べます");
+    w.BitBtn2.set_hint("両表を縦にして並べます");
+    w.Button1.set_hint("全面を月返済表で表示");
+    w.Button2.set_hint("全面をボーナス返済表で表示");
+    w.UpDown3.set_hint("下記一覧表の文字サイズを全体均一に変更");
+    w.Button3.set_hint("コラムサイズを１．１倍します(拡大)　");
+    w.Button4.set_hint("コラムサイズを１．１分の１します(縮小)　");
+    w.Button5.set_hint(
+        "■■基本設定復元■■現在表示のカレント両表から基本設定情報を読み取り、基本設定欄に復元させ"
+        "ます");
+    w.Button87.set_hint("マニュアルパック化保存されたファイルを現在のカレント両表に上書読込");
+    w.Button88.set_hint("現在表示のカレント両表をマニュアルパックとしてファイル保存 ");
+    w.Button7.set_hint(
+        "左記５記憶を一括して読み込みます。ワンボタンのみですが確認もなく左記記憶は上書きされま"
+        "す。");
+    w.Button8.set_hint(
+        "左記５記憶を一括して保存します。保存名等は不要ですが確認もなくファイルは上書きされます。");
+    w.Button6.set_hint("比較表－カレント両表５記憶を加算減算比較");
+    w.Bt_suuti.set_hint(numeric::kNumericExportHint);
+}
+
+// Memory k (from 0): its store and recall buttons and its number on its panel; nothing to
+// recall yet.
+void lay_out_slot(Panel& panel, Button& store, Button& recall, Label& number, int k) {
+    store.set_tag(k + 1);
+    recall.set_tag(k + 1);
+    store.set_parent(&panel);
+    recall.set_parent(&panel);
+    number.set_parent(&panel);
+    const std::string digit = kFullWidthDigits[k];
+    panel.set_hint(
+        "各メモにまでは反映されないけれど、本当に便利に使える機能なので作業の区切りで使用下さ"
+        "い。");
+    number.set_hint(
+        "プログラム終了時には消去されるので、保存必要時は左記「保存」で適切な名称で必ず保存"
+        "しておくこと");
+    store.set_hint("一時記憶" + digit + "に記憶。以前の記憶は警告無く上書きされるので注意。");
+    recall.set_hint("一時記憶" + digit +
+                    "の記憶からの呼出。現在のカレントデータに警告無く上書きされるので注意"
+                    "。");
+    recall.set_enabled(false);
+}
+
 }  // namespace
 
 TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     set_bounds(538, 459, 587, 442);
-    LabelNote.set_hint(
-        "この窓(フォーム)は位置・大きさが自在に変更可能です。見やすいように調整の上御利用下さい。");
+    hint_operations(*this);
     LabelNote.set_font_color(Color::Gray);
-    StGr1.set_hint("カレント月返済表");
-    StGr2.set_hint("カレントボーナス返済表");
     StGr1.set_parent(&PanelM);
     StGr2.set_parent(&PanelB);
     for (int c = 0; c < 14; ++c) {
@@ -55,52 +101,16 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     app.row_sync.add(StGr1, 20, kFirstDataRow);
     app.row_sync.add(StGr2, 21, kFirstDataRow);
 
-    BitBtn1.set_hint("両表を横にして並べます");
-    BitBtn2.set_hint("両表を縦にして並べます");
-    Button1.set_hint("全面を月返済表で表示");
-    Button2.set_hint("全面をボーナス返済表で表示");
-    UpDown3.set_hint("下記一覧表の文字サイズを全体均一に変更");
     UpDown3.set_range(kMinFont, kMaxFont);
     UpDown3.set_position(10);
-    Button3.set_hint("コラムサイズを１．１倍します(拡大)　");
-    Button4.set_hint("コラムサイズを１．１分の１します(縮小)　");
-    Button5.set_hint(
-        "■■基本設定復元■■現在表示のカレント両表から基本設定情報を読み取り、基本設定欄に復元させ"
-        "ます");
-    Button87.set_hint("マニュアルパック化保存されたファイルを現在のカレント両表に上書読込");
-    Button88.set_hint("現在表示のカレント両表をマニュアルパックとしてファイル保存 ");
     Button88.set_enabled(false);
-    Button7.set_hint(
-        "左記５記憶を一括して読み込みます。ワンボタンのみですが確認もなく左記記憶は上書きされま"
-        "す。");
-    Button8.set_hint(
-        "左記５記憶を一括して保存します。保存名等は不要ですが確認もなくファイルは上書きされます。");
-    Button6.set_hint("比較表－カレント両表５記憶を加算減算比較");
-    Bt_suuti.set_hint(numeric::kNumericExportHint);
 
     const std::array<Button*, 5> stores{&Button81, &Button82, &Button83, &Button84, &Button85};
     const std::array<Button*, 5> recalls{&Button91, &Button92, &Button93, &Button94, &Button95};
     const std::array<Panel*, 5> panels{&Slot1, &Slot2, &Slot3, &Slot4, &Slot5};
     const std::array<Label*, 5> numbers{&SlotNo1, &SlotNo2, &SlotNo3, &SlotNo4, &SlotNo5};
     for (int k = 0; k < 5; ++k) {
-        const std::string digit = kFullWidthDigits[k];
-        panels[k]->set_hint(
-            "各メモにまでは反映されないけれど、本当に便利に使える機能なので作業の区切りで使用下さ"
-            "い。");
-        stores[k]->set_tag(k + 1);
-        recalls[k]->set_tag(k + 1);
-        stores[k]->set_parent(panels[k]);
-        recalls[k]->set_parent(panels[k]);
-        numbers[k]->set_parent(panels[k]);
-        numbers[k]->set_hint(
-            "プログラム終了時には消去されるので、保存必要時は左記「保存」で適切な名称で必ず保存"
-            "しておくこと");
-        stores[k]->set_hint("一時記憶" + digit +
-                            "に記憶。以前の記憶は警告無く上書きされるので注意。");
-        recalls[k]->set_hint("一時記憶" + digit +
-                             "の記憶からの呼出。現在のカレントデータに警告無く上書きされるので注意"
-                             "。");
-        recalls[k]->set_enabled(false);
+        lay_out_slot(*panels[k], *stores[k], *recalls[k], *numbers[k], k);
         stores[k]->on_click = guard(&TForCur::StoreClick);
         recalls[k]->on_click = guard(&TForCur::RecallClick);
     }

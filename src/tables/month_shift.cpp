@@ -6,45 +6,51 @@
 #include "base/errors.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
+#include "tables/month_shift.h"
 
 namespace rebanto {
 
 namespace {
 
+namespace col = schedule_col;
+
 // The era year of the month numbers that "月回補正" writes: years counted from 1988.
 constexpr int kEraBase = 1988;
+// Far beyond any calendar: such a month number is refused rather than overflowed.
 constexpr long kMonthLimit = 100'000'000;
 
-// Every month number is read before any is written, so a cell that is no number leaves
-// the table as it was. The shift stops at the first row it would take to month 0 or
-// below; the rows before it keep their new numbers.
-bool shift_table(Grid& table, long shift) {
-    std::vector<long> months;
-    for (int r = kFirstDataRow; r < table.row_count(); ++r) {
-        const std::string& text = table.cell(r, 0);
-        try {
-            const std::int64_t m = to_int(text);
-            if (m < -kMonthLimit || m > kMonthLimit) throw ConversionError(text);
-            months.push_back(static_cast<long>(m) + shift);
-        } catch (const ConversionError&) {
-            throw FieldValueError(table.name() + " " + std::to_string(r) + "行0列", text);
-        }
+}  // namespace
+
+long month_number(const Grid& table, int row, int column) {
+    const std::string& text = table.cell(row, column);
+    try {
+        const std::int64_t whole = to_int(text);
+        if (whole < -kMonthLimit || whole > kMonthLimit) throw ConversionError(text);
+        return static_cast<long>(whole);
+    } catch (const ConversionError&) {
+        throw FieldValueError(
+            table.name() + " " + std::to_string(row) + "行" + std::to_string(column) + "列", text);
     }
+}
+
+bool shift_month_numbers(Grid& table, long shift) {
+    std::vector<long> months;
+    for (int r = kFirstDataRow; r < table.row_count(); ++r)
+        months.push_back(month_number(table, r, col::kMonth) + shift);
     for (std::size_t i = 0; i < months.size(); ++i) {
         const long m = months[i];
         if (m <= 0) return false;
         const int r = kFirstDataRow + static_cast<int>(i);
-        table.set_cell(r, 0, std::to_string(m));
-        table.set_cell(r, 1, std::to_string(m / 12));
-        table.set_cell(r, 2, std::to_string(m % 12));
+        table.set_cell(r, col::kMonth, std::to_string(m));
+        table.set_cell(r, col::kYears, std::to_string(m / 12));
+        table.set_cell(r, col::kMonthOfYear, std::to_string(m % 12));
     }
     return true;
 }
-
-}  // namespace
 
 void TForm1::Button43Click(Control&) {
     Panel2.show();
@@ -94,11 +100,11 @@ void TForm1::La2_tukiRightClick(Control&) {
 }
 
 void TForm1::Button44Click(Control&) {
-    if (shift_table(app_.cur.StGr1, count(Edit59))) Panel2.hide();
+    if (shift_month_numbers(app_.cur.StGr1, count(Edit59))) Panel2.hide();
 }
 
 void TForm1::Button71Click(Control&) {
-    if (shift_table(app_.cur.StGr2, count(Edit59))) Panel2.hide();
+    if (shift_month_numbers(app_.cur.StGr2, count(Edit59))) Panel2.hide();
 }
 
 void TForm1::Bt2_tojiruClick(Control&) {

@@ -3,6 +3,7 @@
 
 #include "base/errors.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -122,7 +123,7 @@ void TForm1::Button88Click(Control&) {
     const auto chosen = app_.choose_save_file(request);
     if (!chosen) return;
     for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
-        table->set_cell(kSettingsRow, 9, Ed555.text());
+        table->set_cell(kSettingsRow, schedule_col::kWorkName, Ed555.text());
     }
     try {
         Save_mpc(*chosen);

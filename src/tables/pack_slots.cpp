@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "base/numtext.h"
 #include "core/field_io.h"
+#include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
@@ -177,7 +178,7 @@ void TForm1::Button78Click(Control&) {
     slot[kInterestRounding] = std::to_string(HRr.tag());
     slot[kMethod] = HHkkgg.text();
     slot[kBothEnds] = CheckBox3.checked() ? "-" : "片";
-    slot[kBonusSettings] = app_.cur.StGr2.cell(kSettingsRow, 13);
+    slot[kBonusSettings] = app_.cur.StGr2.cell(kSettingsRow, schedule_col::kBonusSettings);
     slot[kAccrualUnit] = std::to_string(FuriR.tag());
     slot[kLaterRate] = Edit40.text();
     PackSlots[s] = slot;
