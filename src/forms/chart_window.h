@@ -36,6 +36,10 @@ public:
     Button Button10{*this, "Button10", "→"};
     // The chart as a PNG file.
     Button Button11{*this, "Button11", "PNG保存"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionElevation{*this, "CaptionElevation", "仰角"};
+    Label CaptionRotation{*this, "CaptionRotation", "回転"};
+    Label CaptionPage{*this, "CaptionPage", "頁"};
     Chart Chart1{*this, "Chart1"};
 
     // ---- Routines ----

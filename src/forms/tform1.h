@@ -73,6 +73,10 @@ public:
     // Window scale.
     Button Button114{*this, "Button114", "1.25倍"};
     Button Button115{*this, "Button115", "0.8倍"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionIndicatorInstalment{*this, "CaptionIndicatorInstalment", "均等額"};
+    Label CaptionIndicatorInterest{*this, "CaptionIndicatorInterest", "利息"};
+    Label CaptionIndicatorAccrual{*this, "CaptionIndicatorAccrual", "付利"};
 
     // ---- The settings panel (shown by a click on an indicator) ----
     Panel Panel5{*this, "Panel5"};
@@ -159,6 +163,18 @@ public:
     Edit Edit109{*this, "Edit109", "0"};
     Edit Edit104s{*this, "Edit104s", "0"};
     Edit Edit109s{*this, "Edit109s", "0"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionStepMonthlyHeader{*this, "CaptionStepMonthlyHeader", "月返済"};
+    // Follows the second stream's name (Button67) where a caption names its payments.
+    Label CaptionRepaymentSuffix{*this, "CaptionRepaymentSuffix", "返済"};
+    Label CaptionRateCommon{*this, "CaptionRateCommon", "（両方に共通）"};
+    Label CaptionStepCount{*this, "CaptionStepCount", "1期回数"};
+    Label CaptionTotalPrincipalNote{*this, "CaptionTotalPrincipalNote", "月＋ﾎﾞｰﾅｽ"};
+    Label CaptionDayCounterNote{*this, "CaptionDayCounterNote", "初回差額"};
+    Label CaptionDayCounterLoanDate{*this, "CaptionDayCounterLoanDate", "融資実行日"};
+    Label CaptionDayCounterFirstDate{*this, "CaptionDayCounterFirstDate", "初回返済日"};
+    Label CaptionDayCounterDays{*this, "CaptionDayCounterDays", "日数"};
+    Label CaptionDayCounterInterest{*this, "CaptionDayCounterInterest", "日割金額"};
 
     // ---- Step length and progress ----
     Label Label16{*this, "Label16", "返済回シミュレーション（1期分）"};
@@ -188,6 +204,19 @@ public:
     Label Label187{*this, "Label187", "第1回=6ヶ月分"};
     // The same first-period length beside the first-payment dates.
     Label Label195{*this, "Label195", "初回6ヶ月分"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionLongerByMonth{*this, "CaptionLongerByMonth", "延長：月＋1"};
+    Label CaptionLongerByBonus{*this, "CaptionLongerByBonus", "ﾎﾞｰﾅｽ＋1"};
+    Label CaptionPassedMonths{*this, "CaptionPassedMonths", "ヶ月 ("};
+    Label CaptionPassedYears{*this, "CaptionPassedYears", "年"};
+    Label CaptionPassedRest{*this, "CaptionPassedRest", "ヶ月)"};
+    Label CaptionBonusRange{*this, "CaptionBonusRange", "ﾎﾞｰﾅｽ"};
+    Label CaptionBonusRangeTo{*this, "CaptionBonusRangeTo", "～"};
+    Label CaptionBonusRangeUnit{*this, "CaptionBonusRangeUnit", "ヶ月目"};
+    Label CaptionUntilMonths{*this, "CaptionUntilMonths", "ヶ月 ("};
+    Label CaptionUntilYears{*this, "CaptionUntilYears", "年"};
+    Label CaptionUntilRest{*this, "CaptionUntilRest", "ヶ月)"};
+    Label CaptionLeftMonths{*this, "CaptionLeftMonths", "ヶ月"};
 
     // ---- One-payment options (day interest, principal first) ----
     Button But_mHiri{*this, "But_mHiri", "日利"};
@@ -207,6 +236,11 @@ public:
     Button But_bDainyu{*this, "But_bDainyu", "設定"};
     Button Button144{*this, "Button144", "元入優先"};
     Edit Edit34{*this, "Edit34", "0"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionOnePaymentMonthly{*this, "CaptionOnePaymentMonthly", "月返済 1回払いの利息"};
+    Label CaptionOnePaymentMonthlyDays{*this, "CaptionOnePaymentMonthlyDays", "日"};
+    Label CaptionOnePaymentBonus{*this, "CaptionOnePaymentBonus", "ﾎﾞｰﾅｽ返済 1回払いの利息"};
+    Label CaptionOnePaymentBonusDays{*this, "CaptionOnePaymentBonusDays", "日"};
 
     // ---- Intermediate prepayment (内入) ----
     Button Button46{*this, "Button46", "内入"};
@@ -221,6 +255,15 @@ public:
     Edit Edit25{*this, "Edit25", "0"};
     Edit Edit26{*this, "Edit26", "0"};
     Button ButUGaku{*this, "ButUGaku", "←設定→"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionPrepaymentTitle{*this, "CaptionPrepaymentTitle", "内入（元金の一部返済）"};
+    Label CaptionPrepaymentAmount{*this, "CaptionPrepaymentAmount", "内入額"};
+    Label CaptionPrepaymentWhen{*this, "CaptionPrepaymentWhen", "時期"};
+    Label CaptionPrepaymentGap{*this, "CaptionPrepaymentGap", "経過日/月"};
+    Label CaptionPrepaymentRate{*this, "CaptionPrepaymentRate", "金利"};
+    Label CaptionPrepaymentRateUnit{*this, "CaptionPrepaymentRateUnit", "％"};
+    Label CaptionPrepaymentInterest{*this, "CaptionPrepaymentInterest", "利息"};
+    Label CaptionPrepaymentTotal{*this, "CaptionPrepaymentTotal", "支払総額"};
 
     // ---- Commit and multi-step runs ----
     Button Button1{*this, "Button1", "メモ記載"};
@@ -240,6 +283,11 @@ public:
     MenuItem NShiteiKibun{*this, "NShiteiKibun", "－－(指定) 期分"};
     MenuItem NSaigo{*this, "NSaigo", "－－最後まで"};
     MenuItem NMemoKisai{*this, "NMemoKisai", "－－メモ記載"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionMemoTools{*this, "CaptionMemoTools", "メモ"};
+    Label CaptionMemoToolsClear{*this, "CaptionMemoToolsClear", "消去"};
+    Label CaptionMemoToolsMonthly{*this, "CaptionMemoToolsMonthly", "月返済"};
+    Label CaptionMemoToolsWriter{*this, "CaptionMemoToolsWriter", "記入者"};
 
     // ---- Page "ﾒﾓ(月返済)" and "(ﾎﾞｰﾅｽ返済)" ----
     Memo RichEdit1{*this, "RichEdit1"};
@@ -265,6 +313,11 @@ public:
     Button Button85{*this, "Button85", "保存"};
     TrackBar UpDown1{*this, "UpDown1"};
     TrackBar UpDown2{*this, "UpDown2"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionMemoClearMonthly{*this, "CaptionMemoClearMonthly", "メモ消去"};
+    Label CaptionFontSizeMonthly{*this, "CaptionFontSizeMonthly", "文字サイズ"};
+    Label CaptionMemoClearBonus{*this, "CaptionMemoClearBonus", "メモ消去"};
+    Label CaptionFontSizeBonus{*this, "CaptionFontSizeBonus", "文字サイズ"};
 
     // ---- Page "一括表" (the parts the calculation reads) ----
     Button Button67{*this, "Button67", "ﾎﾞｰﾅｽ"};
@@ -283,6 +336,11 @@ public:
     // The rate increment of the rate comparison (percent) and the years of the random path.
     Edit Edit32{*this, "Edit32", "0.125"};
     Edit Edit36{*this, "Edit36", "20"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionRateStep{*this, "CaptionRateStep", "金利刻み"};
+    Label CaptionRateStepUnit{*this, "CaptionRateStepUnit", "％"};
+    Label CaptionVariableYears{*this, "CaptionVariableYears", "変動ｼﾐｭﾚｰｼｮﾝ年数"};
+    Label CaptionVariableYearsUnit{*this, "CaptionVariableYearsUnit", "年"};
 
     // ---- Page "一括表": loan-product schedules ----
     // Corporation plans, summaries on one page (upper half).
@@ -319,6 +377,8 @@ public:
     Button Button54{*this, "Button54", "変動金利リスト"};
     // Whether the list follows the calendar of the loan dates: "基準" or "基無".
     Button Button91{*this, "Button91", "基無"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionGeneralRates{*this, "CaptionGeneralRates", "一般金利"};
 
     // ---- Page "編成一括" ----
     // Months before the first payment, as the lender's schedule counts them.
@@ -370,6 +430,24 @@ public:
     // The month calendar a double click on a date field opens, for that field.
     MonthCalendar MonthCalendar2{*this, "MonthCalendar2"};
     Edit* CalendarTarget = nullptr;
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionLoanDates{*this, "CaptionLoanDates", "融資実行日と初回返済日"};
+    Label CaptionMonthlyDays{*this, "CaptionMonthlyDays", "日数"};
+    Label CaptionMonthlyDayInterest{*this, "CaptionMonthlyDayInterest", "日割利息"};
+    Label CaptionBonusDays{*this, "CaptionBonusDays", "日数"};
+    Label CaptionBonusDayInterest{*this, "CaptionBonusDayInterest", "日割利息"};
+    Label CaptionFirstDeferral{*this, "CaptionFirstDeferral", "初回据置月数"};
+    Label CaptionFirstInstalments{*this, "CaptionFirstInstalments", "初回返済額"};
+    Label CaptionFirstMonthlyHeader{*this, "CaptionFirstMonthlyHeader", "月返済"};
+    Label CaptionNormalFirstInterest{*this, "CaptionNormalFirstInterest", "通常初回利息"};
+    Label CaptionNormalFirstPrincipal{*this, "CaptionNormalFirstPrincipal", "通常初回元金"};
+    Label CaptionNormalInstalment{*this, "CaptionNormalInstalment", "通常返済額"};
+    Label CaptionCorrectedFirst{*this, "CaptionCorrectedFirst", "補正初回返済額"};
+    Label CaptionFirstGap{*this, "CaptionFirstGap", "初回差額"};
+    Label CaptionTableCorrections{*this, "CaptionTableCorrections", "ｶﾚﾝﾄ表"};
+    Label CaptionCorrectionMonthly{*this, "CaptionCorrectionMonthly", "月返済"};
+    Label CaptionBatchKind{*this, "CaptionBatchKind", "計算種別"};
+    Label CaptionBatchTitle{*this, "CaptionBatchTitle", "ﾀｲﾄﾙ"};
 
     // ---- Page "複合編成": copies of the current tables and pack files ----
     Button ButtonM{*this, "ButtonM", "ｶﾚﾝﾄ月返済表"};
@@ -395,6 +473,15 @@ public:
     Edit MsEd7_yusi{*this, "MsEd7_yusi", "1998/06/21"};
     Edit MsEd7_mon{*this, "MsEd7_mon", "1998/07/20"};
     Edit MsEd7_bon{*this, "MsEd7_bon", "1998/12/20"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionManualPacks{*this, "CaptionManualPacks", "ﾏﾆｭｱﾙﾊﾟｯｸ"};
+    Label CaptionBasicSettings{*this, "CaptionBasicSettings", "基本設定"};
+    Label CaptionFromFile{*this, "CaptionFromFile", "ﾌｧｲﾙから"};
+    Label CaptionNavigatorUse{*this, "CaptionNavigatorUse", "再計算ナビ活用"};
+    Label CaptionReferenceDates{*this, "CaptionReferenceDates", "初回参考日"};
+    Label CaptionReferenceLoan{*this, "CaptionReferenceLoan", "融資"};
+    Label CaptionReferenceMonthly{*this, "CaptionReferenceMonthly", "月"};
+    Label CaptionReferenceBonus{*this, "CaptionReferenceBonus", "ﾎﾞｰﾅｽ"};
 
     // ---- Page "複合編成": the composite tables ----
     Button Button28{*this, "Button28", "合成返済表"};
@@ -446,6 +533,12 @@ public:
     Button Button44{*this, "Button44", "月実行"};
     Button Button71{*this, "Button71", "ﾎﾞ実行"};
     Button Bt2_tojiru{*this, "Bt2_tojiru", "閉じる"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionCompositeMonthly{*this, "CaptionCompositeMonthly", "月"};
+    Label CaptionCompositeExport{*this, "CaptionCompositeExport", "合成"};
+    Label CaptionOutput{*this, "CaptionOutput", "出力"};
+    Label CaptionEra{*this, "CaptionEra", "平成"};
+    Label CaptionMonthShift{*this, "CaptionMonthShift", "増減月数"};
 
     // ---- Charts of the tables, on several pages (the chart windows TForm5 and TForm3) ----
     Button Button112{*this, "Button112", "グラフ"};  // "個別返済額算定": current monthly table
@@ -497,6 +590,10 @@ public:
     Edit Edit46{*this, "Edit46", "未記入無名"};
     // The work-name log: what built the current tables.
     Edit Ed555{*this, "Ed555", "_New"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionMemoBand{*this, "CaptionMemoBand", "メモ帯"};
+    Label CaptionAuthor{*this, "CaptionAuthor", "作成者名"};
+    Label CaptionWorkLog{*this, "CaptionWorkLog", "作業名称ログ"};
 
     // ---- Page "設定": the settings file, exit and restart ----
     Button Bt_save{*this, "Bt_save", "Save"};
@@ -566,6 +663,12 @@ public:
     Panel GrpListAlign{*this, "GrpListAlign",
                        "変動金利＝基準金利・基準日を以下の適用基準で適用するかどうか"};
     CheckBox CheckBox1{*this, "CheckBox1", "適用する"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionCorporationRates{*this, "CaptionCorporationRates", "公庫等の金利"};
+    Label CaptionBankRates{*this, "CaptionBankRates", "銀行の金利"};
+    Label CaptionVariableList{*this, "CaptionVariableList", "変動金利ﾘｽﾄ"};
+    Label CaptionIndicatorPlace{*this, "CaptionIndicatorPlace", "ｲﾝｼﾞｹｰﾀｰ位置"};
+    Label CaptionListFile{*this, "CaptionListFile", "ﾌｧｲﾙ"};
 
     // ---- Page "解説" ----
     Memo RichEdit3{*this, "RichEdit3"};
@@ -1255,6 +1358,18 @@ public:
     void Button134Click(Control& sender);
     void Button133Click(Control& sender);
     void wire_reverse_search();
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionSearchTitle{*this, "CaptionSearchTitle", "逆算検索"};
+    Label CaptionSearchPrincipal{*this, "CaptionSearchPrincipal", "元金"};
+    Label CaptionSearchInstalment{*this, "CaptionSearchInstalment", "均等額"};
+    Label CaptionSearchYen{*this, "CaptionSearchYen", "円"};
+    Label CaptionSearchTargetInstalment{*this, "CaptionSearchTargetInstalment", "均等返済額"};
+    Label CaptionSearchTargetInterest{*this, "CaptionSearchTargetInterest", "1回分利息"};
+    Label CaptionSearchTargetInterestSum{*this, "CaptionSearchTargetInterestSum", "期間利息合計"};
+    Label CaptionSearchTargetPrincipalSum{*this, "CaptionSearchTargetPrincipalSum", "期間元金合計"};
+    Label CaptionSearchTargetBalance{*this, "CaptionSearchTargetBalance", "元金残"};
+    Label CaptionSearchAtUpper{*this, "CaptionSearchAtUpper", "上限時"};
+    Label CaptionSearchAtLower{*this, "CaptionSearchAtLower", "下限時"};
 
     // ---- Hooks into the rate list, the comparison window, the navigator and the tables ----
     // Opens the rate selection list beside a rate field.

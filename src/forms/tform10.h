@@ -38,6 +38,9 @@ public:
     Label Label48{*this, "Label48", "月"};
     Label Label49{*this, "Label49", "ボーナス"};
     Label Label50{*this, "Label50", "合計"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionMonthsHeader{*this, "CaptionMonthsHeader", "月"};
+    Label CaptionBonusMonthsHeader{*this, "CaptionBonusMonthsHeader", "ボーナス"};
     Edit Edit3{*this, "Edit3", "0"};
     Edit Edit4{*this, "Edit4", "0"};
     Edit Edit2{*this, "Edit2", "0"};

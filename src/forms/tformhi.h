@@ -35,6 +35,8 @@ public:
     Button CSV1_suuti{*this, "CSV1_suuti", "表計算用（数値）"};
     Button Button14{*this, "Button14", "グラフ"};
     Grid StringGrid1{*this, "StringGrid1", 2, 12, 1, 3};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionMemoriesA{*this, "CaptionMemoriesA", "記憶"};
 
     // ---- Table B: the memories chosen by CheckBox6..10 ----
     Label Label2{*this, "Label2", "Ｂ表"};
@@ -48,6 +50,8 @@ public:
     Button CSV2_suuti{*this, "CSV2_suuti", "表計算用（数値）"};
     Button Button15{*this, "Button15", "グラフ"};
     Grid StringGrid2{*this, "StringGrid2", 2, 12, 1, 3};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionMemoriesB{*this, "CaptionMemoriesB", "記憶"};
 
     // ---- The difference table A − B ----
     Label Label3{*this, "Label3", "Ａ-Ｂ=差引比較表"};
@@ -142,6 +146,8 @@ public:
     Edit Edit9{*this, "Edit9", "2"};
     Label Label21{*this, "Label21", "回目"};  // steps Edit9
     Label Label29{*this, "Label29", "続行確認 2 回目"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionColumnGroups{*this, "CaptionColumnGroups", "列組数"};
     Button Button13{*this, "Button13", "閉じる"};
 
     // The window's layouts: the comparison alone, with the verification, with the study.

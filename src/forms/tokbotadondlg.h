@@ -30,6 +30,10 @@ public:
     // The same rate as a half-yearly loan: its payments and its add-on rate.
     Edit Edit5{*this, "Edit5", "6"};
     Edit Edit4{*this, "Edit4", "2.6"};
+    // Captions of the layout, naming what the controls leave unnamed.
+    Label CaptionHalfYearly{*this, "CaptionHalfYearly", "半年毎"};
+    Label CaptionHalfYearCount{*this, "CaptionHalfYearCount", "回"};
+    Label CaptionHalfYearRate{*this, "CaptionHalfYearRate", "％"};
     Label Label8{
         *this, "Label8",
         "アドオン率とは、期間に関係なく、元金に対して支払総利息の割合で＝支払総利息÷元金×100(％)"};

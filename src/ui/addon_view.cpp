@@ -61,14 +61,14 @@ QWidget* AddonView::build_addon() {
     embolden(name);
     figure_field(put.place(grid, 0, 1, form_.Edit3), kRateChars);
     clickable_look(put.place(grid, 0, 2, form_.Label7));
-    grid->addWidget(caption(QStringLiteral("半年毎"), widget), 1, 0, Qt::AlignRight);
+    grid->addWidget(caption(*binder_, form_.CaptionHalfYearly, widget), 1, 0, Qt::AlignRight);
     QWidget* half = nullptr;
     QHBoxLayout* row = row_widget(half, 4);
     figure_field(put.add(row, form_.Edit5), 3);
-    row->addWidget(caption(QStringLiteral("回"), half));
+    row->addWidget(caption(*binder_, form_.CaptionHalfYearCount, half));
     row->addSpacing(8);
     figure_field(put.add(row, form_.Edit4), kRateChars);
-    row->addWidget(caption(QStringLiteral("％"), half));
+    row->addWidget(caption(*binder_, form_.CaptionHalfYearRate, half));
     row->addStretch(1);
     grid->addWidget(half, 1, 1, 1, 3);
     grid->setColumnStretch(3, 1);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
@@ -32,8 +33,7 @@ constexpr int kExtra = 3;
 constexpr int kMoneyChars = 13;
 constexpr int kCountChars = 4;
 
-QLabel* column_header(const QString& text, QWidget* parent) {
-    QLabel* label = caption(text, parent);
+QLabel* column_header(QLabel* label) {
     embolden(label);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -52,7 +52,7 @@ bool is_background(const QWidget* hit) {
 
 }  // namespace
 
-QMenu* AmountPage::build(QGridLayout* page) {
+void AmountPage::build(QGridLayout* page) {
     QWidget* sheet = page->parentWidget();
     page->addWidget(step_length_row(), 0, 0, 1, 2);
     page->addWidget(step_grid(), 1, 0, Qt::AlignTop);
@@ -62,7 +62,7 @@ QMenu* AmountPage::build(QGridLayout* page) {
     page->setRowStretch(1, 1);
     page->setColumnStretch(1, 1);
     reverse_search_panel(sheet);
-    return popup_menu(sheet);
+    menu_ = popup_menu(sheet);
 }
 
 // "返済回シミュレーション（1期分）": how many months one step covers. The two "回分"
@@ -79,10 +79,10 @@ QWidget* AmountPage::step_length_row() {
     figure_field(put_.add(row, f_.Ed1_mm5), 3);
     clickable_look(put_.add(row, f_.Label25));
     row->addSpacing(18);
-    row->addWidget(side_note(QStringLiteral("延長：月＋1"), widget));
+    row->addWidget(side_note(put_.binder(), f_.CaptionLongerByMonth, widget));
     clickable_look(put_.add(row, f_.Label31));
     row->addSpacing(6);
-    row->addWidget(side_note(QStringLiteral("ﾎﾞｰﾅｽ＋1"), widget));
+    row->addWidget(side_note(put_.binder(), f_.CaptionLongerByBonus, widget));
     clickable_look(put_.add(row, f_.Label32));
     row->addStretch(1);
     return widget;
@@ -92,17 +92,13 @@ QWidget* AmountPage::step_length_row() {
 QWidget* AmountPage::step_grid() {
     auto* box = new QFrame;
     box->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(8, 4, 8, 6);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
+    QGridLayout* grid = grid_layout(box, QMargins(8, 4, 8, 6), 8, 3);
 
-    grid->addWidget(column_header(QStringLiteral("月返済"), box), 0, kMonthly);
-    QLabel* bonus_header = column_header(QString(), box);
+    grid->addWidget(column_header(caption(put_.binder(), f_.CaptionStepMonthlyHeader, box)), 0,
+                    kMonthly);
     // The second stream carries its own name ("ﾎﾞｰﾅｽ" or "第２").
-    follow(bonus_header, f_.Button67,
-           [](const Control& name) { return to_q(name.caption()).append(QStringLiteral("返済")); });
-    grid->addWidget(bonus_header, 0, kBonus);
+    grid->addWidget(column_header(joined_caption(f_.Button67, f_.CaptionRepaymentSuffix, box)), 0,
+                    kBonus);
 
     int row = 1;
     const auto amounts = [&](Control& name, Edit& monthly, Edit& bonus) {
@@ -123,7 +119,7 @@ QWidget* AmountPage::step_grid() {
 
     put_.place(grid, row, kName, f_.Label1);
     figure_field(put_.place(grid, row, kMonthly, f_.Edit2), kMoneyChars);
-    grid->addWidget(side_note(QStringLiteral("（両方に共通）"), box), row++, kBonus,
+    grid->addWidget(side_note(put_.binder(), f_.CaptionRateCommon, box), row++, kBonus,
                     Qt::AlignCenter);
 
     put_.place(grid, row, kName, f_.LabelZan);
@@ -137,8 +133,21 @@ QWidget* AmountPage::step_grid() {
     fit_button(put_.add(normal, f_.Button4));
     put_.add(normal, f_.Label125);
 
-    // The payments of one step; with a single payment the day-interest panel can open.
-    grid->addWidget(caption(QStringLiteral("1期回数"), box), row, kName);
+    step_count_row(grid, row++);
+
+    amounts(f_.LabelRisoku, f_.Edit15, f_.Edit17);
+    amounts(f_.LabelGankin, f_.Edit16, f_.Edit18);
+    amounts(f_.Label15, f_.Edit21, f_.Edit22);
+    const int balance = amounts(f_.LabelZandaka, f_.Edit5, f_.Edit10);
+    fit_button(put_.add(extras(balance), f_.Button46));
+    amounts(f_.LabelGaisan, f_.Edit19, f_.Edit20);
+    return box;
+}
+
+// The payments of one step; with a single payment the day-interest panel can open.
+void AmountPage::step_count_row(QGridLayout* grid, int row) {
+    QWidget* box = grid->parentWidget();
+    grid->addWidget(caption(put_.binder(), f_.CaptionStepCount, box), row, kName);
     const auto count = [&](Edit& field, Label& unit, Button& days, int col) {
         QWidget* widget = nullptr;
         QHBoxLayout* line = row_widget(widget);
@@ -150,31 +159,20 @@ QWidget* AmountPage::step_grid() {
     };
     count(f_.Edit13, f_.Label214, f_.But_mHiri, kMonthly);
     count(f_.Edit14, f_.Label215, f_.But_bHiri, kBonus);
-    ++row;
-
-    amounts(f_.LabelRisoku, f_.Edit15, f_.Edit17);
-    amounts(f_.LabelGankin, f_.Edit16, f_.Edit18);
-    amounts(f_.Label15, f_.Edit21, f_.Edit22);
-    const int balance = amounts(f_.LabelZandaka, f_.Edit5, f_.Edit10);
-    fit_button(put_.add(extras(balance), f_.Button46));
-    amounts(f_.LabelGaisan, f_.Edit19, f_.Edit20);
-    return box;
 }
 
 // Beside the step fields: the total principal, the bonus timing, and the panels the
 // page opens for a single payment or a prepayment.
 QWidget* AmountPage::side_column() {
     auto* widget = new QWidget;
-    auto* column = new QVBoxLayout(widget);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(6);
+    QVBoxLayout* column = column_layout(widget, QMargins(), 6);
 
     QWidget* total = nullptr;
     QHBoxLayout* line = row_widget(total);
     put_.add(line, f_.Label192);
     auto* sum = static_cast<QLineEdit*>(put_.add(line, f_.Edit31));
     figure_field(sum, kMoneyChars);
-    line->addWidget(side_note(QStringLiteral("月＋ﾎﾞｰﾅｽ"), total));
+    line->addWidget(side_note(put_.binder(), f_.CaptionTotalPrincipalNote, total));
     line->addStretch(1);
     column->addWidget(total);
 
@@ -187,12 +185,12 @@ QWidget* AmountPage::side_column() {
     column->addWidget(calculator_buttons());
     column->addWidget(day_counter());
 
-    column->addWidget(
-        one_payment_panel({f_.Panel7, "月返済 1回払いの利息", f_.RadioButton3, f_.RadioButton4,
-                           f_.Edit28, &f_.Label206, f_.But_mDainyu, f_.Button139}));
-    column->addWidget(
-        one_payment_panel({f_.Panel8, "ﾎﾞｰﾅｽ返済 1回払いの利息", f_.RadioButton11, f_.RadioButton12,
-                           f_.Edit29, nullptr, f_.But_bDainyu, f_.Button144}));
+    column->addWidget(one_payment_panel(
+        {f_.Panel7, f_.CaptionOnePaymentMonthly, f_.CaptionOnePaymentMonthlyDays, f_.RadioButton3,
+         f_.RadioButton4, f_.Edit28, &f_.Label206, f_.But_mDainyu, f_.Button139}));
+    column->addWidget(one_payment_panel(
+        {f_.Panel8, f_.CaptionOnePaymentBonus, f_.CaptionOnePaymentBonusDays, f_.RadioButton11,
+         f_.RadioButton12, f_.Edit29, nullptr, f_.But_bDainyu, f_.Button144}));
     column->addWidget(prepayment_panel());
     column->addStretch(1);
     column->addWidget(memo_tools());
@@ -203,37 +201,39 @@ QWidget* AmountPage::side_column() {
 // slider over the whole term.
 QWidget* AmountPage::progress_band() {
     auto* widget = new QWidget;
-    auto* column = new QVBoxLayout(widget);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    QVBoxLayout* column = column_layout(widget, QMargins(), 0);
 
     QWidget* figures = nullptr;
     QHBoxLayout* row = row_widget(figures, 3);
-    const auto months = [&](Label& name, Label& count, Edit& years, Edit& rest) {
+    // The months, then the same as years and months: "ヶ月 (", "年", "ヶ月)".
+    const auto months = [&](Label& name, Label& count, Edit& years, Edit& rest,
+                            std::array<Label*, 3> units) {
         embolden(put_.add(row, name));
         put_.add(row, count);
-        row->addWidget(caption(QStringLiteral("ヶ月 ("), figures));
+        row->addWidget(caption(put_.binder(), *units[0], figures));
         figure_field(put_.add(row, years), 3);
-        row->addWidget(caption(QStringLiteral("年"), figures));
+        row->addWidget(caption(put_.binder(), *units[1], figures));
         figure_field(put_.add(row, rest), 3);
-        row->addWidget(caption(QStringLiteral("ヶ月)"), figures));
+        row->addWidget(caption(put_.binder(), *units[2], figures));
     };
-    months(f_.LabelKeika, f_.LabK1, f_.Ed1_yy1, f_.Ed1_mm1);
+    months(f_.LabelKeika, f_.LabK1, f_.Ed1_yy1, f_.Ed1_mm1,
+           {&f_.CaptionPassedMonths, &f_.CaptionPassedYears, &f_.CaptionPassedRest});
     row->addSpacing(10);
-    row->addWidget(side_note(QStringLiteral("ﾎﾞｰﾅｽ"), figures));
+    row->addWidget(side_note(put_.binder(), f_.CaptionBonusRange, figures));
     put_.add(row, f_.LabK1_b);
-    row->addWidget(caption(QStringLiteral("～"), figures));
+    row->addWidget(caption(put_.binder(), f_.CaptionBonusRangeTo, figures));
     put_.add(row, f_.LabK9_b);
-    row->addWidget(caption(QStringLiteral("ヶ月目"), figures));
+    row->addWidget(caption(put_.binder(), f_.CaptionBonusRangeUnit, figures));
     row->addStretch(1);
     QWidget* position = put_.add(row, f_.Label196);
     static_cast<QLabel*>(position)->setAlignment(Qt::AlignCenter);
     row->addStretch(1);
-    months(f_.LabelMade, f_.LabK9, f_.Ed1_yy9, f_.Ed1_mm9);
+    months(f_.LabelMade, f_.LabK9, f_.Ed1_yy9, f_.Ed1_mm9,
+           {&f_.CaptionUntilMonths, &f_.CaptionUntilYears, &f_.CaptionUntilRest});
     row->addSpacing(10);
     embolden(put_.add(row, f_.LabelNokori));
     put_.add(row, f_.LabK0);
-    row->addWidget(caption(QStringLiteral("ヶ月"), figures));
+    row->addWidget(caption(put_.binder(), f_.CaptionLeftMonths, figures));
     column->addWidget(figures);
 
     QWidget* slider = put_.make(f_.TrackBar2, widget);
@@ -272,11 +272,8 @@ QWidget* AmountPage::action_row() {
 QWidget* AmountPage::memo_tools() {
     auto* box = new QFrame;
     box->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(8, 4, 8, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    QLabel* title = caption(QStringLiteral("メモ"), box);
+    QGridLayout* grid = grid_layout(box, QMargins(8, 4, 8, 4), 6, 4);
+    QLabel* title = caption(put_.binder(), f_.CaptionMemoTools, box);
     embolden(title);
     grid->addWidget(title, 0, 0);
     QWidget* writes = nullptr;
@@ -286,20 +283,19 @@ QWidget* AmountPage::memo_tools() {
     }
     row->addStretch(1);
     grid->addWidget(writes, 0, 1);
-    grid->addWidget(caption(QStringLiteral("消去"), box), 1, 0);
+    grid->addWidget(caption(put_.binder(), f_.CaptionMemoToolsClear, box), 1, 0);
     QWidget* clears = nullptr;
     row = row_widget(clears, 6);
-    row->addWidget(side_note(QStringLiteral("月返済"), clears));
+    row->addWidget(side_note(put_.binder(), f_.CaptionMemoToolsMonthly, clears));
     fit_button(put_.add(row, f_.Button48), 34);
     row->addSpacing(8);
-    QLabel* bonus = side_note(QString(), clears);
-    follow(bonus, f_.Button67,
-           [](const Control& name) { return to_q(name.caption()).append(QStringLiteral("返済")); });
+    QLabel* bonus = joined_caption(f_.Button67, f_.CaptionRepaymentSuffix, clears);
+    mute(bonus);
     row->addWidget(bonus);
     fit_button(put_.add(row, f_.Button49), 34);
     row->addStretch(1);
     grid->addWidget(clears, 1, 1);
-    grid->addWidget(caption(QStringLiteral("記入者"), box), 2, 0);
+    grid->addWidget(caption(put_.binder(), f_.CaptionMemoToolsWriter, box), 2, 0);
     QWidget* owner = nullptr;
     row = row_widget(owner, 6);
     put_.add(row, f_.Edit58);

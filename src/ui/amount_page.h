@@ -3,9 +3,7 @@
 // step: the step fields of the monthly and the bonus part side by side, the step length,
 // the progress through the term, the run buttons, and the panels the page opens
 // (one-payment options, the prepayment).
-#include <QString>
-
-#include "forms/tform1.h"
+#include "ui/main_page.h"
 
 class QGridLayout;
 class QMenu;
@@ -13,19 +11,20 @@ class QWidget;
 
 namespace rebanto::ui {
 
-class Placer;
-
-class AmountPage {
+class AmountPage : public MainPage {
 public:
-    AmountPage(Placer& put, TForm1& form) : put_(put), f_(form) {}
+    explicit AmountPage(const MainPageContext& window)
+        : MainPage(window, window.form.TabSheet1), f_(form_) {}
 
-    // Fills the page's grid; returns the page's popup menu.
-    QMenu* build(QGridLayout* page);
+    void build(QGridLayout* page) override;
+    // The page's popup menu, once built.
+    QMenu* menu() const { return menu_; }
 
 private:
     // amount_page.cpp
     QWidget* step_length_row();
     QWidget* step_grid();
+    void step_count_row(QGridLayout* grid, int row);
     QWidget* side_column();
     QWidget* progress_band();
     QWidget* action_row();
@@ -35,7 +34,8 @@ private:
     // amount_panels.cpp
     struct OnePayment {
         Panel& panel;
-        const char* title;
+        Label& title;
+        Label& days_unit;
         RadioButton& normal;
         RadioButton& by_days;
         Edit& days;
@@ -53,9 +53,11 @@ private:
     // floating over the page.
     QWidget* calculator_buttons();
     void reverse_search_panel(QWidget* sheet);
+    QWidget* search_inputs(QWidget* panel);
+    QWidget* search_targets(QWidget* panel);
 
-    Placer& put_;
     TForm1& f_;
+    QMenu* menu_ = nullptr;
 };
 
 }  // namespace rebanto::ui

@@ -16,12 +16,17 @@
 
 namespace rebanto::ui {
 
+namespace {
+
+// Inside the search panel's group boxes.
+const QMargins kGroupMargins(8, 4, 8, 6);
+
+}  // namespace
+
 // The search and the down payments on one row, the add-on and the rent on the next.
 QWidget* AmountPage::calculator_buttons() {
     auto* widget = new QWidget;
-    auto* column = new QVBoxLayout(widget);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+    QVBoxLayout* column = column_layout(widget, QMargins(), 4);
     for (const auto& buttons :
          {std::initializer_list<Button*>{&f_.Button93, &f_.Button136, &f_.Button141},
           std::initializer_list<Button*>{&f_.Button134, &f_.Button133}}) {
@@ -35,69 +40,68 @@ QWidget* AmountPage::calculator_buttons() {
     return widget;
 }
 
-void AmountPage::reverse_search_panel(QWidget* sheet) {
-    QWidget* panel = put_.make(f_.Panel4, sheet);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(10, 6, 10, 8);
-    column->setSpacing(6);
-    QLabel* title = caption(QStringLiteral("逆算検索"), panel);
-    embolden(title);
-    column->addWidget(title);
-
-    // The input: a basic setting, or the principal or instalment of one part.
+// The input the search varies: a basic setting, or the principal or instalment of one part.
+QWidget* AmountPage::search_inputs(QWidget* panel) {
     QWidget* inputs = put_.make(f_.GrpSanYokyu, panel);
-    auto* grid = new QGridLayout(inputs);
-    grid->setContentsMargins(8, 4, 8, 6);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(2);
+    QGridLayout* grid = grid_layout(inputs, kGroupMargins, 10, 2);
     put_.place(grid, 0, 0, f_.RBut_kin, 1, 2);
     put_.place(grid, 0, 2, f_.RBut_mot, 1, 2);
-    grid->addWidget(caption(QStringLiteral("元金"), inputs), 1, 0);
+    grid->addWidget(caption(put_.binder(), f_.CaptionSearchPrincipal, inputs), 1, 0);
     put_.place(grid, 1, 1, f_.RBut_Mm);
     put_.place(grid, 1, 2, f_.RBut_Mb);
-    grid->addWidget(caption(QStringLiteral("均等額"), inputs), 2, 0);
+    grid->addWidget(caption(put_.binder(), f_.CaptionSearchInstalment, inputs), 2, 0);
     put_.place(grid, 2, 1, f_.RBut_Hm);
     put_.place(grid, 2, 2, f_.RBut_Hb);
     grid->setColumnStretch(3, 1);
-    column->addWidget(inputs);
+    return inputs;
+}
 
-    // The amount to reach, and the output that must reach it, monthly or bonus part.
+// The amount to reach, and the output that must reach it, monthly or bonus part.
+QWidget* AmountPage::search_targets(QWidget* panel) {
     QWidget* targets = put_.make(f_.GrpShiteiKingaku, panel);
-    grid = new QGridLayout(targets);
-    grid->setContentsMargins(8, 4, 8, 6);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(2);
+    QGridLayout* grid = grid_layout(targets, kGroupMargins, 10, 2);
     QWidget* amount = nullptr;
     QHBoxLayout* line = row_widget(amount, 4);
     figure_field(put_.add(line, f_.Edit3), 13);
-    line->addWidget(caption(QStringLiteral("円"), amount));
+    line->addWidget(caption(put_.binder(), f_.CaptionSearchYen, amount));
     line->addStretch(1);
     grid->addWidget(amount, 0, 0, 1, 3);
     const struct {
-        const char* name;
+        Label& name;
         RadioButton& monthly;
         RadioButton& bonus;
-    } rows[] = {{"均等返済額", f_.RBut_Km, f_.RBut_Kb},
-                {"1回分利息", f_.RBut_Rm, f_.RBut_Rb},
-                {"期間利息合計", f_.RBut_GRm, f_.RBut_GRb},
-                {"期間元金合計", f_.RBut_GMm, f_.RBut_GMb},
-                {"元金残", f_.RBut_NewMm, f_.RBut_NewMb}};
+    } rows[] = {{f_.CaptionSearchTargetInstalment, f_.RBut_Km, f_.RBut_Kb},
+                {f_.CaptionSearchTargetInterest, f_.RBut_Rm, f_.RBut_Rb},
+                {f_.CaptionSearchTargetInterestSum, f_.RBut_GRm, f_.RBut_GRb},
+                {f_.CaptionSearchTargetPrincipalSum, f_.RBut_GMm, f_.RBut_GMb},
+                {f_.CaptionSearchTargetBalance, f_.RBut_NewMm, f_.RBut_NewMb}};
     int at = 1;
     for (const auto& r : rows) {
-        grid->addWidget(caption(QString::fromUtf8(r.name), targets), at, 0);
+        grid->addWidget(caption(put_.binder(), r.name, targets), at, 0);
         put_.place(grid, at, 1, r.monthly);
         put_.place(grid, at++, 2, r.bonus);
     }
     grid->setColumnStretch(3, 1);
-    column->addWidget(targets);
+    return targets;
+}
+
+void AmountPage::reverse_search_panel(QWidget* sheet) {
+    QWidget* panel = put_.make(f_.Panel4, sheet);
+    QVBoxLayout* column = column_layout(panel, QMargins(10, 6, 10, 8), 6);
+    QLabel* title = caption(put_.binder(), f_.CaptionSearchTitle, panel);
+    embolden(title);
+    column->addWidget(title);
+
+    column->addWidget(search_inputs(panel));
+    column->addWidget(search_targets(panel));
 
     // The output with the input at the top and the bottom of its range; a click takes it.
     QWidget* references = nullptr;
-    line = row_widget(references, 6);
-    line->addWidget(side_note(QStringLiteral("上限時"), references));
+    QHBoxLayout* line = row_widget(references, 6);
+    line->addWidget(side_note(put_.binder(), f_.CaptionSearchAtUpper, references));
     clickable_look(put_.add(line, f_.Llmax));
     line->addSpacing(12);
-    line->addWidget(side_note(QStringLiteral("下限時"), references));
+    line->addWidget(side_note(put_.binder(), f_.CaptionSearchAtLower, references));
     clickable_look(put_.add(line, f_.Llmin));
     line->addStretch(1);
     column->addWidget(references);

@@ -20,72 +20,73 @@
 #include "ui/second_repayment_view.h"
 #include "ui/shell_window_view.h"
 #include "ui/study_view.h"
+#include "ui/view_registry.h"
 
 namespace rebanto::ui {
+
+namespace {
+
+// The view class of each window class of the application.
+ViewRegistry window_views() {
+    ViewRegistry views;
+    views.add<TForm1>([](TForm1& f) { return std::make_unique<MainWindowView>(f); });
+    views.add<TForCur>([](TForCur& f) { return std::make_unique<CurrentTablesView>(f); });
+    views.add<TFormHi>([](TFormHi& f) { return std::make_unique<ComparisonView>(f); });
+    views.add<TOKBotKinriDlg>(
+        [](TOKBotKinriDlg& f) { return std::make_unique<RateChangeView>(f); });
+    views.add<TOKBotKuriageDlg>(
+        [](TOKBotKuriageDlg& f) { return std::make_unique<PrepaymentChangeView>(f); });
+    views.add<TBHoseiDlg>([](TBHoseiDlg& f) { return std::make_unique<BonusCorrectionView>(f); });
+    views.add<TForm10>([](TForm10& f) { return std::make_unique<StudyView>(f); });
+    views.add<TForm4>([](TForm4& f) { return std::make_unique<NavigatorView>(f); });
+    views.add<TForm7>([](TForm7& f) { return std::make_unique<RateListView>(f); });
+    views.add<TForm8>([](TForm8& f) { return std::make_unique<SecondRepaymentView>(f); });
+    views.add<TForm6>(
+        [](TForm6& f) { return std::make_unique<DownPaymentView>(f, nullptr, nullptr); });
+    // The bonus part's dialog also shows the sum of both down payments.
+    views.add<TForm9>(
+        [](TForm9& f) { return std::make_unique<DownPaymentView>(f, &f.Label6, &f.Edit6); });
+    views.add<TOKBotAdonDlg>([](TOKBotAdonDlg& f) { return std::make_unique<AddonView>(f); });
+    views.add<TOKBotGenyachinDlg>(
+        [](TOKBotGenyachinDlg& f) { return std::make_unique<RentLoanView>(f); });
+    const auto chart = [](ChartWindow& f) { return std::make_unique<ChartWindowView>(f); };
+    views.add<TForm5>(chart);
+    views.add<TForm3>(chart);
+    views.add<TFormG3>(chart);
+    views.add<TFormKGr>(chart);
+    return views;
+}
+
+}  // namespace
 
 AppViews::AppViews(App& app, QObject* parent) : QObject(parent), app_(app) {
     std::error_code ignored;
     first_start_ = !std::filesystem::exists(app.start_folder() / "kinri.ini", ignored);
-    for (Form* form : app.forms()) {
-        if (form == &app.main) {
-            auto view = std::make_unique<MainWindowView>(app.main);
-            main_ = view.get();
-            connect(&main_->binder(), &Binder::window_closed, this, &AppViews::quit_requested);
-            windows_.push_back(std::move(view));
-        } else if (form == &app.cur) {
-            auto view = std::make_unique<CurrentTablesView>(app.cur);
-            current_ = view.get();
-            windows_.push_back(std::move(view));
-        } else if (form == &app.compare) {
-            windows_.push_back(std::make_unique<ComparisonView>(app.compare));
-        } else if (form == &app.rate_change_dialog) {
-            windows_.push_back(std::make_unique<RateChangeView>(app.rate_change_dialog));
-        } else if (form == &app.prepayment_dialog) {
-            windows_.push_back(std::make_unique<PrepaymentChangeView>(app.prepayment_dialog));
-        } else if (form == &app.bonus_correction) {
-            windows_.push_back(std::make_unique<BonusCorrectionView>(app.bonus_correction));
-        } else if (form == &app.study_navigator) {
-            windows_.push_back(std::make_unique<StudyView>(app.study_navigator));
-        } else if (form == &app.navigator) {
-            windows_.push_back(std::make_unique<NavigatorView>(app.navigator));
-        } else if (form == &app.rate_list) {
-            windows_.push_back(std::make_unique<RateListView>(app.rate_list));
-        } else if (form == &app.second_repayment) {
-            windows_.push_back(std::make_unique<SecondRepaymentView>(app.second_repayment));
-        } else if (form == &app.down_payment) {
-            windows_.push_back(
-                std::make_unique<DownPaymentView>(app.down_payment, nullptr, nullptr));
-        } else if (form == &app.down_payment_bonus) {
-            TForm9& bonus = app.down_payment_bonus;
-            windows_.push_back(
-                std::make_unique<DownPaymentView>(bonus, &bonus.Label6, &bonus.Edit6));
-        } else if (form == &app.addon_dialog) {
-            windows_.push_back(std::make_unique<AddonView>(app.addon_dialog));
-        } else if (form == &app.rent_dialog) {
-            windows_.push_back(std::make_unique<RentLoanView>(app.rent_dialog));
-        } else if (auto* chart = dynamic_cast<ChartWindow*>(form)) {
-            windows_.push_back(std::make_unique<ChartWindowView>(*chart));
-            // A double click on a chart brings the main windows to the front.
-            chart->raise_window = [this](Form& shown) {
-                if (QWidget* widget = window(shown)) {
-                    widget->raise();
-                    widget->activateWindow();
-                }
-            };
-        } else {
-            windows_.push_back(std::make_unique<ShellWindowView>(*form));
-        }
+    const ViewRegistry views = window_views();
+    for (Form* form : app.forms())
+        windows_.push_back(views.make(*form));
+    main_ = static_cast<MainWindowView*>(window(app.main));
+    current_ = static_cast<CurrentTablesView*>(window(app.cur));
+    connect(&main_->binder(), &Binder::window_closed, this, &AppViews::quit_requested);
+    for (ChartWindow* chart : charts()) {
+        // A double click on a chart brings the main windows to the front.
+        chart->raise_window = [this](Form& shown) {
+            if (QWidget* widget = window(shown)) {
+                widget->raise();
+                widget->activateWindow();
+            }
+        };
     }
+}
+
+std::array<ChartWindow*, 4> AppViews::charts() const {
+    return {&app_.cur_chart, &app_.composite_chart, &app_.aux_chart, &app_.effect_chart};
 }
 
 // Later windows go first, the main window last.
 AppViews::~AppViews() {
-    for (ChartWindow* chart : {static_cast<ChartWindow*>(&app_.cur_chart),
-                               static_cast<ChartWindow*>(&app_.composite_chart),
-                               static_cast<ChartWindow*>(&app_.aux_chart),
-                               static_cast<ChartWindow*>(&app_.effect_chart)}) {
+    for (ChartWindow* chart : charts())
         chart->raise_window = nullptr;
-    }
     while (!windows_.empty())
         windows_.pop_back();
 }

@@ -2,6 +2,7 @@
 // One view for every window of the application, created once and never destroyed before
 // the application ends; each is shown and hidden as its form is.
 #include <QObject>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,9 @@ Q_SIGNALS:
     void quit_requested();
 
 private:
+    // The chart windows, whose double click raises the main windows.
+    std::array<ChartWindow*, 4> charts() const;
+
     App& app_;
     std::vector<std::unique_ptr<QWidget>> windows_;  // in the order of App::forms()
     MainWindowView* main_ = nullptr;

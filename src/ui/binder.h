@@ -27,6 +27,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -58,6 +59,8 @@ public:
     // One overload per kind of control. The widget should already sit in its parent.
     void bind(Edit& edit, QLineEdit* widget);
     void bind(Label& label, ClickableLabel* widget);
+    // A caption of the view's layout: it shows the label but takes no gestures.
+    void bind(Label& label, QLabel* widget);
     void bind(Button& button, QAbstractButton* widget);
     void bind(CheckBox& box, QCheckBox* widget);
     void bind(RadioButton& radio, QRadioButton* widget);

@@ -54,8 +54,6 @@ void Binder::bind(Edit& edit, QLineEdit* widget) {
 
 void Binder::bind(Label& label, ClickableLabel* widget) {
     Label* l = &label;
-    QPointer<ClickableLabel> guard(widget);
-    widget->setTextFormat(Qt::PlainText);
     connect(widget, &ClickableLabel::clicked, this, [this, l] { user_click(*l); });
     connect(widget, &ClickableLabel::double_clicked, this, [this, l] { user_double_click(*l); });
     connect(widget, &ClickableLabel::right_clicked, this, [this, l] {
@@ -63,6 +61,13 @@ void Binder::bind(Label& label, ClickableLabel* widget) {
         l->right_click();
         mark(*l);
     });
+    bind(label, static_cast<QLabel*>(widget));
+}
+
+void Binder::bind(Label& label, QLabel* widget) {
+    Label* l = &label;
+    QPointer<QLabel> guard(widget);
+    widget->setTextFormat(Qt::PlainText);
     add_common(label, widget, [guard, l] {
         const QString text = to_q(l->caption());
         if (guard->text() != text) guard->setText(text);

@@ -47,22 +47,22 @@ QWidget* ChartWindowView::build_controls() {
     QHBoxLayout* row = row_widget(row_holder, 3);
     row_holder->setParent(this);
     Placer put(*binder_);
-    const auto angle = [&](const char* name, Button& down, Edit& field, Button& up) {
-        row->addWidget(side_note(QString::fromUtf8(name), row_holder));
+    const auto angle = [&](Label& name, Button& down, Edit& field, Button& up) {
+        row->addWidget(side_note(*binder_, name, row_holder));
         fit_button(put.add(row, down), kArrowWidth);
         figure_field(put.add(row, field), kAngleChars);
         fit_button(put.add(row, up), kArrowWidth);
     };
-    angle("仰角", form_.Button1, form_.Edit1, form_.Button3);
+    angle(form_.CaptionElevation, form_.Button1, form_.Edit1, form_.Button3);
     row->addSpacing(8);
-    angle("回転", form_.Button2, form_.Edit2, form_.Button4);
+    angle(form_.CaptionRotation, form_.Button2, form_.Edit2, form_.Button4);
     row->addSpacing(6);
     fit_button(put.add(row, form_.Button5), kArrowWidth);
     fit_button(put.add(row, form_.Button6), kArrowWidth);
     row->addSpacing(kGroupGap);
     fit_button(put.add(row, form_.Button7));
     fit_button(put.add(row, form_.Button8));
-    row->addWidget(side_note(QStringLiteral("頁"), row_holder));
+    row->addWidget(side_note(*binder_, form_.CaptionPage, row_holder));
     fit_button(put.add(row, form_.Button9), kArrowWidth);
     fit_button(put.add(row, form_.Button10), kArrowWidth);
     row->addSpacing(kGroupGap);

@@ -22,6 +22,7 @@ namespace {
 struct TablePart {
     Label& title;
     std::vector<CheckBox*> memories;  // none for the difference table
+    Label* memories_caption;
     Button& work;
     Button& csv;
     Button& numeric;
@@ -29,6 +30,28 @@ struct TablePart {
     Grid& grid;
     int stretch;
 };
+
+// The row over a table: its caption, the memories it is summed from and its operations.
+QWidget* table_bar(Placer& put, TFormHi& form, const TablePart& part) {
+    QWidget* bar = nullptr;
+    QHBoxLayout* row = row_widget(bar, 4);
+    embolden(put.add(row, part.title));
+    if (!part.memories.empty()) {
+        row->addSpacing(8);
+        row->addWidget(side_note(put.binder(), *part.memories_caption, bar));
+        for (CheckBox* memory : part.memories)
+            put.add(row, *memory);
+    }
+    row->addSpacing(8);
+    fit_button(put.add(row, part.work));
+    fit_button(put.add(row, part.csv), 40);
+    fit_button(put.add(row, part.numeric));
+    fit_button(put.add(row, part.chart), 48);
+    row->addStretch(1);
+    // The verification opens from the last table's bar, below which it appears.
+    if (&part.grid == &form.StringGrid3) fit_button(put.add(row, form.Button9), 64);
+    return bar;
+}
 
 }  // namespace
 
@@ -46,6 +69,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
     const TablePart parts[] = {
         {form.Label1,
          {&form.CheckBox1, &form.CheckBox2, &form.CheckBox3, &form.CheckBox4, &form.CheckBox5},
+         &form.CaptionMemoriesA,
          form.Button1,
          form.CSV1,
          form.CSV1_suuti,
@@ -54,6 +78,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
          4},
         {form.Label2,
          {&form.CheckBox6, &form.CheckBox7, &form.CheckBox8, &form.CheckBox9, &form.CheckBox10},
+         &form.CaptionMemoriesB,
          form.Button2,
          form.CSV2,
          form.CSV2_suuti,
@@ -62,6 +87,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
          4},
         {form.Label3,
          {},
+         nullptr,
          form.Button3,
          form.CSV3,
          form.CSV3_suuti,
@@ -71,23 +97,7 @@ ComparisonView::ComparisonView(TFormHi& form, QWidget* parent)
     };
     int k = 0;
     for (const TablePart& part : parts) {
-        QWidget* bar = nullptr;
-        QHBoxLayout* row = row_widget(bar, 4);
-        embolden(put.add(row, part.title));
-        if (!part.memories.empty()) {
-            row->addSpacing(8);
-            row->addWidget(side_note(QStringLiteral("記憶"), bar));
-            for (CheckBox* memory : part.memories)
-                put.add(row, *memory);
-        }
-        row->addSpacing(8);
-        fit_button(put.add(row, part.work));
-        fit_button(put.add(row, part.csv), 40);
-        fit_button(put.add(row, part.numeric));
-        fit_button(put.add(row, part.chart), 48);
-        row->addStretch(1);
-        // The verification opens from the last table's bar, below which it appears.
-        if (&part.grid == &form.StringGrid3) fit_button(put.add(row, form.Button9), 64);
+        QWidget* bar = table_bar(put, form, part);
         tables->addWidget(bar);
         bars_[k] = bar;
         grids_[k] = &part.grid;

@@ -20,79 +20,6 @@
 
 namespace rebanto::ui {
 
-// ---- Hints ----
-
-FlowHints& FlowHints::caption(const Control& field, const QString& before, const QString& after) {
-    captions_[&field] = {before, after};
-    return *this;
-}
-
-FlowHints& FlowHints::width(const Control& field, int chars) {
-    widths_[&field] = chars;
-    return *this;
-}
-
-FlowHints& FlowHints::adopt(const Control& container, Control& control, const Control* after) {
-    adoptions_.push_back({&container, &control, after});
-    return *this;
-}
-
-FlowHints& FlowHints::follow(const Control& control, const Control& anchor) {
-    follows_.emplace_back(&control, &anchor);
-    return *this;
-}
-
-FlowHints& FlowHints::group(const Control& first, const Control& last, const QString& title) {
-    groups_.push_back({&first, &last, title});
-    return *this;
-}
-
-const FlowHints::Caption* FlowHints::caption_of(const Control& field) const {
-    const auto it = captions_.find(&field);
-    return it == captions_.end() ? nullptr : &it->second;
-}
-
-int FlowHints::width_of(const Control& field) const {
-    const auto it = widths_.find(&field);
-    return it == widths_.end() ? 0 : it->second;
-}
-
-const FlowHints::Group* FlowHints::group_starting(const Control& control) const {
-    for (const Group& group : groups_) {
-        if (group.first == &control) return &group;
-    }
-    return nullptr;
-}
-
-std::vector<Control*> flow_children(const Form& form, const Control* container,
-                                    const FlowHints& hints) {
-    std::vector<Control*> children;
-    for (Control* control : form.controls()) {
-        if (control->parent() == container && dynamic_cast<MenuItem*>(control) == nullptr) {
-            children.push_back(control);
-        }
-    }
-    for (const FlowHints::Adoption& adoption : hints.adoptions()) {
-        // Once the model puts the control somewhere, the model is right.
-        if (container == nullptr) break;
-        if (adoption.container != container || adoption.control->parent() != nullptr) continue;
-        if (std::find(children.begin(), children.end(), adoption.control) != children.end()) {
-            continue;
-        }
-        auto at = std::find(children.begin(), children.end(), adoption.after);
-        children.insert(at == children.end() ? at : at + 1, adoption.control);
-    }
-    for (const auto& [control, anchor] : hints.follows()) {
-        auto it = std::find(children.begin(), children.end(), control);
-        if (it == children.end()) continue;
-        if (std::find(children.begin(), children.end(), anchor) == children.end()) continue;
-        Control* moved = *it;
-        children.erase(it);
-        children.insert(std::find(children.begin(), children.end(), anchor) + 1, moved);
-    }
-    return children;
-}
-
 // ---- The flow ----
 
 namespace {
@@ -239,7 +166,7 @@ private:
     bool has_caption(const Item& item) const {
         if (item.lead != nullptr) return true;
         const FlowHints::Caption* hint = hints_.caption_of(*item.control);
-        return hint != nullptr && !hint->before.isEmpty();
+        return hint != nullptr && !hint->before.empty();
     }
 
     std::vector<Line> lines(const std::vector<Item>& items) const {
@@ -344,15 +271,21 @@ private:
     QWidget* lead_of(const Item& item, QLayout* layout) {
         if (item.lead != nullptr) return made(*item.lead, layout);
         const FlowHints::Caption* hint = hints_.caption_of(*item.control);
-        if (hint == nullptr || hint->before.isEmpty()) return nullptr;
-        return field_caption(put_.binder(), *item.control, hint->before, layout->parentWidget());
+        if (hint == nullptr || hint->before.empty()) return nullptr;
+        return hint_caption(*item.control, hint->before, layout->parentWidget());
     }
 
     QWidget* unit_of(const Item& item, QLayout* layout) {
         if (item.unit != nullptr) return made(*item.unit, layout);
         const FlowHints::Caption* hint = hints_.caption_of(*item.control);
-        if (hint == nullptr || hint->after.isEmpty()) return nullptr;
-        return field_caption(put_.binder(), *item.control, hint->after, layout->parentWidget());
+        if (hint == nullptr || hint->after.empty()) return nullptr;
+        return hint_caption(*item.control, hint->after, layout->parentWidget());
+    }
+
+    // A caption the view gives a field: it shows and hides with the field.
+    QWidget* hint_caption(Control& field, const FlowHints::Text& text, QWidget* parent) {
+        if (text.label != nullptr) return field_caption(put_.binder(), field, *text.label, parent);
+        return field_caption(put_.binder(), field, text.words, parent);
     }
 
     // A row of buttons and the like, wrapped when it would pass the width.
@@ -449,7 +382,13 @@ private:
     QWidget* boxed(const Item& item, QWidget* parent) {
         QWidget* box = nullptr;
         if (item.kind == Item::Kind::Box) {
-            box = new QGroupBox(item.group->title, parent);
+            auto* group = new QGroupBox(parent);
+            if (item.group->title.label != nullptr) {
+                title_box(put_.binder(), group, *item.group->title.label);
+            } else {
+                group->setTitle(item.group->title.words);
+            }
+            box = group;
         } else {
             box = made(*item.control, parent);
         }

@@ -23,7 +23,10 @@ class Placer;
 
 class FlowHints {
 public:
-    // A caption before a field and a unit after it, for fields the model gives no label.
+    // A caption before a field and a unit after it, for fields the model gives no label:
+    // labels the model holds for the view.
+    FlowHints& caption(const Control& field, Label& before, Label* after = nullptr);
+    // The same in words of the view alone, for a window whose model does not name them.
     FlowHints& caption(const Control& field, const QString& before, const QString& after = {});
     // The field's width in characters; otherwise it fits its text.
     FlowHints& width(const Control& field, int chars);
@@ -35,11 +38,19 @@ public:
     FlowHints& follow(const Control& control, const Control& anchor);
     // The controls from `first` to `last` (in the model's order, siblings) go into a box
     // of the view titled `title`, which stands beside the group boxes.
+    FlowHints& group(const Control& first, const Control& last, Label& title);
     FlowHints& group(const Control& first, const Control& last, const QString& title);
 
+    // A caption of the view: a label of the model, or words of the view alone.
+    struct Text {
+        Label* label = nullptr;
+        QString words;
+        bool empty() const { return label == nullptr && words.isEmpty(); }
+    };
+
     struct Caption {
-        QString before;
-        QString after;
+        Text before;
+        Text after;
     };
     struct Adoption {
         const Control* container;
@@ -49,7 +60,7 @@ public:
     struct Group {
         const Control* first;
         const Control* last;
-        QString title;
+        Text title;
     };
     const Caption* caption_of(const Control& field) const;
     int width_of(const Control& field) const;  // 0 when not given

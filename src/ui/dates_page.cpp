@@ -18,8 +18,9 @@
 #include <algorithm>
 
 #include "ui/binder.h"
-#include "ui/main_window_view.h"
+#include "ui/main_pages.h"
 #include "ui/page_parts.h"
+#include "ui/placer.h"
 #include "ui/qt_text.h"
 
 namespace rebanto::ui {
@@ -29,17 +30,14 @@ namespace {
 constexpr int kMoneyChars = 12;
 constexpr int kDayChars = 6;
 
-QGroupBox* group_box(const QString& title, QGridLayout*& grid) {
-    auto* box = new QGroupBox(title);
-    grid = new QGridLayout(box);
-    grid->setContentsMargins(10, 6, 10, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+QGroupBox* group_box(Binder& binder, Label& title, QGridLayout*& grid) {
+    auto* box = new QGroupBox;
+    title_box(binder, box, title);
+    grid = grid_layout(box, QMargins(10, 6, 10, 8), 8, 4);
     return box;
 }
 
-QLabel* column_header(const QString& text, QWidget* parent) {
-    QLabel* label = caption(text, parent);
+QLabel* column_header(QLabel* label) {
     embolden(label);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -79,7 +77,7 @@ private:
 
 }  // namespace
 
-void MainWindowView::build_dates_page(QGridLayout* page) {
+void DatesPage::build(QGridLayout* page) {
     page->addWidget(build_date_fields(), 0, 0, Qt::AlignTop);
     page->addWidget(build_table_corrections(), 0, 1, Qt::AlignTop);
     page->addWidget(build_first_instalments(), 1, 0, Qt::AlignTop);
@@ -87,14 +85,15 @@ void MainWindowView::build_dates_page(QGridLayout* page) {
     page->addWidget(build_batch_type(), 2, 0, 1, 2);
 
     build_reference_months(page->parentWidget());
-    place_rest(page, form_.TabSheet8, 3);
+    place_rest(page, 3);
     page->setRowStretch(4, 1);
     page->setColumnStretch(2, 1);
+    build_month_calendar();
 }
 
 // The multi-month calendar: the reference date's month and the next, floating
 // over the page below the picker while it is switched on.
-void MainWindowView::build_reference_months(QWidget* sheet) {
+void DatesPage::build_reference_months(QWidget* sheet) {
     auto* months = new QFrame(sheet);
     months->setObjectName(QStringLiteral("MonthCalendar1Strip"));
     auto* strip = new QHBoxLayout(months);
@@ -118,31 +117,33 @@ void MainWindowView::build_reference_months(QWidget* sheet) {
 }
 
 // The three dates; the days from the loan date to each first payment and their interest.
-QWidget* MainWindowView::build_date_fields() {
+QWidget* DatesPage::build_date_fields() {
     QGridLayout* grid = nullptr;
-    QGroupBox* box = group_box(QStringLiteral("融資実行日と初回返済日"), grid);
+    QGroupBox* box = group_box(*binder_, form_.CaptionLoanDates, grid);
     const auto date = [&](int r, Label& name, Edit& field) {
         clickable_look(put_.place(grid, r, 0, name));
         put_.place_date(grid, r, 1, field);
     };
-    const auto days = [&](int r, Edit& count, Edit& interest) {
-        grid->addWidget(field_caption(*binder_, count, QStringLiteral("日数"), box), r, 2);
+    const auto days = [&](int r, Edit& count, Label& count_name, Edit& interest,
+                          Label& interest_name) {
+        grid->addWidget(field_caption(*binder_, count, count_name, box), r, 2);
         figure_field(put_.place(grid, r, 3, count), kDayChars);
-        grid->addWidget(field_caption(*binder_, interest, QStringLiteral("日割利息"), box), r, 4);
+        grid->addWidget(field_caption(*binder_, interest, interest_name, box), r, 4);
         figure_field(put_.place(grid, r, 5, interest), kMoneyChars);
     };
     date(0, form_.Label134, form_.MsEd8_yusi);
     put_.place(grid, 0, 2, form_.CheckBox3, 1, 2);
     date(1, form_.Label139, form_.MsEd8_mon);
-    days(1, form_.Edit135, form_.Edit178);
+    days(1, form_.Edit135, form_.CaptionMonthlyDays, form_.Edit178,
+         form_.CaptionMonthlyDayInterest);
     date(2, form_.Label147, form_.MsEd8_bon);
-    days(2, form_.Edit177, form_.Edit179);
+    days(2, form_.Edit177, form_.CaptionBonusDays, form_.Edit179, form_.CaptionBonusDayInterest);
 
     QWidget* deferral = nullptr;
     QHBoxLayout* line = row_widget(deferral, 6);
     clickable_look(put_.add(line, form_.Label195));
     line->addSpacing(8);
-    line->addWidget(field_caption(*binder_, form_.Edit35, QStringLiteral("初回据置月数"), box));
+    line->addWidget(field_caption(*binder_, form_.Edit35, form_.CaptionFirstDeferral, box));
     figure_field(put_.add(line, form_.Edit35), 3);
     line->addStretch(1);
     build_reference_calendar(line);
@@ -152,7 +153,7 @@ QWidget* MainWindowView::build_date_fields() {
 
 // The picker of the reference date (a right click shows the months around it), and today,
 // at the end of the line below the dates they are copied into.
-void MainWindowView::build_reference_calendar(QHBoxLayout* line) {
+void DatesPage::build_reference_calendar(QHBoxLayout* line) {
     embolden(put_.add(line, form_.Label162));
     clickable_look(binder_->widget(form_.Label162));
     auto* picker = put_.add(line, form_.DateTimePicker1);
@@ -167,26 +168,24 @@ void MainWindowView::build_reference_calendar(QHBoxLayout* line) {
 }
 
 // The regular first instalments against the corrected ones, and the differences.
-QWidget* MainWindowView::build_first_instalments() {
+QWidget* DatesPage::build_first_instalments() {
     QGridLayout* grid = nullptr;
-    QGroupBox* box = group_box(QStringLiteral("初回返済額"), grid);
-    grid->addWidget(column_header(QStringLiteral("月返済"), box), 0, 1);
-    QLabel* bonus = column_header(QString(), box);
-    follow(bonus, form_.Button67,
-           [](const Control& name) { return to_q(name.caption()).append(QStringLiteral("返済")); });
-    grid->addWidget(bonus, 0, 2);
+    QGroupBox* box = group_box(*binder_, form_.CaptionFirstInstalments, grid);
+    grid->addWidget(column_header(caption(*binder_, form_.CaptionFirstMonthlyHeader, box)), 0, 1);
+    grid->addWidget(
+        column_header(joined_caption(form_.Button67, form_.CaptionRepaymentSuffix, box)), 0, 2);
     int row = 1;
-    const auto amounts = [&](const QString& name, Edit& monthly, Edit& second) {
+    const auto amounts = [&](Label& name, Edit& monthly, Edit& second) {
         grid->addWidget(field_caption(*binder_, monthly, name, box), row, 0);
         figure_field(put_.place(grid, row, 1, monthly), kMoneyChars);
         figure_field(put_.place(grid, row, 2, second), kMoneyChars);
         ++row;
     };
-    amounts(QStringLiteral("通常初回利息"), form_.Edit115, form_.Edit117);
-    amounts(QStringLiteral("通常初回元金"), form_.Edit116, form_.Edit118);
-    amounts(QStringLiteral("通常返済額"), form_.Edit104, form_.Edit109);
-    amounts(QStringLiteral("補正初回返済額"), form_.Edit104s, form_.Edit109s);
-    amounts(QStringLiteral("初回差額"), form_.Edit78, form_.Edit79);
+    amounts(form_.CaptionNormalFirstInterest, form_.Edit115, form_.Edit117);
+    amounts(form_.CaptionNormalFirstPrincipal, form_.Edit116, form_.Edit118);
+    amounts(form_.CaptionNormalInstalment, form_.Edit104, form_.Edit109);
+    amounts(form_.CaptionCorrectedFirst, form_.Edit104s, form_.Edit109s);
+    amounts(form_.CaptionFirstGap, form_.Edit78, form_.Edit79);
 
     QWidget* actions = nullptr;
     QHBoxLayout* line = row_widget(actions, 6);
@@ -206,17 +205,18 @@ QWidget* MainWindowView::build_first_instalments() {
 }
 
 // What is done to the current tables with the differences and the dates.
-QWidget* MainWindowView::build_table_corrections() {
+QWidget* DatesPage::build_table_corrections() {
     QGridLayout* grid = nullptr;
-    QGroupBox* box = group_box(QStringLiteral("ｶﾚﾝﾄ表"), grid);
+    QGroupBox* box = group_box(*binder_, form_.CaptionTableCorrections, grid);
     int row = 0;
     for (Button* button : {&form_.Button51, &form_.Button52, &form_.Button125}) {
         put_.place(grid, row++, 0, *button, 1, 2);
     }
-    grid->addWidget(side_note(QStringLiteral("月返済"), box), row, 0);
+    grid->addWidget(side_note(*binder_, form_.CaptionCorrectionMonthly, box), row, 0);
     put_.place(grid, row++, 1, form_.Button24);
-    QLabel* bonus = side_note(QString(), box);
-    follow(bonus, form_.Button67, [](const Control& name) { return to_q(name.caption()); });
+    QLabel* bonus = derived_caption(
+        form_.Button67, [](const Control& name) { return to_q(name.caption()); }, box);
+    mute(bonus);
     grid->addWidget(bonus, row, 0);
     put_.place(grid, row++, 1, form_.Button25);
     put_.place(grid, row++, 0, form_.Button26, 1, 2);
@@ -224,14 +224,14 @@ QWidget* MainWindowView::build_table_corrections() {
 }
 
 // The one-step schedule: what it builds, and the title of the work.
-QWidget* MainWindowView::build_batch_type() {
+QWidget* DatesPage::build_batch_type() {
     QWidget* widget = nullptr;
     QHBoxLayout* line = row_widget(widget, 6);
-    line->addWidget(field_caption(*binder_, form_.ComboBox2, QStringLiteral("計算種別"), widget));
+    line->addWidget(field_caption(*binder_, form_.ComboBox2, form_.CaptionBatchKind, widget));
     put_.add(line, form_.ComboBox2);
     fit_button(put_.add(line, form_.Button53));
     line->addSpacing(12);
-    line->addWidget(field_caption(*binder_, form_.Edit67, QStringLiteral("ﾀｲﾄﾙ"), widget));
+    line->addWidget(field_caption(*binder_, form_.Edit67, form_.CaptionBatchTitle, widget));
     set_width_chars(put_.add(line, form_.Edit67), 28);
     line->addStretch(1);
     return widget;
@@ -239,7 +239,7 @@ QWidget* MainWindowView::build_batch_type() {
 
 // The month calendar of the date fields floats over the pages below the field that
 // opened it.
-void MainWindowView::build_month_calendar() {
+void DatesPage::build_month_calendar() {
     QWidget* calendar = put_.make(form_.MonthCalendar2, pages_);
     float_over(calendar, [this, calendar] {
         const Edit* target = form_.CalendarTarget;

@@ -20,9 +20,11 @@
 #include "core/gesture_tips.h"
 #include "forms/app.h"
 #include "io/view_settings.h"
+#include "ui/amount_page.h"
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
 #include "ui/input_marks.h"
+#include "ui/main_pages.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -101,10 +103,12 @@ QWidget* MainWindowView::build_indicators() {
     line->setSpacing(4);
     const struct {
         Edit& edit;
-        const char* caption;
-    } indicators[] = {{form_.HRh, "均等額"}, {form_.HRr, "利息"}, {form_.FuriR, "付利"}};
+        Label& caption;
+    } indicators[] = {{form_.HRh, form_.CaptionIndicatorInstalment},
+                      {form_.HRr, form_.CaptionIndicatorInterest},
+                      {form_.FuriR, form_.CaptionIndicatorAccrual}};
     for (const auto& indicator : indicators) {
-        line->addWidget(caption(QString::fromUtf8(indicator.caption), box));
+        line->addWidget(caption(*binder_, indicator.caption, box));
         QWidget* field = put_.add(line, indicator.edit);
         const int side = field->fontMetrics().height() + 4;
         field->setFixedSize(side * 2, side);
@@ -125,23 +129,22 @@ QWidget* MainWindowView::build_basic_settings() {
         set_width_chars(widget, chars);
         static_cast<QLineEdit*>(widget)->setAlignment(Qt::AlignRight);
     };
-    put_.add(line, form_.Label8);
-    field(form_.Ed0_moto, 12);
-    put_.add(line, form_.Label19);
+    // A name, its field and its unit.
+    const auto setting = [&](Label& name, Edit& edit, int chars, Label& unit) {
+        put_.add(line, name);
+        field(edit, chars);
+        put_.add(line, unit);
+    };
+    setting(form_.Label8, form_.Ed0_moto, 12, form_.Label19);
     line->addSpacing(12);
-    put_.add(line, form_.Label17);
-    field(form_.Ed0_kin, 7);
-    put_.add(line, form_.Label18);
+    setting(form_.Label17, form_.Ed0_kin, 7, form_.Label18);
     line->addSpacing(12);
-    put_.add(line, form_.Label21);
-    field(form_.Ed0_nen, 3);
-    put_.add(line, form_.Label22);
+    // The term in years, then its months.
+    setting(form_.Label21, form_.Ed0_nen, 3, form_.Label22);
     field(form_.Ed0_tuki, 2);
     put_.add(line, form_.Label23);
     line->addSpacing(12);
-    put_.add(line, form_.Label9);
-    field(form_.Ed0_wari, 4);
-    put_.add(line, form_.Label10);
+    setting(form_.Label9, form_.Ed0_wari, 4, form_.Label10);
     line->addStretch(1);
     return frame;
 }
@@ -200,14 +203,43 @@ void MainWindowView::build_pages(QWidget* parent) {
         layout->setHorizontalSpacing(8);
         layout->setVerticalSpacing(6);
     }
-    build_batch_page(page_layout(form_.TabSheet2));
-    build_amount_page(page_layout(form_.TabSheet1));
-    build_memo_pages();
-    build_composite_page(page_layout(form_.TabSheet7));
-    build_dates_page(page_layout(form_.TabSheet8));
-    build_settings_page(page_layout(form_.TabSheet5));
-    build_explanation_page(page_layout(form_.TabSheet6));
-    build_month_calendar();
+    register_pages();
+    for (const auto& page : page_views_)
+        page->build(page_layout(page->sheet()));
+}
+
+template <class Page, class... Args>
+Page& MainWindowView::register_page(Args&&... args) {
+    const MainPageContext context{form_, *binder_, put_, pages_, page_width()};
+    auto page = std::make_unique<Page>(context, std::forward<Args>(args)...);
+    Page& made = *page;
+    page_views_.push_back(std::move(page));
+    return made;
+}
+
+// A page laid out from the model places only what the pages before it left: the
+// batch page goes first, as it places the second stream's name.
+void MainWindowView::register_pages() {
+    register_page<BatchPage>();
+    amount_page_ = &register_page<AmountPage>();
+    register_page<MemoPage>(
+        form_.TabSheet3, MemoPageParts{form_.RichEdit1, form_.Bt7_MClear, form_.Button2,
+                                       form_.Button40, form_.Button5, form_.Button70, form_.UpDown1,
+                                       form_.Label_m, form_.CaptionMemoClearMonthly,
+                                       form_.CaptionFontSizeMonthly, &form_.Button120});
+    register_page<MemoPage>(
+        form_.TabSheet4,
+        MemoPageParts{form_.RichEdit2, form_.Bt7_BClear, form_.Button7, form_.Button41,
+                      form_.Button8, form_.Button85, form_.UpDown2, form_.Label_b,
+                      form_.CaptionMemoClearBonus, form_.CaptionFontSizeBonus, &form_.Button121});
+    register_page<CompositePage>();
+    register_page<DatesPage>();
+    register_page<SettingsPage>();
+    register_page<ExplanationPage>();
+}
+
+QMenu* MainWindowView::amount_menu() const {
+    return amount_page_->menu();
 }
 
 QGridLayout* MainWindowView::page_layout(Panel& page) const {

@@ -2,9 +2,12 @@
 // The view of the main window TForm1: the basic loan settings and the calculation
 // indicators above, the pages below, hints in the status bar.
 #include <QMainWindow>
+#include <memory>
+#include <vector>
 
 #include "forms/tform1.h"
 #include "ui/control_flow.h"
+#include "ui/main_page.h"
 #include "ui/placer.h"
 
 class QGridLayout;
@@ -14,6 +17,7 @@ class QTabWidget;
 
 namespace rebanto::ui {
 
+class AmountPage;
 class Binder;
 class InputMarks;
 
@@ -29,13 +33,16 @@ public:
     // The digit-unit menu of the title label.
     QMenu* digit_menu() const { return digit_menu_; }
     // The popup menu of the page "個別返済額算定".
-    QMenu* amount_menu() const { return amount_menu_; }
+    QMenu* amount_menu() const;
 
     // The size at which every page shows whole, without scrolling (at least the design size).
     QSize natural_size() const;
     // The least width at which the basic settings and the whole calculation page (its
     // inputs, the memo group and the run buttons "メモ記載" to "ボ") show without scrolling.
     int least_width() const;
+
+    // The views of the pages, in the order they were built.
+    const std::vector<std::unique_ptr<MainPage>>& page_views() const { return page_views_; }
 
     // The marks of inputs the calculation cannot read.
     InputMarks& input_marks() const { return *input_marks_; }
@@ -51,31 +58,10 @@ private:
     void build_settings_panel(QWidget* indicators);
     void build_pages(QWidget* parent);
     void build_gesture_switch();
-    // One per page, in main_window_pages.cpp.
-    void build_amount_page(QGridLayout* page);
-    void build_memo_pages();
-    void build_batch_page(QGridLayout* page);
-    void build_settings_page(QGridLayout* page);
-    void build_explanation_page(QGridLayout* page);
-    // In composite_pages.cpp.
-    void build_composite_page(QGridLayout* page);
-    // In dates_page.cpp.
-    void build_dates_page(QGridLayout* page);
-    QWidget* build_date_fields();
-    void build_reference_calendar(QHBoxLayout* line);
-    QWidget* build_first_instalments();
-    QWidget* build_table_corrections();
-    QWidget* build_batch_type();
-    void build_reference_months(QWidget* sheet);
-    // In pack_slots_view.cpp.
-    QWidget* build_pack_slots();
-    // In composite_pages.cpp.
-    void build_export_buttons(QGridLayout* page, int row, int col);
-    void build_output_panel(QGridLayout* page, int row);
-    void build_month_shift_panel(QWidget* sheet);
-    void build_month_calendar();
-    // Places the controls of a page that no builder placed, below what is there.
-    void place_rest(QGridLayout* page, Panel& sheet, int row, const FlowHints& hints = {});
+    // The page views, built in the order they are registered.
+    void register_pages();
+    template <class Page, class... Args>
+    Page& register_page(Args&&... args);
     // The layout of a page: a grid that grows as controls are placed on it.
     QGridLayout* page_layout(Panel& page) const;
     // How wide a row of group boxes may grow on a page.
@@ -87,7 +73,8 @@ private:
     QTabWidget* pages_ = nullptr;
     QMenu* digit_menu_ = nullptr;
     InputMarks* input_marks_ = nullptr;
-    QMenu* amount_menu_ = nullptr;
+    std::vector<std::unique_ptr<MainPage>> page_views_;
+    AmountPage* amount_page_ = nullptr;
     QWidget* indicators_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "ui/binder.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 
@@ -14,12 +15,12 @@ namespace rebanto::ui {
 void build_memo_page(Placer& put, QGridLayout* page, const MemoPageParts& parts) {
     QWidget* tools = nullptr;
     QHBoxLayout* row = row_widget(tools, 6);
-    row->addWidget(side_note(QStringLiteral("メモ消去"), tools));
+    row->addWidget(side_note(put.binder(), parts.clear_caption, tools));
     fit_button(put.add(row, parts.clear), 34);
     row->addSpacing(12);
     fit_button(put.add(row, parts.font));
     fit_button(put.add(row, parts.initial_font));
-    row->addWidget(caption(QStringLiteral("文字サイズ"), tools));
+    row->addWidget(caption(put.binder(), parts.size_caption, tools));
     put.add_stepper(row, parts.size);
     row->addSpacing(12);
     fit_button(put.add(row, parts.print));

@@ -20,6 +20,8 @@ struct MemoPageParts {
     Button& save;
     TrackBar& size;
     Label& table_link;
+    Label& clear_caption;
+    Label& size_caption;
     Button* chart = nullptr;  // charts the page's table
 };
 

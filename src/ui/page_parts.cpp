@@ -5,36 +5,70 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPoint>
 #include <QPointer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "model/form.h"
 #include "ui/binder.h"
 #include "ui/placer.h"
+#include "ui/qt_text.h"
 
 namespace rebanto::ui {
 
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
+QLabel* caption(Binder& binder, Label& text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    binder.bind(text, label);
     return label;
 }
 
-QLabel* side_note(const QString& text, QWidget* parent) {
-    QLabel* label = caption(text, parent);
+QLabel* side_note(Binder& binder, Label& text, QWidget* parent) {
+    QLabel* label = caption(binder, text, parent);
     mute(label);
     return label;
+}
+
+QLabel* joined_caption(const Control& name, const Label& after, QWidget* parent) {
+    const Label* word = &after;
+    return derived_caption(
+        name, [word](const Control& c) { return to_q(c.caption()).append(to_q(word->caption())); },
+        parent);
+}
+
+void title_box(Binder& binder, QGroupBox* box, Label& title) {
+    QPointer<QGroupBox> guard(box);
+    const Label* t = &title;
+    binder.track(title, [guard, t] {
+        if (guard != nullptr) guard->setTitle(to_q(t->caption()));
+    });
 }
 
 void mute(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
     widget->setPalette(palette);
+}
+
+QVBoxLayout* column_layout(QWidget* widget, const QMargins& margins, int spacing) {
+    auto* column = new QVBoxLayout(widget);
+    column->setContentsMargins(margins);
+    column->setSpacing(spacing);
+    return column;
+}
+
+QGridLayout* grid_layout(QWidget* widget, const QMargins& margins, int horizontal, int vertical) {
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(margins);
+    grid->setHorizontalSpacing(horizontal);
+    grid->setVerticalSpacing(vertical);
+    return grid;
 }
 
 QHBoxLayout* row_widget(QWidget*& widget, int spacing) {
@@ -70,7 +104,12 @@ void clickable_look(QWidget* label) {
     label->setCursor(Qt::PointingHandCursor);
 }
 
-void follow(QLabel* label, const Control& control, std::function<QString(const Control&)> text) {
+QLabel* derived_caption(const Control& control, std::function<QString(const Control&)> text,
+                        QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    // Named after what it is made from, as a bound widget is named after its control.
+    label->setObjectName(to_q(control.name()) + QStringLiteral("_caption"));
     Form& form = control.form();
     const Control* watched = &control;
     QPointer<QLabel> guard(label);
@@ -79,17 +118,38 @@ void follow(QLabel* label, const Control& control, std::function<QString(const C
         if (changed == watched && guard != nullptr) guard->setText(text(*watched));
     });
     QObject::connect(label, &QObject::destroyed, [&form, id] { form.remove_observer(id); });
+    return label;
 }
 
-QLabel* field_caption(Binder& binder, Control& field, const QString& text, QWidget* parent) {
-    QLabel* label = caption(text, parent);
+namespace {
+
+// Shows the caption while the field and the caption's own label (if any) are visible.
+void show_with(Binder& binder, QLabel* label, Control& field, Control* text) {
     QPointer<QLabel> guard(label);
     const Control* f = &field;
-    binder.track(field, [guard, f] {
+    const auto show = [guard, f, text] {
         // A caption not yet placed in its window would pop up on its own if shown.
         if (guard == nullptr || guard->isWindow()) return;
-        if (guard->isHidden() == f->visible()) guard->setVisible(f->visible());
-    });
+        const bool visible = f->visible() && (text == nullptr || text->visible());
+        if (guard->isHidden() == visible) guard->setVisible(visible);
+    };
+    // After the caption's own binding, which knows only the caption's visibility.
+    if (text != nullptr) binder.track(*text, show);
+    binder.track(field, show);
+}
+
+}  // namespace
+
+QLabel* field_caption(Binder& binder, Control& field, Label& text, QWidget* parent) {
+    QLabel* label = caption(binder, text, parent);
+    show_with(binder, label, field, &text);
+    return label;
+}
+
+QLabel* field_caption(Binder& binder, Control& field, const QString& words, QWidget* parent) {
+    auto* label = new QLabel(words, parent);
+    label->setTextFormat(Qt::PlainText);
+    show_with(binder, label, field, nullptr);
     return label;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the page builders share: captions that belong to the view alone, buttons
+// Small pieces the page builders share: the view's captions, buttons
 // and fields sized to their content, rows of widgets, and panels that float over a page.
 #include <QString>
 #include <functional>
@@ -7,6 +7,10 @@
 #include "model/control.h"
 
 class QFrame;
+class QGridLayout;
+class QMargins;
+class QVBoxLayout;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QPoint;
@@ -16,14 +20,28 @@ namespace rebanto::ui {
 
 class Binder;
 
-// A plain label of the view (no model control behind it): a column header, a unit, the
-// name of a field the model leaves unnamed.
-QLabel* caption(const QString& text, QWidget* parent = nullptr);
+// A caption the window model holds for the view's layout (a column header, a unit, the
+// name of a field the model leaves unnamed): a plain label bound to it, which takes no
+// gestures, so a right click on it still reaches the page behind.
+QLabel* caption(Binder& binder, Label& text, QWidget* parent = nullptr);
 // The same in the muted colour of a side note.
-QLabel* side_note(const QString& text, QWidget* parent = nullptr);
+QLabel* side_note(Binder& binder, Label& text, QWidget* parent = nullptr);
+// A caption of the view made from a control of the model (the name the second stream
+// carries, say): `text` makes it from the control each time the control changes.
+QLabel* derived_caption(const Control& control, std::function<QString(const Control&)> text,
+                        QWidget* parent = nullptr);
+// A caption of the view that joins a control's caption and a word the model holds
+// ("ﾎﾞｰﾅｽ" and "返済"), following both.
+QLabel* joined_caption(const Control& name, const Label& after, QWidget* parent = nullptr);
+// A group box of the view titled by a caption of the model.
+void title_box(Binder& binder, QGroupBox* box, Label& title);
 
 // Text in the muted colour of a side note.
 void mute(QWidget* widget);
+
+// A layout set on `widget` with the given margins and spacing, to fill.
+QVBoxLayout* column_layout(QWidget* widget, const QMargins& margins, int spacing);
+QGridLayout* grid_layout(QWidget* widget, const QMargins& margins, int horizontal, int vertical);
 
 // A widget holding a horizontal row without margins; returns the row to fill.
 QHBoxLayout* row_widget(QWidget*& widget, int spacing = 4);
@@ -37,13 +55,10 @@ void embolden(QWidget* widget, double scale = 1.0);
 // A label that reacts to clicks: the hand cursor says so.
 void clickable_look(QWidget* label);
 
-// A caption of the view that follows a control of the model: `text` makes it from the
-// control each time the control changes.
-void follow(QLabel* label, const Control& control, std::function<QString(const Control&)> text);
-
-// A caption of the view for a field the model leaves unnamed: it shows and hides with
-// the field.
-QLabel* field_caption(Binder& binder, Control& field, const QString& text,
+// The caption of a field the model leaves unnamed: it shows and hides with the field.
+QLabel* field_caption(Binder& binder, Control& field, Label& text, QWidget* parent = nullptr);
+// The same in words of the view alone, for a window whose model does not name the field.
+QLabel* field_caption(Binder& binder, Control& field, const QString& words,
                       QWidget* parent = nullptr);
 
 // A panel that floats over its parent instead of taking room in a layout, like a popup:

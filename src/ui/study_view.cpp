@@ -66,8 +66,8 @@ QWidget* StudyView::build_comparison(Placer& put) {
     put.place(grid, 0, 1, form_.Label48, 1, 1, Qt::AlignCenter);
     put.place(grid, 0, 2, form_.Label49, 1, 1, Qt::AlignCenter);
     put.place(grid, 0, 3, form_.Label50, 1, 1, Qt::AlignCenter);
-    grid->addWidget(caption(QStringLiteral("月")), 0, 5, Qt::AlignCenter);
-    grid->addWidget(caption(QStringLiteral("ボーナス")), 0, 6, Qt::AlignCenter);
+    grid->addWidget(caption(*binder_, form_.CaptionMonthsHeader), 0, 5, Qt::AlignCenter);
+    grid->addWidget(caption(*binder_, form_.CaptionBonusMonthsHeader), 0, 6, Qt::AlignCenter);
     struct Line {
         Control* title;
         Control* cells[3];
@@ -105,6 +105,12 @@ QWidget* StudyView::build_comparison(Placer& put) {
     }
     grid->setColumnStretch(7, 1);
     column->addLayout(grid);
+    build_commands(put, column);
+    return panel;
+}
+
+// The logs of the two cases and the commands under them.
+void StudyView::build_commands(Placer& put, QVBoxLayout* column) {
     auto* logs = new QHBoxLayout;
     put.add(logs, form_.Ed000, 1);
     put.add(logs, form_.Ed999, 1);
@@ -118,7 +124,6 @@ QWidget* StudyView::build_comparison(Placer& put) {
     fit_button(credit);
     embolden(credit);
     column->addLayout(buttons);
-    return panel;
 }
 
 // The regime, the month that marks December, the table of years, and the commands.

@@ -7,6 +7,8 @@
 
 class QMouseEvent;
 
+class QVBoxLayout;
+
 namespace rebanto::ui {
 
 class Binder;
@@ -26,6 +28,7 @@ protected:
 
 private:
     QWidget* build_comparison(Placer& put);
+    void build_commands(Placer& put, QVBoxLayout* column);
     QWidget* build_tax_credit(Placer& put);
     QWidget* build_tax_owed(Placer& put, QWidget* parent);
 

@@ -40,13 +40,26 @@ QWidget* amount_field(Placer& put, QHBoxLayout* row, Edit& field) {
     return widget;
 }
 
+// The notes that the pointer over "繰上効果検証" or its run button shows, floating just
+// above the inputs, so the notes never hide what they explain.
+void notes_panel(Placer& put, TFormHi& form, QWidget* window, QWidget* panel) {
+    QWidget* cautions = put.make(form.Panel11, window);
+    auto* lines = new QVBoxLayout(cautions);
+    lines->setContentsMargins(10, 8, 10, 8);
+    for (Label* line : {&form.Label41, &form.Label42, &form.Label43})
+        put.add(lines, *line);
+    float_over(cautions, [window, panel, cautions] {
+        const QPoint top =
+            window->isAncestorOf(panel) ? panel->mapTo(window, QPoint(0, 0)) : QPoint(0, 0);
+        return QPoint(std::max(top.x() + 8, 4), std::max(top.y() - cautions->height() - 4, 4));
+    });
+}
+
 }  // namespace
 
 QWidget* verification_panel(Placer& put, TFormHi& form, QWidget* window) {
     QWidget* panel = put.make(form.Panel4, window);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(6, 4, 6, 4);
-    column->setSpacing(2);
+    QVBoxLayout* column = column_layout(panel, QMargins(6, 4, 6, 4), 2);
 
     auto* run = new QHBoxLayout;
     QWidget* title = put.add(run, form.Label5);
@@ -93,25 +106,13 @@ QWidget* verification_panel(Placer& put, TFormHi& form, QWidget* window) {
     new HoverRelay(form.Button5, start);
     new HoverRelay(form.Panel4, panel);
 
-    QWidget* cautions = put.make(form.Panel11, window);
-    auto* lines = new QVBoxLayout(cautions);
-    lines->setContentsMargins(10, 8, 10, 8);
-    for (Label* line : {&form.Label41, &form.Label42, &form.Label43})
-        put.add(lines, *line);
-    // Just above the inputs, so the notes never hide what they explain.
-    float_over(cautions, [window, panel, cautions] {
-        const QPoint top =
-            window->isAncestorOf(panel) ? panel->mapTo(window, QPoint(0, 0)) : QPoint(0, 0);
-        return QPoint(std::max(top.x() + 8, 4), std::max(top.y() - cautions->height() - 4, 4));
-    });
+    notes_panel(put, form, window, panel);
     return panel;
 }
 
 QWidget* study_panel(Placer& put, TFormHi& form) {
     QWidget* panel = put.make(form.Panel5);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(6, 4, 6, 4);
-    column->setSpacing(3);
+    QVBoxLayout* column = column_layout(panel, QMargins(6, 4, 6, 4), 3);
 
     auto* commands = new QHBoxLayout;
     QWidget* start = put.add(commands, form.Button6);
@@ -151,7 +152,7 @@ QWidget* study_panel(Placer& put, TFormHi& form) {
     clickable_look(put.place(grid, 4, 2, form.Label16));
     figure_field(put.place(grid, 4, 3, form.Edit7), 6);
     put.place(grid, 4, 4, form.Label17);
-    grid->addWidget(caption(QStringLiteral("列組数"), settings), 5, 0);
+    grid->addWidget(caption(put.binder(), form.CaptionColumnGroups, settings), 5, 0);
     put.place(grid, 5, 1, form.Label28);
     figure_field(put.place(grid, 5, 3, form.Edit8), 3);
     clickable_look(put.place(grid, 5, 4, form.Label18));
