@@ -3,7 +3,7 @@
 // step: the step fields of the monthly and the bonus part side by side, the step length,
 // the progress through the term, the run buttons, and the panels the page opens
 // (one-payment options, the prepayment).
-#include "ui/main_page.h"
+#include "ui/page_view.h"
 
 class QGridLayout;
 class QMenu;
@@ -11,10 +11,10 @@ class QWidget;
 
 namespace rebanto::ui {
 
-class AmountPage : public MainPage {
+class AmountPage : public PageView {
 public:
-    explicit AmountPage(const MainPageContext& window)
-        : MainPage(window, window.form.TabSheet1), f_(form_) {}
+    explicit AmountPage(const PageViewContext& window)
+        : PageView(window, window.form.TabSheet1), f_(form_) {}
 
     void build(QGridLayout* page) override;
     // The page's popup menu, once built.

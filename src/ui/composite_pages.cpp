@@ -14,7 +14,7 @@
 #include "ui/current_tables_view.h"
 #include "ui/flow_layout.h"
 #include "ui/grid_view.h"
-#include "ui/main_pages.h"
+#include "ui/page_views.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 #include "ui/qt_text.h"
@@ -38,7 +38,7 @@ QGroupBox* titled_box(Binder& binder, Label& title, QHBoxLayout*& row) {
 // of the table shown, the pack files and the restore beside them; the reference dates,
 // the month display and the month shift; the composite work; and the table shown below
 // (one grid at a time, as the model shows it).
-void CompositePage::build(QGridLayout* page) {
+void CompositePageView::build(QGridLayout* page) {
     // The groups wrap onto a second line when the window is narrow.
     auto* top = new QWidget;
     auto* row = new FlowLayout(top, 12);
@@ -55,7 +55,7 @@ void CompositePage::build(QGridLayout* page) {
 }
 
 // The current copies and the composites, over the caption of the table shown.
-QWidget* CompositePage::build_copies() {
+QWidget* CompositePageView::build_copies() {
     auto* copies_box = new QWidget;
     QVBoxLayout* copies = column_layout(copies_box, QMargins(), 4);
     auto* buttons = new QHBoxLayout;
@@ -79,7 +79,7 @@ QWidget* CompositePage::build_copies() {
 }
 
 // The manual pack files, the restore of the basic inputs and the navigator's changes.
-void CompositePage::build_files(FlowLayout* row) {
+void CompositePageView::build_files(FlowLayout* row) {
     QHBoxLayout* packs = nullptr;
     row->addWidget(titled_box(*binder_, form_.CaptionManualPacks, packs));
     for (Button* button : {&form_.Button87, &form_.Button88, &form_.Button89}) {
@@ -97,7 +97,7 @@ void CompositePage::build_files(FlowLayout* row) {
 }
 
 // First payment dates proposed from today, for reference; how months show; the shift.
-QWidget* CompositePage::build_reference_line() {
+QWidget* CompositePageView::build_reference_line() {
     QWidget* middle = nullptr;
     QHBoxLayout* line = row_widget(middle, 12);
     QHBoxLayout* reference = nullptr;
@@ -124,7 +124,7 @@ QWidget* CompositePage::build_reference_line() {
 }
 
 // The composite work, each copy work under the name of its table.
-QWidget* CompositePage::build_work_steps() {
+QWidget* CompositePageView::build_work_steps() {
     QWidget* work = nullptr;
     QHBoxLayout* steps = row_widget(work, 4);
     steps->addWidget(side_note(*binder_, form_.CaptionCompositeMonthly));
@@ -143,7 +143,7 @@ QWidget* CompositePage::build_work_steps() {
 }
 
 // The copies and the composites share the place; the model shows one at a time.
-void CompositePage::build_tables(QGridLayout* page, int row) {
+void CompositePageView::build_tables(QGridLayout* page, int row) {
     struct Shown {
         Grid& grid;
         QColor fixed;
@@ -163,7 +163,7 @@ void CompositePage::build_tables(QGridLayout* page, int row) {
 
 // Left of the tables, where the page never scrolls them away: the composites as CSV and as
 // text to print, each pair under the name of its table.
-void CompositePage::build_export_buttons(QGridLayout* page, int row, int col) {
+void CompositePageView::build_export_buttons(QGridLayout* page, int row, int col) {
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
     page->addLayout(column, row, col);
@@ -187,7 +187,7 @@ void CompositePage::build_export_buttons(QGridLayout* page, int row, int col) {
 
 // The output panel under the tables: the memo the CSV and print texts are made in, and
 // its operations beside it. It shows when a text is made and hides with "閉じる".
-void CompositePage::build_output_panel(QGridLayout* page, int row) {
+void CompositePageView::build_output_panel(QGridLayout* page, int row) {
     QWidget* panel = put_.place(page, row, 0, form_.Panel1, 1, 2);
     QVBoxLayout* column = column_layout(panel, QMargins(6, 4, 6, 4), 4);
     // The operations on the left, where the page never scrolls them away.
@@ -206,7 +206,7 @@ void CompositePage::build_output_panel(QGridLayout* page, int row) {
 
 // The month shift floats over the page below its button: the era year and month that
 // make the shift, the shift, and the operations on the two current tables.
-void CompositePage::build_month_shift_panel(QWidget* sheet) {
+void CompositePageView::build_month_shift_panel(QWidget* sheet) {
     QWidget* panel = put_.make(form_.Panel2, sheet);
     auto* line = new QHBoxLayout(panel);
     line->setContentsMargins(8, 6, 8, 6);

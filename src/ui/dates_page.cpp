@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "ui/binder.h"
-#include "ui/main_pages.h"
+#include "ui/page_views.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 #include "ui/qt_text.h"
@@ -77,7 +77,7 @@ private:
 
 }  // namespace
 
-void DatesPage::build(QGridLayout* page) {
+void DatesPageView::build(QGridLayout* page) {
     page->addWidget(build_date_fields(), 0, 0, Qt::AlignTop);
     page->addWidget(build_table_corrections(), 0, 1, Qt::AlignTop);
     page->addWidget(build_first_instalments(), 1, 0, Qt::AlignTop);
@@ -93,7 +93,7 @@ void DatesPage::build(QGridLayout* page) {
 
 // The multi-month calendar: the reference date's month and the next, floating
 // over the page below the picker while it is switched on.
-void DatesPage::build_reference_months(QWidget* sheet) {
+void DatesPageView::build_reference_months(QWidget* sheet) {
     auto* months = new QFrame(sheet);
     months->setObjectName(QStringLiteral("MonthCalendar1Strip"));
     auto* strip = new QHBoxLayout(months);
@@ -117,7 +117,7 @@ void DatesPage::build_reference_months(QWidget* sheet) {
 }
 
 // The three dates; the days from the loan date to each first payment and their interest.
-QWidget* DatesPage::build_date_fields() {
+QWidget* DatesPageView::build_date_fields() {
     QGridLayout* grid = nullptr;
     QGroupBox* box = group_box(*binder_, form_.CaptionLoanDates, grid);
     const auto date = [&](int r, Label& name, Edit& field) {
@@ -153,7 +153,7 @@ QWidget* DatesPage::build_date_fields() {
 
 // The picker of the reference date (a right click shows the months around it), and today,
 // at the end of the line below the dates they are copied into.
-void DatesPage::build_reference_calendar(QHBoxLayout* line) {
+void DatesPageView::build_reference_calendar(QHBoxLayout* line) {
     embolden(put_.add(line, form_.Label162));
     clickable_look(binder_->widget(form_.Label162));
     auto* picker = put_.add(line, form_.DateTimePicker1);
@@ -168,7 +168,7 @@ void DatesPage::build_reference_calendar(QHBoxLayout* line) {
 }
 
 // The regular first instalments against the corrected ones, and the differences.
-QWidget* DatesPage::build_first_instalments() {
+QWidget* DatesPageView::build_first_instalments() {
     QGridLayout* grid = nullptr;
     QGroupBox* box = group_box(*binder_, form_.CaptionFirstInstalments, grid);
     grid->addWidget(column_header(caption(*binder_, form_.CaptionFirstMonthlyHeader, box)), 0, 1);
@@ -205,7 +205,7 @@ QWidget* DatesPage::build_first_instalments() {
 }
 
 // What is done to the current tables with the differences and the dates.
-QWidget* DatesPage::build_table_corrections() {
+QWidget* DatesPageView::build_table_corrections() {
     QGridLayout* grid = nullptr;
     QGroupBox* box = group_box(*binder_, form_.CaptionTableCorrections, grid);
     int row = 0;
@@ -224,7 +224,7 @@ QWidget* DatesPage::build_table_corrections() {
 }
 
 // The one-step schedule: what it builds, and the title of the work.
-QWidget* DatesPage::build_batch_type() {
+QWidget* DatesPageView::build_batch_type() {
     QWidget* widget = nullptr;
     QHBoxLayout* line = row_widget(widget, 6);
     line->addWidget(field_caption(*binder_, form_.ComboBox2, form_.CaptionBatchKind, widget));
@@ -239,7 +239,7 @@ QWidget* DatesPage::build_batch_type() {
 
 // The month calendar of the date fields floats over the pages below the field that
 // opened it.
-void DatesPage::build_month_calendar() {
+void DatesPageView::build_month_calendar() {
     QWidget* calendar = put_.make(form_.MonthCalendar2, pages_);
     float_over(calendar, [this, calendar] {
         const Edit* target = form_.CalendarTarget;

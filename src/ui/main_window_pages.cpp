@@ -2,7 +2,7 @@
 // a grid layout: a control goes on with one put_.place(page, row, col, form_.Control) line.
 #include <QGridLayout>
 
-#include "ui/main_pages.h"
+#include "ui/page_views.h"
 #include "ui/placer.h"
 
 namespace rebanto::ui {
@@ -12,7 +12,7 @@ void MemoPage::build(QGridLayout* page) {
 }
 
 // The loan-product schedules: group boxes side by side.
-void BatchPage::build(QGridLayout* page) {
+void BatchPageView::build(QGridLayout* page) {
     FlowHints hints;
     hints.follow(form_.Edit42, form_.RadioButton2)
         .caption(form_.Edit32, form_.CaptionRateStep, &form_.CaptionRateStepUnit)
@@ -23,7 +23,7 @@ void BatchPage::build(QGridLayout* page) {
     fill_rest(page, 1, 1);
 }
 
-void SettingsPage::build(QGridLayout* page) {
+void SettingsPageView::build(QGridLayout* page) {
     FlowHints hints;
     hints.caption(form_.Ed5_memoobi, form_.CaptionMemoBand)
         .width(form_.Ed5_memoobi, 64)
@@ -43,7 +43,7 @@ void SettingsPage::build(QGridLayout* page) {
     fill_rest(page, 1, 1);
 }
 
-void ExplanationPage::build(QGridLayout* page) {
+void ExplanationPageView::build(QGridLayout* page) {
     put_.place(page, 1, 0, form_.RichEdit3);
     page->setRowStretch(1, 1);
     // The document buttons, and whatever else the page holds, above the text.

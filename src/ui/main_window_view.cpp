@@ -24,7 +24,7 @@
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
 #include "ui/input_marks.h"
-#include "ui/main_pages.h"
+#include "ui/page_views.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -210,7 +210,7 @@ void MainWindowView::build_pages(QWidget* parent) {
 
 template <class Page, class... Args>
 Page& MainWindowView::register_page(Args&&... args) {
-    const MainPageContext context{form_, *binder_, put_, pages_, page_width()};
+    const PageViewContext context{form_, *binder_, put_, pages_, page_width()};
     auto page = std::make_unique<Page>(context, std::forward<Args>(args)...);
     Page& made = *page;
     page_views_.push_back(std::move(page));
@@ -220,7 +220,7 @@ Page& MainWindowView::register_page(Args&&... args) {
 // A page laid out from the model places only what the pages before it left: the
 // batch page goes first, as it places the second stream's name.
 void MainWindowView::register_pages() {
-    register_page<BatchPage>();
+    register_page<BatchPageView>();
     amount_page_ = &register_page<AmountPage>();
     register_page<MemoPage>(
         form_.TabSheet3, MemoPageParts{form_.RichEdit1, form_.Bt7_MClear, form_.Button2,
@@ -232,10 +232,10 @@ void MainWindowView::register_pages() {
         MemoPageParts{form_.RichEdit2, form_.Bt7_BClear, form_.Button7, form_.Button41,
                       form_.Button8, form_.Button85, form_.UpDown2, form_.Label_b,
                       form_.CaptionMemoClearBonus, form_.CaptionFontSizeBonus, &form_.Button121});
-    register_page<CompositePage>();
-    register_page<DatesPage>();
-    register_page<SettingsPage>();
-    register_page<ExplanationPage>();
+    register_page<CompositePageView>();
+    register_page<DatesPageView>();
+    register_page<SettingsPageView>();
+    register_page<ExplanationPageView>();
 }
 
 QMenu* MainWindowView::amount_menu() const {

@@ -7,7 +7,7 @@
 
 #include "forms/tform1.h"
 #include "ui/control_flow.h"
-#include "ui/main_page.h"
+#include "ui/page_view.h"
 #include "ui/placer.h"
 
 class QGridLayout;
@@ -42,7 +42,7 @@ public:
     int least_width() const;
 
     // The views of the pages, in the order they were built.
-    const std::vector<std::unique_ptr<MainPage>>& page_views() const { return page_views_; }
+    const std::vector<std::unique_ptr<PageView>>& page_views() const { return page_views_; }
 
     // The marks of inputs the calculation cannot read.
     InputMarks& input_marks() const { return *input_marks_; }
@@ -73,7 +73,7 @@ private:
     QTabWidget* pages_ = nullptr;
     QMenu* digit_menu_ = nullptr;
     InputMarks* input_marks_ = nullptr;
-    std::vector<std::unique_ptr<MainPage>> page_views_;
+    std::vector<std::unique_ptr<PageView>> page_views_;
     AmountPage* amount_page_ = nullptr;
     QWidget* indicators_ = nullptr;
 };

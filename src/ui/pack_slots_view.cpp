@@ -6,13 +6,13 @@
 #include <QVBoxLayout>
 
 #include "ui/binder.h"
-#include "ui/main_pages.h"
+#include "ui/page_views.h"
 #include "ui/page_parts.h"
 #include "ui/placer.h"
 
 namespace rebanto::ui {
 
-QWidget* DatesPage::build_pack_slots() {
+QWidget* DatesPageView::build_pack_slots() {
     auto* box = static_cast<QGroupBox*>(put_.make(form_.GrpPack));
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(10, 6, 10, 8);

@@ -9,7 +9,7 @@
 
 #include "ui/app_views.h"
 #include "ui/binder.h"
-#include "ui/main_page.h"
+#include "ui/page_view.h"
 #include "ui/main_window_view.h"
 #include "ui_fixture.h"
 

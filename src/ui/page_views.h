@@ -1,7 +1,7 @@
 #pragma once
 // The pages of the main window's view, one class each (the calculation page is
 // amount_page.h). The window view registers them in main_window_view.cpp.
-#include "ui/main_page.h"
+#include "ui/page_view.h"
 #include "ui/memo_page.h"
 
 class QHBoxLayout;
@@ -13,17 +13,17 @@ namespace rebanto::ui {
 class FlowLayout;
 
 // "一括表": the what-if tables and the loan-product schedules, laid out from the model.
-class BatchPage : public MainPage {
+class BatchPageView : public PageView {
 public:
-    explicit BatchPage(const MainPageContext& window) : MainPage(window, window.form.TabSheet2) {}
+    explicit BatchPageView(const PageViewContext& window) : PageView(window, window.form.TabSheet2) {}
     void build(QGridLayout* page) override;
 };
 
 // "ﾒﾓ(月返済)" or "(ﾎﾞｰﾅｽ返済)".
-class MemoPage : public MainPage {
+class MemoPage : public PageView {
 public:
-    MemoPage(const MainPageContext& window, Panel& sheet, const MemoPageParts& parts)
-        : MainPage(window, sheet), parts_(parts) {}
+    MemoPage(const PageViewContext& window, Panel& sheet, const MemoPageParts& parts)
+        : PageView(window, sheet), parts_(parts) {}
     void build(QGridLayout* page) override;
 
 private:
@@ -31,10 +31,10 @@ private:
 };
 
 // "複合編成": copies of the current tables, packs, the composite work and its outputs.
-class CompositePage : public MainPage {
+class CompositePageView : public PageView {
 public:
-    explicit CompositePage(const MainPageContext& window)
-        : MainPage(window, window.form.TabSheet7) {}
+    explicit CompositePageView(const PageViewContext& window)
+        : PageView(window, window.form.TabSheet7) {}
     void build(QGridLayout* page) override;
 
 private:
@@ -50,9 +50,9 @@ private:
 
 // "編成一括": the loan dates and the first-payment correction, the pack slots, and the
 // month calendar of every date field.
-class DatesPage : public MainPage {
+class DatesPageView : public PageView {
 public:
-    explicit DatesPage(const MainPageContext& window) : MainPage(window, window.form.TabSheet8) {}
+    explicit DatesPageView(const PageViewContext& window) : PageView(window, window.form.TabSheet8) {}
     void build(QGridLayout* page) override;
 
 private:
@@ -69,18 +69,18 @@ private:
 
 // "設定": sound, the memo band line, the names, the rate presets and the variable-rate
 // list, laid out from the model.
-class SettingsPage : public MainPage {
+class SettingsPageView : public PageView {
 public:
-    explicit SettingsPage(const MainPageContext& window)
-        : MainPage(window, window.form.TabSheet5) {}
+    explicit SettingsPageView(const PageViewContext& window)
+        : PageView(window, window.form.TabSheet5) {}
     void build(QGridLayout* page) override;
 };
 
 // "解説": the explanation text and its document buttons.
-class ExplanationPage : public MainPage {
+class ExplanationPageView : public PageView {
 public:
-    explicit ExplanationPage(const MainPageContext& window)
-        : MainPage(window, window.form.TabSheet6) {}
+    explicit ExplanationPageView(const PageViewContext& window)
+        : PageView(window, window.form.TabSheet6) {}
     void build(QGridLayout* page) override;
 };
 

@@ -14,7 +14,7 @@ class Binder;
 class Placer;
 
 // What a page may use of its window.
-struct MainPageContext {
+struct PageViewContext {
     TForm1& form;
     Binder& binder;
     Placer& put;
@@ -22,12 +22,12 @@ struct MainPageContext {
     int width;          // how wide a row of group boxes may grow on a page
 };
 
-class MainPage {
+class PageView {
 public:
-    MainPage(const MainPageContext& window, Panel& sheet);
-    virtual ~MainPage() = default;
-    MainPage(const MainPage&) = delete;
-    MainPage& operator=(const MainPage&) = delete;
+    PageView(const PageViewContext& window, Panel& sheet);
+    virtual ~PageView() = default;
+    PageView(const PageView&) = delete;
+    PageView& operator=(const PageView&) = delete;
 
     // The page of the model this view fills.
     Panel& sheet() const { return sheet_; }

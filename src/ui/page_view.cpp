@@ -1,4 +1,4 @@
-#include "ui/main_page.h"
+#include "ui/page_view.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -6,7 +6,7 @@
 
 namespace rebanto::ui {
 
-MainPage::MainPage(const MainPageContext& window, Panel& sheet)
+PageView::PageView(const PageViewContext& window, Panel& sheet)
     : form_(window.form),
       binder_(&window.binder),
       put_(window.put),
@@ -14,14 +14,14 @@ MainPage::MainPage(const MainPageContext& window, Panel& sheet)
       width_(window.width),
       sheet_(sheet) {}
 
-void MainPage::place_rest(QGridLayout* page, int row, const FlowHints& hints) {
+void PageView::place_rest(QGridLayout* page, int row, const FlowHints& hints) {
     auto* column = new QVBoxLayout;
     column->setSpacing(6);
     page->addLayout(column, row, 0, 1, std::max(1, page->columnCount()));
     place_flow(put_, column, form_, &sheet_, hints, width_);
 }
 
-void MainPage::fill_rest(QGridLayout* page, int rows, int cols) {
+void PageView::fill_rest(QGridLayout* page, int rows, int cols) {
     page->setRowStretch(rows, 1);
     page->setColumnStretch(cols, 1);
 }
