@@ -12,7 +12,8 @@
 namespace rebanto {
 namespace {
 
-template <void (TForm1::*Table)(Control&)>
+// The what-if tables are routines of the page "一括表".
+template <void (BatchTablesPage::*Table)(Control&)>
 void BM_WhatIf(benchmark::State& state) {
     BenchFolder folder{"rebanto-bench-what-if"};
     HeadlessPlatform platform;

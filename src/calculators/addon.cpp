@@ -176,8 +176,8 @@ void TOKBotAdonDlg::Label4RightClick(Control&) {
     if (n > 1) put(Edit2, n - 1);
 }
 
-void TForm1::Button134Click(Control&) {
-    app_.addon_dialog.open();
+void ReverseSearchPanel::Button134Click(Control&) {
+    app().addon_dialog.open();
 }
 
 }  // namespace rebanto

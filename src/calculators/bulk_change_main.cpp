@@ -5,9 +5,9 @@
 
 namespace rebanto {
 
-void TForm1::wire_bulk_changes() {
+void CompositePage::wire_bulk_changes() {
     for (Button* button : {&Button135, &Button131, &Button132, &Button151})
-        button->set_parent(&TabSheet7);
+        button->set_parent(&main_.TabSheet7);
     Button135.set_hint("以降の金利を一括変更（再計算ナビ活用）");
     Button131.set_hint("繰上返済の追加と削除（再計算ナビ活用）");
     Button132.set_hint("繰上返済の追加と削除（再計算ナビ活用）");
@@ -15,26 +15,26 @@ void TForm1::wire_bulk_changes() {
         "ﾎﾞｰﾅｽ返済時ではない月に金利変更の場合に補正。加重平均金利を適用して一括自動補正　("
         "取消は右の小"
         "ボタン)");
-    Button135.on_click = guard(&TForm1::Button135Click);
-    Button131.on_click = guard(&TForm1::prepayment_dialog_click);
-    Button132.on_click = guard(&TForm1::prepayment_dialog_click);
-    Button151.on_click = guard(&TForm1::Button151Click);
+    Button135.on_click = main_.guard(&TForm1::Button135Click);
+    Button131.on_click = main_.guard(&TForm1::prepayment_dialog_click);
+    Button132.on_click = main_.guard(&TForm1::prepayment_dialog_click);
+    Button151.on_click = main_.guard(&TForm1::Button151Click);
 }
 
-void TForm1::Button135Click(Control&) {
-    Ed555.set_text(Ed555.text() + "k");
-    app_.rate_change_dialog.show();
-    PageControl1.set_active_page(TabSheet7);
+void CompositePage::Button135Click(Control&) {
+    main_.Ed555.set_text(main_.Ed555.text() + "k");
+    app().rate_change_dialog.show();
+    main_.PageControl1.set_active_page(main_.TabSheet7);
 }
 
-void TForm1::prepayment_dialog_click(Control&) {
-    Ed555.set_text(Ed555.text() + "u");
-    app_.prepayment_dialog.show();
+void CompositePage::prepayment_dialog_click(Control&) {
+    main_.Ed555.set_text(main_.Ed555.text() + "u");
+    app().prepayment_dialog.show();
 }
 
 // "ﾎﾞｰﾅｽ補正": the navigator on the current tables, and its bonus-correction dialog.
-void TForm1::Button151Click(Control&) {
-    TForm4& navigator = app_.navigator;
+void CompositePage::Button151Click(Control&) {
+    TForm4& navigator = app().navigator;
     navigator.open_from_current_tables();
     navigator.Button28Click(navigator.Button28);
 }

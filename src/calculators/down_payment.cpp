@@ -233,12 +233,12 @@ void DownPaymentDialog::close() {
     Button3.click();
 }
 
-void TForm1::Button136Click(Control&) {
-    app_.down_payment.open();
+void ReverseSearchPanel::Button136Click(Control&) {
+    app().down_payment.open();
 }
 
-void TForm1::Button141Click(Control&) {
-    app_.down_payment_bonus.open();
+void ReverseSearchPanel::Button141Click(Control&) {
+    app().down_payment_bonus.open();
 }
 
 }  // namespace rebanto

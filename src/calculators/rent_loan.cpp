@@ -108,8 +108,8 @@ void TOKBotGenyachinDlg::Label4DblClick(Control&) {
     Edit2.set_text("15");
 }
 
-void TForm1::Button133Click(Control&) {
-    app_.rent_dialog.open();
+void ReverseSearchPanel::Button133Click(Control&) {
+    app().rent_dialog.open();
 }
 
 }  // namespace rebanto

@@ -57,10 +57,10 @@ void offer_targets(TForm1& f, const Control& input) {
 
 }  // namespace
 
-void TForm1::wire_reverse_search() {
+void ReverseSearchPanel::wire_reverse_search() {
     for (Control* c : std::initializer_list<Control*>{&Button93, &Panel4, &Button136, &Button141,
                                                       &Button134, &Button133}) {
-        c->set_parent(&TabSheet1);
+        c->set_parent(&main_.TabSheet1);
     }
     for (Control* c :
          std::initializer_list<Control*>{&GrpSanYokyu, &GrpShiteiKingaku, &Llmax, &Llmin, &Button73,
@@ -70,7 +70,7 @@ void TForm1::wire_reverse_search() {
     for (RadioButton* input : {&RBut_kin, &RBut_mot, &RBut_Mm, &RBut_Mb, &RBut_Hm, &RBut_Hb})
         input->set_parent(&GrpSanYokyu);
     Edit3.set_parent(&GrpShiteiKingaku);
-    for (TargetTwins& twins : target_twins(*this)) {
+    for (TargetTwins& twins : target_twins(main_)) {
         twins.monthly.set_parent(&GrpShiteiKingaku);
         twins.bonus.set_parent(&GrpShiteiKingaku);
     }
@@ -78,7 +78,7 @@ void TForm1::wire_reverse_search() {
     // calculation, which is not ready yet.
     RBut_Mm.set_checked(true);
     RBut_Km.set_checked(true);
-    for (TargetTwins& twins : target_twins(*this))
+    for (TargetTwins& twins : target_twins(main_))
         twins.bonus.set_enabled(false);
     // The principal repaid over the step grows as the rate falls: the one target whose
     // rate search runs the other way.
@@ -108,79 +108,81 @@ void TForm1::wire_reverse_search() {
     Panel4.hide();
 
     for (RadioButton* input : {&RBut_kin, &RBut_mot, &RBut_Mm, &RBut_Mb, &RBut_Hm, &RBut_Hb})
-        input->on_click = guard(&TForm1::search_input_click);
-    for (TargetTwins& twins : target_twins(*this)) {
-        twins.monthly.on_click = guard(&TForm1::search_target_click);
-        twins.bonus.on_click = guard(&TForm1::search_target_click);
+        input->on_click = main_.guard(&TForm1::search_input_click);
+    for (TargetTwins& twins : target_twins(main_)) {
+        twins.monthly.on_click = main_.guard(&TForm1::search_target_click);
+        twins.bonus.on_click = main_.guard(&TForm1::search_target_click);
     }
-    Edit3.on_key = [this](Control& sender, char32_t& key) { numeric_key_filter(sender, key); };
-    Edit3.on_dbl_click = guard(&TForm1::Edit3DblClick);
-    Llmax.on_click = guard(&TForm1::LlmaxClick);
-    Llmin.on_click = guard(&TForm1::LlmaxClick);
-    Button93.on_click = guard(&TForm1::Button93Click);
-    Button73.on_click = guard(&TForm1::Button73Click);
-    Button102.on_click = guard(&TForm1::Button102Click);
-    Button103.on_click = guard(&TForm1::Button103Click);
-    Button90.on_click = guard(&TForm1::Button90Click);
-    Button136.on_click = guard(&TForm1::Button136Click);
-    Button141.on_click = guard(&TForm1::Button141Click);
-    Button134.on_click = guard(&TForm1::Button134Click);
-    Button133.on_click = guard(&TForm1::Button133Click);
+    Edit3.on_key = [this](Control& sender, char32_t& key) {
+        main_.numeric_key_filter(sender, key);
+    };
+    Edit3.on_dbl_click = main_.guard(&TForm1::Edit3DblClick);
+    Llmax.on_click = main_.guard(&TForm1::LlmaxClick);
+    Llmin.on_click = main_.guard(&TForm1::LlmaxClick);
+    Button93.on_click = main_.guard(&TForm1::Button93Click);
+    Button73.on_click = main_.guard(&TForm1::Button73Click);
+    Button102.on_click = main_.guard(&TForm1::Button102Click);
+    Button103.on_click = main_.guard(&TForm1::Button103Click);
+    Button90.on_click = main_.guard(&TForm1::Button90Click);
+    Button136.on_click = main_.guard(&TForm1::Button136Click);
+    Button141.on_click = main_.guard(&TForm1::Button141Click);
+    Button134.on_click = main_.guard(&TForm1::Button134Click);
+    Button133.on_click = main_.guard(&TForm1::Button133Click);
     // The panel belongs to the page it was opened on: any change of page closes it.
-    const Handler page_changed = PageControl1.on_change;
-    PageControl1.on_change = [this, page_changed](Control& sender) {
+    const Handler page_changed = main_.PageControl1.on_change;
+    main_.PageControl1.on_change = [this, page_changed](Control& sender) {
         if (page_changed) page_changed(sender);
         Panel4.hide();
     };
 }
 
-Edit& TForm1::search_input_field() {
-    if (RBut_kin.checked()) return Ed0_kin;
-    if (RBut_mot.checked()) return Ed0_moto;
-    if (RBut_Mb.checked()) return Edit6;
-    if (RBut_Hm.checked()) return Edit4;
-    if (RBut_Hb.checked()) return Edit9;
-    return Edit1;
+Edit& ReverseSearchPanel::search_input_field() {
+    if (RBut_kin.checked()) return main_.Ed0_kin;
+    if (RBut_mot.checked()) return main_.Ed0_moto;
+    if (RBut_Mb.checked()) return main_.Edit6;
+    if (RBut_Hm.checked()) return main_.Edit4;
+    if (RBut_Hb.checked()) return main_.Edit9;
+    return main_.Edit1;
 }
 
-Edit& TForm1::search_output_field() {
-    for (TargetTwins& twins : target_twins(*this)) {
+Edit& ReverseSearchPanel::search_output_field() {
+    for (TargetTwins& twins : target_twins(main_)) {
         if (twins.monthly.checked()) return twins.monthly_field;
         if (twins.bonus.checked()) return twins.bonus_field;
     }
-    return Edit4;
+    return main_.Edit4;
 }
 
-void TForm1::search_input_click(Control& sender) {
-    offer_targets(*this, sender);
+void ReverseSearchPanel::search_input_click(Control& sender) {
+    offer_targets(main_, sender);
     refresh_search_references();
 }
 
-void TForm1::search_target_click(Control& sender) {
+void ReverseSearchPanel::search_target_click(Control& sender) {
     SearchDirection = static_cast<int>(sender.tag());
     refresh_search_references();
 }
 
 // The output with the input at the top and at the bottom of its range tells the user
 // which targets the search can reach. The input and both principals go back as they were.
-void TForm1::refresh_search_references() {
+void ReverseSearchPanel::refresh_search_references() {
     Edit& input = search_input_field();
     const Edit& output = search_output_field();
-    const bool rate = &input == &Ed0_kin;
+    const bool rate = &input == &main_.Ed0_kin;
     const std::string kept_input = input.text();
-    const std::string kept_m = Edit1.text();
-    const std::string kept_b = Edit6.text();
+    const std::string kept_m = main_.Edit1.text();
+    const std::string kept_b = main_.Edit6.text();
     input.set_text(rate ? "100" : "1000000000");
     Llmax.set_caption(output.text());
     input.set_text(rate ? "0.0001" : "1");
     Llmin.set_caption(output.text());
     input.set_text(kept_input);
-    Edit1.set_text(kept_m);
-    Edit6.set_text(kept_b);
+    main_.Edit1.set_text(kept_m);
+    main_.Edit6.set_text(kept_b);
 }
 
 // A reference not yet worked out still shows its caption: there is nothing to take.
-void TForm1::LlmaxClick(Control& sender) {
+void ReverseSearchPanel::LlmaxClick(Control& sender) {
     try {
         to_extended(sender.caption());
     } catch (const ConversionError&) {
@@ -189,39 +191,39 @@ void TForm1::LlmaxClick(Control& sender) {
     Edit3.set_text(sender.caption());
 }
 
-void TForm1::Edit3DblClick(Control&) {
+void ReverseSearchPanel::Edit3DblClick(Control&) {
     Edit3.set_text(search_output_field().text());
 }
 
-void TForm1::Button93Click(Control&) {
-    SearchSnapshot = {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
-                      Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
+void ReverseSearchPanel::Button93Click(Control&) {
+    SearchSnapshot = {main_.Ed0_nen.text(), main_.Ed0_tuki.text(), main_.Ed0_wari.text(),
+                      main_.Edit13.text(),  main_.Ed0_moto.text(), main_.Ed0_kin.text()};
     SearchSnapshotTaken = true;
-    TotalsM = {};
-    TotalsB = {};
-    Button15.set_enabled(false);
+    main_.TotalsM = {};
+    main_.TotalsB = {};
+    main_.Button15.set_enabled(false);
     Panel4.show();
 }
 
-void TForm1::Button73Click(Control&) {
+void ReverseSearchPanel::Button73Click(Control&) {
     reverse_search();
 }
 
-void TForm1::Button102Click(Control&) {
+void ReverseSearchPanel::Button102Click(Control&) {
     Panel4.hide();
 }
 
-void TForm1::Button103Click(Control&) {
+void ReverseSearchPanel::Button103Click(Control&) {
     if (SearchSnapshotTaken) write_back_basic_settings(SearchSnapshot);
 }
 
-void TForm1::Button90Click(Control&) {
+void ReverseSearchPanel::Button90Click(Control&) {
     Button103Click(Button103);
     Panel4.hide();
 }
 
-void TForm1::whole_term_period() {
-    set_step_to_whole_term();
+void ReverseSearchPanel::whole_term_period() {
+    main_.set_step_to_whole_term();
 }
 
 }  // namespace rebanto

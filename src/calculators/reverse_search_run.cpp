@@ -134,26 +134,26 @@ bool descend_input(TForm1& f, Edit& input, const Edit& output, Money target) {
 
 }  // namespace
 
-bool TForm1::reverse_search() {
+bool ReverseSearchPanel::reverse_search() {
     Edit& input = search_input_field();
     const Edit& output = search_output_field();
     // Checked before anything moves: a failure here leaves every field as it was.
     const Money target = money(Edit3);
-    check_calculation_fields(*this);
+    check_calculation_fields(main_);
     money(output);
 
-    const SearchStart start = keep_start(*this, input);
-    WaitCursor wait(app_.platform());
+    const SearchStart start = keep_start(main_, input);
+    WaitCursor wait(app().platform());
     bool found = false;
     try {
-        found = descend_input(*this, input, output, target);
+        found = descend_input(main_, input, output, target);
     } catch (...) {
-        put_back(*this, start, input);
+        put_back(main_, start, input);
         throw;
     }
     if (found) return true;
-    put_back(*this, start, input);
-    app_.platform().message(kTargetOutOfReach);
+    put_back(main_, start, input);
+    app().platform().message(kTargetOutOfReach);
     return false;
 }
 

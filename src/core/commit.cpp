@@ -10,16 +10,16 @@
 
 namespace rebanto {
 
-void TForm1::commit_step() {
+void CalculationPage::commit_step() {
     PrepaymentNote.clear();
     settle_prepayments();
     update_gap_interest();
     if (num(Edit13) > 0) commit_m();
     if (num(Edit14) > 0) commit_b();
     advance_step();
-    app_.cur.show();
-    if (!compare_keeps_selection()) {
-        for (Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
+    app().cur.show();
+    if (!main_.compare_keeps_selection()) {
+        for (Grid* table : {&app().cur.StGr1, &app().cur.StGr2}) {
             table->set_selection(table->row_count() - 1, table->selected_col());
         }
     }
@@ -98,10 +98,10 @@ std::string day_flag(const TForm1::CommitPart& part) {
 
 }  // namespace
 
-TForm1::CommitPart TForm1::commit_part_of(bool bonus) {
+TForm1::CommitPart CalculationPage::commit_part_of(bool bonus) {
     return {.bonus = bonus,
-            .table = bonus ? app_.cur.StGr2 : app_.cur.StGr1,
-            .memo = bonus ? RichEdit2 : RichEdit1,
+            .table = bonus ? app().cur.StGr2 : app().cur.StGr1,
+            .memo = bonus ? main_.RichEdit2 : main_.RichEdit1,
             .principal = bonus ? Edit6 : Edit1,
             .instalment = bonus ? Edit9 : Edit4,
             .instalment_copy = bonus ? Edit109 : Edit104,
@@ -117,8 +117,8 @@ TForm1::CommitPart TForm1::commit_part_of(bool bonus) {
             .day_interest = bonus ? RadioButton12 : RadioButton4,
             .principal_first = bonus ? Button144 : Button139,
             .days = bonus ? Edit29 : Edit28,
-            .clear = bonus ? Bt7_BClear : Bt7_MClear,
-            .clear_too = bonus ? Button49 : Button48,
+            .clear = bonus ? main_.Bt7_BClear : main_.Bt7_MClear,
+            .clear_too = bonus ? main_.Button49 : main_.Button48,
             .after_commit = bonus ? RadioButton11 : RadioButton3,
             .totals = bonus ? TotalsB : TotalsM,
             .next_principal = bonus ? NextPrincipalB : NextPrincipalM,
@@ -126,29 +126,29 @@ TForm1::CommitPart TForm1::commit_part_of(bool bonus) {
             .surplus = bonus ? PrepaymentSurplusB : PrepaymentSurplusM};
 }
 
-void TForm1::settle_prepayments() {
+void CalculationPage::settle_prepayments() {
     const std::string monthly = settle_prepayment("月々の", commit_part_of(false));
     const std::string bonus = settle_prepayment("ﾎﾞｰﾅｽの", commit_part_of(true));
     PrepaymentNote = monthly.empty() ? bonus : bonus.empty() ? monthly : monthly + "　" + bonus;
-    if (!PrepaymentNote.empty()) StatusBar1.set_caption(PrepaymentNote);
+    if (!PrepaymentNote.empty()) main_.StatusBar1.set_caption(PrepaymentNote);
 }
 
-void TForm1::commit_m() {
+void CalculationPage::commit_m() {
     commit_part(commit_part_of(false));
 }
 
-void TForm1::commit_b() {
+void CalculationPage::commit_b() {
     commit_part(commit_part_of(true));
 }
 
 // The bonus payment number of a month: payments every interval from the first bonus month.
-int TForm1::bonus_payment_number(int month) const {
-    return static_cast<int>(
-        int_part(static_cast<long double>(month - bonus_first_months()) / bonus_interval() + 1));
+int CalculationPage::bonus_payment_number(int month) const {
+    return static_cast<int>(int_part(
+        static_cast<long double>(month - main_.bonus_first_months()) / main_.bonus_interval() + 1));
 }
 
-void TForm1::commit_part(const CommitPart& part) {
-    if (nothing_committed(*this)) {
+void CalculationPage::commit_part(const CommitPart& part) {
+    if (nothing_committed(main_)) {
         // The first commit of a loan run records the part's instalment in the settings row;
         // a pass over the other part alone leaves this part's instalment and copy as they are.
         if (part.principal.tag() == 1) {
@@ -175,10 +175,10 @@ void TForm1::commit_part(const CommitPart& part) {
     part.after_commit.set_checked(true);
 }
 
-void TForm1::commit_period(const CommitPart& part, int month, int number) {
+void CalculationPage::commit_period(const CommitPart& part, int month, int number) {
     PeriodLine line;
     line.bonus = part.bonus;
-    line.equal_principal = equal_principal();
+    line.equal_principal = main_.equal_principal();
     if (part.bonus) {
         line.bonus_month = month;
     } else {
@@ -207,11 +207,11 @@ void TForm1::commit_period(const CommitPart& part, int month, int number) {
     part.last_instalment_text = part.instalment.text();
     part.clear.set_enabled(true);
     part.clear_too.set_enabled(true);
-    Bt0_allClear.set_enabled(true);
-    enable_table_operations(!part.bonus, true);
+    main_.Bt0_allClear.set_enabled(true);
+    main_.enable_table_operations(!part.bonus, true);
 }
 
-void TForm1::commit_prepayment(const CommitPart& part, int month, int number) {
+void CalculationPage::commit_prepayment(const CommitPart& part, int month, int number) {
     if (La_Uchi.caption() == "同時") {
         part.memo.append(
             prepayment_line_with_payment(number, money(part.prepaid), part.next_principal));
@@ -227,7 +227,7 @@ void TForm1::commit_prepayment(const CommitPart& part, int month, int number) {
     part.prepaid.set_text("0");
 }
 
-void TForm1::advance_step() {
+void CalculationPage::advance_step() {
     put(Edit1, NextPrincipalM);
     put(Edit6, NextPrincipalB);
     Edit101.set_text(Edit1.text());
@@ -250,7 +250,7 @@ void TForm1::advance_step() {
     refresh_progress();
 }
 
-void TForm1::restore_step_after_term_end() {
+void CalculationPage::restore_step_after_term_end() {
     if (StepMonthsBeforeTermEnd <= 0) return;
     const std::int64_t busy = Ed1_mm5.tag();
     Ed1_mm5.set_tag(1);  // set the length without re-running the step-length checks

@@ -50,145 +50,148 @@ void lower_rate(Edit& field, long double step) {
 
 }  // namespace
 
-void TForm1::wire_gestures() {
-    for (Control* c :
-         std::initializer_list<Control*>{&Label8, &Label19, &Label17, &Label18, &Label21, &Label22,
-                                         &Label23, &Label9, &Label10}) {
-        c->on_click = guard(&TForm1::basic_setting_click, FailureRule::Calculation);
-    }
-    for (Control* c : std::initializer_list<Control*>{&Label19, &Label18, &Label21, &Label22,
-                                                      &Label23, &Label10}) {
-        c->on_right_click = guard(&TForm1::basic_setting_right_click, FailureRule::Calculation);
+void CalculationPage::wire_gestures() {
+    for (Control* c : std::initializer_list<Control*>{
+             &main_.Label8, &main_.Label19, &main_.Label17, &main_.Label18, &main_.Label21,
+             &main_.Label22, &main_.Label23, &main_.Label9, &main_.Label10}) {
+        c->on_click = main_.guard(&TForm1::basic_setting_click, FailureRule::Calculation);
     }
     for (Control* c :
-         std::initializer_list<Control*>{&Label8, &Label19, &Label17, &Label18, &Label21, &Label22,
-                                         &Label23, &Label9, &Ed0_nen, &Ed0_tuki, &Ed0_wari}) {
-        c->on_dbl_click = guard(&TForm1::basic_setting_dbl_click, FailureRule::Calculation);
+         std::initializer_list<Control*>{&main_.Label19, &main_.Label18, &main_.Label21,
+                                         &main_.Label22, &main_.Label23, &main_.Label10}) {
+        c->on_right_click =
+            main_.guard(&TForm1::basic_setting_right_click, FailureRule::Calculation);
+    }
+    for (Control* c : std::initializer_list<Control*>{
+             &main_.Label8, &main_.Label19, &main_.Label17, &main_.Label18, &main_.Label21,
+             &main_.Label22, &main_.Label23, &main_.Label9, &main_.Ed0_nen, &main_.Ed0_tuki,
+             &main_.Ed0_wari}) {
+        c->on_dbl_click = main_.guard(&TForm1::basic_setting_dbl_click, FailureRule::Calculation);
     }
 
     for (Control* c : std::initializer_list<Control*>{&Label4, &Label1, &Label3, &Label185}) {
-        c->on_click = guard(&TForm1::step_field_click, FailureRule::Calculation);
-        c->on_right_click = guard(&TForm1::step_field_right_click, FailureRule::Calculation);
+        c->on_click = main_.guard(&TForm1::step_field_click, FailureRule::Calculation);
+        c->on_right_click = main_.guard(&TForm1::step_field_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label4, &Label1, &Label185}) {
-        c->on_dbl_click = guard(&TForm1::step_field_dbl_click, FailureRule::Calculation);
+        c->on_dbl_click = main_.guard(&TForm1::step_field_dbl_click, FailureRule::Calculation);
     }
 
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label25, &Label31, &Label32}) {
-        c->on_click = guard(&TForm1::step_length_click, FailureRule::Calculation);
+        c->on_click = main_.guard(&TForm1::step_length_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label31, &Label32}) {
-        c->on_right_click = guard(&TForm1::step_length_right_click, FailureRule::Calculation);
+        c->on_right_click = main_.guard(&TForm1::step_length_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label16, &Label11, &Edit13,
                                                       &Edit14, &Ed1_yy5, &Ed1_mm5}) {
-        c->on_dbl_click = guard(&TForm1::step_length_dbl_click, FailureRule::Calculation);
+        c->on_dbl_click = main_.guard(&TForm1::step_length_dbl_click, FailureRule::Calculation);
     }
 }
 
 // ---- Basic settings: principal, rate, term and bonus share ----
 
-void TForm1::basic_setting_click(Control& sender) {
-    if (&sender == &Label8) {
-        Ed0_moto.set_text("1000000");
-        Ed0_wari.set_text("0");
-    } else if (&sender == &Label19) {
-        add_amount(Ed0_moto, AmountStep);
-    } else if (&sender == &Label17) {
-        Ed0_kin.set_text(bank_rate_text());
-    } else if (&sender == &Label18) {
-        add_rate(Ed0_kin, RateStep);
-    } else if (&sender == &Label21) {
-        Ed0_nen.set_text("30");
-        Ed0_tuki.set_text("0");
-    } else if (&sender == &Label22) {
-        put(Ed0_nen, num(Ed0_nen) + 1);
-        Ed0_tuki.set_text("0");
+void CalculationPage::basic_setting_click(Control& sender) {
+    if (&sender == &main_.Label8) {
+        main_.Ed0_moto.set_text("1000000");
+        main_.Ed0_wari.set_text("0");
+    } else if (&sender == &main_.Label19) {
+        add_amount(main_.Ed0_moto, AmountStep);
+    } else if (&sender == &main_.Label17) {
+        main_.Ed0_kin.set_text(bank_rate_text());
+    } else if (&sender == &main_.Label18) {
+        add_rate(main_.Ed0_kin, RateStep);
+    } else if (&sender == &main_.Label21) {
+        main_.Ed0_nen.set_text("30");
+        main_.Ed0_tuki.set_text("0");
+    } else if (&sender == &main_.Label22) {
+        put(main_.Ed0_nen, num(main_.Ed0_nen) + 1);
+        main_.Ed0_tuki.set_text("0");
         limit_term_years();
-    } else if (&sender == &Label23) {
-        put(Ed0_tuki, num(Ed0_tuki) + 1);
+    } else if (&sender == &main_.Label23) {
+        put(main_.Ed0_tuki, num(main_.Ed0_tuki) + 1);
         limit_term_years();
-    } else if (&sender == &Label9) {
-        Ed0_wari.set_text("0");
-    } else if (&sender == &Label10) {
-        put(Ed0_wari, std::min(num(Ed0_wari) + 10, 100.0L));
+    } else if (&sender == &main_.Label9) {
+        main_.Ed0_wari.set_text("0");
+    } else if (&sender == &main_.Label10) {
+        put(main_.Ed0_wari, std::min(num(main_.Ed0_wari) + 10, 100.0L));
     }
 }
 
-void TForm1::basic_setting_right_click(Control& sender) {
-    if (&sender == &Label19) {
-        lower_amount(Ed0_moto, AmountStep);
-    } else if (&sender == &Label18) {
-        lower_rate(Ed0_kin, RateStep);
-    } else if (&sender == &Label21) {
+void CalculationPage::basic_setting_right_click(Control& sender) {
+    if (&sender == &main_.Label19) {
+        lower_amount(main_.Ed0_moto, AmountStep);
+    } else if (&sender == &main_.Label18) {
+        lower_rate(main_.Ed0_kin, RateStep);
+    } else if (&sender == &main_.Label21) {
         // A term of a year or less is left alone.
         if (TotalMonths > 12) {
-            Ed0_nen.set_text("25");
-            Ed0_tuki.set_text("0");
+            main_.Ed0_nen.set_text("25");
+            main_.Ed0_tuki.set_text("0");
         }
-    } else if (&sender == &Label22) {
-        if (TotalMonths > 12) put(Ed0_nen, num(Ed0_nen) - 1);
+    } else if (&sender == &main_.Label22) {
+        if (TotalMonths > 12) put(main_.Ed0_nen, num(main_.Ed0_nen) - 1);
         limit_term_years();
-    } else if (&sender == &Label23) {
-        if (TotalMonths > 1) put(Ed0_tuki, num(Ed0_tuki) - 1);
+    } else if (&sender == &main_.Label23) {
+        if (TotalMonths > 1) put(main_.Ed0_tuki, num(main_.Ed0_tuki) - 1);
         limit_term_years();
-    } else if (&sender == &Label10) {
-        const long double share = num(Ed0_wari);
-        if (share >= 10) put(Ed0_wari, share - 10);
+    } else if (&sender == &main_.Label10) {
+        const long double share = num(main_.Ed0_wari);
+        if (share >= 10) put(main_.Ed0_wari, share - 10);
     }
 }
 
-void TForm1::basic_setting_dbl_click(Control& sender) {
-    if (&sender == &Label8) {
-        Ed0_moto.set_text("2000000");
-        Ed0_wari.set_text("50");
-    } else if (&sender == &Label19) {
-        add_amount(Ed0_moto, times(AmountStep, 4));
-    } else if (&sender == &Label17) {
-        Ed0_kin.set_text(corporation_base_rate_text());
-    } else if (&sender == &Label18) {
-        add_rate(Ed0_kin, 4 * RateStep);
-    } else if (&sender == &Label21) {
-        Ed0_nen.set_text("35");
-        Ed0_tuki.set_text("0");
-    } else if (&sender == &Label22) {
-        put(Ed0_nen, num(Ed0_nen) + 4);
-        Ed0_tuki.set_text("0");
+void CalculationPage::basic_setting_dbl_click(Control& sender) {
+    if (&sender == &main_.Label8) {
+        main_.Ed0_moto.set_text("2000000");
+        main_.Ed0_wari.set_text("50");
+    } else if (&sender == &main_.Label19) {
+        add_amount(main_.Ed0_moto, times(AmountStep, 4));
+    } else if (&sender == &main_.Label17) {
+        main_.Ed0_kin.set_text(corporation_base_rate_text());
+    } else if (&sender == &main_.Label18) {
+        add_rate(main_.Ed0_kin, 4 * RateStep);
+    } else if (&sender == &main_.Label21) {
+        main_.Ed0_nen.set_text("35");
+        main_.Ed0_tuki.set_text("0");
+    } else if (&sender == &main_.Label22) {
+        put(main_.Ed0_nen, num(main_.Ed0_nen) + 4);
+        main_.Ed0_tuki.set_text("0");
         limit_term_years();
-    } else if (&sender == &Label23) {
-        put(Ed0_tuki, num(Ed0_tuki) + 5);
+    } else if (&sender == &main_.Label23) {
+        put(main_.Ed0_tuki, num(main_.Ed0_tuki) + 5);
         limit_term_years();
-    } else if (&sender == &Label9) {
-        Ed0_wari.set_text("50");
-    } else if (&sender == &Ed0_nen) {
-        Ed0_nen.set_text("10");
-        Ed0_tuki.set_text("0");
-    } else if (&sender == &Ed0_tuki) {
+    } else if (&sender == &main_.Label9) {
+        main_.Ed0_wari.set_text("50");
+    } else if (&sender == &main_.Ed0_nen) {
+        main_.Ed0_nen.set_text("10");
+        main_.Ed0_tuki.set_text("0");
+    } else if (&sender == &main_.Ed0_tuki) {
         // The months first: a zero-year term with the old months would be empty.
-        Ed0_tuki.set_text("6");
-        Ed0_nen.set_text("0");
-    } else if (&sender == &Ed0_wari) {
-        Ed0_wari.set_text("100");  // the whole loan repaid by bonus instalments
+        main_.Ed0_tuki.set_text("6");
+        main_.Ed0_nen.set_text("0");
+    } else if (&sender == &main_.Ed0_wari) {
+        main_.Ed0_wari.set_text("100");  // the whole loan repaid by bonus instalments
     }
 }
 
-void TForm1::limit_term_years() {
-    if (num(Ed0_nen) >= 500) Ed0_nen.set_text("1");
+void CalculationPage::limit_term_years() {
+    if (num(main_.Ed0_nen) >= 500) main_.Ed0_nen.set_text("1");
 }
 
 // The preset rates of the settings page: the bank's general rate and the corporation's
 // base rate.
-std::string TForm1::bank_rate_text() const {
-    return Edit41.text();
+std::string CalculationPage::bank_rate_text() const {
+    return main_.Edit41.text();
 }
 
-std::string TForm1::corporation_base_rate_text() const {
-    return Edit39.text();
+std::string CalculationPage::corporation_base_rate_text() const {
+    return main_.Edit39.text();
 }
 
 // ---- Step fields: principal, rate, instalment and the bonus share of the principal ----
 
-void TForm1::step_field_click(Control& sender) {
+void CalculationPage::step_field_click(Control& sender) {
     if (&sender == &Label4) {
         add_amount(Edit1, AmountStep);
     } else if (&sender == &Label1) {
@@ -203,7 +206,7 @@ void TForm1::step_field_click(Control& sender) {
     }
 }
 
-void TForm1::step_field_right_click(Control& sender) {
+void CalculationPage::step_field_right_click(Control& sender) {
     if (&sender == &Label4) {
         lower_amount(Edit1, AmountStep);
     } else if (&sender == &Label1) {
@@ -216,7 +219,7 @@ void TForm1::step_field_right_click(Control& sender) {
     }
 }
 
-void TForm1::step_field_dbl_click(Control& sender) {
+void CalculationPage::step_field_dbl_click(Control& sender) {
     if (&sender == &Label4) {
         add_amount(Edit1, times(AmountStep, 4));
     } else if (&sender == &Label1) {
@@ -233,18 +236,18 @@ void TForm1::step_field_dbl_click(Control& sender) {
 // The monthly part takes what the bonus part leaves, so the total principal stays. The
 // total is the one the step carries now (Edit1 + Edit6): at month 0 that is the start
 // total, later it is what is still owed.
-void TForm1::set_bonus_principal(Money bonus, Money total) {
+void CalculationPage::set_bonus_principal(Money bonus, Money total) {
     put(Edit6, bonus);
     put(Edit1, total - bonus);
 }
 
 // ---- Step length ----
 
-void TForm1::step_length_click(Control& sender) {
+void CalculationPage::step_length_click(Control& sender) {
     const int years = count(Ed1_yy5);
     const int months = count(Ed1_mm5);
-    const long double term_years = num(Ed0_nen);
-    const long double term_months = term_years * 12 + num(Ed0_tuki);
+    const long double term_years = num(main_.Ed0_nen);
+    const long double term_months = term_years * 12 + num(main_.Ed0_tuki);
     if (&sender == &Label24) {
         // Within a year of the term the step takes the whole term.
         const int longer = years + 1;
@@ -256,7 +259,7 @@ void TForm1::step_length_click(Control& sender) {
     } else if (&sender == &Label25) {
         set_step_length(1, 0);
     } else if (&sender == &Label31 || &sender == &Label32) {
-        const int added = months + (&sender == &Label31 ? 1 : bonus_interval());
+        const int added = months + (&sender == &Label31 ? 1 : main_.bonus_interval());
         if (years * 12 + added > term_months) {
             set_step_to_whole_term();
         } else {
@@ -265,7 +268,7 @@ void TForm1::step_length_click(Control& sender) {
     }
 }
 
-void TForm1::step_length_right_click(Control& sender) {
+void CalculationPage::step_length_right_click(Control& sender) {
     const int years = count(Ed1_yy5);
     const int months = count(Ed1_mm5);
     if (&sender == &Label24) {
@@ -279,7 +282,7 @@ void TForm1::step_length_right_click(Control& sender) {
         }
     } else if (&sender == &Label32) {
         // Below a year the step keeps at least one bonus interval.
-        const int interval = bonus_interval();
+        const int interval = main_.bonus_interval();
         if (StepMonths > interval) {
             const int lowered = months - interval;
             set_step_length(years, years < 1 && lowered < interval ? interval : lowered);
@@ -287,8 +290,8 @@ void TForm1::step_length_right_click(Control& sender) {
     }
 }
 
-void TForm1::step_length_dbl_click(Control& sender) {
-    const long double term_years = num(Ed0_nen);
+void CalculationPage::step_length_dbl_click(Control& sender) {
+    const long double term_years = num(main_.Ed0_nen);
     if (&sender == &Label24 || &sender == &Label16 || &sender == &Label11) {
         // The click before has already added one year on Label24.
         const int added = &sender == &Label24 ? 4 : &sender == &Label16 ? 5 : 10;
@@ -315,13 +318,13 @@ void TForm1::step_length_dbl_click(Control& sender) {
     }
 }
 
-void TForm1::set_step_to_whole_term() {
-    set_step_length(count(Ed0_nen), count(Ed0_tuki));
+void CalculationPage::set_step_to_whole_term() {
+    set_step_length(count(main_.Ed0_nen), count(main_.Ed0_tuki));
 }
 
 // Both fields are written before the step routine runs, so a step that passes on its way
 // through a length longer than the term is neither computed nor beeped at.
-void TForm1::set_step_length(int years, int months) {
+void CalculationPage::set_step_length(int years, int months) {
     if (Ed1_mm5.tag() != 0) return;  // the step routine is running
     if (Ed1_yy5.text() != general(years) || Ed1_mm5.text() != general(months)) {
         Ed1_mm5.set_tag(1);
@@ -335,13 +338,13 @@ void TForm1::set_step_length(int years, int months) {
 
 // Numeric fields take digits, ".", "-", "%", "'", backspace and Enter; anything else is
 // dropped with a warning beep.
-void TForm1::numeric_key_filter(Control&, char32_t& key) {
+void CalculationPage::numeric_key_filter(Control&, char32_t& key) {
     const bool allowed = (key >= U'0' && key <= U'9') || key == U'.' || key == U'-' ||
                          key == U'%' || key == U'\'' || key == U'\b' || key == U'\r' ||
                          key == U'\n';
     if (!allowed) {
         key = 0;
-        beep(Beep::Warning);
+        main_.beep(Beep::Warning);
     }
 }
 

@@ -7,44 +7,44 @@
 
 namespace rebanto {
 
-void TForm1::Button1Click(Control& sender) {
+void CalculationPage::Button1Click(Control& sender) {
     PRset1(sender);
 }
 
 // With "常時" ticked, the instalments stay constant across steps: pointing at "メモ記載"
 // puts the last committed instalments back first.
-void TForm1::Button1MouseOver(Control&) {
+void CalculationPage::Button1MouseOver(Control&) {
     if (CBallway.checked() && Button21.visible()) Button21Click(Button21);
 }
 
 // The instalments as typed: rerun both steps without computing new instalments.
-void TForm1::Button4Click(Control&) {
-    if (Ed0_moto.tag() != 0) return;  // the calculation is writing them itself
+void CalculationPage::Button4Click(Control&) {
+    if (main_.Ed0_moto.tag() != 0) return;  // the calculation is writing them itself
     try {
         But_mDainyuClick(But_mDainyu);
         But_bDainyuClick(But_bDainyu);
         refresh_money_overlays();
     } catch (...) {
-        report_failure(std::current_exception(), app_.platform(), FailureRule::Calculation);
+        report_failure(std::current_exception(), app().platform(), FailureRule::Calculation);
     }
 }
 
-bool TForm1::ki_bun(int steps) {
+bool CalculationPage::ki_bun(int steps) {
     try {
         if (num(Edit13) == 0) return false;
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
         return false;
     }
     // A step longer than what is left of the term is refused, as "メモ記載" refuses it.
     if (StepMonths > RemainingMonths) {
-        beep(Beep::Warning);
+        main_.beep(Beep::Warning);
         return false;
     }
     // The instalments of the first step are held for every step of the run.
     const std::string kept_m = Edit4.text();
     const std::string kept_b = Edit9.text();
-    app_.platform().set_wait_cursor(true);
+    app().platform().set_wait_cursor(true);
     begin_commit_run();
     for (int i = 0; i < steps && StepMonths > 0 && !commit_run_failed(); ++i) {
         PRset1(Button19);  // recompute both parts for this step
@@ -53,14 +53,14 @@ bool TForm1::ki_bun(int steps) {
         PRset1(Button1);
     }
     const bool ran = end_commit_run();
-    app_.platform().set_wait_cursor(false);
+    app().platform().set_wait_cursor(false);
     // The step that failed may have been half committed: the loan starts again from its
     // first month, beside the tables as they were.
-    if (!ran && commit_run_depth_ == 0) PRset1(Ed0_moto);
+    if (!ran && commit_run_depth_ == 0) PRset1(main_.Ed0_moto);
     return ran;
 }
 
-void TForm1::begin_commit_run() {
+void CalculationPage::begin_commit_run() {
     if (commit_run_depth_++ > 0) return;
     commit_run_failed_ = false;
     const auto rows = [](const Grid& table) {
@@ -70,46 +70,46 @@ void TForm1::begin_commit_run() {
             kept.push_back(table.row_cells(r));
         return kept;
     };
-    commit_run_start_ = {rows(app_.cur.StGr1), rows(app_.cur.StGr2), RichEdit1.lines(),
-                         RichEdit2.lines()};
+    commit_run_start_ = {rows(app().cur.StGr1), rows(app().cur.StGr2), main_.RichEdit1.lines(),
+                         main_.RichEdit2.lines()};
 }
 
-bool TForm1::end_commit_run() {
+bool CalculationPage::end_commit_run() {
     const bool failed = commit_run_failed_;
     if (--commit_run_depth_ > 0) return !failed;
     CommitRunStart start = std::move(commit_run_start_);
     commit_run_start_ = {};
     commit_run_failed_ = false;
     if (!failed) return true;
-    app_.cur.StGr1.assign_rows(std::move(start.monthly));
-    app_.cur.StGr2.assign_rows(std::move(start.bonus));
-    RichEdit1.set_lines(std::move(start.memo_m));
-    RichEdit2.set_lines(std::move(start.memo_b));
+    app().cur.StGr1.assign_rows(std::move(start.monthly));
+    app().cur.StGr2.assign_rows(std::move(start.bonus));
+    main_.RichEdit1.set_lines(std::move(start.memo_m));
+    main_.RichEdit2.set_lines(std::move(start.memo_b));
     return false;
 }
 
-void TForm1::Button19Click(Control&) {
+void CalculationPage::Button19Click(Control&) {
     ki_bun(5);
-    show_memo_after_run(TabSheet1);
+    main_.show_memo_after_run(main_.TabSheet1);
 }
 
-void TForm1::Button20Click(Control&) {
+void CalculationPage::Button20Click(Control&) {
     ki_bun(10);
-    show_memo_after_run(TabSheet1);
+    main_.show_memo_after_run(main_.TabSheet1);
 }
 
-void TForm1::Button76Click(Control&) {
+void CalculationPage::Button76Click(Control&) {
     try {
         ki_bun(count(Edit80));
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
         return;
     }
-    show_memo_after_run(TabSheet1);
+    main_.show_memo_after_run(main_.TabSheet1);
 }
 
 // "最後まで": every remaining step, the totals rows, then a fresh start of the loan.
-void TForm1::Button18Click(Control&) {
+void CalculationPage::Button18Click(Control&) {
     int steps = 0;
     try {
         const int step = count(Edit13);
@@ -117,54 +117,54 @@ void TForm1::Button18Click(Control&) {
         const int remaining = count(Ed1_Mzankaisu);
         steps = remaining / step + (remaining % step != 0 ? 1 : 0);
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
         return;
     }
     if (!ki_bun(steps)) return;
-    goukeikinyu_m();
-    goukeikinyu_b();
-    PRset1(Ed0_moto);
-    show_memo_after_run(TabSheet1);
+    main_.goukeikinyu_m();
+    main_.goukeikinyu_b();
+    PRset1(main_.Ed0_moto);
+    main_.show_memo_after_run(main_.TabSheet1);
 }
 
-void TForm1::Button21Click(Control&) {
+void CalculationPage::Button21Click(Control&) {
     Edit4.set_text(LastInstalmentTextM);
     Edit9.set_text(LastInstalmentTextB);
     Button4Click(Button4);
     Button21.hide();
 }
 
-void TForm1::Button110Click(Control&) {
-    BasicSettingsMemory = keep_basic_settings();
+void CalculationPage::Button110Click(Control&) {
+    BasicSettingsMemory = main_.keep_basic_settings();
     Button111.set_enabled(true);
-    enable_navigator_recall(true);
+    main_.enable_navigator_recall(true);
 }
 
-void TForm1::Button111Click(Control&) {
-    write_back_basic_settings(BasicSettingsMemory);
+void CalculationPage::Button111Click(Control&) {
+    main_.write_back_basic_settings(BasicSettingsMemory);
 }
 
 // Keeping the basic settings starts the running totals afresh ("合計記入" waits for the
 // next commit). Texts in the order Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin.
-std::array<std::string, 6> TForm1::keep_basic_settings() {
-    TotalsM = {};
-    TotalsB = {};
-    Button15.set_enabled(false);
-    return {Ed0_nen.text(), Ed0_tuki.text(), Ed0_wari.text(),
-            Edit13.text(),  Ed0_moto.text(), Ed0_kin.text()};
+std::array<std::string, 6> ReverseSearchPanel::keep_basic_settings() {
+    main_.TotalsM = {};
+    main_.TotalsB = {};
+    main_.Button15.set_enabled(false);
+    return {main_.Ed0_nen.text(), main_.Ed0_tuki.text(), main_.Ed0_wari.text(),
+            main_.Edit13.text(),  main_.Ed0_moto.text(), main_.Ed0_kin.text()};
 }
 
 // Texts in the order Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin.
-void TForm1::write_back_basic_settings(const std::array<std::string, 6>& texts) {
-    Ed0_nen.set_text(texts[0]);
-    Ed0_tuki.set_text(texts[1]);
-    Edit13.set_text(texts[3]);
-    Ed0_moto.set_text(texts[4]);
-    Ed0_wari.set_text(texts[2]);
-    Ed0_kin.set_text(texts[5]);
-    PRset1(Ed0_kin);
-    Edit13.set_text(texts[3]);
-    Ed1_mm5Change(Edit13);
+void ReverseSearchPanel::write_back_basic_settings(const std::array<std::string, 6>& texts) {
+    main_.Ed0_nen.set_text(texts[0]);
+    main_.Ed0_tuki.set_text(texts[1]);
+    main_.Edit13.set_text(texts[3]);
+    main_.Ed0_moto.set_text(texts[4]);
+    main_.Ed0_wari.set_text(texts[2]);
+    main_.Ed0_kin.set_text(texts[5]);
+    main_.PRset1(main_.Ed0_kin);
+    main_.Edit13.set_text(texts[3]);
+    main_.Ed1_mm5Change(main_.Edit13);
 }
 
 }  // namespace rebanto

@@ -6,20 +6,20 @@
 
 namespace rebanto {
 
-void TForm1::But_mHiriClick(Control&) {
+void CalculationPage::But_mHiriClick(Control&) {
     if (Edit13.text() != "1") return;
     Panel7.show();
     Edit30.set_text(Edit16.text());
 }
 
-void TForm1::But_bHiriClick(Control&) {
+void CalculationPage::But_bHiriClick(Control&) {
     if (Edit14.text() != "1") return;
     Panel8.show();
     Edit34.set_text(Edit18.text());
-    RadioButton11.set_caption("通常" + std::to_string(bonus_first_months()) + "ヶ月利");
+    RadioButton11.set_caption("通常" + std::to_string(main_.bonus_first_months()) + "ヶ月利");
 }
 
-void TForm1::RadioButton3Click(Control& sender) {
+void CalculationPage::RadioButton3Click(Control& sender) {
     if (RadioButton4.checked()) {
         Panel7.set_color(Color::Magenta);
         Label206.set_color(Color::Magenta);
@@ -32,19 +32,19 @@ void TForm1::RadioButton3Click(Control& sender) {
     PRset1(sender);
 }
 
-void TForm1::RadioButton11Click(Control& sender) {
+void CalculationPage::RadioButton11Click(Control& sender) {
     Panel8.set_color(RadioButton12.checked() ? Color::Magenta : Color::Default);
     PRset1(sender);
 }
 
-void TForm1::Button139Click(Control&) {
-    if (equal_principal()) return;
+void CalculationPage::Button139Click(Control&) {
+    if (main_.equal_principal()) return;
     put(Edit4, money(Edit15) + money(Edit30));
     Button139.set_tag(1);
 }
 
-void TForm1::Button144Click(Control&) {
-    if (equal_principal()) return;
+void CalculationPage::Button144Click(Control&) {
+    if (main_.equal_principal()) return;
     put(Edit9, money(Edit17) + money(Edit34));
     Button144.set_tag(1);
 }

@@ -55,14 +55,14 @@ void prepaid_from_total(Edit& paid_total, Edit& prepaid, Edit& interest, const L
 
 }  // namespace
 
-void TForm1::update_gap_interest() {
-    gap_interest(Edit33, Edit23, Edit25, La_Uchi, Ed_Uchi, Edit27, accrual_unit(),
-                 interest_rounding());
-    gap_interest(Edit43, Edit24, Edit26, La_Uchi, Ed_Uchi, Edit27, accrual_unit(),
-                 interest_rounding());
+void CalculationPage::update_gap_interest() {
+    gap_interest(Edit33, Edit23, Edit25, La_Uchi, Ed_Uchi, Edit27, main_.accrual_unit(),
+                 main_.interest_rounding());
+    gap_interest(Edit43, Edit24, Edit26, La_Uchi, Ed_Uchi, Edit27, main_.accrual_unit(),
+                 main_.interest_rounding());
 }
 
-void TForm1::Button46Click(Control&) {
+void CalculationPage::Button46Click(Control&) {
     PanelUchi.show();
     Edit27.set_text(Edit2.text());
     La_Uchi.set_caption(kWithPayment);
@@ -70,16 +70,16 @@ void TForm1::Button46Click(Control&) {
     update_gap_interest();
 }
 
-void TForm1::La_UchiClick(Control&) {
+void CalculationPage::La_UchiClick(Control&) {
     if (La_Uchi.caption() == kWithPayment) return;
     try {
         put(Ed_Uchi, num(Ed_Uchi) + 1);
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
     }
 }
 
-void TForm1::La_UchiDblClick(Control&) {
+void CalculationPage::La_UchiDblClick(Control&) {
     const std::string& now = La_Uchi.caption();
     if (now == kWithPayment) {
         La_Uchi.set_caption(kDaysAfter);
@@ -94,18 +94,18 @@ void TForm1::La_UchiDblClick(Control&) {
     update_gap_interest();
 }
 
-void TForm1::ButUGakuClick(Control&) {
+void CalculationPage::ButUGakuClick(Control&) {
     try {
-        prepaid_from_total(Edit25, Edit33, Edit23, La_Uchi, Ed_Uchi, Edit27, accrual_unit(),
-                           interest_rounding());
-        prepaid_from_total(Edit26, Edit43, Edit24, La_Uchi, Ed_Uchi, Edit27, accrual_unit(),
-                           interest_rounding());
+        prepaid_from_total(Edit25, Edit33, Edit23, La_Uchi, Ed_Uchi, Edit27, main_.accrual_unit(),
+                           main_.interest_rounding());
+        prepaid_from_total(Edit26, Edit43, Edit24, La_Uchi, Ed_Uchi, Edit27, main_.accrual_unit(),
+                           main_.interest_rounding());
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
     }
 }
 
-void TForm1::Edit5DblClick(Control&) {
+void CalculationPage::Edit5DblClick(Control&) {
     Button46Click(Button46);
 }
 

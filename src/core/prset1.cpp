@@ -44,20 +44,21 @@ void cap_pair(Edit& monthly, Edit& bonus) {
 
 }  // namespace
 
-void TForm1::PRset1(Control& sender) {
-    if (Ed0_moto.tag() != 0) return;  // a field written by the calculation itself
+void CalculationPage::PRset1(Control& sender) {
+    if (main_.Ed0_moto.tag() != 0) return;  // a field written by the calculation itself
     // Raised before the first write: the limits written back into the fields fire their
     // change events, which must not start the calculation again underneath this one.
-    Ed0_moto.set_tag(1);
+    main_.Ed0_moto.set_tag(1);
     try {
         if (!validate_inputs()) {
-            Ed0_moto.set_tag(0);
+            main_.Ed0_moto.set_tag(0);
             return;
         }
-        const bool basic = &sender == &Ed0_kin || &sender == &Ed0_nen || &sender == &Ed0_tuki ||
-                           &sender == &Ed0_moto || &sender == &Ed0_wari;
+        const bool basic = &sender == &main_.Ed0_kin || &sender == &main_.Ed0_nen ||
+                           &sender == &main_.Ed0_tuki || &sender == &main_.Ed0_moto ||
+                           &sender == &main_.Ed0_wari;
         if (basic && !reset_progress()) {
-            Ed0_moto.set_tag(0);
+            main_.Ed0_moto.set_tag(0);
             return;
         }
         if (sync_principal(sender)) {
@@ -67,27 +68,27 @@ void TForm1::PRset1(Control& sender) {
             refresh_money_overlays();
         }
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
     } catch (const std::exception&) {
         // The busy flag is released below, so the window stays usable after the message.
-        Ed0_moto.set_tag(0);
+        main_.Ed0_moto.set_tag(0);
         // Inside a run of commits only the first failure is told: the run stops there.
         if (commit_run_depth_ == 0 || !commit_run_failed_) {
-            app_.platform().message(kCalculationFailure);
+            app().platform().message(kCalculationFailure);
         }
         if (commit_run_depth_ > 0) commit_run_failed_ = true;
     }
-    Ed0_moto.set_tag(0);
+    main_.Ed0_moto.set_tag(0);
     Button139.set_tag(0);
     Button144.set_tag(0);
 }
 
-bool TForm1::validate_inputs() {
-    if (!is_empty(Ed0_kin) && num(Ed0_kin) != 0) cap_rate(Ed0_kin);
-    if (!is_empty(Ed0_nen) && is_empty(Ed0_tuki)) Ed0_tuki.set_text("0");
-    if (!is_empty(Ed0_moto)) {
-        cap_amount(Ed0_moto);
-        if (is_empty(Ed0_wari)) Ed0_wari.set_text("0");
+bool CalculationPage::validate_inputs() {
+    if (!is_empty(main_.Ed0_kin) && num(main_.Ed0_kin) != 0) cap_rate(main_.Ed0_kin);
+    if (!is_empty(main_.Ed0_nen) && is_empty(main_.Ed0_tuki)) main_.Ed0_tuki.set_text("0");
+    if (!is_empty(main_.Ed0_moto)) {
+        cap_amount(main_.Ed0_moto);
+        if (is_empty(main_.Ed0_wari)) main_.Ed0_wari.set_text("0");
     }
     cap_pair(Edit1, Edit6);
     cap_pair(Edit101, Edit106);
@@ -97,14 +98,15 @@ bool TForm1::validate_inputs() {
 }
 
 // 経過初期化: a new loan run from month 0 with the basic settings.
-bool TForm1::reset_progress() {
+bool CalculationPage::reset_progress() {
     // Checked before anything is changed: a term beyond a thousand years is a text
     // that does not parse, and the fields keep what the user typed.
-    const int total = count_from(num(Ed0_nen) * 12 + num(Ed0_tuki), Ed0_nen);
+    const int total = count_from(num(main_.Ed0_nen) * 12 + num(main_.Ed0_tuki), main_.Ed0_nen);
     // The bonus part is a share of the whole loan: beyond it the monthly part would be
     // negative and the instalments with it.
-    const long double share = num(Ed0_wari);
-    if (!(share >= 0 && share <= 100)) throw FieldValueError(Ed0_wari.name(), Ed0_wari.text());
+    const long double share = num(main_.Ed0_wari);
+    if (!(share >= 0 && share <= 100))
+        throw FieldValueError(main_.Ed0_wari.name(), main_.Ed0_wari.text());
     CBallway.set_checked(false);
     CBallway.hide();
     Button21.hide();
@@ -119,31 +121,33 @@ bool TForm1::reset_progress() {
     ElapsedMonths = 0;
     StepEndMonth = StepMonths;
     refresh_progress();
-    Edit2.set_text(Ed0_kin.text());
+    Edit2.set_text(main_.Ed0_kin.text());
 
     TotalMonths = total;
     RemainingMonths = TotalMonths;
     TrackBar2.set_range(0, TotalMonths);
-    put(Ed0_nen, TotalMonths / 12);
-    put(Ed0_tuki, TotalMonths - 12 * (TotalMonths / 12));
+    put(main_.Ed0_nen, TotalMonths / 12);
+    put(main_.Ed0_tuki, TotalMonths - 12 * (TotalMonths / 12));
 
     put(Ed1_Mzankaisu, TotalMonths);
     put(Ed1_Bzankaisu,
-        count_from(
-            static_cast<long double>(TotalMonths - bonus_first_months()) / bonus_interval() + 1,
-            Ed0_nen));
+        count_from(static_cast<long double>(TotalMonths - main_.bonus_first_months()) /
+                           main_.bonus_interval() +
+                       1,
+                   main_.Ed0_nen));
     refresh_progress();
 
     if (TotalMonths == 0 || ElapsedMonths + RemainingMonths < StepEndMonth) {
-        Ed0_moto.set_tag(0);
-        beep(Beep::Warning);
+        main_.Ed0_moto.set_tag(0);
+        main_.beep(Beep::Warning);
         Button1.set_enabled(false);
         return false;
     }
     Button1.set_enabled(true);
-    const long double bonus_part = int_part(num(Ed0_wari) * num(Ed0_moto) / 100 + 0.00001L);
+    const long double bonus_part =
+        int_part(num(main_.Ed0_wari) * num(main_.Ed0_moto) / 100 + 0.00001L);
     put(Edit6, bonus_part);
-    put(Edit1, money(Ed0_moto) - money(Edit6));
+    put(Edit1, money(main_.Ed0_moto) - money(Edit6));
     NextPrincipalM = money(Edit1);
     NextPrincipalB = money(Edit6);
     Edit101.set_text(Edit1.text());
@@ -157,7 +161,7 @@ bool TForm1::reset_progress() {
 }
 
 // A principal edited on either pair of fields moves the total and the bonus share along.
-bool TForm1::sync_principal(Control& sender) {
+bool CalculationPage::sync_principal(Control& sender) {
     if (&sender == &Edit1 || &sender == &Edit6) {
         Edit101.set_text(Edit1.text());
         Edit106.set_text(Edit6.text());
@@ -166,14 +170,15 @@ bool TForm1::sync_principal(Control& sender) {
         Edit6.set_text(Edit106.text());
     }
     if (&sender == &Edit1 || &sender == &Edit6 || &sender == &Edit101 || &sender == &Edit106) {
-        put(Ed0_moto, money(Edit1) + money(Edit6));
-        if (money(Ed0_moto) != Money()) put(Ed0_wari, num(Edit6) / num(Ed0_moto) * 100);
+        put(main_.Ed0_moto, money(Edit1) + money(Edit6));
+        if (money(main_.Ed0_moto) != Money())
+            put(main_.Ed0_wari, num(Edit6) / num(main_.Ed0_moto) * 100);
     }
-    if (&sender == &Ed0_kin) {
-        Edit2.set_text(Ed0_kin.text());
-        set_rate_list_start(Ed0_kin.text());
+    if (&sender == &main_.Ed0_kin) {
+        Edit2.set_text(main_.Ed0_kin.text());
+        main_.set_rate_list_start(main_.Ed0_kin.text());
     }
-    return money(Ed0_moto) != Money();
+    return money(main_.Ed0_moto) != Money();
 }
 
 }  // namespace rebanto

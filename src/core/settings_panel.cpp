@@ -86,7 +86,7 @@ std::string amount_hint(Money step) {
 
 }  // namespace
 
-void TForm1::wire_settings_panel() {
+void CalculationSettings::wire_settings_panel() {
     for (Control* radio : {&RB11, &RB12, &RB13})
         radio->set_parent(&GrpKinto);
     for (Control* radio : {&RB21, &RB22, &RB23})
@@ -128,7 +128,7 @@ void TForm1::wire_settings_panel() {
     Panel5.hide();
     recolour_indicators();
 
-    auto bind = [this](void (TForm1::*handler)(Control&)) { return guard(handler); };
+    auto bind = [this](void (TForm1::*handler)(Control&)) { return main_.guard(handler); };
     for (Control* c : std::initializer_list<Control*>{&HRh, &HRr, &FuriR})
         c->on_click = bind(&TForm1::HRhClick);
     for (Control* c : {&RB11, &RB12, &RB13}) {
@@ -156,37 +156,37 @@ void TForm1::wire_settings_panel() {
     refresh_step_hints();
 }
 
-void TForm1::recolour_indicators() {
+void CalculationSettings::recolour_indicators() {
     HRh.set_color(instalment_colour(HRh.tag()));
     HRr.set_color(interest_colour(HRr.tag()));
     FuriR.set_color(accrual_colour(FuriR.tag()));
 }
 
-void TForm1::HRhClick(Control&) {
+void CalculationSettings::HRhClick(Control&) {
     Panel5.show();
 }
 
-void TForm1::RB11Click(Control& sender) {
+void CalculationSettings::RB11Click(Control& sender) {
     HRh.set_tag(sender.tag());
     recolour_indicators();
-    PRset1(sender);
+    main_.PRset1(sender);
 }
 
-void TForm1::RB21Click(Control& sender) {
+void CalculationSettings::RB21Click(Control& sender) {
     HRr.set_tag(sender.tag());
     recolour_indicators();
-    PRset1(sender);
+    main_.PRset1(sender);
 }
 
-void TForm1::Furi100Click(Control& sender) {
+void CalculationSettings::Furi100Click(Control& sender) {
     FuriR.set_tag(sender.tag());
     recolour_indicators();
-    PRset1(sender);
+    main_.PRset1(sender);
 }
 
 // Makes the panel agree with the stored values, then closes it. Also run after settings
 // or a pack are loaded.
-void TForm1::Button106Click(Control&) {
+void CalculationSettings::Button106Click(Control&) {
     for (RadioButton* radio : {&RB11, &RB12, &RB13}) {
         if (radio->tag() == HRh.tag()) radio->set_checked(true);
     }
@@ -199,62 +199,62 @@ void TForm1::Button106Click(Control&) {
     Panel5.hide();
 }
 
-void TForm1::Button130Click(Control&) {
+void CalculationSettings::Button130Click(Control&) {
     HHkkgg.set_text(HHkkgg.text() == "1" ? "0" : "1");
 }
 
 // The method flag: "1" is equal principal; any other text is stored as "0".
-void TForm1::HHkkggChange(Control&) {
+void CalculationSettings::HHkkggChange(Control&) {
     if (HHkkgg.text() != "1" && HHkkgg.text() != "0") {
         HHkkgg.set_text("0");  // re-enters with "0"
         return;
     }
     HHkkgg.set_tag(HHkkgg.text() == "1" ? 1 : 0);
-    switch_repayment_method();
+    main_.switch_repayment_method();
 }
 
-void TForm1::KtaClick(Control& sender) {
+void CalculationSettings::KtaClick(Control& sender) {
     const std::array<const MenuItem*, 10> fixed{&Kta0, &Kta1, &Kta2, &Kta3, &Kta4,
                                                 &Kta5, &Kta6, &Kta7, &Kta8, &Kta9};
     for (std::size_t i = 0; i < fixed.size(); ++i) {
         if (&sender == fixed[i]) {
-            AmountStep = Money::from_yen(kDigitUnits[i].amount_yen);
-            RateStep = kDigitUnits[i].rate;
+            main_.AmountStep = Money::from_yen(kDigitUnits[i].amount_yen);
+            main_.RateStep = kDigitUnits[i].rate;
         }
     }
     if (&sender == &KtaD) {
-        const Money amount = Money::from_raw(AmountStep.raw() / 10);
-        AmountStep = amount < kMinAmountStep ? kMinAmountStep : amount;
+        const Money amount = Money::from_raw(main_.AmountStep.raw() / 10);
+        main_.AmountStep = amount < kMinAmountStep ? kMinAmountStep : amount;
         // The tolerance keeps 1E-6 / 10 from landing a hair below the smallest step.
-        const long double rate = RateStep / 10;
-        RateStep = rate < kMinRateStep * (1 - 1e-9L) ? kMinRateStep : rate;
+        const long double rate = main_.RateStep / 10;
+        main_.RateStep = rate < kMinRateStep * (1 - 1e-9L) ? kMinRateStep : rate;
     } else if (&sender == &KtaU) {
-        const Money amount = Money::from_raw(AmountStep.raw() * 10);
-        AmountStep = amount > kMaxAmountStep ? kMaxAmountStep : amount;
-        const long double rate = RateStep * 10;
-        RateStep = rate > kMaxRateStep * (1 + 1e-9L) ? kMaxRateStep : rate;
+        const Money amount = Money::from_raw(main_.AmountStep.raw() * 10);
+        main_.AmountStep = amount > kMaxAmountStep ? kMaxAmountStep : amount;
+        const long double rate = main_.RateStep * 10;
+        main_.RateStep = rate > kMaxRateStep * (1 + 1e-9L) ? kMaxRateStep : rate;
     }
     refresh_step_hints();
 }
 
-void TForm1::refresh_step_hints() {
-    for (Label* label : {&Label18, &Label1})
-        label->set_hint(rate_hint(RateStep));
-    for (Label* label : {&Label19, &Label4, &Label192})
-        label->set_hint(amount_hint(AmountStep));
+void CalculationSettings::refresh_step_hints() {
+    for (Label* label : {&main_.Label18, &main_.Label1})
+        label->set_hint(rate_hint(main_.RateStep));
+    for (Label* label : {&main_.Label19, &main_.Label4, &main_.Label192})
+        label->set_hint(amount_hint(main_.AmountStep));
 }
 
-void TForm1::scale_window(long double factor) {
-    const auto w = static_cast<int>(int_part((width() - 8) * factor + 8));
-    const auto h = static_cast<int>(int_part((height() - 32) * factor + 32));
-    set_size(w, h);
+void CalculationSettings::scale_window(long double factor) {
+    const auto w = static_cast<int>(int_part((main_.width() - 8) * factor + 8));
+    const auto h = static_cast<int>(int_part((main_.height() - 32) * factor + 32));
+    main_.set_size(w, h);
 }
 
-void TForm1::Button114Click(Control&) {
+void CalculationSettings::Button114Click(Control&) {
     scale_window(1.25L);
 }
 
-void TForm1::Button115Click(Control&) {
+void CalculationSettings::Button115Click(Control&) {
     scale_window(0.8L);
 }
 

@@ -9,25 +9,25 @@
 
 namespace rebanto {
 
-void TForm1::Ed1_mm5Change(Control& sender) {
+void CalculationPage::Ed1_mm5Change(Control& sender) {
     if (Ed1_mm5.tag() != 0) return;
     if (is_empty(Ed1_yy5) || is_empty(Ed1_mm5) || is_empty(Edit13) || is_empty(Edit14)) return;
     Ed1_mm5.set_tag(1);
     // A length the user sets replaces the one remembered from before a shrink at the end.
-    if (Ed0_moto.tag() == 0) StepMonthsBeforeTermEnd = 0;
+    if (main_.Ed0_moto.tag() == 0) StepMonthsBeforeTermEnd = 0;
     try {
         if (&sender == &Edit13) {
             StepMonths = count(Edit13);
-            put(Edit14, static_cast<int>(
-                            int_part(static_cast<long double>(StepMonths) / bonus_interval())));
+            put(Edit14, static_cast<int>(int_part(static_cast<long double>(StepMonths) /
+                                                  main_.bonus_interval())));
         } else if (&sender == &Edit14) {
-            StepMonths = count_from(num(Edit14) * bonus_interval(), Edit14);
+            StepMonths = count_from(num(Edit14) * main_.bonus_interval(), Edit14);
             put(Edit13, StepMonths);
         } else {
             StepMonths = count_from(num(Ed1_yy5) * 12 + num(Ed1_mm5), Ed1_yy5);
             put(Edit13, StepMonths);
-            put(Edit14, static_cast<int>(
-                            int_part(static_cast<long double>(StepMonths) / bonus_interval())));
+            put(Edit14, static_cast<int>(int_part(static_cast<long double>(StepMonths) /
+                                                  main_.bonus_interval())));
         }
         StepEndMonth = ElapsedMonths + StepMonths;
         put(Ed1_yy5, StepMonths / 12);
@@ -35,7 +35,7 @@ void TForm1::Ed1_mm5Change(Control& sender) {
         refresh_progress();
     } catch (const std::exception&) {
         Ed1_mm5.set_tag(0);
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
         return;
     }
     Ed1_mm5.set_tag(0);
@@ -47,14 +47,14 @@ void TForm1::Ed1_mm5Change(Control& sender) {
     } else {
         // The calculation shrinking the last step to nothing at the end of the term is
         // not a user's mistake: no warning then.
-        if (Ed0_moto.tag() == 0) beep(Beep::Warning);
+        if (main_.Ed0_moto.tag() == 0) main_.beep(Beep::Warning);
         Button1.set_enabled(false);
     }
 }
 
 // A remaining count is never below 1: any text that sorts before "1" as a string ("0",
 // an empty text, a negative count) becomes "1" before the calculation runs.
-void TForm1::remaining_count_change(Control& sender) {
+void CalculationPage::remaining_count_change(Control& sender) {
     if (sender.text() < "1") {
         sender.set_text("1");  // runs this handler again with "1"
         return;
@@ -62,7 +62,7 @@ void TForm1::remaining_count_change(Control& sender) {
     PRset1(sender);
 }
 
-void TForm1::refresh_progress() {
+void CalculationPage::refresh_progress() {
     put(LabK1, ElapsedMonths);
     put(Ed1_yy1, ElapsedMonths / 12);
     put(Ed1_mm1, ElapsedMonths % 12);
@@ -74,14 +74,15 @@ void TForm1::refresh_progress() {
     TrackBar2.set_position(StepEndMonth);
 }
 
-void TForm1::refresh_money_overlays() {
+void CalculationPage::refresh_money_overlays() {
     // The totals shown depend on these texts only (and are themselves kept, should anyone
     // have typed over them); most recalculations leave them as they were, and then there
     // is nothing to work out again.
-    const std::array<const Control*, 11> fields{&Edit1,  &Edit6,  &Edit4,         &Edit9,
-                                                &Edit2,  &HHkkgg, &Ed1_Mzankaisu, &Ed1_Bzankaisu,
-                                                &Edit31, &Edit19, &Edit20};
-    bool same = OverlayInputs.size() == fields.size() && OverlayFirstMonths == bonus_first_months();
+    const std::array<const Control*, 11> fields{
+        &Edit1,         &Edit6,         &Edit4,  &Edit9,  &Edit2, &main_.HHkkgg,
+        &Ed1_Mzankaisu, &Ed1_Bzankaisu, &Edit31, &Edit19, &Edit20};
+    bool same =
+        OverlayInputs.size() == fields.size() && OverlayFirstMonths == main_.bonus_first_months();
     for (std::size_t i = 0; same && i < fields.size(); ++i)
         same = OverlayInputs[i] == fields[i]->text();
     if (!same) {
@@ -89,26 +90,26 @@ void TForm1::refresh_money_overlays() {
         OverlayInputs.clear();
         for (const Control* field : fields)
             OverlayInputs.push_back(field->text());
-        OverlayFirstMonths = bonus_first_months();
+        OverlayFirstMonths = main_.bonus_first_months();
     }
     refresh_track_bar_and_last_instalments();
 }
 
-void TForm1::refresh_overlay_totals() {
+void CalculationPage::refresh_overlay_totals() {
     Edit31.set_text(format_money(money(Edit1) + money(Edit6)));
-    if (equal_principal()) {
+    if (main_.equal_principal()) {
         const long double r = num(Edit2);
         put(Edit19, (num(Ed1_Mzankaisu) + 1) * (num(Edit1) * r / 12 / 100) / 2 + num(Edit1));
-        put(Edit20,
-            (num(Ed1_Bzankaisu) + 1) * (num(Edit6) * r / 12 * bonus_first_months() / 100) / 2 +
-                num(Edit6));
+        put(Edit20, (num(Ed1_Bzankaisu) + 1) *
+                            (num(Edit6) * r / 12 * main_.bonus_first_months() / 100) / 2 +
+                        num(Edit6));
     } else {
         put(Edit19, money(Edit4).times(count(Ed1_Mzankaisu)));
         put(Edit20, money(Edit9).times(count(Ed1_Bzankaisu)));
     }
 }
 
-void TForm1::refresh_track_bar_and_last_instalments() {
+void CalculationPage::refresh_track_bar_and_last_instalments() {
     TrackBar2.set_page_size(count(Edit13));
     TrackBar2.set_selection_end(ElapsedMonths);
     TrackBar2.set_position(StepEndMonth);
@@ -126,7 +127,7 @@ void TForm1::refresh_track_bar_and_last_instalments() {
 }
 
 // The slider shows where a month falls; dragging it far enough proposes a step count.
-void TForm1::TrackBar2Change(Control&) {
+void CalculationPage::TrackBar2Change(Control&) {
     const int p = TrackBar2.position();
     Label196.set_caption(std::to_string(p) + "＝" + std::to_string(p / 12) + "年" +
                          std::to_string(p - 12 * (p / 12)) + "月");

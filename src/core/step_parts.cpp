@@ -21,30 +21,30 @@ long double bonus_rate(long double annual, int months) {
 
 }  // namespace
 
-void TForm1::recalc_m() {
+void CalculationPage::recalc_m() {
     const long double c = monthly_rate(num(Edit2));
     InstalmentInput in;
     in.count = count(Ed1_Mzankaisu);
-    in.rounding_mode = tag_of(instalment_rounding());
-    in.equal_principal = equal_principal();
+    in.rounding_mode = tag_of(main_.instalment_rounding());
+    in.equal_principal = main_.equal_principal();
     in.first_rate = c;
     in.rate = c;
     in.principal = money(Edit1);
-    in.before_first_bonus = ElapsedMonths < bonus_first_months();
+    in.before_first_bonus = ElapsedMonths < main_.bonus_first_months();
     put(Edit4, calc_instalment(in));
     But_mDainyuClick(But_mDainyu);
 }
 
-void TForm1::recalc_b() {
+void CalculationPage::recalc_b() {
     count_bonus_in_step();
     InstalmentInput in;
     in.count = count(Ed1_Bzankaisu);
-    in.rounding_mode = tag_of(instalment_rounding());
-    in.equal_principal = equal_principal();
-    in.first_rate = bonus_rate(num(Edit2), bonus_first_months());
-    in.rate = bonus_rate(num(Edit2), bonus_interval());
+    in.rounding_mode = tag_of(main_.instalment_rounding());
+    in.equal_principal = main_.equal_principal();
+    in.first_rate = bonus_rate(num(Edit2), main_.bonus_first_months());
+    in.rate = bonus_rate(num(Edit2), main_.bonus_interval());
     in.principal = money(Edit6);
-    in.before_first_bonus = ElapsedMonths < bonus_first_months();
+    in.before_first_bonus = ElapsedMonths < main_.bonus_first_months();
     put(Edit9, calc_instalment(in));
     But_bDainyuClick(But_bDainyu);
 }
@@ -121,8 +121,8 @@ StepInput bonus_step(const TForm1& f) {
 
 }  // namespace
 
-void TForm1::But_mDainyuClick(Control&) {
-    const StepResult r = simulate_step(monthly_step(*this));
+void CalculationPage::But_mDainyuClick(Control&) {
+    const StepResult r = simulate_step(monthly_step(main_));
     put(Edit5, r.balance);
     put(Edit15, r.interest);
     put(Edit16, r.principal_repaid);
@@ -130,12 +130,12 @@ void TForm1::But_mDainyuClick(Control&) {
     if (RadioButton4.checked()) {
         apply_day_interest(
             {Edit1, Edit4, Edit5, Edit15, Edit16, Edit21, RadioButton4, Edit28, Button139},
-            num(Edit2), accrual_unit(), interest_rounding(), equal_principal());
+            num(Edit2), main_.accrual_unit(), main_.interest_rounding(), main_.equal_principal());
     }
 }
 
-void TForm1::But_bDainyuClick(Control&) {
-    const StepResult r = simulate_step(bonus_step(*this));
+void CalculationPage::But_bDainyuClick(Control&) {
+    const StepResult r = simulate_step(bonus_step(main_));
     put(Edit10, r.balance);
     put(Edit17, r.interest);
     put(Edit18, r.principal_repaid);
@@ -143,7 +143,7 @@ void TForm1::But_bDainyuClick(Control&) {
     if (RadioButton12.checked()) {
         apply_day_interest(
             {Edit6, Edit9, Edit10, Edit17, Edit18, Edit22, RadioButton12, Edit29, Button144},
-            num(Edit2), accrual_unit(), interest_rounding(), equal_principal());
+            num(Edit2), main_.accrual_unit(), main_.interest_rounding(), main_.equal_principal());
     }
 }
 
@@ -160,9 +160,9 @@ int last_bonus_month(int month, int interval, int first) {
 
 }  // namespace
 
-void TForm1::count_bonus_in_step() {
-    const int interval = bonus_interval();
-    const int first = bonus_first_months();
+void CalculationPage::count_bonus_in_step() {
+    const int interval = main_.bonus_interval();
+    const int first = main_.bonus_first_months();
     const int to = last_bonus_month(StepEndMonth, interval, first);
     int from = last_bonus_month(ElapsedMonths, interval, first);
     if (from == 0) from = first - interval;
@@ -178,28 +178,28 @@ void TForm1::count_bonus_in_step() {
 // payments beyond the pay-off would overpay by whole instalments and charge negative
 // interest. The step is cut to the payments that still find principal, so the loan ends in
 // the month, and with the residue, that steps of one payment give. False when nothing was cut.
-bool TForm1::cut_step_at_payoff(bool bonus) {
+bool CalculationPage::cut_step_at_payoff(bool bonus) {
     if (RadioButton4.checked() || RadioButton12.checked()) return false;  // one payment by days
     StepInput in;
     int needed = 0;
     try {
-        in = bonus ? bonus_step(*this) : monthly_step(*this);
+        in = bonus ? bonus_step(main_) : monthly_step(main_);
         needed = payments_until_paid_off(in);
     } catch (const std::exception&) {
         // A step the calculation cannot hold is reported by the commit that follows.
         return false;
     }
     if (needed == 0 || needed >= in.payments) return false;
-    const int months =
-        StepMonths - (bonus ? (in.payments - needed) * bonus_interval() : in.payments - needed);
+    const int months = StepMonths - (bonus ? (in.payments - needed) * main_.bonus_interval()
+                                           : in.payments - needed);
     // Written as the calculation writes its own fields: the instalment kept stays as it is.
-    const std::int64_t busy = Ed0_moto.tag();
-    Ed0_moto.set_tag(1);
+    const std::int64_t busy = main_.Ed0_moto.tag();
+    main_.Ed0_moto.set_tag(1);
     put(Edit13, months);
     count_bonus_in_step();
     But_mDainyuClick(But_mDainyu);
     But_bDainyuClick(But_bDainyu);
-    Ed0_moto.set_tag(busy);
+    main_.Ed0_moto.set_tag(busy);
     return true;
 }
 

@@ -18,51 +18,52 @@ constexpr const char* kFixedYears[] = {"", "2", "3", "5", "7", "10"};
 
 }  // namespace
 
-void TForm1::Button53Click(Control& sender) {
-    const int s = target_slot();
-    const packs::Slot& slot = PackSlots[s];
+void LoanDatesPage::Button53Click(Control& sender) {
+    const int s = main_.target_slot();
+    const packs::Slot& slot = main_.PackSlots[s];
     const packs::Kind kind = packs::kind_of(slot);
     if (s == 0 || kind == packs::Kind::Empty) {
         // Only a pack can be calculated in one step.
-        beep(Beep::Warning);
+        main_.beep(Beep::Warning);
         return;
     }
     if (kind == packs::Kind::Manual) {
         // Its tables are the file's: they are shown, to be saved again.
-        PageControl1.set_active_page(TabSheet7);
-        Button88.set_enabled(true);
+        main_.PageControl1.set_active_page(main_.TabSheet7);
+        main_.Button88.set_enabled(true);
     } else {
-        apply_pack_bonus_settings(app_, slot[18]);
+        apply_pack_bonus_settings(app(), slot[18]);
         // The generators' own completion beeps give way to this one.
-        ++BeepsHeld;
+        ++main_.BeepsHeld;
         try {
             const int type = std::max(ComboBox2.item_index(), 0);
             if (type == 0) {
-                Button68Click(Button68);
+                main_.Button68Click(main_.Button68);
             } else if (type < kFirstVariableType) {
-                (type == 1 ? RadioButton9 : RadioButton10).set_checked(true);
-                Button63Click(Button63);
+                (type == 1 ? main_.RadioButton9 : main_.RadioButton10).set_checked(true);
+                main_.Button63Click(main_.Button63);
             } else {
                 const int fixed = (type - kFirstVariableType) % kTypesPerHold;
                 if (fixed == 0) {
-                    RdBt2_non_kotei.set_checked(true);
+                    main_.RdBt2_non_kotei.set_checked(true);
                 } else {
-                    RdBt2_kotei.set_checked(true);
-                    Ed2_kotei_yy.set_text(kFixedYears[fixed]);
+                    main_.RdBt2_kotei.set_checked(true);
+                    main_.Ed2_kotei_yy.set_text(kFixedYears[fixed]);
                 }
-                Ed2_hensai1tei_yy.set_text(type < kFirstVariableType + kTypesPerHold ? "5" : "0");
-                Button74Click(Button74);
+                main_.Ed2_hensai1tei_yy.set_text(type < kFirstVariableType + kTypesPerHold ? "5"
+                                                                                           : "0");
+                main_.Button74Click(main_.Button74);
             }
         } catch (...) {
-            --BeepsHeld;
+            --main_.BeepsHeld;
             throw;
         }
-        --BeepsHeld;
+        --main_.BeepsHeld;
     }
     syokai_forced = true;
     Button51Click(Button51);
     Button52Click(Button52);
-    if (&sender == &Button53) beep(Beep::Information);
+    if (&sender == &Button53) main_.beep(Beep::Information);
 }
 
 }  // namespace rebanto

@@ -27,82 +27,86 @@ Date date_of(const Edit& field) {
 
 // The days from the loan date to the start of the regular first period, and their
 // interest (also when the count is the same as before: the principal may not be).
-int TForm1::count_days() {
-    normalised(MsEd1_yusi);
-    normalised(MsEd1_yotei);
-    const int days = static_cast<int>(days_between(date_of(MsEd1_yusi), date_of(MsEd1_yotei)));
-    put(Ed1_nichi, days);
-    Ed1_nichiChange(Ed1_nichi);
+int LoanDatesPage::count_days() {
+    normalised(main_.MsEd1_yusi);
+    normalised(main_.MsEd1_yotei);
+    const int days =
+        static_cast<int>(days_between(date_of(main_.MsEd1_yusi), date_of(main_.MsEd1_yotei)));
+    put(main_.Ed1_nichi, days);
+    Ed1_nichiChange(main_.Ed1_nichi);
     return days;
 }
 
 // A typed or counted day count gives its interest at the period's rate, on the principal
 // of the part the counter works for.
-void TForm1::Ed1_nichiChange(Control&) {
-    if (Ed1_nichi.text() == "-") return;
-    const Edit& principal = SyokaiBonus ? Edit6 : Edit1;
-    put(Ed1_hiwarikingaku, interest_by_days(num(Ed1_nichi), money(principal), num(Edit2),
-                                            accrual_unit(), interest_rounding()));
+void LoanDatesPage::Ed1_nichiChange(Control&) {
+    if (main_.Ed1_nichi.text() == "-") return;
+    const Edit& principal = SyokaiBonus ? main_.Edit6 : main_.Edit1;
+    put(main_.Ed1_hiwarikingaku,
+        interest_by_days(num(main_.Ed1_nichi), money(principal), num(main_.Edit2),
+                         main_.accrual_unit(), main_.interest_rounding()));
 }
 
 // A changed loan date or period start: normalised (the normalised text comes back as a
 // change of its own), then counted.
-void TForm1::day_counter_date_change(Control& sender) {
+void LoanDatesPage::day_counter_date_change(Control& sender) {
     if (!normalised(static_cast<Edit&>(sender))) return;
     count_days();
 }
 
 // The regular period ends with the first payment: it starts c months before, on the
 // next day, and the loan date is taken to be that start until it is changed.
-void TForm1::MsEd1_syokaiEnter(Control&) {
-    normalised(MsEd1_syokai);
-    const Date start = shift_period(date_of(MsEd1_syokai), -SyokaiMonths, 1);
-    MsEd1_yotei.set_text(short_date(start));
-    MsEd1_yusi.set_text(short_date(start));
+void LoanDatesPage::MsEd1_syokaiEnter(Control&) {
+    normalised(main_.MsEd1_syokai);
+    const Date start = shift_period(date_of(main_.MsEd1_syokai), -SyokaiMonths, 1);
+    main_.MsEd1_yotei.set_text(short_date(start));
+    main_.MsEd1_yusi.set_text(short_date(start));
     count_days();
 }
 
 // The days to the first monthly (or bonus) payment of the page "編成一括", counted by the
 // day counter, and their interest.
-void TForm1::count_first_payment_days(bool bonus) {
+void LoanDatesPage::count_first_payment_days(bool bonus) {
     SyokaiBonus = bonus;
-    SyokaiMonths = bonus ? bonus_interval() : 1;
-    MsEd1_yotei.set_text((bonus ? MsEd8_bon : MsEd8_mon).text());
-    MsEd1_yusi.set_text(MsEd8_yusi.text());
+    SyokaiMonths = bonus ? main_.bonus_interval() : 1;
+    main_.MsEd1_yotei.set_text((bonus ? MsEd8_bon : MsEd8_mon).text());
+    main_.MsEd1_yusi.set_text(MsEd8_yusi.text());
     const int days = count_days();
     if (CheckBox3.checked()) {
-        put(Ed1_nichi, days + 1);
-        Ed1_nichiChange(Ed1_nichi);
+        put(main_.Ed1_nichi, days + 1);
+        Ed1_nichiChange(main_.Ed1_nichi);
     }
-    (bonus ? Edit177 : Edit135).set_text(Ed1_nichi.text());
-    (bonus ? Edit179 : Edit178).set_text(Ed1_hiwarikingaku.text());
+    (bonus ? Edit177 : Edit135).set_text(main_.Ed1_nichi.text());
+    (bonus ? Edit179 : Edit178).set_text(main_.Ed1_hiwarikingaku.text());
 }
 
-void TForm1::open_first_payment_group(bool bonus) {
+void LoanDatesPage::open_first_payment_group(bool bonus) {
     SyokaiBonus = bonus;
-    SyokaiMonths = bonus ? bonus_interval() : 1;
-    La1_yotei.set_caption(bonus ? "ﾎﾞｰﾅｽ返済で丸" + std::to_string(SyokaiMonths) + "ヶ月前の翌日"
-                                : "毎月返済で丸1ヶ月前の翌日");
-    GrpSyokai.show();
-    MsEd1_syokai.set_text(short_date(shift_period(app_.platform().today(), SyokaiMonths, -1)));
-    MsEd1_syokaiEnter(MsEd1_syokai);
+    SyokaiMonths = bonus ? main_.bonus_interval() : 1;
+    main_.La1_yotei.set_caption(bonus ? "ﾎﾞｰﾅｽ返済で丸" + std::to_string(SyokaiMonths) +
+                                            "ヶ月前の翌日"
+                                      : "毎月返済で丸1ヶ月前の翌日");
+    main_.GrpSyokai.show();
+    main_.MsEd1_syokai.set_text(
+        short_date(shift_period(app().platform().today(), SyokaiMonths, -1)));
+    MsEd1_syokaiEnter(main_.MsEd1_syokai);
 }
 
-void TForm1::Label6Click(Control&) {
+void LoanDatesPage::Label6Click(Control&) {
     open_first_payment_group(false);
 }
 
-void TForm1::Label7Click(Control&) {
+void LoanDatesPage::Label7Click(Control&) {
     open_first_payment_group(true);
 }
 
 // "初回参考": the dates both parts propose from today, kept for reference.
-void TForm1::Button72Click(Control&) {
+void LoanDatesPage::Button72Click(Control&) {
     open_first_payment_group(false);
-    MsEd7_mon.set_text(MsEd1_syokai.text());
-    MsEd7_yusi.set_text(MsEd1_yusi.text());
+    main_.MsEd7_mon.set_text(main_.MsEd1_syokai.text());
+    main_.MsEd7_yusi.set_text(main_.MsEd1_yusi.text());
     open_first_payment_group(true);
-    MsEd7_bon.set_text(MsEd1_syokai.text());
+    main_.MsEd7_bon.set_text(main_.MsEd1_syokai.text());
 }
 
 }  // namespace rebanto

@@ -25,56 +25,57 @@ bool pension_tables(const App& app) {
 
 }  // namespace
 
-void TForm1::first_payment_reference() {
-    if (Ed0_moto.tag() != 0) return;  // the calculation is busy or the window not ready
-    if (Ed1_yy1.text() != "0" || Ed1_mm1.text() != "0") return;
+void LoanDatesPage::first_payment_reference() {
+    if (main_.Ed0_moto.tag() != 0) return;  // the calculation is busy or the window not ready
+    if (main_.Ed1_yy1.text() != "0" || main_.Ed1_mm1.text() != "0") return;
     // A date that cannot be read stops everything before any field has changed.
     try {
         for (const Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon}) {
             date_seiki(date->text());
         }
     } catch (const ConversionError&) {
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
         return;
     }
     if (CheckBox2.checked()) {
         Button123Click(Button123);
     } else {
-        PRset1(Ed0_moto);
+        main_.PRset1(main_.Ed0_moto);
     }
     recolour_payment_dates();
 
     // The regular first instalments: one month of the monthly part, one bonus interval of
     // the bonus part, each from the loan start over the whole term.
     const bool eased = ComboBox2.item_index() == kEasedPlan;
-    const std::string step = Edit13.text();
-    Edit13.set_text("1");
-    put(Ed1_Mzankaisu, eased ? 600 : TotalMonths);
-    Edit115.set_text(Edit15.text());
-    Edit116.set_text(Edit16.text());
-    put(Edit13, bonus_interval());
-    put(Ed1_Bzankaisu,
-        eased ? 100
-              : count_from(static_cast<long double>(TotalMonths - bonus_first_months()) /
-                                   bonus_interval() +
-                               1,
-                           Ed0_nen));
-    Edit117.set_text(Edit17.text());
-    Edit118.set_text(Edit18.text());
-    Edit13.set_text(step);
+    const std::string step = main_.Edit13.text();
+    main_.Edit13.set_text("1");
+    put(main_.Ed1_Mzankaisu, eased ? 600 : main_.TotalMonths);
+    Edit115.set_text(main_.Edit15.text());
+    Edit116.set_text(main_.Edit16.text());
+    put(main_.Edit13, main_.bonus_interval());
+    put(main_.Ed1_Bzankaisu,
+        eased
+            ? 100
+            : count_from(static_cast<long double>(main_.TotalMonths - main_.bonus_first_months()) /
+                                 main_.bonus_interval() +
+                             1,
+                         main_.Ed0_nen));
+    Edit117.set_text(main_.Edit17.text());
+    Edit118.set_text(main_.Edit18.text());
+    main_.Edit13.set_text(step);
 
-    GrpListAlign.set_visible(ComboBox2.item_index() >= kFirstVariableType);
-    Edit104.set_text(Edit4.text());
-    Edit109.set_text(Edit9.text());
+    main_.GrpListAlign.set_visible(ComboBox2.item_index() >= kFirstVariableType);
+    main_.Edit104.set_text(main_.Edit4.text());
+    main_.Edit109.set_text(main_.Edit9.text());
     count_first_payment_days(false);
     count_first_payment_days(true);
     // The corrected first instalment: the regular principal part plus the interest by
     // days. Without a positive day count there is no interest by days to speak of, and
     // the instalment stays the regular one.
-    put(Edit104s, money(Edit116) + money(num(Edit135) > 0 ? Edit178 : Edit115));
-    put(Edit109s, money(Edit118) + money(num(Edit177) > 0 ? Edit179 : Edit117));
-    if (CheckBox1.checked()) align_rate_list();
-    refresh_money_overlays();
+    put(main_.Edit104s, money(Edit116) + money(num(Edit135) > 0 ? Edit178 : Edit115));
+    put(main_.Edit109s, money(Edit118) + money(num(Edit177) > 0 ? Edit179 : Edit117));
+    if (main_.CheckBox1.checked()) main_.align_rate_list();
+    main_.refresh_money_overlays();
     if (CheckBox2.checked()) {
         Button123Click(Button123);
     } else {
@@ -84,7 +85,7 @@ void TForm1::first_payment_reference() {
     recolour_payment_dates();
 }
 
-void TForm1::Button50Click(Control&) {
+void LoanDatesPage::Button50Click(Control&) {
     first_payment_reference();
 }
 
@@ -100,13 +101,13 @@ Money difference(const Edit& days, const Edit& by_days, const Edit& regular) {
 }  // namespace
 
 // "初回差額設定"
-void TForm1::Button124Click(Control&) {
+void LoanDatesPage::Button124Click(Control&) {
     // Neither first payment after the loan date: there is no difference to set.
     if (num(Edit135) <= 0 && num(Edit177) <= 0) {
         Button123Click(Button123);
         return;
     }
-    const bool pension = pension_tables(app_);
+    const bool pension = pension_tables(app());
     const Money monthly = pension ? Money() : difference(Edit135, Edit178, Edit115);
     const Money bonus = pension ? Money() : difference(Edit177, Edit179, Edit117);
     syokai_sa_m = monthly;
@@ -120,7 +121,7 @@ void TForm1::Button124Click(Control&) {
 }
 
 // "初回差額クリアー"
-void TForm1::Button123Click(Control&) {
+void LoanDatesPage::Button123Click(Control&) {
     syokai_sa_m = Money();
     syokai_sa_b = Money();
     put(Edit78, syokai_sa_m);
@@ -132,39 +133,39 @@ void TForm1::Button123Click(Control&) {
 }
 
 // Called by every reset of progress, after the running totals were cleared.
-void TForm1::first_payment_totals_correction() {
-    TotalsM.interest += syokai_sa_m;
-    TotalsM.paid += syokai_sa_m;
-    TotalsB.interest += syokai_sa_b;
-    TotalsB.paid += syokai_sa_b;
+void LoanDatesPage::first_payment_totals_correction() {
+    main_.TotalsM.interest += syokai_sa_m;
+    main_.TotalsM.paid += syokai_sa_m;
+    main_.TotalsB.interest += syokai_sa_b;
+    main_.TotalsB.paid += syokai_sa_b;
 }
 
-void TForm1::Button125Click(Control&) {
+void LoanDatesPage::Button125Click(Control&) {
     first_payment_totals_correction();
 }
 
 // Before the first commit of a loan run the running totals hold nothing: a difference set
 // or cleared then enters them only when the correction puts it into a row.
-void TForm1::follow_differences_in_totals() {
-    if (ElapsedMonths != 0) return;
-    TotalsM = {};
-    TotalsB = {};
+void LoanDatesPage::follow_differences_in_totals() {
+    if (main_.ElapsedMonths != 0) return;
+    main_.TotalsM = {};
+    main_.TotalsB = {};
 }
 
 // "初回": the navigator's correction switched off.
-void TForm1::Label146Click(Control&) {
+void LoanDatesPage::Label146Click(Control&) {
     Label146.hide();
     CheckBox2.set_checked(true);
-    app_.navigator.set_correction(false);
+    app().navigator.set_correction(false);
 }
 
 // "当日含": the first-payment calculation runs twice.
-void TForm1::CheckBox3Click(Control&) {
+void LoanDatesPage::CheckBox3Click(Control&) {
     first_payment_reference();
     first_payment_reference();
 }
 
-void TForm1::CheckBox2Click(Control&) {
+void LoanDatesPage::CheckBox2Click(Control&) {
     first_payment_reference();
 }
 

@@ -107,29 +107,29 @@ void correct_first_row(const CorrectedPart& part, bool corrected, bool equal_pri
 }  // namespace
 
 // "ｶﾚﾝﾄ表の初回訂正"
-void TForm1::Button51Click(Control&) {
+void LoanDatesPage::Button51Click(Control&) {
     Button51.hide();
     if (CheckBox2.checked() && !syokai_forced) return;
     syokai_forced = false;
     const bool corrected = !CheckBox2.checked();
     const std::string title = std::filesystem::path(Edit67.text()).filename().string();
-    if (Edit1.tag() == 1) {
-        const Money reported = money(syokai_reports_corrected ? Edit104s : Edit4);
-        correct_first_row({app_.cur.StGr1, TotalsM, syokai_sa_m, reported, MsEd8_mon.text()},
-                          corrected, equal_principal(), title, MsEd8_yusi.text());
+    if (main_.Edit1.tag() == 1) {
+        const Money reported = money(syokai_reports_corrected ? main_.Edit104s : main_.Edit4);
+        correct_first_row({app().cur.StGr1, main_.TotalsM, syokai_sa_m, reported, MsEd8_mon.text()},
+                          corrected, main_.equal_principal(), title, MsEd8_yusi.text());
     }
-    if (Edit6.tag() == 1) {
-        const Money reported = money(syokai_reports_corrected ? Edit109s : Edit9);
-        correct_first_row({app_.cur.StGr2, TotalsB, syokai_sa_b, reported, MsEd8_bon.text()},
-                          corrected, equal_principal(), title, MsEd8_yusi.text());
+    if (main_.Edit6.tag() == 1) {
+        const Money reported = money(syokai_reports_corrected ? main_.Edit109s : main_.Edit9);
+        correct_first_row({app().cur.StGr2, main_.TotalsB, syokai_sa_b, reported, MsEd8_bon.text()},
+                          corrected, main_.equal_principal(), title, MsEd8_yusi.text());
     }
 }
 
 // While the correction waits to be applied, the composite page applies it before its
 // tables are used, except to pension tables.
-void TForm1::apply_waiting_correction(Control&) {
+void LoanDatesPage::apply_waiting_correction(Control&) {
     if (!Button51.visible()) return;
-    for (const Grid* table : {&app_.cur.StGr1, &app_.cur.StGr2}) {
+    for (const Grid* table : {&app().cur.StGr1, &app().cur.StGr2}) {
         if (starts_with(table->cell(kSettingsRow, col::kMethodMarker), "年金")) return;
     }
     Button51Click(Button51);
@@ -154,14 +154,14 @@ long calendar_shift(const std::string& first_date, bool bonus) {
 }  // namespace
 
 // "月回補正"
-void TForm1::Button52Click(Control&) {
+void LoanDatesPage::Button52Click(Control&) {
     struct Side {
         Grid& table;
         const Edit& first_date;
         bool bonus;
     };
     for (const Side& side :
-         {Side{app_.cur.StGr1, MsEd8_mon, false}, Side{app_.cur.StGr2, MsEd8_bon, true}}) {
+         {Side{app().cur.StGr1, MsEd8_mon, false}, Side{app().cur.StGr2, MsEd8_bon, true}}) {
         Grid& t = side.table;
         if (t.row_count() <= kFirstDataRow || t.cell(kFirstDataRow, col::kEndCount) == "-")
             continue;

@@ -10,9 +10,9 @@
 
 namespace rebanto {
 
-void TForm1::Button26Click(Control&) {
-    const Grid& monthly = app_.cur.StGr1;
-    const Grid& bonus = app_.cur.StGr2;
+void CompositePage::Button26Click(Control&) {
+    const Grid& monthly = app().cur.StGr1;
+    const Grid& bonus = app().cur.StGr2;
     const std::string& m = monthly.cell(kSettingsRow, schedule_col::kBonusSettings);
     const std::string& b = bonus.cell(kSettingsRow, schedule_col::kBonusSettings);
     std::string version = field_at(m, 3);
@@ -20,12 +20,13 @@ void TForm1::Button26Click(Control&) {
 
     const std::string& correction =
         (ButtonM.enabled() ? bonus : monthly).cell(kSettingsRow, date_col::kCorrectionMarker);
-    CheckBox2.set_checked(correction.empty() || correction.find("無補正") != std::string::npos);
+    main_.CheckBox2.set_checked(correction.empty() ||
+                                correction.find("無補正") != std::string::npos);
 
     const std::string& timing = ButtonB.enabled() ? b : m;
     if (timing == "T" || timing.empty()) return;
     const std::string first = field_at(timing, 2);
-    app_.second_repayment.apply_timing(
+    app().second_repayment.apply_timing(
         field_at(timing, 1), first.empty() ? std::nullopt : std::optional<int>(to_count(first)),
         version);
 }

@@ -29,35 +29,37 @@ Handler date_guard(TForm1& form, void (TForm1::*routine)(Control&), Platform& pl
 
 }  // namespace
 
-void TForm1::wire_dates() {
+void LoanDatesPage::wire_dates() {
     for (Control* c : std::initializer_list<Control*>{
-             &Label134,        &MsEd8_yusi,     &Label139,   &MsEd8_mon, &Label147,  &MsEd8_bon,
-             &CheckBox3,       &Edit135,        &Edit177,    &Edit178,   &Edit179,   &Edit115,
-             &Edit116,         &Edit117,        &Edit118,    &Edit104,   &Edit109,   &Edit104s,
-             &Edit109s,        &ComboBox2,      &Label146,   &Button50,  &Button124, &Button123,
-             &Button125,       &Button52,       &Button24,   &Button25,  &Button53,  &Label162,
+             &Label134,        &MsEd8_yusi,     &Label139,       &MsEd8_mon,      &Label147,
+             &MsEd8_bon,       &CheckBox3,      &Edit135,        &Edit177,        &Edit178,
+             &Edit179,         &Edit115,        &Edit116,        &Edit117,        &Edit118,
+             &main_.Edit104,   &main_.Edit109,  &main_.Edit104s, &main_.Edit109s, &ComboBox2,
+             &Label146,        &Button50,       &Button124,      &Button123,      &Button125,
+             &Button52,        &Button24,       &Button25,       &Button53,       &Label162,
              &DateTimePicker1, &MonthCalendar1, &La8_honjitu}) {
-        c->set_parent(&TabSheet8);
-    }
-    for (Control* c : std::initializer_list<Control*>{&Label6, &Label7, &GrpSyokai}) {
-        c->set_parent(&TabSheet1);
+        c->set_parent(&main_.TabSheet8);
     }
     for (Control* c :
-         std::initializer_list<Control*>{&MsEd1_yusi, &La1_yotei, &MsEd1_yotei, &MsEd1_syokai,
-                                         &Ed1_nichi, &Ed1_hiwarikingaku}) {
-        c->set_parent(&GrpSyokai);
+         std::initializer_list<Control*>{&main_.Label6, &main_.Label7, &main_.GrpSyokai}) {
+        c->set_parent(&main_.TabSheet1);
     }
-    for (Control* c :
-         std::initializer_list<Control*>{&Button72, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
-        c->set_parent(&TabSheet7);
+    for (Control* c : std::initializer_list<Control*>{&main_.MsEd1_yusi, &main_.La1_yotei,
+                                                      &main_.MsEd1_yotei, &main_.MsEd1_syokai,
+                                                      &main_.Ed1_nichi, &main_.Ed1_hiwarikingaku}) {
+        c->set_parent(&main_.GrpSyokai);
+    }
+    for (Control* c : std::initializer_list<Control*>{&main_.Button72, &main_.MsEd7_yusi,
+                                                      &main_.MsEd7_mon, &main_.MsEd7_bon}) {
+        c->set_parent(&main_.TabSheet7);
     }
 
     for (Edit* amount : {&Edit178, &Edit179, &Edit115, &Edit116, &Edit117, &Edit118, &Edit78,
-                         &Edit79, &Ed1_hiwarikingaku}) {
+                         &Edit79, &main_.Ed1_hiwarikingaku}) {
         amount->set_money_display(true);
     }
     Label146.hide();
-    GrpSyokai.hide();
+    main_.GrpSyokai.hide();
     MonthCalendar1.hide();
     MonthCalendar2.hide();
 
@@ -73,19 +75,20 @@ void TForm1::wire_dates() {
         "作成");
     Button24.set_hint("最終月回での元金残を返済金額に組み込み０化します");
     Button25.set_hint("最終月回での元金残を返済金額に組み込み０化します");
-    Ed1_nichi.set_hint("直記入もＯＫ、記入即自動計算　　（計算のみ連動・上記各日付には非連動）");
-    Ed1_hiwarikingaku.set_hint("－符号付きは減額・その他は増額");
+    main_.Ed1_nichi.set_hint(
+        "直記入もＯＫ、記入即自動計算　　（計算のみ連動・上記各日付には非連動）");
+    main_.Ed1_hiwarikingaku.set_hint("－符号付きは減額・その他は増額");
     DateTimePicker1.set_hint("（右ｸﾘｯｸで多数月ｶﾚﾝﾀﾞｰOnOff）");
-    for (Edit* date :
-         {&MsEd1_yusi, &MsEd1_yotei, &MsEd1_syokai, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+    for (Edit* date : {&main_.MsEd1_yusi, &main_.MsEd1_yotei, &main_.MsEd1_syokai,
+                       &main_.MsEd7_yusi, &main_.MsEd7_mon, &main_.MsEd7_bon}) {
         date->set_hint(
             "日付の短い形式が yyyy/MM/dd　か　yy/MM/dd　に対応 。修正はｺﾝﾄﾛｰﾙﾊﾟﾈﾙの[地域]の[日付]"
             "頁で");
     }
 
-    Platform& p = app_.platform();
+    Platform& p = app().platform();
     const auto on = [this, &p](void (TForm1::*routine)(Control&)) {
-        return date_guard(*this, routine, p);
+        return date_guard(main_, routine, p);
     };
     for (Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon}) {
         date->on_change = on(&TForm1::loan_date_change);
@@ -93,23 +96,24 @@ void TForm1::wire_dates() {
     }
     MsEd8_mon.on_exit = on(&TForm1::loan_date_click);
     MsEd8_bon.on_exit = on(&TForm1::loan_date_click);
-    for (Edit* date : {&MsEd1_yusi, &MsEd1_yotei}) {
+    for (Edit* date : {&main_.MsEd1_yusi, &main_.MsEd1_yotei}) {
         date->on_change = on(&TForm1::day_counter_date_change);
     }
-    MsEd1_syokai.on_change = on(&TForm1::date_field_change);
-    for (Edit* date : {&MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+    main_.MsEd1_syokai.on_change = on(&TForm1::date_field_change);
+    for (Edit* date : {&main_.MsEd7_yusi, &main_.MsEd7_mon, &main_.MsEd7_bon}) {
         date->on_change = on(&TForm1::reference_date_change);
     }
-    const Handler page_changed = PageControl1.on_change;
-    PageControl1.on_change = [page_changed,
-                              opened = on(&TForm1::dated_page_opened)](Control& sender) {
+    const Handler page_changed = main_.PageControl1.on_change;
+    main_.PageControl1.on_change = [page_changed,
+                                    opened = on(&TForm1::dated_page_opened)](Control& sender) {
         if (page_changed) page_changed(sender);
         opened(sender);
     };
-    MsEd1_syokai.on_enter = on(&TForm1::MsEd1_syokaiEnter);
-    MsEd1_syokai.on_exit = on(&TForm1::MsEd1_syokaiEnter);
-    for (Edit* date : {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon, &MsEd1_yusi, &MsEd1_yotei,
-                       &MsEd1_syokai, &MsEd7_yusi, &MsEd7_mon, &MsEd7_bon}) {
+    main_.MsEd1_syokai.on_enter = on(&TForm1::MsEd1_syokaiEnter);
+    main_.MsEd1_syokai.on_exit = on(&TForm1::MsEd1_syokaiEnter);
+    for (Edit* date :
+         {&MsEd8_yusi, &MsEd8_mon, &MsEd8_bon, &main_.MsEd1_yusi, &main_.MsEd1_yotei,
+          &main_.MsEd1_syokai, &main_.MsEd7_yusi, &main_.MsEd7_mon, &main_.MsEd7_bon}) {
         date->on_right_click = on(&TForm1::reference_date_to_field);
         date->on_dbl_click = on(&TForm1::date_field_dbl_click);
     }
@@ -129,11 +133,13 @@ void TForm1::wire_dates() {
     Button24.on_click = on(&TForm1::Button24Click);
     Button25.on_click = on(&TForm1::Button25Click);
     Label146.on_click = on(&TForm1::Label146Click);
-    Ed1_nichi.on_change = on(&TForm1::Ed1_nichiChange);
-    Ed1_nichi.on_key = [this](Control& sender, char32_t& key) { numeric_key_filter(sender, key); };
-    Label6.on_click = on(&TForm1::Label6Click);
-    Label7.on_click = on(&TForm1::Label7Click);
-    Button72.on_click = on(&TForm1::Button72Click);
+    main_.Ed1_nichi.on_change = on(&TForm1::Ed1_nichiChange);
+    main_.Ed1_nichi.on_key = [this](Control& sender, char32_t& key) {
+        main_.numeric_key_filter(sender, key);
+    };
+    main_.Label6.on_click = on(&TForm1::Label6Click);
+    main_.Label7.on_click = on(&TForm1::Label7Click);
+    main_.Button72.on_click = on(&TForm1::Button72Click);
     DateTimePicker1.on_change = on(&TForm1::DateTimePicker1Change);
     DateTimePicker1.on_right_click = on(&TForm1::DateTimePicker1RightClick);
     MonthCalendar1.on_change = on(&TForm1::MonthCalendar1Change);
@@ -141,7 +147,7 @@ void TForm1::wire_dates() {
     Label162.on_click = on(&TForm1::Label162Click);
     // The composite page applies a first-payment correction that waits, except to
     // pension tables.
-    TabSheet7.on_mouse_over = on(&TForm1::apply_waiting_correction);
+    main_.TabSheet7.on_mouse_over = on(&TForm1::apply_waiting_correction);
 }
 
 }  // namespace rebanto

@@ -11,7 +11,18 @@
 namespace rebanto {
 
 TForm1::TForm1(App& app)
-    : Form("TForm1", "Rebanto Ver7.7　－－－ファイル名　Vorpen77.exe"), app_(app) {
+    : Form("TForm1", "Rebanto Ver7.7　－－－ファイル名　Vorpen77.exe"),
+      CalculationSettings(*this),
+      CalculationPage(*this),
+      MemoPages(*this),
+      BatchTablesPage(*this),
+      LoanDatesPage(*this),
+      CompositePage(*this),
+      TableChartButtons(*this),
+      PackSlotsPage(*this),
+      SettingsPage(*this),
+      ReverseSearchPanel(*this),
+      app_(app) {
     set_bounds(40, 30, 900, 640);
     for (Panel* page : {&TabSheet2, &TabSheet1, &TabSheet3, &TabSheet4, &TabSheet7, &TabSheet8,
                         &TabSheet5, &TabSheet6}) {

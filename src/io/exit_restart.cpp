@@ -30,10 +30,10 @@ void TForm1::close() {
     hide();
 }
 
-bool TForm1::confirm_memories_lost() {
-    const std::string unsaved = app_.cur.unsaved_slots();
+bool PackSlotsPage::confirm_memories_lost() {
+    const std::string unsaved = app().cur.unsaved_slots();
     if (unsaved.empty()) return true;
-    return app_.platform().ask(
+    return app().platform().ask(
         "一時記憶" + unsaved +
         "の内容は保存されていないため、終了すると失われます。終了しますか。");
 }
@@ -51,22 +51,22 @@ bool start_again(App& app) {
 }  // namespace
 
 // "非Save終了・再起動": the settings file keeps what it held before this run.
-void TForm1::Button101Click(Control&) {
+void SettingsPage::Button101Click(Control&) {
     NoSave = true;
-    close();
+    main_.close();
     // The user chose to stay: no second program, and the settings are saved at the exit.
-    if (visible()) {
+    if (main_.visible()) {
         NoSave = false;
         return;
     }
-    start_again(app_);
+    start_again(app());
 }
 
 // "再起動": the settings are saved with the state at the click, then a new run starts.
-void TForm1::Button105Click(Control&) {
-    close();
-    if (visible()) return;
-    start_again(app_);
+void SettingsPage::Button105Click(Control&) {
+    main_.close();
+    if (main_.visible()) return;
+    start_again(app());
     NoSave = true;
 }
 

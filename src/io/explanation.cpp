@@ -6,7 +6,7 @@
 
 namespace rebanto {
 
-void TForm1::ExplanationClick(Control& sender) {
+void SettingsPage::ExplanationClick(Control& sender) {
     const std::pair<const Control*, const char*> documents[] = {
         {&Button22, "vorpen77.doc"}, {&Button58, "ZELD000.doc"},  {&Button23, "ZELD001.doc"},
         {&Button77, "ZELD002.doc"},  {&Button16, "ZELD003.doc"},  {&Button109, "ZELD004.doc"},
@@ -15,15 +15,15 @@ void TForm1::ExplanationClick(Control& sender) {
     for (const auto& [button, file] : documents) {
         if (button != &sender) continue;
         try {
-            RichEdit3.set_lines(read_lines(app_.documents_folder() / file));
+            RichEdit3.set_lines(read_lines(app().documents_folder() / file));
         } catch (const FileError& e) {
-            app_.platform().error(e.what());  // the memo keeps what it showed
+            app().platform().error(e.what());  // the memo keeps what it showed
         }
     }
 }
 
-void TForm1::BtHelpClick(Control&) {
-    app_.platform().help(HelpFile);
+void SettingsPage::BtHelpClick(Control&) {
+    app().platform().help(HelpFile);
 }
 
 }  // namespace rebanto

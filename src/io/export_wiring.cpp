@@ -7,12 +7,12 @@
 
 namespace rebanto {
 
-void TForm1::wire_exports() {
-    Button70.set_parent(&TabSheet3);
-    Button85.set_parent(&TabSheet4);
+void CompositePage::wire_exports() {
+    main_.Button70.set_parent(&main_.TabSheet3);
+    main_.Button85.set_parent(&main_.TabSheet4);
     for (Control* c : std::initializer_list<Control*>{&CSV3, &CSV4, &Button27, &Button36,
                                                       &CSV3_suuti, &CSV4_suuti, &Panel1})
-        c->set_parent(&TabSheet7);
+        c->set_parent(&main_.TabSheet7);
     for (Control* c :
          std::initializer_list<Control*>{&RichEdit4, &Button69, &Bt1_insatu, &Bt1_tojiru}) {
         c->set_parent(&Panel1);
@@ -23,9 +23,9 @@ void TForm1::wire_exports() {
     for (Button* b : {&CSV3, &CSV4, &Button27, &Button36, &CSV3_suuti, &CSV4_suuti})
         b->set_enabled(false);
 
-    Button70.set_hint(
+    main_.Button70.set_hint(
         "WordとかWordpad等の専用ワープロ等で加工出来るようにするため、ファイルに保存して下さい");
-    Button85.set_hint(Button70.hint());
+    main_.Button85.set_hint(main_.Button70.hint());
     Button69.set_hint(
         "WordとかWordpad等のワープロ用(rtf)／ｴｸｾﾙや123等の表計算用(csv)で加工するため、ファイル化"
         "保存して下さい");
@@ -37,16 +37,16 @@ void TForm1::wire_exports() {
     Button27.set_hint("合成返済表を印刷するためにメモ化します");
     Button36.set_hint("合成ﾎﾞｰﾅｽ返済表を印刷するためにメモ化します");
 
-    for (Button* save : {&Button70, &Button85, &Button69})
-        save->on_click = guard(&TForm1::memo_save_click);
-    CSV3.on_click = guard(&TForm1::CSV3Click);
-    CSV4.on_click = guard(&TForm1::CSV4Click);
-    CSV3_suuti.on_click = guard(&TForm1::CSV3_suutiClick);
-    CSV4_suuti.on_click = guard(&TForm1::CSV4_suutiClick);
-    Button27.on_click = guard(&TForm1::Button27Click);
-    Button36.on_click = guard(&TForm1::Button36Click);
-    Bt1_insatu.on_click = guard(&TForm1::Bt1_insatuClick);
-    Bt1_tojiru.on_click = guard(&TForm1::Bt1_tojiruClick);
+    for (Button* save : {&main_.Button70, &main_.Button85, &Button69})
+        save->on_click = main_.guard(&TForm1::memo_save_click);
+    CSV3.on_click = main_.guard(&TForm1::CSV3Click);
+    CSV4.on_click = main_.guard(&TForm1::CSV4Click);
+    CSV3_suuti.on_click = main_.guard(&TForm1::CSV3_suutiClick);
+    CSV4_suuti.on_click = main_.guard(&TForm1::CSV4_suutiClick);
+    Button27.on_click = main_.guard(&TForm1::Button27Click);
+    Button36.on_click = main_.guard(&TForm1::Button36Click);
+    Bt1_insatu.on_click = main_.guard(&TForm1::Bt1_insatuClick);
+    Bt1_tojiru.on_click = main_.guard(&TForm1::Bt1_tojiruClick);
 }
 
 }  // namespace rebanto

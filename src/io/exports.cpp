@@ -40,11 +40,12 @@ void fill_output_memo(Memo& memo, Make&& make) {
 
 }  // namespace
 
-std::string TForm1::export_title(const std::string& title) {
-    return title + Edit46.text() + " -- " + short_date(app_.platform().today()) + " -- " + " --";
+std::string CompositePage::export_title(const std::string& title) {
+    return title + main_.Edit46.text() + " -- " + short_date(app().platform().today()) + " -- " +
+           " --";
 }
 
-void TForm1::open_output_memo(bool csv) {
+void CompositePage::open_output_memo(bool csv) {
     Panel1.show();
     RichEdit4.clear();
     RichEdit4.set_plain_text(csv);
@@ -52,7 +53,7 @@ void TForm1::open_output_memo(bool csv) {
     ExportExtension = csv ? "csv" : "rtf";
 }
 
-void TForm1::save_memo(const Memo& memo, const std::string& path) {
+void CompositePage::save_memo(const Memo& memo, const std::string& path) {
     if (memo.plain_text()) {
         write_lines(path, memo.lines());
         return;
@@ -62,17 +63,17 @@ void TForm1::save_memo(const Memo& memo, const std::string& path) {
                          rtf_document(memo.lines(), RtfFont{font.name, font.size, font.italic}));
 }
 
-void TForm1::memo_save_click(Control& sender) {
-    const Memo& memo = &sender == &Button70   ? RichEdit1
-                       : &sender == &Button85 ? RichEdit2
-                                              : RichEdit4;
+void CompositePage::memo_save_click(Control& sender) {
+    const Memo& memo = &sender == &main_.Button70   ? main_.RichEdit1
+                       : &sender == &main_.Button85 ? main_.RichEdit2
+                                                    : RichEdit4;
     FileDialogRequest request;
     request.title = "名前を付けて保存";
     request.folder = exportFolder;
     request.filter = kExportFilter;
     request.default_ext = ExportExtension;
     request.filter_index = ExportFilter;
-    const auto chosen = app_.choose_save_file(request);
+    const auto chosen = app().choose_save_file(request);
     if (!chosen) return;
     save_memo(memo, *chosen);
     exportFolder = folder_of(*chosen);
@@ -80,7 +81,7 @@ void TForm1::memo_save_click(Control& sender) {
 
 // "CSV化" of a composite table: the monthly one with its running totals brought up to date
 // first.
-void TForm1::composite_csv_click(bool bonus) {
+void CompositePage::composite_csv_click(bool bonus) {
     if (!bonus) Button138Click(Button138);
     open_output_memo(true);
     fill_output_memo(RichEdit4, [&](std::vector<std::string>& lines) {
@@ -88,12 +89,12 @@ void TForm1::composite_csv_click(bool bonus) {
         composite_csv(bonus ? StringGrid4 : StringGrid3, bonus ? CompositeCountB : CompositeCountM,
                       bonus, export_title(title) + ",,,,,,,,,,,,,", lines);
     });
-    beep(Beep::Information);
+    main_.beep(Beep::Information);
 }
 
 // "印刷" of a composite table: the table as lined-up text in the output memo, to be printed
 // or saved as rich text from there.
-void TForm1::composite_print_click(bool bonus) {
+void CompositePage::composite_print_click(bool bonus) {
     Button138Click(Button138);
     open_output_memo(false);
     RichEdit4.set_font_name(kTableFont);
@@ -103,34 +104,34 @@ void TForm1::composite_print_click(bool bonus) {
                               bonus ? CompositeCountB : CompositeCountM, bonus, export_title(title),
                               lines);
     });
-    beep(Beep::Information);
+    main_.beep(Beep::Information);
 }
 
-void TForm1::CSV3Click(Control&) {
+void CompositePage::CSV3Click(Control&) {
     composite_csv_click(false);
 }
 
-void TForm1::CSV4Click(Control&) {
+void CompositePage::CSV4Click(Control&) {
     composite_csv_click(true);
 }
 
-void TForm1::Button27Click(Control&) {
+void CompositePage::Button27Click(Control&) {
     composite_print_click(false);
 }
 
-void TForm1::Button36Click(Control&) {
+void CompositePage::Button36Click(Control&) {
     composite_print_click(true);
 }
 
-void TForm1::Bt1_insatuClick(Control&) {
+void CompositePage::Bt1_insatuClick(Control&) {
     PrintJob job;
     job.title = "合成返済表";
     job.lines = RichEdit4.lines();
     job.font = font_of(RichEdit4);
-    app_.platform().print(job);
+    app().platform().print(job);
 }
 
-void TForm1::Bt1_tojiruClick(Control&) {
+void CompositePage::Bt1_tojiruClick(Control&) {
     Panel1.hide();
 }
 

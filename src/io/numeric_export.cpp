@@ -27,14 +27,15 @@ bool names_workbook(const std::string& path) {
 
 }  // namespace
 
-void TForm1::save_numeric(const std::vector<numeric::Table>& tables, const std::string& file_name) {
+void CompositePage::save_numeric(const std::vector<numeric::Table>& tables,
+                                 const std::string& file_name) {
     FileDialogRequest request;
     request.title = "表計算用（数値）で保存";
     request.folder = exportFolder;
     request.file_name = file_name;
     request.filter = kNumericFilter;
     request.default_ext = "csv";
-    const auto chosen = app_.platform().save_file(request);
+    const auto chosen = app().platform().save_file(request);
     if (!chosen) return;
     const std::string bytes =
         names_workbook(*chosen) ? numeric::xlsx_bytes(tables) : numeric::csv_bytes(tables);
@@ -47,21 +48,21 @@ void TForm1::save_numeric(const std::vector<numeric::Table>& tables, const std::
         throw FileError(std::string(e.what()) + "（元のファイルは変更されていません）");
     }
     exportFolder = folder_of(*chosen);
-    beep(Beep::Information);
+    main_.beep(Beep::Information);
 }
 
-void TForm1::CSV3_suutiClick(Control&) {
+void CompositePage::CSV3_suutiClick(Control&) {
     Button138Click(Button138);  // the running totals brought up to date, as for "CSV化"
     save_numeric({numeric::composite_table(StringGrid3, CompositeCountM, false, kMonthlyComposite)},
                  std::string(kMonthlyComposite) + ".csv");
 }
 
-void TForm1::CSV4_suutiClick(Control&) {
+void CompositePage::CSV4_suutiClick(Control&) {
     save_numeric({numeric::composite_table(StringGrid4, CompositeCountB, true, kBonusComposite)},
                  std::string(kBonusComposite) + ".csv");
 }
 
-void TForm1::follow_composites() {
+void CompositePage::follow_composites() {
     for (Button* b : {&CSV3, &CSV3_suuti, &Button27})
         b->set_enabled(Button28.enabled());
     for (Button* b : {&CSV4, &CSV4_suuti, &Button36})

@@ -143,20 +143,20 @@ std::vector<PlacementField> placement_fields(App& app) {
 
 }  // namespace
 
-std::string TForm1::placement_record() {
+std::string SettingsPage::placement_record() {
     std::vector<std::string> values;
-    for (const PlacementField& field : placement_fields(app_)) {
+    for (const PlacementField& field : placement_fields(app())) {
         values.push_back(std::to_string(field.read()));
     }
     return join_fields(values);
 }
 
-void TForm1::restore_placement() {
+void SettingsPage::restore_placement() {
     if (PlacementRestored) return;
     const std::string record =
         Memo3.size() > kPlacementLine ? Memo3[kPlacementLine] : std::string();
     const std::vector<std::string> values = split_fields(record);
-    const auto fields = placement_fields(app_);
+    const auto fields = placement_fields(app());
     for (int i = 0; i < kPlacementFields; ++i) {
         int value = 0;
         try {
@@ -168,24 +168,24 @@ void TForm1::restore_placement() {
             try {
                 settings_save();
             } catch (const FileError& e) {
-                app_.platform().error(e.what());
+                app().platform().error(e.what());
             }
             return;
         }
         fields[i].apply(value);
-        if (i == 41 && app_.cur.top() == 0 && app_.cur.left() == 0) {
-            app_.cur.set_bounds(538, 459, 587, 442);
+        if (i == 41 && app().cur.top() == 0 && app().cur.left() == 0) {
+            app().cur.set_bounds(538, 459, 587, 442);
         }
     }
-    app_.rate_list.restore_list_name(Memo3.size() > kRateListNameLine ? Memo3[kRateListNameLine]
-                                                                      : std::string("0"));
+    app().rate_list.restore_list_name(Memo3.size() > kRateListNameLine ? Memo3[kRateListNameLine]
+                                                                       : std::string("0"));
     PlacementRestored = true;
 }
 
 // The client area is the window less its frame: 8 pixels across and 32 down.
-void TForm1::rescale_controls(Control&) {
-    const int client_width = width() - 8;
-    const int client_height = height() - 32;
+void SettingsPage::rescale_controls(Control&) {
+    const int client_width = main_.width() - 8;
+    const int client_height = main_.height() - 32;
     if (RememberedClientWidth > 0 &&
         (client_width != RememberedClientWidth || client_height != RememberedClientHeight)) {
         const long long ratio = 10000LL * client_width / RememberedClientWidth;

@@ -55,7 +55,7 @@ std::string saved_text(TForm1& f, const SettingsLine& line) {
         }
         case SettingsKind::Tag:
             return std::to_string(line.control(f).tag());
-        case SettingsKind::Handler:
+        case SettingsKind::Handled:
             return line.save(f);
         case SettingsKind::Carried:
             break;
@@ -72,7 +72,7 @@ void apply_line(TForm1& f, SettingsReader& in, const SettingsLine& line) {
         case SettingsKind::Tag:
             if (auto v = in.whole(line.line)) line.control(f).set_tag(*v);
             break;
-        case SettingsKind::Handler:
+        case SettingsKind::Handled:
             if (line.load) line.load(f, in, line.line);
             break;
         case SettingsKind::Carried:
@@ -102,31 +102,31 @@ void repair_settings(TForm1& f, const std::filesystem::path& path,
 
 }  // namespace
 
-std::string TForm1::data_path(const std::string& name) const {
-    if (!dataFolder.empty()) return dataFolder + name;
-    return (app_.start_folder() / name).string();
+std::string SettingsPage::data_path(const std::string& name) const {
+    if (!main_.dataFolder.empty()) return main_.dataFolder + name;
+    return (app().start_folder() / name).string();
 }
 
-void TForm1::settings_save() {
+void SettingsPage::settings_save() {
     if (Memo3.size() < settings_table().size()) Memo3.resize(settings_table().size(), "0");
     for (const SettingsLine& line : settings_table()) {
-        if (line.kind != SettingsKind::Carried) Memo3[line.line] = saved_text(*this, line);
+        if (line.kind != SettingsKind::Carried) Memo3[line.line] = saved_text(main_, line);
     }
     // One value the file cannot hold must not cost every other setting: it is saved in the
     // nearest form the file has, and the user is told which one.
-    const std::filesystem::path path = app_.start_folder() / kSettingsFile;
+    const std::filesystem::path path = app().start_folder() / kSettingsFile;
     const SettingsBytes file = settings_bytes(Memo3, Memo3Bytes);
     replace_file_content(path, file.bytes);
     if (!file.changed_lines.empty()) {
-        app_.platform().message(changed_message(path.string(), file.changed_lines));
+        app().platform().message(changed_message(path.string(), file.changed_lines));
     }
 }
 
 // Values are applied line by line. A line that is missing, unreadable or not the number
 // its value needs leaves its field as it is; the other lines are still applied. Then the
 // store is marked damaged with 100 lines "0" and the current state is written back at once.
-void TForm1::settings_load() {
-    const std::filesystem::path path = app_.start_folder() / kSettingsFile;
+void SettingsPage::settings_load() {
+    const std::filesystem::path path = app().start_folder() / kSettingsFile;
     std::vector<ReadLine> lines;
     std::optional<std::size_t> line_count;
     try {
@@ -135,7 +135,7 @@ void TForm1::settings_load() {
     } catch (const FileError& e) {
         // No file is the first run; a file that is there but cannot be read is worth a word.
         std::error_code ec;
-        if (std::filesystem::exists(path, ec)) app_.platform().error(e.what());
+        if (std::filesystem::exists(path, ec)) app().platform().error(e.what());
     }
     Memo3.clear();
     Memo3Bytes.clear();
@@ -146,42 +146,42 @@ void TForm1::settings_load() {
 
     SettingsReader in(lines);
     for (const SettingsLine& line : settings_table())
-        apply_line(*this, in, line);
-    recolour_indicators();
-    Button106Click(Button106);
+        apply_line(main_, in, line);
+    main_.recolour_indicators();
+    main_.Button106Click(main_.Button106);
     // The record in the store is the one to apply at the next paint.
     PlacementRestored = false;
 
     if (!in.bad_lines().empty()) {
-        repair_settings(*this, path, in.bad_lines(), line_count);
+        repair_settings(main_, path, in.bad_lines(), line_count);
         return;
     }
     std::error_code ignored;
-    std::filesystem::create_directories(app_.start_folder() / "UserData", ignored);
-    HelpFile = (app_.documents_folder() / "Vorpen.hlp").string();
+    std::filesystem::create_directories(app().start_folder() / "UserData", ignored);
+    HelpFile = (app().documents_folder() / "Vorpen.hlp").string();
     try {
-        load_rate_list_file(data_path(Edit66.text()));
+        main_.load_rate_list_file(data_path(Edit66.text()));
     } catch (const std::exception&) {
         // Without the list file the list keeps its design rates; the list editor reports
         // its own errors when the user opens a file.
     }
     Edit58.set_text(Edit46.text());
-    Bt0_allClearClick(Bt0_allClear);
+    main_.Bt0_allClearClick(main_.Bt0_allClear);
 }
 
 // Every text a loan field takes is checked as the settings reader would check it, so the
 // value saved is the last one the next start can read.
-void TForm1::track_loan_texts() {
+void SettingsPage::track_loan_texts() {
     for (const SettingsLine& line : settings_table()) {
         if (line.kind == SettingsKind::Loan)
-            LoanTextsKept.emplace_back(&line.control(*this), line.control(*this).text());
+            LoanTextsKept.emplace_back(&line.control(main_), line.control(main_).text());
     }
-    add_observer([this](Control* control, Change change, int, int) {
+    main_.add_observer([this](Control* control, Change change, int, int) {
         if (change != Change::Text) return;
         for (auto& [field, kept] : LoanTextsKept) {
             if (control != field) continue;
             for (const SettingsLine& line : settings_table()) {
-                if (line.kind == SettingsKind::Loan && &line.control(*this) == control)
+                if (line.kind == SettingsKind::Loan && &line.control(main_) == control)
                     keep_loan_text(line, control->text(), kept);
             }
         }
@@ -190,31 +190,32 @@ void TForm1::track_loan_texts() {
 
 // Saves killed half-way leave their temporary files beside the settings, the memories,
 // the packs and the exports; the next start clears those whose process is gone.
-void TForm1::remove_stale_saves() {
-    std::vector<std::filesystem::path> folders{app_.start_folder()};
-    for (const std::string* folder : {&dataFolder, &packListFolder, &exportFolder, &packFolder}) {
+void SettingsPage::remove_stale_saves() {
+    std::vector<std::filesystem::path> folders{app().start_folder()};
+    for (const std::string* folder :
+         {&main_.dataFolder, &main_.packListFolder, &main_.exportFolder, &main_.packFolder}) {
         if (!folder->empty()) folders.emplace_back(*folder);
     }
     for (const auto& folder : folders)
         remove_stale_temp_files(folder);
 }
 
-void TForm1::Bt_saveClick(Control&) {
+void SettingsPage::Bt_saveClick(Control&) {
     try {
         settings_save();
     } catch (const FileError& e) {
-        app_.platform().error(e.what());
+        app().platform().error(e.what());
     }
 }
 
 // After a Load the main window is painted again, and that paint applies the placement
 // record just read (the window positions, font sizes and the zoom of the current tables).
-void TForm1::Bt_loadClick(Control&) {
+void SettingsPage::Bt_loadClick(Control&) {
     settings_load();
     if (CheckBox4.checked()) restore_placement();
 }
 
-void TForm1::Button86Click(Control&) {
+void SettingsPage::Button86Click(Control&) {
     const bool on = Button86.tag() != 1;
     Button86.set_tag(on ? 1 : 0);
     Button86.set_caption(on ? "音有" : "音無");

@@ -58,7 +58,7 @@ constexpr SettingsLine reserved(std::size_t line) {
 constexpr SettingsLine handled(std::size_t line, std::string (*save)(TForm1&),
                                void (*load)(TForm1&, SettingsReader&, std::size_t) = nullptr,
                                const char* name = nullptr) {
-    return {.line = line, .kind = SettingsKind::Handler, .name = name, .save = save, .load = load};
+    return {.line = line, .kind = SettingsKind::Handled, .name = name, .save = save, .load = load};
 }
 
 template <auto Box>
@@ -108,11 +108,11 @@ std::string folder_text(const std::filesystem::path& folder) {
 }
 // The data folder falls back to the start folder, the others to its "UserData" folder,
 // when the line is "0" or empty.
-template <std::string TForm1::*Folder>
+template <auto Folder>
 std::string save_folder(TForm1& f) {
     return f.*Folder;
 }
-template <std::string TForm1::*Folder, bool InUserData>
+template <auto Folder, bool InUserData>
 void load_folder(TForm1& f, SettingsReader& in, std::size_t n) {
     const std::filesystem::path start = f.app().start_folder();
     if (auto v = in.text(n)) {
@@ -120,7 +120,7 @@ void load_folder(TForm1& f, SettingsReader& in, std::size_t n) {
             v->empty() || *v == "0" ? folder_text(InUserData ? start / "UserData" : start) : *v;
     }
 }
-template <std::string TForm1::*Folder, bool InUserData>
+template <auto Folder, bool InUserData>
 constexpr SettingsLine folder(std::size_t line, const char* name) {
     return handled(line, &save_folder<Folder>, &load_folder<Folder, InUserData>, name);
 }

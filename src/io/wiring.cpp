@@ -6,18 +6,18 @@
 
 namespace rebanto {
 
-void TForm1::wire_settings() {
-    TabSheet5.set_hint("この頁の内容は、全て自動で開始時Loadし、終了時Saveされます。");
+void SettingsPage::wire_settings() {
+    main_.TabSheet5.set_hint("この頁の内容は、全て自動で開始時Loadし、終了時Saveされます。");
     for (Control* c : std::initializer_list<Control*>{&Bt_save, &Bt_load, &Button101, &Button105,
                                                       &CheckBox4, &CheckBox6, &TrackBar1}) {
-        c->set_parent(&TabSheet5);
+        c->set_parent(&main_.TabSheet5);
     }
     for (Control* c : std::initializer_list<Control*>{&Button22, &Button58, &Button23, &Button77,
                                                       &Button16, &Button109, &Button116, &Button117,
                                                       &Button119, &Button118, &BtHelp}) {
-        c->set_parent(&TabSheet6);
+        c->set_parent(&main_.TabSheet6);
     }
-    Edit58.set_parent(&TabSheet1);
+    Edit58.set_parent(&main_.TabSheet1);
     Ed0_inidir.hide();
     Edit11.hide();
     Bt_save.set_hint(
@@ -36,22 +36,22 @@ void TForm1::wire_settings() {
         "るため");
     CheckBox4.set_checked(true);
 
-    Bt_save.on_click = guard(&TForm1::Bt_saveClick);
-    Bt_load.on_click = guard(&TForm1::Bt_loadClick);
-    Button86.on_click = guard(&TForm1::Button86Click);
-    Button101.on_click = guard(&TForm1::Button101Click);
-    Label20.on_dbl_click = guard(&TForm1::Button101Click);
-    Button105.on_click = guard(&TForm1::Button105Click);
+    Bt_save.on_click = main_.guard(&TForm1::Bt_saveClick);
+    Bt_load.on_click = main_.guard(&TForm1::Bt_loadClick);
+    Button86.on_click = main_.guard(&TForm1::Button86Click);
+    Button101.on_click = main_.guard(&TForm1::Button101Click);
+    main_.Label20.on_dbl_click = main_.guard(&TForm1::Button101Click);
+    Button105.on_click = main_.guard(&TForm1::Button105Click);
     for (Button* b : {&Button22, &Button58, &Button23, &Button77, &Button16, &Button109, &Button116,
                       &Button117, &Button119, &Button118}) {
-        b->on_click = guard(&TForm1::ExplanationClick);
+        b->on_click = main_.guard(&TForm1::ExplanationClick);
     }
-    BtHelp.on_click = guard(&TForm1::BtHelpClick);
-    StatusBar1.on_dbl_click = guard(&TForm1::BtHelpClick);
-    StatusBar1.on_click = guard(&TForm1::rescale_controls);
+    BtHelp.on_click = main_.guard(&TForm1::BtHelpClick);
+    main_.StatusBar1.on_dbl_click = main_.guard(&TForm1::BtHelpClick);
+    main_.StatusBar1.on_click = main_.guard(&TForm1::rescale_controls);
     track_loan_texts();
-    RememberedClientWidth = width() - 8;
-    RememberedClientHeight = height() - 32;
+    RememberedClientWidth = main_.width() - 8;
+    RememberedClientHeight = main_.height() - 32;
 }
 
 }  // namespace rebanto

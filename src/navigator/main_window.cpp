@@ -12,31 +12,31 @@ namespace rebanto {
 
 namespace nav = navigator;
 
-void TForm1::wire_navigator() {
-    Button107.set_parent(&TabSheet7);
+void CompositePage::wire_navigator() {
+    Button107.set_parent(&main_.TabSheet7);
     Button107.set_enabled(false);
     Button107.set_hint("カレント両表を再計算ナビゲーターに読み込みます");
-    Button107.on_click = guard(&TForm1::Button107Click);
-    Label187.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
-    Label195.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
+    Button107.on_click = main_.guard(&TForm1::Button107Click);
+    main_.Label187.on_dbl_click = main_.guard(&TForm1::bonus_timing_dbl_click);
+    main_.Label195.on_dbl_click = main_.guard(&TForm1::bonus_timing_dbl_click);
 }
 
-void TForm1::Button107Click(Control&) {
-    app_.navigator.open_from_current_tables();
+void CompositePage::Button107Click(Control&) {
+    app().navigator.open_from_current_tables();
 }
 
-void TForm1::bonus_timing_dbl_click(Control&) {
-    app_.navigator.check_bonus_timing();
+void CompositePage::bonus_timing_dbl_click(Control&) {
+    app().navigator.check_bonus_timing();
 }
 
 // "設定再計算": the panel closes, and the current tables are rebuilt to the end under the
 // rounding, accrual and method now chosen.
-void TForm1::Button147Click(Control& sender) {
+void CalculationSettings::Button147Click(Control& sender) {
     Button106Click(sender);
-    if (app_.cur.StGr1.row_count() <= nav::kFirstDataRow &&
-        app_.cur.StGr2.row_count() <= nav::kFirstDataRow)
+    if (app().cur.StGr1.row_count() <= nav::kFirstDataRow &&
+        app().cur.StGr2.row_count() <= nav::kFirstDataRow)
         return;
-    TForm4& navigator = app_.navigator;
+    TForm4& navigator = app().navigator;
     navigator.open_from_current_tables();
     navigator.Button9Click(navigator.Button9);
 }
@@ -45,19 +45,19 @@ void TForm1::enable_navigator_recall(bool on) {
     app_.navigator.Button111.set_enabled(on);
 }
 
-void TForm1::Button24Click(Control&) {
+void LoanDatesPage::Button24Click(Control&) {
     fold_last_principal(false);
 }
 
-void TForm1::Button25Click(Control&) {
+void LoanDatesPage::Button25Click(Control&) {
     fold_last_principal(true);
 }
 
 // The principal left after the last row (negative when overpaid) is paid with the last
 // instalment: a row of several instalments gives its last one a row of its own.
-void TForm1::fold_last_principal(bool bonus) {
-    if ((bonus ? app_.cur.StGr2 : app_.cur.StGr1).row_count() <= nav::kFirstDataRow) return;
-    TForm4& navigator = app_.navigator;
+void LoanDatesPage::fold_last_principal(bool bonus) {
+    if ((bonus ? app().cur.StGr2 : app().cur.StGr1).row_count() <= nav::kFirstDataRow) return;
+    TForm4& navigator = app().navigator;
     navigator.open_from_current_tables();
     RadioButton& radio = bonus ? navigator.RadioButton2 : navigator.RadioButton1;
     if (!radio.enabled()) return;

@@ -28,61 +28,62 @@ void replace_first_line(Memo& memo, const std::string& line) {
 
 }  // namespace
 
-void TForm1::st_ikkazu() {
-    BatchSettingsMemory = keep_basic_settings();
+void BatchTablesPage::st_ikkazu() {
+    BatchSettingsMemory = main_.keep_basic_settings();
     batch_settings_kept_ = true;
 }
 
-void TForm1::end_ikkazu() {
+void BatchTablesPage::end_ikkazu() {
     batch_settings_kept_ = false;
-    write_back_basic_settings(BatchSettingsMemory);
+    main_.write_back_basic_settings(BatchSettingsMemory);
 }
 
 // The corporation plans and the variable-rate bonus schedule count bonus payments every
 // six months; the first bonus month stays the user's.
-TForm1::BonusTimingMemory TForm1::force_six_month_bonus() {
+TForm1::BonusTimingMemory BatchTablesPage::force_six_month_bonus() {
     BonusTimingMemory saved;
-    saved.interval = bonus_interval();
-    saved.first_months = bonus_first_months();
-    saved.version = app_.second_repayment.LaVers.caption();
-    saved.deferral = Edit35.text();
+    saved.interval = main_.bonus_interval();
+    saved.first_months = main_.bonus_first_months();
+    saved.version = app().second_repayment.LaVers.caption();
+    saved.deferral = main_.Edit35.text();
     if (saved.interval != 6) {
-        app_.second_repayment.apply_timing("6", saved.first_months, saved.version);
-        Edit35.set_text(saved.deferral);
+        app().second_repayment.apply_timing("6", saved.first_months, saved.version);
+        main_.Edit35.set_text(saved.deferral);
     }
     return saved;
 }
 
-void TForm1::restore_bonus_timing(const BonusTimingMemory& saved) {
-    if (bonus_interval() != saved.interval || bonus_first_months() != saved.first_months) {
-        app_.second_repayment.apply_timing(std::to_string(saved.interval), saved.first_months,
-                                           saved.version);
+void BatchTablesPage::restore_bonus_timing(const BonusTimingMemory& saved) {
+    if (main_.bonus_interval() != saved.interval ||
+        main_.bonus_first_months() != saved.first_months) {
+        app().second_repayment.apply_timing(std::to_string(saved.interval), saved.first_months,
+                                            saved.version);
     }
-    Edit35.set_text(saved.deferral);
+    main_.Edit35.set_text(saved.deferral);
 }
 
 // The tables were built with a six-month interval, whatever the timing is now.
-void TForm1::stamp_six_month_tables() {
-    const std::string stamp = bonus_settings_string(6, bonus_first_months(), "64");
-    app_.cur.StGr1.set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
-    app_.cur.StGr2.set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
+void BatchTablesPage::stamp_six_month_tables() {
+    const std::string stamp = bonus_settings_string(6, main_.bonus_first_months(), "64");
+    app().cur.StGr1.set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
+    app().cur.StGr2.set_cell(kSettingsRow, schedule_col::kBonusSettings, stamp);
 }
 
-void TForm1::batch_run(bool six_month_bonus, const std::function<void()>& body) {
+void BatchTablesPage::batch_run(bool six_month_bonus, const std::function<void()>& body) {
     BonusTimingMemory timing;
     if (six_month_bonus) timing = force_six_month_bonus();
-    if (batch_depth_++ == 0) app_.platform().set_wait_cursor(true);
-    begin_commit_run();
+    if (batch_depth_++ == 0) app().platform().set_wait_cursor(true);
+    main_.begin_commit_run();
     const auto finish = [&] {
-        const bool ran = end_commit_run();
-        if (--batch_depth_ == 0) app_.platform().set_wait_cursor(false);
+        const bool ran = main_.end_commit_run();
+        if (--batch_depth_ == 0) app().platform().set_wait_cursor(false);
         if (six_month_bonus) restore_bonus_timing(timing);
         // A table stopped by a failure puts the basic settings back as a finished one does.
         if (!ran && batch_depth_ == 0 && batch_settings_kept_) end_ikkazu();
     };
     try {
         body();
-        if (commit_run_failed()) throw RunStopped();
+        if (main_.commit_run_failed()) throw RunStopped();
     } catch (...) {
         finish();
         throw;
@@ -93,129 +94,131 @@ void TForm1::batch_run(bool six_month_bonus, const std::function<void()>& body) 
 
 // "メモ記載" as the user would press it: not while the button is withdrawn (a term of 0
 // months, or a step that no longer fits). A failure of the calculation ends the table.
-bool TForm1::batch_commit() {
-    if (commit_run_failed()) throw RunStopped();
-    if (!Button1.enabled()) return false;
-    PRset1(Button1);
-    if (commit_run_failed()) throw RunStopped();
-    if (++batch_commits_ % kCommitsPerRepaint == 0) app_.platform().repaint();
+bool BatchTablesPage::batch_commit() {
+    if (main_.commit_run_failed()) throw RunStopped();
+    if (!main_.Button1.enabled()) return false;
+    main_.PRset1(main_.Button1);
+    if (main_.commit_run_failed()) throw RunStopped();
+    if (++batch_commits_ % kCommitsPerRepaint == 0) app().platform().repaint();
     return true;
 }
 
-void TForm1::batch_hold() {
-    Button21Click(Button21);
+void BatchTablesPage::batch_hold() {
+    main_.Button21Click(main_.Button21);
 }
 
 // Writing the same length again still reruns the step.
-void TForm1::set_step_months(const std::string& months) {
-    if (Edit13.text() == months) {
-        Ed1_mm5Change(Edit13);
+void BatchTablesPage::set_step_months(const std::string& months) {
+    if (main_.Edit13.text() == months) {
+        main_.Ed1_mm5Change(main_.Edit13);
     } else {
-        Edit13.set_text(months);
+        main_.Edit13.set_text(months);
     }
 }
 
-void TForm1::batch_section(const std::string& line, bool monthly, bool bonus) {
-    if (monthly) RichEdit1.append(line);
-    if (bonus) RichEdit2.append(line);
-    app_.platform().repaint();
+void BatchTablesPage::batch_section(const std::string& line, bool monthly, bool bonus) {
+    if (monthly) main_.RichEdit1.append(line);
+    if (bonus) main_.RichEdit2.append(line);
+    app().platform().repaint();
 }
 
 // "Rebanto（月返済）＊＊＊月次返済表＊＊＊  -- by." and its siblings: the stream ("月", the
 // bonus stream's name) and the table's name; equal principal has its own opening.
-std::string TForm1::batch_head(const std::string& stream, const std::string& table) const {
-    return std::string(equal_principal() ? "元金均等返済検討書（" : "Rebanto（") + stream +
+std::string BatchTablesPage::batch_head(const std::string& stream, const std::string& table) const {
+    return std::string(main_.equal_principal() ? "元金均等返済検討書（" : "Rebanto（") + stream +
            "返済）＊＊＊" + table + "＊＊＊  -- by.";
 }
 
-void TForm1::replace_memo_title(Memo& memo, const std::string& title) {
+void BatchTablesPage::replace_memo_title(Memo& memo, const std::string& title) {
     replace_first_line(memo, title);
 }
 
 // Both memos and tables cleared, each memo titled for its part.
-void TForm1::batch_titles(const std::string& monthly_head, const std::string& bonus_head) {
-    Bt0_allClearClick(Bt0_allClear);
-    replace_first_line(RichEdit1, batch_title(monthly_head));
-    replace_first_line(RichEdit2, batch_title(bonus_head));
+void BatchTablesPage::batch_titles(const std::string& monthly_head, const std::string& bonus_head) {
+    main_.Bt0_allClearClick(main_.Bt0_allClear);
+    replace_first_line(main_.RichEdit1, batch_title(monthly_head));
+    replace_first_line(main_.RichEdit2, batch_title(bonus_head));
 }
 
-std::string TForm1::batch_title(const std::string& head) const {
-    return head + Edit46.text() + " -- " + short_date(app_.platform().today()) + " -- " + " --";
+std::string BatchTablesPage::batch_title(const std::string& head) const {
+    return head + main_.Edit46.text() + " -- " + short_date(app().platform().today()) + " -- " +
+           " --";
 }
 
 // A full schedule of one part starts on an empty memo with its title, an empty line and
 // the band line, and on a table of the header and settings rows.
-void TForm1::start_part(bool bonus, const std::string& head) {
-    Memo& memo = bonus ? RichEdit2 : RichEdit1;
-    Grid& table = bonus ? app_.cur.StGr2 : app_.cur.StGr1;
+void BatchTablesPage::start_part(bool bonus, const std::string& head) {
+    Memo& memo = bonus ? main_.RichEdit2 : main_.RichEdit1;
+    Grid& table = bonus ? app().cur.StGr2 : app().cur.StGr1;
     memo.clear();
     table.set_row_count(kFirstDataRow);
     memo.append(batch_title(head));
     memo.append("");
-    memo.append(bonus ? Ed5_memoobi.text() + "-月回+" : Ed5_memoobi.text());
+    memo.append(bonus ? main_.Ed5_memoobi.text() + "-月回+" : main_.Ed5_memoobi.text());
 }
 
 // A full schedule of one part alone: the basic settings kept, the loan made of that part
 // (the other part's next principal nothing), its memo and table started afresh.
-void TForm1::open_part_schedule(bool bonus, const std::string& rate, const std::string& years,
-                                const std::string& principal, const std::string& head) {
+void BatchTablesPage::open_part_schedule(bool bonus, const std::string& rate,
+                                         const std::string& years, const std::string& principal,
+                                         const std::string& head) {
     st_ikkazu();
-    Ed0_wari.set_text(bonus ? "100" : "0");
-    if (!bonus) Ed0_nen.set_text(years);
-    Ed0_moto.set_text(principal);
-    Ed0_kin.set_text(rate);
-    (bonus ? NextPrincipalM : NextPrincipalB) = Money();
+    main_.Ed0_wari.set_text(bonus ? "100" : "0");
+    if (!bonus) main_.Ed0_nen.set_text(years);
+    main_.Ed0_moto.set_text(principal);
+    main_.Ed0_kin.set_text(rate);
+    (bonus ? main_.NextPrincipalM : main_.NextPrincipalB) = Money();
     start_part(bonus, head);
 }
 
-void TForm1::close_part_schedule(bool bonus) {
+void BatchTablesPage::close_part_schedule(bool bonus) {
     if (bonus) {
-        goukeikinyu_b();
+        main_.goukeikinyu_b();
     } else {
-        goukeikinyu_m();
+        main_.goukeikinyu_m();
     }
     end_ikkazu();
 }
 
 // A first bonus later than one interval: the steps before it carry no bonus payment.
-int TForm1::commit_steps_before_first_bonus() {
-    if (bonus_interval() >= bonus_first_months()) return 0;
-    const int steps = bonus_first_months() / bonus_interval();
+int BatchTablesPage::commit_steps_before_first_bonus() {
+    if (main_.bonus_interval() >= main_.bonus_first_months()) return 0;
+    const int steps = main_.bonus_first_months() / main_.bonus_interval();
     for (int i = 0; i < steps; ++i)
         batch_commit();
     return steps;
 }
 
 // The part after a reset, on a cleared memo and table, when the loan has that part.
-bool TForm1::build_part(bool bonus, const std::function<void()>& build) {
-    PRset1(Ed0_kin);
+bool BatchTablesPage::build_part(bool bonus, const std::function<void()>& build) {
+    main_.PRset1(main_.Ed0_kin);
     if (bonus) {
-        Bt7_BClearClick(Bt7_BClear);
+        main_.Bt7_BClearClick(main_.Bt7_BClear);
     } else {
-        Bt7_MClearClick(Bt7_MClear);
+        main_.Bt7_MClearClick(main_.Bt7_MClear);
     }
-    const bool present = (bonus ? Edit6 : Edit1).tag() == 1;
+    const bool present = (bonus ? main_.Edit6 : main_.Edit1).tag() == 1;
     if (present) build();
     return present;
 }
 
-void TForm1::build_one_part(bool bonus, const std::function<void()>& build,
-                            const std::string& work_name) {
+void BatchTablesPage::build_one_part(bool bonus, const std::function<void()>& build,
+                                     const std::string& work_name) {
     build_part(bonus, build);
-    Ed555.set_text(work_name);
-    beep(Beep::Information);
+    main_.Ed555.set_text(work_name);
+    main_.beep(Beep::Information);
 }
 
-void TForm1::build_both_parts(const std::function<void()>& monthly_part,
-                              const std::function<void()>& bonus_part,
-                              const std::string& work_name) {
+void BatchTablesPage::build_both_parts(const std::function<void()>& monthly_part,
+                                       const std::function<void()>& bonus_part,
+                                       const std::string& work_name) {
     const bool monthly = build_part(false, monthly_part);
     const bool bonus = build_part(true, bonus_part);
-    Ed555.set_text(work_name);
-    PageControl1.set_active_page(TabSheet7);
-    if (monthly) Label_m.show();
-    if (bonus) Label_b.show();
-    beep(Beep::Information);
+    main_.Ed555.set_text(work_name);
+    main_.PageControl1.set_active_page(main_.TabSheet7);
+    if (monthly) main_.Label_m.show();
+    if (bonus) main_.Label_b.show();
+    main_.beep(Beep::Information);
 }
 
 }  // namespace rebanto

@@ -47,109 +47,110 @@ std::string corporation_table(bool eased) {
 
 // ---- Presets of the corporation rates ----
 
-void TForm1::cycle_preset(Button& button, Edit& first, Edit& second, Edit& third) {
+void BatchTablesPage::cycle_preset(Button& button, Edit& first, Edit& second, Edit& third) {
     Edit* const presets[] = {&first, &second, &third};
     const auto next = static_cast<std::size_t>(button.tag() % 3);
     button.set_tag(static_cast<std::int64_t>((next + 1) % 3));
-    Ed0_kin.set_text(presets[next]->text());
+    main_.Ed0_kin.set_text(presets[next]->text());
 }
 
-void TForm1::Button59Click(Control&) {
-    cycle_preset(Button59, Edit39, Edit51, Edit52);
+void BatchTablesPage::Button59Click(Control&) {
+    cycle_preset(Button59, main_.Edit39, main_.Edit51, main_.Edit52);
 }
 
-void TForm1::Button60Click(Control&) {
-    cycle_preset(Button60, Edit50, Edit63, Edit62);
+void BatchTablesPage::Button60Click(Control&) {
+    cycle_preset(Button60, main_.Edit50, main_.Edit63, main_.Edit62);
 }
 
 // ---- Summaries ----
 
-void TForm1::Button12Click(Control&) {
+void BatchTablesPage::Button12Click(Control&) {
     corporation_summary(false);
 }
 
-void TForm1::Button11Click(Control&) {
-    if (equal_principal()) {
-        app_.platform().message(kNoEasedInEqualPrincipal);
+void BatchTablesPage::Button11Click(Control&) {
+    if (main_.equal_principal()) {
+        app().platform().message(kNoEasedInEqualPrincipal);
         return;
     }
-    if (num(Ed0_nen) < 6) {
-        beep(Beep::Warning);
-        app_.platform().message(kEasedNeedsSixYears);
+    if (num(main_.Ed0_nen) < 6) {
+        main_.beep(Beep::Warning);
+        app().platform().message(kEasedNeedsSixYears);
         return;
     }
     corporation_summary(true);
 }
 
-void TForm1::corporation_summary(bool eased) {
+void BatchTablesPage::corporation_summary(bool eased) {
     batch_run(true, [this, eased] {
         summary_start(eased);
-        Ed0_moto.set_text(BatchSettingsMemory[4]);
+        main_.Ed0_moto.set_text(BatchSettingsMemory[4]);
         set_step_months("6");
-        const int n = count(Ed1_Mzankaisu);
-        PRset1(Ed0_moto);
+        const int n = count(main_.Ed1_Mzankaisu);
+        main_.PRset1(main_.Ed0_moto);
         const auto term_left = [n](int done) { return done < n; };
         int done = eased ? summary_eased_years(n) : held_steps(20, 6, 0, false, term_left);
         if (done < n) {
             batch_section("11年目以降15年まで６ヶ月毎の推移", true, true);
-            Edit2.set_text(Edit40.text());
+            main_.Edit2.set_text(main_.Edit40.text());
             // The first step at the later rate gets its own instalment.
             done = held_steps(10, 6, done, false, term_left);
         }
         if (done < n) {
             batch_section("その後1年毎の推移", true, true);
-            Edit2.set_text(Edit40.text());
+            main_.Edit2.set_text(main_.Edit40.text());
             set_step_months("12");
             held_steps(25, 12, done, true, term_left);
         }
-        goukeikinyu_m();
-        goukeikinyu_b();
+        main_.goukeikinyu_m();
+        main_.goukeikinyu_b();
         end_ikkazu();
-        if (Edit1.text() == "0") Bt7_MClearClick(Bt7_MClear);
-        if (Edit6.text() == "0") Bt7_BClearClick(Bt7_BClear);
-        beep(Beep::Information);
+        if (main_.Edit1.text() == "0") main_.Bt7_MClearClick(main_.Bt7_MClear);
+        if (main_.Edit6.text() == "0") main_.Bt7_BClearClick(main_.Bt7_BClear);
+        main_.beep(Beep::Information);
     });
 }
 
 // Both memos start with the plan's titles, the band lines and the first section line.
-void TForm1::summary_start(bool eased) {
-    PRset1(Ed0_kin);
-    if (bonus_interval() > 0 && TotalMonths % bonus_interval() != 0) {
-        beep(Beep::Warning);
-        app_.platform().message(kTermNotSixMonths);
+void BatchTablesPage::summary_start(bool eased) {
+    main_.PRset1(main_.Ed0_kin);
+    if (main_.bonus_interval() > 0 && main_.TotalMonths % main_.bonus_interval() != 0) {
+        main_.beep(Beep::Warning);
+        app().platform().message(kTermNotSixMonths);
     }
-    show_memo_after_run(TabSheet2);
+    main_.show_memo_after_run(main_.TabSheet2);
     st_ikkazu();
     batch_titles(batch_head("月", corporation_table(eased)),
                  batch_head("ボーナス", corporation_table(eased)));
-    Button6Click(Button6);  // the band lines
+    main_.Button6Click(main_.Button6);  // the band lines
     batch_section(eased ? "当初６ヶ月毎の推移(当初５年分=ゆとり返済期間)"
                         : "当初６ヶ月毎の推移(当初１０年分)",
                   true, true);
 }
 
 // The eased years of the summary and the five years after them; returns the months done.
-int TForm1::summary_eased_years(int n) {
+int BatchTablesPage::summary_eased_years(int n) {
     int done = 0;
     // Each half-year the instalments are those of a 50-year loan on what is left.
     for (int i = 1; i <= 10 && done < n; ++i, done += 6) {
-        put(Ed1_Mzankaisu, kEasedMonthlyCount + 6 - 6 * i);
-        put(Ed1_Bzankaisu, kEasedBonusCount + 1 - i);
+        put(main_.Ed1_Mzankaisu, kEasedMonthlyCount + 6 - 6 * i);
+        put(main_.Ed1_Bzankaisu, kEasedBonusCount + 1 - i);
         batch_commit();
     }
     batch_section("6年目以降10年まで６ヶ月毎の推移(５年分)", true, true);
     // From the sixth year both parts are repaid over the true remaining term. The monthly
     // count is back to it with the step; the bonus count is set here, or the 50-year count
     // would leave principal unpaid at the end of the term.
-    const int bonus_paid = ElapsedMonths >= bonus_first_months()
-                               ? (ElapsedMonths - bonus_first_months()) / bonus_interval() + 1
-                               : 0;
-    put(Ed1_Bzankaisu, bonus_payment_number(TotalMonths) - bonus_paid);
+    const int bonus_paid =
+        main_.ElapsedMonths >= main_.bonus_first_months()
+            ? (main_.ElapsedMonths - main_.bonus_first_months()) / main_.bonus_interval() + 1
+            : 0;
+    put(main_.Ed1_Bzankaisu, main_.bonus_payment_number(main_.TotalMonths) - bonus_paid);
     return held_steps(10, 6, done, false, [n](int months) { return months < n; });
 }
 
-int TForm1::held_steps(int steps, int months, int done, bool hold_first,
-                       const std::function<bool(int)>& more) {
+int BatchTablesPage::held_steps(int steps, int months, int done, bool hold_first,
+                                const std::function<bool(int)>& more) {
     for (int i = 1; i <= steps && more(done); ++i, done += months) {
         if (i > 1 || hold_first) batch_hold();
         batch_commit();
@@ -174,39 +175,39 @@ struct TForm1::CorporationPart {
     const CorporationSections& sections;
 };
 
-void TForm1::kouko_mon(std::string rate, std::string years, std::string principal) {
+void BatchTablesPage::kouko_mon(std::string rate, std::string years, std::string principal) {
     const bool eased = RadioButton10.checked();
-    PageControl1.set_active_page(TabSheet2);
+    main_.PageControl1.set_active_page(main_.TabSheet2);
     open_part_schedule(false, rate, years, principal, batch_head("月", corporation_table(eased)));
-    PRset1(Ed0_kin);  // a fresh start even when none of them changed
-    const int n = count(Ed1_Mzankaisu);
+    main_.PRset1(main_.Ed0_kin);  // a fresh start even when none of them changed
+    const int n = count(main_.Ed1_Mzankaisu);
     batch_section(eased ? kMonthlySections.first_eased : kMonthlySections.first, true, false);
     set_step_months("1");
     corporation_schedule(
-        {false, eased, 1, 1, Ed1_Mzankaisu, kEasedMonthlyCount, n, 0, kMonthlySections});
+        {false, eased, 1, 1, main_.Ed1_Mzankaisu, kEasedMonthlyCount, n, 0, kMonthlySections});
 }
 
-void TForm1::kouko_bon(std::string rate, std::string principal) {
+void BatchTablesPage::kouko_bon(std::string rate, std::string principal) {
     const bool eased = RadioButton10.checked();
     const int last_bonus_month =
-        (count(Ed1_Bzankaisu) - 1) * bonus_interval() + bonus_first_months();
+        (count(main_.Ed1_Bzankaisu) - 1) * main_.bonus_interval() + main_.bonus_first_months();
     open_part_schedule(true, rate, "", principal, batch_head("ボーナス", corporation_table(eased)));
     batch_section(eased ? kBonusSections.first_eased : kBonusSections.first, false, true);
     set_step_months("6");
-    Edit14.set_text("1");
-    PRset1(Ed0_kin);
+    main_.Edit14.set_text("1");
+    main_.PRset1(main_.Ed0_kin);
     const int early = commit_steps_before_first_bonus();
-    corporation_schedule({true, eased, 6, bonus_interval(), Ed1_Bzankaisu, kEasedBonusCount,
-                          last_bonus_month, early, kBonusSections});
+    corporation_schedule({true, eased, 6, main_.bonus_interval(), main_.Ed1_Bzankaisu,
+                          kEasedBonusCount, last_bonus_month, early, kBonusSections});
 }
 
-void TForm1::corporation_schedule(const CorporationPart& part) {
+void BatchTablesPage::corporation_schedule(const CorporationPart& part) {
     const auto section = [&](const char* line) { batch_section(line, !part.bonus, part.bonus); };
     const auto before_last = [&](int done) {
-        return part.bonus ? ElapsedMonths < part.last_month : done < part.last_month;
+        return part.bonus ? main_.ElapsedMonths < part.last_month : done < part.last_month;
     };
     const auto term_left = [&](int done) {
-        return part.bonus ? RemainingMonths > 0 : done < part.last_month;
+        return part.bonus ? main_.RemainingMonths > 0 : done < part.last_month;
     };
     const int steps_in_five_years = 60 / part.step_months;
     int done = 0;
@@ -221,51 +222,55 @@ void TForm1::corporation_schedule(const CorporationPart& part) {
     // From the sixth year the payments are counted over the true remaining term (the step
     // has already brought the monthly count back to it); eased, the first step there gets
     // the instalment of that term.
-    if (part.bonus) put(part.remaining, RemainingMonths / part.payment_interval);
+    if (part.bonus) put(part.remaining, main_.RemainingMonths / part.payment_interval);
     done = held_steps(steps_in_five_years, part.step_months, done, !part.eased, term_left);
     if (term_left(done)) {
         section(part.sections.third);
-        Edit2.set_text(Edit40.text());
+        main_.Edit2.set_text(main_.Edit40.text());
         done = held_steps(steps_in_five_years, part.step_months, done, false, term_left);
     }
     if (before_last(done)) {
         section(part.sections.later);
-        Edit2.set_text(Edit40.text());
-        PRset1(Edit2);
-        held_steps((TotalMonths - 180) / part.step_months, part.step_months, done, true, term_left);
+        main_.Edit2.set_text(main_.Edit40.text());
+        main_.PRset1(main_.Edit2);
+        held_steps((main_.TotalMonths - 180) / part.step_months, part.step_months, done, true,
+                   term_left);
     }
     close_part_schedule(part.bonus);
 }
 
 // The eased plan needs six years at least.
-bool TForm1::eased_plan_refused() {
-    if (!RadioButton10.checked() || num(Ed0_nen) >= 6) return false;
-    beep(Beep::Warning);
-    app_.platform().message(kEasedNeedsSixYears);
+bool BatchTablesPage::eased_plan_refused() {
+    if (!RadioButton10.checked() || num(main_.Ed0_nen) >= 6) return false;
+    main_.beep(Beep::Warning);
+    app().platform().message(kEasedNeedsSixYears);
     return true;
 }
 
-void TForm1::Button61Click(Control&) {
+void BatchTablesPage::Button61Click(Control&) {
     if (eased_plan_refused()) return;
     batch_run(true, [this] {
         build_one_part(
-            false, [this] { kouko_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); }, "JuM");
+            false,
+            [this] { kouko_mon(main_.Ed0_kin.text(), main_.Ed0_nen.text(), main_.Edit1.text()); },
+            "JuM");
     });
 }
 
-void TForm1::Button62Click(Control&) {
+void BatchTablesPage::Button62Click(Control&) {
     if (eased_plan_refused()) return;
     batch_run(true, [this] {
         build_one_part(
-            true, [this] { kouko_bon(Ed0_kin.text(), Edit6.text()); }, "JuB");
+            true, [this] { kouko_bon(main_.Ed0_kin.text(), main_.Edit6.text()); }, "JuB");
     });
 }
 
-void TForm1::Button63Click(Control&) {
+void BatchTablesPage::Button63Click(Control&) {
     if (eased_plan_refused()) return;
     batch_run(true, [this] {
-        build_both_parts([this] { kouko_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
-                         [this] { kouko_bon(Ed0_kin.text(), Edit6.text()); }, "Ju");
+        build_both_parts(
+            [this] { kouko_mon(main_.Ed0_kin.text(), main_.Ed0_nen.text(), main_.Edit1.text()); },
+            [this] { kouko_bon(main_.Ed0_kin.text(), main_.Edit6.text()); }, "Ju");
     });
 }
 

@@ -65,19 +65,19 @@ VariableRateOptions variable_rate_options(const TForm1& f) {
 
 }  // namespace
 
-void TForm1::list_cell_to_rate(int col, int row) {
-    const std::string text = StringGrid6.cell(row, col);
+void BatchTablesPage::list_cell_to_rate(int col, int row) {
+    const std::string text = main_.StringGrid6.cell(row, col);
     try {
         (void)to_extended(text);
     } catch (const ConversionError&) {
         // The rate of the previous step stays.
-        app_.platform().beep(Beep::Default);
+        app().platform().beep(Beep::Default);
         return;
     }
-    Edit2.set_text(text);
+    main_.Edit2.set_text(text);
 }
 
-void TForm1::list_rate_at(int months) {
+void BatchTablesPage::list_rate_at(int months) {
     int e = months < 0 ? 1 : months;
     const int col = e / kMonthsPerBlock + 1;
     e = e + kMonthsPerBlock - kMonthsPerBlock * col;
@@ -100,29 +100,29 @@ struct TForm1::VariableRatePart {
     int block_end;    // half-years after the fixed period run while their index is below it
 };
 
-void TForm1::hendo_mon(std::string rate, std::string years, std::string principal) {
-    const VariableRateOptions options = variable_rate_options(*this);
+void BatchTablesPage::hendo_mon(std::string rate, std::string years, std::string principal) {
+    const VariableRateOptions options = variable_rate_options(main_);
     align_rate_list();
     open_part_schedule(false, rate, years, principal, batch_head("月", kVariableRateTable));
-    PRset1(Ed0_kin);
+    main_.PRset1(main_.Ed0_kin);
     set_step_months("1");
-    const int n = TotalMonths;
+    const int n = main_.TotalMonths;
     variable_rate_schedule({false, 1, 6, ListOffset, ListLead, n, n, n / 6 + 2}, options.fixed,
                            options.fixed_half_years, options.hold);
 }
 
-void TForm1::hendo_bon(std::string rate, std::string principal) {
-    const VariableRateOptions options = variable_rate_options(*this);
+void BatchTablesPage::hendo_bon(std::string rate, std::string principal) {
+    const VariableRateOptions options = variable_rate_options(main_);
     align_rate_list();
     batch_run(true, [&] {
-        const int n = count(Ed1_Mzankaisu);
+        const int n = count(main_.Ed1_Mzankaisu);
         open_part_schedule(true, rate, "", principal,
                            batch_head(Button67.caption(), kVariableRateTable));
-        const int interval = bonus_interval();
-        const int payments = bonus_payment_number(n);
+        const int interval = main_.bonus_interval();
+        const int payments = main_.bonus_payment_number(n);
         set_step_months(std::to_string(interval));
-        Edit14.set_text("1");
-        PRset1(Ed0_kin);
+        main_.Edit14.set_text("1");
+        main_.PRset1(main_.Ed0_kin);
         commit_steps_before_first_bonus();
         // The payments bound the steps after the fixed period, not the months they cover.
         variable_rate_schedule(
@@ -131,8 +131,8 @@ void TForm1::hendo_bon(std::string rate, std::string principal) {
     });
 }
 
-void TForm1::variable_rate_schedule(const VariableRatePart& part, bool fixed, int fixed_half_years,
-                                    int hold) {
+void BatchTablesPage::variable_rate_schedule(const VariableRatePart& part, bool fixed,
+                                             int fixed_half_years, int hold) {
     const int shift = block_shift(fixed_half_years);
     int done = 0;
     if (fixed) {
@@ -167,35 +167,38 @@ void TForm1::variable_rate_schedule(const VariableRatePart& part, bool fixed, in
     close_part_schedule(part.bonus);
 }
 
-void TForm1::Bt2_hendo_monClick(Control&) {
+void BatchTablesPage::Bt2_hendo_monClick(Control&) {
     variable_rate_run([this] {
         build_one_part(
-            false, [this] { hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); }, "HeM");
+            false,
+            [this] { hendo_mon(main_.Ed0_kin.text(), main_.Ed0_nen.text(), main_.Edit1.text()); },
+            "HeM");
     });
 }
 
-void TForm1::Bt2_hendo_bonClick(Control&) {
+void BatchTablesPage::Bt2_hendo_bonClick(Control&) {
     variable_rate_run([this] {
         build_one_part(
-            true, [this] { hendo_bon(Ed0_kin.text(), Edit6.text()); }, "HeB");
+            true, [this] { hendo_bon(main_.Ed0_kin.text(), main_.Edit6.text()); }, "HeB");
     });
 }
 
-void TForm1::Button74Click(Control&) {
+void BatchTablesPage::Button74Click(Control&) {
     variable_rate_run([this] {
-        build_both_parts([this] { hendo_mon(Ed0_kin.text(), Ed0_nen.text(), Edit1.text()); },
-                         [this] { hendo_bon(Ed0_kin.text(), Edit6.text()); }, "He");
+        build_both_parts(
+            [this] { hendo_mon(main_.Ed0_kin.text(), main_.Ed0_nen.text(), main_.Edit1.text()); },
+            [this] { hendo_bon(main_.Ed0_kin.text(), main_.Edit6.text()); }, "He");
     });
 }
 
 // The grid and Memo1 are brought to agree before a variable-rate table: the panel is
 // opened and closed.
-void TForm1::variable_rate_run(const std::function<void()>& build) {
+void BatchTablesPage::variable_rate_run(const std::function<void()>& build) {
     check_variable_rate_options();
     align_rate_list();
     batch_run(false, [this, &build] {
-        if (!GroupBox9.visible()) show_rate_list_panel();
-        Button55Click(Button55);
+        if (!main_.GroupBox9.visible()) show_rate_list_panel();
+        Button55Click(main_.Button55);
         build();
     });
 }
@@ -204,55 +207,55 @@ void TForm1::variable_rate_run(const std::function<void()>& build) {
 
 // The option fields are checked before a run starts, so that a bad one stops it before
 // anything changes; the fixed years only count when a fixed period is chosen.
-void TForm1::check_variable_rate_options() {
+void BatchTablesPage::check_variable_rate_options() {
     if (RdBt2_kotei.checked()) (void)count(Ed2_kotei_yy);
     (void)count(Ed2_hensai1tei_yy);
 }
 
-void TForm1::RdBt2_koteiClick(Control&) {
+void BatchTablesPage::RdBt2_koteiClick(Control&) {
     Ed2_kotei_yy.set_enabled(true);
     Label82.set_enabled(true);
 }
 
-void TForm1::RdBt2_non_koteiClick(Control&) {
+void BatchTablesPage::RdBt2_non_koteiClick(Control&) {
     Ed2_kotei_yy.set_enabled(false);
     Label82.set_enabled(false);
 }
 
-void TForm1::Label82Click(Control&) {
+void BatchTablesPage::Label82Click(Control&) {
     if (Label82.enabled()) Ed2_kotei_yy.set_text(next_fixed_period(Ed2_kotei_yy.text(), 1));
 }
 
-void TForm1::Label82RightClick(Control&) {
+void BatchTablesPage::Label82RightClick(Control&) {
     if (Label82.enabled()) Ed2_kotei_yy.set_text(next_fixed_period(Ed2_kotei_yy.text(), -1));
 }
 
-void TForm1::Ed2_hensai1tei_yyClick(Control&) {
+void BatchTablesPage::Ed2_hensai1tei_yyClick(Control&) {
     Ed2_hensai1tei_yy.set_text("0");
 }
 
-void TForm1::Ed2_hensai1tei_yyDblClick(Control&) {
+void BatchTablesPage::Ed2_hensai1tei_yyDblClick(Control&) {
     Ed2_hensai1tei_yy.set_text("5");
 }
 
 // Only "0" (the instalment follows every rate change) and "5" (5-year blocks) are known;
 // an emptied field is left to be typed into.
-void TForm1::Ed2_hensai1tei_yyChange(Control&) {
+void BatchTablesPage::Ed2_hensai1tei_yyChange(Control&) {
     const std::string& text = Ed2_hensai1tei_yy.text();
     if (text.empty() || text == "0" || text == "5") return;
-    beep(Beep::Warning);
-    app_.platform().message(kHoldOnlyZeroOrFive);
+    main_.beep(Beep::Warning);
+    app().platform().message(kHoldOnlyZeroOrFive);
     Ed2_hensai1tei_yy.set_text("5");
 }
 
 // ---- Presets of the bank rates ----
 
-void TForm1::Button64Click(Control&) {
-    cycle_preset(Button64, Edit41, Edit53, Edit54);
+void BatchTablesPage::Button64Click(Control&) {
+    cycle_preset(Button64, main_.Edit41, main_.Edit53, main_.Edit54);
 }
 
-void TForm1::Button65Click(Control&) {
-    cycle_preset(Button65, Edit55, Edit56, Edit57);
+void BatchTablesPage::Button65Click(Control&) {
+    cycle_preset(Button65, main_.Edit55, main_.Edit56, main_.Edit57);
 }
 
 }  // namespace rebanto

@@ -34,73 +34,74 @@ std::string file_name_of(const std::string& path) {
 
 }  // namespace
 
-void TForm1::memo1_to_grid() {
-    const auto& lines = Memo1.lines();
+void BatchTablesPage::memo1_to_grid() {
+    const auto& lines = main_.Memo1.lines();
     for (int k = 0; k < kHalfYears; ++k) {
         const auto line = static_cast<std::size_t>(k);
-        StringGrid6.set_cell(row_of(k), col_of(k), line < lines.size() ? lines[line] : "");
+        main_.StringGrid6.set_cell(row_of(k), col_of(k), line < lines.size() ? lines[line] : "");
     }
 }
 
 // Lines past the 70th are kept as they are.
-void TForm1::grid_to_memo1() {
-    std::vector<std::string> lines = Memo1.lines();
+void BatchTablesPage::grid_to_memo1() {
+    std::vector<std::string> lines = main_.Memo1.lines();
     if (lines.size() < static_cast<std::size_t>(kHalfYears)) lines.resize(kHalfYears);
     for (int k = 0; k < kHalfYears; ++k) {
-        lines[static_cast<std::size_t>(k)] = StringGrid6.cell(row_of(k), col_of(k));
+        lines[static_cast<std::size_t>(k)] = main_.StringGrid6.cell(row_of(k), col_of(k));
     }
-    Memo1.set_lines(std::move(lines));
+    main_.Memo1.set_lines(std::move(lines));
 }
 
-void TForm1::show_rate_list_panel() {
-    StringGrid6.set_cell(rate_list::kHeadRow, rate_list::kLabelCol, "金利表");
+void BatchTablesPage::show_rate_list_panel() {
+    main_.StringGrid6.set_cell(rate_list::kHeadRow, rate_list::kLabelCol, "金利表");
     for (int col = 1; col <= static_cast<int>(kBlockHeads.size()); ++col) {
-        StringGrid6.set_cell(rate_list::kHeadRow, col,
-                             kBlockHeads[static_cast<std::size_t>(col - 1)]);
+        main_.StringGrid6.set_cell(rate_list::kHeadRow, col,
+                                   kBlockHeads[static_cast<std::size_t>(col - 1)]);
     }
     for (int row = 1; row <= rate_list::kHalfYearsPerBlock; ++row) {
-        StringGrid6.set_cell(row, rate_list::kLabelCol,
-                             row % 2 == 1 ? kYearLabels[static_cast<std::size_t>(row / 2)] : "");
+        main_.StringGrid6.set_cell(
+            row, rate_list::kLabelCol,
+            row % 2 == 1 ? kYearLabels[static_cast<std::size_t>(row / 2)] : "");
     }
     memo1_to_grid();
-    GroupBox9.show();
+    main_.GroupBox9.show();
 }
 
 // The panel sits on the settings page; opening it brings that page forward. A panel that
 // is already open keeps the edits in its grid.
-void TForm1::Button54Click(Control&) {
-    if (!GroupBox9.visible()) show_rate_list_panel();
-    PageControl1.set_active_page(TabSheet5);
+void BatchTablesPage::Button54Click(Control&) {
+    if (!main_.GroupBox9.visible()) show_rate_list_panel();
+    main_.PageControl1.set_active_page(main_.TabSheet5);
 }
 
-void TForm1::Button55Click(Control&) {
+void BatchTablesPage::Button55Click(Control&) {
     grid_to_memo1();
-    GroupBox9.hide();
+    main_.GroupBox9.hide();
 }
 
 // The whole file is checked before the list changes: every line of it is written back by
 // "記録", so a line holding a carriage return is refused. Only a plain file can be a list:
 // the settings name the file read at start-up, and a device or a pipe there would be read
 // without end.
-void TForm1::load_rate_list_file(const std::string& path) {
+void BatchTablesPage::load_rate_list_file(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
         throw FileError(path + ": 通常のファイルではないため読み込めません");
     }
     std::vector<std::string> lines = read_lines(path);
-    Memo1.set_lines(std::move(lines));
+    main_.Memo1.set_lines(std::move(lines));
     memo1_to_grid();
     const std::string name = file_name_of(path);
-    Edit66.set_text(name);
-    Edit68.set_text(name);
+    main_.Edit66.set_text(name);
+    main_.Edit68.set_text(name);
 }
 
-void TForm1::save_rate_list_file(const std::string& path) {
+void BatchTablesPage::save_rate_list_file(const std::string& path) {
     grid_to_memo1();  // the rates as the grid shows them, edits included
-    write_lines(path, Memo1.lines());
+    write_lines(path, main_.Memo1.lines());
     const std::string name = file_name_of(path);
-    Edit66.set_text(name);
-    Edit68.set_text(name);
+    main_.Edit66.set_text(name);
+    main_.Edit68.set_text(name);
 }
 
 namespace {
@@ -125,21 +126,21 @@ FileDialogRequest list_file_request(const char* title, const std::string& folder
 
 }  // namespace
 
-void TForm1::Button57Click(Control&) {
+void BatchTablesPage::Button57Click(Control&) {
     // The data folder, or the start folder before one is set.
-    const std::optional<std::string> chosen = app_.platform().open_file(
-        list_file_request("変動金利リストの読込", data_path(""), Edit66.text()));
+    const std::optional<std::string> chosen = app().platform().open_file(
+        list_file_request("変動金利リストの読込", main_.data_path(""), main_.Edit66.text()));
     if (!chosen) return;
     load_rate_list_file(*chosen);
-    if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
+    if (const std::string folder = folder_of(*chosen); !folder.empty()) main_.dataFolder = folder;
 }
 
-void TForm1::Button56Click(Control&) {
-    const std::optional<std::string> chosen = app_.choose_save_file(
-        list_file_request("変動金利リストの記録", data_path(""), Edit66.text()));
+void BatchTablesPage::Button56Click(Control&) {
+    const std::optional<std::string> chosen = app().choose_save_file(
+        list_file_request("変動金利リストの記録", main_.data_path(""), main_.Edit66.text()));
     if (!chosen) return;
     save_rate_list_file(*chosen);
-    if (const std::string folder = folder_of(*chosen); !folder.empty()) dataFolder = folder;
+    if (const std::string folder = folder_of(*chosen); !folder.empty()) main_.dataFolder = folder;
 }
 
 namespace {
@@ -163,20 +164,20 @@ long double rate_times(const std::string& factor_text, long double factor,
 // "ＧＯ": every rate of the list plus Edit69, or times Edit69 cut to hundredths. Every
 // rate is read before any is written, so a cell that is not a number changes nothing;
 // empty cells stay empty. The mirror follows.
-void TForm1::Button84Click(Control&) {
-    const long double d = num(Edit69);
-    const bool times = RadioButton8.checked();
+void BatchTablesPage::Button84Click(Control&) {
+    const long double d = num(main_.Edit69);
+    const bool times = main_.RadioButton8.checked();
     std::array<std::string, kHalfYears> rates;
     for (int k = 0; k < kHalfYears; ++k) {
-        const std::string& text = StringGrid6.cell(row_of(k), col_of(k));
+        const std::string& text = main_.StringGrid6.cell(row_of(k), col_of(k));
         if (text.empty()) continue;
         const long double r = to_extended(text);
         rates[static_cast<std::size_t>(k)] =
-            general(times ? rate_times(Edit69.text(), d, text, r) : r + d);
+            general(times ? rate_times(main_.Edit69.text(), d, text, r) : r + d);
     }
     for (int k = 0; k < kHalfYears; ++k) {
         const std::string& rate = rates[static_cast<std::size_t>(k)];
-        if (!rate.empty()) StringGrid6.set_cell(row_of(k), col_of(k), rate);
+        if (!rate.empty()) main_.StringGrid6.set_cell(row_of(k), col_of(k), rate);
     }
     grid_to_memo1();
 }
@@ -184,16 +185,16 @@ void TForm1::Button84Click(Control&) {
 // Aligned to the calendar, the list's half-years begin at fixed months of the year: the
 // monthly schedule first runs the months up to that boundary, and both schedules read
 // the list a few months behind their elapsed months.
-void TForm1::align_rate_list() {
-    if (!CheckBox1.checked()) {
+void BatchTablesPage::align_rate_list() {
+    if (!main_.CheckBox1.checked()) {
         ListLead = 0;
         ListOffset = 0;
         BonusListOffset = 0;
         Button91.set_caption("基無");
         return;
     }
-    const Date monthly = parse_short_date(MsEd8_mon.text());
-    const Date bonus = parse_short_date(MsEd8_bon.text());
+    const Date monthly = parse_short_date(main_.MsEd8_mon.text());
+    const Date bonus = parse_short_date(main_.MsEd8_bon.text());
     int lead = 7 - monthly.month % 6;
     if (lead > 5) lead -= 6;
     const int months_between =
@@ -204,7 +205,7 @@ void TForm1::align_rate_list() {
     Button91.set_caption("基準");
 }
 
-void TForm1::CheckBox1Click(Control&) {
+void BatchTablesPage::CheckBox1Click(Control&) {
     align_rate_list();
 }
 

@@ -28,37 +28,37 @@ constexpr int kCourseSteps = 10;
 
 }  // namespace
 
-std::string TForm1::what_if_title(bool bonus, const std::string& table) const {
+std::string BatchTablesPage::what_if_title(bool bonus, const std::string& table) const {
     return batch_title(batch_head(bonus ? Button67.caption() : "月", table));
 }
 
-void TForm1::what_if_start(const std::string& table) {
-    PRset1(Ed0_kin);
-    show_memo_after_run(TabSheet2);
+void BatchTablesPage::what_if_start(const std::string& table) {
+    main_.PRset1(main_.Ed0_kin);
+    main_.show_memo_after_run(main_.TabSheet2);
     st_ikkazu();
     what_if_titles(table);
 }
 
-void TForm1::what_if_titles(const std::string& table) {
+void BatchTablesPage::what_if_titles(const std::string& table) {
     batch_titles(batch_head("月", table), batch_head(Button67.caption(), table));
 }
 
-void TForm1::what_if_finish() {
+void BatchTablesPage::what_if_finish() {
     end_ikkazu();
-    if (Edit1.text() == "0") Bt7_MClearClick(Bt7_MClear);
-    if (Edit6.text() == "0") Bt7_BClearClick(Bt7_BClear);
-    beep(Beep::Information);
+    if (main_.Edit1.text() == "0") main_.Bt7_MClearClick(main_.Bt7_MClear);
+    if (main_.Edit6.text() == "0") main_.Bt7_BClearClick(main_.Bt7_BClear);
+    main_.beep(Beep::Information);
 }
 
-void TForm1::comparison_step() {
+void BatchTablesPage::comparison_step() {
     if (RadioButton1.checked()) {
-        set_step_to_whole_term();
+        main_.set_step_to_whole_term();
     } else {
-        set_step_length(0, count(Edit42));
+        main_.set_step_length(0, count(Edit42));
     }
 }
 
-void TForm1::comparison_note() {
+void BatchTablesPage::comparison_note() {
     if (!RadioButton1.checked()) return;
     batch_section("", true, true);
     batch_section(kLastPaymentNote, true, true);
@@ -66,36 +66,36 @@ void TForm1::comparison_note() {
 
 // ---- The course of one loan ----
 
-void TForm1::Button9Click(Control&) {
+void BatchTablesPage::Button9Click(Control&) {
     batch_run(false, [this] {
-        PRset1(Ed0_kin);
-        if (Ed0_wari.text() == "0") {
-            beep(Beep::Warning);
-            app_.platform().message(kNoBonusPart);
+        main_.PRset1(main_.Ed0_kin);
+        if (main_.Ed0_wari.text() == "0") {
+            main_.beep(Beep::Warning);
+            app().platform().message(kNoBonusPart);
         }
-        show_memo_after_run(TabSheet2);
+        main_.show_memo_after_run(main_.TabSheet2);
         st_ikkazu();
         const std::string table = "いろいろな時点・期間での推移表";
-        Bt7_MClearClick(Bt7_MClear);
-        replace_memo_title(RichEdit1, what_if_title(false, table));
-        RichEdit1.append(Ed5_memoobi.text());
-        PRset1(Ed0_kin);
-        const int n = count(Ed1_Mzankaisu);
+        main_.Bt7_MClearClick(main_.Bt7_MClear);
+        replace_memo_title(main_.RichEdit1, what_if_title(false, table));
+        main_.RichEdit1.append(main_.Ed5_memoobi.text());
+        main_.PRset1(main_.Ed0_kin);
+        const int n = count(main_.Ed1_Mzankaisu);
         const std::string& principal = BatchSettingsMemory[4];
 
         batch_section("当初１ヶ月毎の推移(１年分)", true, false);
-        Ed0_moto.set_text(principal);
-        PRset1(Ed0_kin);
+        main_.Ed0_moto.set_text(principal);
+        main_.PRset1(main_.Ed0_kin);
         set_step_months("1");
         for (int i = 1, done = 0; i <= 12 && done < n; ++i, ++done) {
             if (i > 1) batch_hold();
             if (!batch_commit()) break;
         }
 
-        Bt7_BClearClick(Bt7_BClear);
-        replace_memo_title(RichEdit2, what_if_title(true, table));
-        RichEdit2.append(Ed5_memoobi.text() + "-月回+");
-        RichEdit1.append("");
+        main_.Bt7_BClearClick(main_.Bt7_BClear);
+        replace_memo_title(main_.RichEdit2, what_if_title(true, table));
+        main_.RichEdit2.append(main_.Ed5_memoobi.text() + "-月回+");
+        main_.RichEdit1.append("");
 
         const std::pair<const char*, int> sections[] = {
             {"当初６ヶ月毎の推移(５年分)", 6},
@@ -105,8 +105,8 @@ void TForm1::Button9Click(Control&) {
         };
         for (const auto& [line, months] : sections) {
             batch_section(line, true, true);
-            Ed0_moto.set_text(principal);
-            PRset1(Ed0_kin);
+            main_.Ed0_moto.set_text(principal);
+            main_.PRset1(main_.Ed0_kin);
             // A step longer than the whole term covers the term.
             const int step = std::min(months, n);
             set_step_months(std::to_string(step));
@@ -118,17 +118,17 @@ void TForm1::Button9Click(Control&) {
         }
 
         batch_section("最終支払い回／支払利息・元金繰入額合計", true, true);
-        PRset1(Ed0_kin);
-        set_step_to_whole_term();
+        main_.PRset1(main_.Ed0_kin);
+        main_.set_step_to_whole_term();
         batch_commit();
-        Button6Click(Button6);
+        main_.Button6Click(main_.Button6);
         what_if_finish();
     });
 }
 
 // ---- The loan at 46 rates ----
 
-void TForm1::Button10Click(Control&) {
+void BatchTablesPage::Button10Click(Control&) {
     batch_run(false, [this] {
         what_if_start("金利の違い比較表");
         const std::string subtitle =
@@ -136,22 +136,22 @@ void TForm1::Button10Click(Control&) {
                 ? Edit32.text() + "％刻みで、当初から最終時点の状況一覧"
                 : Edit32.text() + "％刻みで、当初から" + Edit42.text() + "ヶ月後の状況一覧";
         batch_section(subtitle, true, true);
-        Button6Click(Button6);
+        main_.Button6Click(main_.Button6);
 
         const long double increment = num(Edit32);
-        put(Ed0_kin, num(Ed0_kin) - (kRatesBelowStart + 1) * increment);
+        put(main_.Ed0_kin, num(main_.Ed0_kin) - (kRatesBelowStart + 1) * increment);
         for (int i = 1; i <= kRateRows; ++i) {
             // The row of the start rate stands between empty lines.
             if (i == kRatesBelowStart + 1 || i == kRatesBelowStart + 2) {
                 batch_section("", true, true);
             }
-            put(Ed0_kin, num(Ed0_kin) + increment);
-            Ed0_moto.set_text(BatchSettingsMemory[4]);
-            PRset1(Ed0_kin);
+            put(main_.Ed0_kin, num(main_.Ed0_kin) + increment);
+            main_.Ed0_moto.set_text(BatchSettingsMemory[4]);
+            main_.PRset1(main_.Ed0_kin);
             comparison_step();
             batch_commit();
         }
-        Button6Click(Button6);
+        main_.Button6Click(main_.Button6);
         comparison_note();
         what_if_finish();
     });
@@ -159,29 +159,29 @@ void TForm1::Button10Click(Control&) {
 
 // ---- The loan at terms of 1 to 50 years ----
 
-void TForm1::Button17Click(Control&) {
+void BatchTablesPage::Button17Click(Control&) {
     batch_run(false, [this] {
         what_if_start("返済期間の違い比較表");
         batch_section("返済期間１年違い毎の比較", true, true);
-        const int years = count(Ed0_nen);
-        Ed0_moto.set_text(BatchSettingsMemory[4]);
-        PRset1(Ed0_kin);
+        const int years = count(main_.Ed0_nen);
+        main_.Ed0_moto.set_text(BatchSettingsMemory[4]);
+        main_.PRset1(main_.Ed0_kin);
         // The term starts from nothing; the first year's gesture below restarts the run, so
         // the empty term is written without a calculation (and without its beep).
-        Ed0_moto.set_tag(1);
-        Ed0_tuki.set_text("0");
-        Ed0_nen.set_text("0");
-        Ed0_moto.set_tag(0);
-        Button6Click(Button6);
+        main_.Ed0_moto.set_tag(1);
+        main_.Ed0_tuki.set_text("0");
+        main_.Ed0_nen.set_text("0");
+        main_.Ed0_moto.set_tag(0);
+        main_.Button6Click(main_.Button6);
 
         for (int i = 1; i <= kTermRows; ++i) {
-            basic_setting_click(Label22);  // one year more, from month 0
+            main_.basic_setting_click(main_.Label22);  // one year more, from month 0
             // The row of the loan's own term stands between empty lines.
             if (i == years || i == years + 1) batch_section("", true, true);
             comparison_step();
             batch_commit();
         }
-        Button6Click(Button6);
+        main_.Button6Click(main_.Button6);
         comparison_note();
         what_if_finish();
     });

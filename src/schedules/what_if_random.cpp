@@ -38,42 +38,42 @@ int draw_target(Platform& platform, int span, int low, int current) {
 
 }  // namespace
 
-void TForm1::Button13Click(Control&) {
+void BatchTablesPage::Button13Click(Control&) {
     batch_run(false, [this] {
-        app_.platform().randomize();
-        PRset1(Ed0_kin);
-        show_memo_after_run(TabSheet2);
+        app().platform().randomize();
+        main_.PRset1(main_.Ed0_kin);
+        main_.show_memo_after_run(main_.TabSheet2);
         st_ikkazu();
-        if (num(Ed0_nen) < num(Edit36)) Edit36.set_text(Ed0_nen.text());
+        if (num(main_.Ed0_nen) < num(Edit36)) Edit36.set_text(main_.Ed0_nen.text());
         const std::string table =
-            "ランダム　" + std::to_string(bonus_interval()) + "ヶ月毎、金利変動ｼﾐｭﾚｰｼｮﾝ";
+            "ランダム　" + std::to_string(main_.bonus_interval()) + "ヶ月毎、金利変動ｼﾐｭﾚｰｼｮﾝ";
         what_if_titles(table);
-        Button6Click(Button6);
+        main_.Button6Click(main_.Button6);
         random_rate_path();
     });
 }
 
-void TForm1::random_rate_path() {
-    const int interval = bonus_interval();
+void BatchTablesPage::random_rate_path() {
+    const int interval = main_.bonus_interval();
     if (interval <= 0 || 12 % interval != 0) {
         // Only an edited settings file gives an interval that does not divide the year;
         // the steps per year would not be a whole number.
         const std::string per_year =
             interval == 0 ? std::string("12/0") : general(12.0L / interval);
-        app_.platform().error(std::string(ConversionError(per_year).what()) + "（ﾎﾞｰﾅｽ返済の間隔" +
-                              std::to_string(interval) + "ヶ月は12ヶ月を割り切れません）");
+        app().platform().error(std::string(ConversionError(per_year).what()) + "（ﾎﾞｰﾅｽ返済の間隔" +
+                               std::to_string(interval) + "ヶ月は12ヶ月を割り切れません）");
         return;
     }
-    Platform& platform = app_.platform();
+    Platform& platform = app().platform();
     const int steps_per_year = 12 / interval;
     const int years = count(Edit36);
 
-    PRset1(Ed0_kin);
+    main_.PRset1(main_.Ed0_kin);
     set_step_months(std::to_string(interval));
     batch_commit();  // the first step at the start rate
 
     // A small offset keeps a rate such as 2.3 % on 23 tenths despite its binary form.
-    int start = static_cast<int>(int_part(num(Ed0_kin) / kTenth + 0.00001L));
+    int start = static_cast<int>(int_part(num(main_.Ed0_kin) / kTenth + 0.00001L));
     int rate = start;
     int target = draw_target(platform, kFirstTargetSpan, kFirstTargetLow, start);
     int left = steps_per_year * years - 1;
@@ -84,15 +84,15 @@ void TForm1::random_rate_path() {
                 const int toward = target > start ? 1 : -1;
                 rate += draw(platform, kMoveSpan) * toward;
             }
-            put(Edit2, rate * kTenth);  // recomputes the step; a move of 0 keeps it
+            put(main_.Edit2, rate * kTenth);  // recomputes the step; a move of 0 keeps it
             batch_commit();
             --left;
         } while (std::abs(rate - start) <= std::abs(target - start) && left > 0);
         start = rate;
         target = draw_target(platform, kTargetSpan, kTargetLow, start);
     }
-    goukeikinyu_m();
-    goukeikinyu_b();
+    main_.goukeikinyu_m();
+    main_.goukeikinyu_b();
     what_if_finish();
 }
 

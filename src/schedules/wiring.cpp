@@ -38,61 +38,64 @@ void place_schedule_controls(TForm1& f) {
 
 }  // namespace
 
-void TForm1::wire_schedules() {
-    place_schedule_controls(*this);
-    StringGrid6.set_editable(true);
-    Memo1.set_plain_text(true);
-    Memo1.hide();
-    GroupBox9.hide();
-    Edit68.set_read_only(true);
+void BatchTablesPage::wire_schedules() {
+    place_schedule_controls(main_);
+    main_.StringGrid6.set_editable(true);
+    main_.Memo1.set_plain_text(true);
+    main_.Memo1.hide();
+    main_.GroupBox9.hide();
+    main_.Edit68.set_read_only(true);
     RadioButton9.set_checked(true);
-    RadioButton7.set_checked(true);
+    main_.RadioButton7.set_checked(true);
 
-    Button12.on_click = guard(&TForm1::Button12Click);
-    Button11.on_click = guard(&TForm1::Button11Click);
-    Button59.on_click = guard(&TForm1::Button59Click);
-    Button60.on_click = guard(&TForm1::Button60Click);
-    Button64.on_click = guard(&TForm1::Button64Click);
-    Button65.on_click = guard(&TForm1::Button65Click);
-    Button61.on_click = guard(&TForm1::Button61Click);
-    Button62.on_click = guard(&TForm1::Button62Click);
-    Button63.on_click = guard(&TForm1::Button63Click);
-    Button66.on_click = guard(&TForm1::Button66Click);
-    Button67.on_click = guard(&TForm1::Button67Click);
-    Button68.on_click = guard(&TForm1::Button68Click);
-    Bt2_hendo_mon.on_click = guard(&TForm1::Bt2_hendo_monClick);
-    Bt2_hendo_bon.on_click = guard(&TForm1::Bt2_hendo_bonClick);
-    Button74.on_click = guard(&TForm1::Button74Click);
-    RdBt2_kotei.on_click = guard(&TForm1::RdBt2_koteiClick);
-    RdBt2_non_kotei.on_click = guard(&TForm1::RdBt2_non_koteiClick);
-    Label82.on_click = guard(&TForm1::Label82Click);
-    Label82.on_right_click = guard(&TForm1::Label82RightClick);
-    Ed2_hensai1tei_yy.on_click = guard(&TForm1::Ed2_hensai1tei_yyClick);
-    Ed2_hensai1tei_yy.on_dbl_click = guard(&TForm1::Ed2_hensai1tei_yyDblClick);
-    Ed2_hensai1tei_yy.on_change = guard(&TForm1::Ed2_hensai1tei_yyChange);
-    Button54.on_click = guard(&TForm1::Button54Click);
-    Button55.on_click = guard(&TForm1::Button55Click);
-    Button57.on_click = guard(&TForm1::Button57Click);
-    Button56.on_click = guard(&TForm1::Button56Click);
-    Button84.on_click = guard(&TForm1::Button84Click);
-    CheckBox1.on_click = guard(&TForm1::CheckBox1Click);
+    Button12.on_click = main_.guard(&TForm1::Button12Click);
+    Button11.on_click = main_.guard(&TForm1::Button11Click);
+    Button59.on_click = main_.guard(&TForm1::Button59Click);
+    Button60.on_click = main_.guard(&TForm1::Button60Click);
+    Button64.on_click = main_.guard(&TForm1::Button64Click);
+    Button65.on_click = main_.guard(&TForm1::Button65Click);
+    Button61.on_click = main_.guard(&TForm1::Button61Click);
+    Button62.on_click = main_.guard(&TForm1::Button62Click);
+    Button63.on_click = main_.guard(&TForm1::Button63Click);
+    Button66.on_click = main_.guard(&TForm1::Button66Click);
+    Button67.on_click = main_.guard(&TForm1::Button67Click);
+    Button68.on_click = main_.guard(&TForm1::Button68Click);
+    Bt2_hendo_mon.on_click = main_.guard(&TForm1::Bt2_hendo_monClick);
+    Bt2_hendo_bon.on_click = main_.guard(&TForm1::Bt2_hendo_bonClick);
+    Button74.on_click = main_.guard(&TForm1::Button74Click);
+    RdBt2_kotei.on_click = main_.guard(&TForm1::RdBt2_koteiClick);
+    RdBt2_non_kotei.on_click = main_.guard(&TForm1::RdBt2_non_koteiClick);
+    Label82.on_click = main_.guard(&TForm1::Label82Click);
+    Label82.on_right_click = main_.guard(&TForm1::Label82RightClick);
+    Ed2_hensai1tei_yy.on_click = main_.guard(&TForm1::Ed2_hensai1tei_yyClick);
+    Ed2_hensai1tei_yy.on_dbl_click = main_.guard(&TForm1::Ed2_hensai1tei_yyDblClick);
+    Ed2_hensai1tei_yy.on_change = main_.guard(&TForm1::Ed2_hensai1tei_yyChange);
+    Button54.on_click = main_.guard(&TForm1::Button54Click);
+    main_.Button55.on_click = main_.guard(&TForm1::Button55Click);
+    main_.Button57.on_click = main_.guard(&TForm1::Button57Click);
+    main_.Button56.on_click = main_.guard(&TForm1::Button56Click);
+    main_.Button84.on_click = main_.guard(&TForm1::Button84Click);
+    main_.CheckBox1.on_click = main_.guard(&TForm1::CheckBox1Click);
     RdBt2_non_kotei.set_checked(true);  // a plain variable-rate loan to begin with
 
     for (Edit* field :
-         {&Ed2_kotei_yy, &Ed2_hensai1tei_yy, &Edit69, &Edit39, &Edit51, &Edit52, &Edit50, &Edit63,
-          &Edit62, &Edit41, &Edit53, &Edit54, &Edit55, &Edit56, &Edit57}) {
-        field->on_key = [this](Control& sender, char32_t& key) { numeric_key_filter(sender, key); };
+         {&Ed2_kotei_yy, &Ed2_hensai1tei_yy, &main_.Edit69, &main_.Edit39, &main_.Edit51,
+          &main_.Edit52, &main_.Edit50, &main_.Edit63, &main_.Edit62, &main_.Edit41, &main_.Edit53,
+          &main_.Edit54, &main_.Edit55, &main_.Edit56, &main_.Edit57}) {
+        field->on_key = [this](Control& sender, char32_t& key) {
+            main_.numeric_key_filter(sender, key);
+        };
     }
 
     // The second stream's name shows on its buttons here.
-    app_.stream_renames.add([this](const SecondStream& s) {
+    app().stream_renames.add([this](const SecondStream& s) {
         Button62.set_caption(s.name);
         Bt2_hendo_bon.set_caption(s.name);
     });
     // Switching back to equal instalments offers the eased corporation plan again (equal
     // principal hides it).
-    add_observer([this](Control* control, Change change, int, int) {
-        if (control == &HHkkgg && change == Change::Tag && !equal_principal()) {
+    main_.add_observer([this](Control* control, Change change, int, int) {
+        if (control == &main_.HHkkgg && change == Change::Tag && !main_.equal_principal()) {
             RadioButton10.show();
         }
     });

@@ -20,13 +20,13 @@ void copy_rows(const Grid& from, Grid& to) {
 
 }  // namespace
 
-void TForm1::ButtonMClick(Control&) {
-    copy_rows(app_.cur.StGr1, StringGrid1);
-    for (Control* c : std::initializer_list<Control*>{&ButtonM_C, &Button43, &Button72, &Bt7_MClear,
-                                                      &Button48}) {
+void CompositePage::ButtonMClick(Control&) {
+    copy_rows(app().cur.StGr1, StringGrid1);
+    for (Control* c : std::initializer_list<Control*>{&ButtonM_C, &Button43, &Button72,
+                                                      &main_.Bt7_MClear, &main_.Button48}) {
         c->set_enabled(true);
     }
-    Label_m.show();
+    main_.Label_m.show();
     StringGrid1.show();
     for (Grid* other : {&StringGrid2, &StringGrid3, &StringGrid4})
         other->hide();
@@ -34,13 +34,13 @@ void TForm1::ButtonMClick(Control&) {
     Edit45.set_font_color(Color::Red);
 }
 
-void TForm1::ButtonBClick(Control&) {
-    copy_rows(app_.cur.StGr2, StringGrid2);
-    for (Control* c : std::initializer_list<Control*>{&ButtonB_C, &Button43, &Button72, &Bt7_BClear,
-                                                      &Button49}) {
+void CompositePage::ButtonBClick(Control&) {
+    copy_rows(app().cur.StGr2, StringGrid2);
+    for (Control* c : std::initializer_list<Control*>{&ButtonB_C, &Button43, &Button72,
+                                                      &main_.Bt7_BClear, &main_.Button49}) {
         c->set_enabled(true);
     }
-    Label_b.show();
+    main_.Label_b.show();
     StringGrid2.show();
     for (Grid* other : {&StringGrid1, &StringGrid3, &StringGrid4})
         other->hide();
@@ -49,28 +49,28 @@ void TForm1::ButtonBClick(Control&) {
 }
 
 // "■■基本設定復元■■": the basic inputs read back from the first data rows.
-void TForm1::Button146Click(Control&) {
+void CompositePage::Button146Click(Control&) {
     namespace col = schedule_col;
-    const Grid& monthly = app_.cur.StGr1;
-    const Grid& bonus = app_.cur.StGr2;
+    const Grid& monthly = app().cur.StGr1;
+    const Grid& bonus = app().cur.StGr2;
     if (ButtonM.enabled()) {
-        Ed0_moto.set_text(monthly.cell(kFirstDataRow, col::kPrincipal));
-        Ed0_tuki.set_text("1");
-        Ed0_nen.set_text("0");
-        Ed0_tuki.set_text(monthly.cell(kFirstDataRow, col::kRemaining));
-        Ed0_kin.set_text(monthly.cell(kFirstDataRow, col::kRate));
-        Edit13.set_text(monthly.cell(kFirstDataRow, col::kInRow));
-        Ed0_wari.set_text("0");
-        if (ButtonB.enabled()) Edit6.set_text(bonus.cell(kFirstDataRow, col::kPrincipal));
+        main_.Ed0_moto.set_text(monthly.cell(kFirstDataRow, col::kPrincipal));
+        main_.Ed0_tuki.set_text("1");
+        main_.Ed0_nen.set_text("0");
+        main_.Ed0_tuki.set_text(monthly.cell(kFirstDataRow, col::kRemaining));
+        main_.Ed0_kin.set_text(monthly.cell(kFirstDataRow, col::kRate));
+        main_.Edit13.set_text(monthly.cell(kFirstDataRow, col::kInRow));
+        main_.Ed0_wari.set_text("0");
+        if (ButtonB.enabled()) main_.Edit6.set_text(bonus.cell(kFirstDataRow, col::kPrincipal));
     } else if (ButtonB.enabled()) {
-        Ed0_wari.set_text("100");
-        Ed0_moto.set_text(bonus.cell(kFirstDataRow, col::kPrincipal));
-        Ed0_tuki.set_text("1");
-        Ed0_nen.set_text("0");
+        main_.Ed0_wari.set_text("100");
+        main_.Ed0_moto.set_text(bonus.cell(kFirstDataRow, col::kPrincipal));
+        main_.Ed0_tuki.set_text("1");
+        main_.Ed0_nen.set_text("0");
         const long double count = to_extended(bonus.cell(kFirstDataRow, col::kRemaining));
-        put(Ed0_tuki, (count - 1) * bonus_interval() + bonus_first_months());
-        Ed0_kin.set_text(bonus.cell(kFirstDataRow, col::kRate));
-        put(Edit13, bonus_first_months());
+        put(main_.Ed0_tuki, (count - 1) * main_.bonus_interval() + main_.bonus_first_months());
+        main_.Ed0_kin.set_text(bonus.cell(kFirstDataRow, col::kRate));
+        put(main_.Edit13, main_.bonus_first_months());
     }
 }
 

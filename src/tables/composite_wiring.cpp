@@ -15,11 +15,11 @@ constexpr std::array<int, composite::kMonthlyColumns> kCompositeWidths{
 
 }  // namespace
 
-void TForm1::wire_composite() {
+void CompositePage::wire_composite() {
     for (Control* c : std::initializer_list<Control*>{
              &Button28, &Button29, &ButtonM_C, &ButtonB_C, &Button32, &Button30, &Button138,
              &Button31, &GrpHyouji, &StringGrid3, &StringGrid4, &StringGrid5, &Button43, &Panel2}) {
-        c->set_parent(&TabSheet7);
+        c->set_parent(&main_.TabSheet7);
     }
     RadioButton5.set_parent(&GrpHyouji);
     RadioButton6.set_parent(&GrpHyouji);
@@ -58,40 +58,42 @@ void TForm1::wire_composite() {
         for (int c = 0; c < grid->col_count(); ++c)
             grid->set_col_width(c, kCompositeWidths[c]);
         grid->on_click = [this](Control& sender) {
-            app_.row_sync.sync(static_cast<Grid&>(sender));
+            app().row_sync.sync(static_cast<Grid&>(sender));
         };
     }
-    app_.row_sync.add(StringGrid3, 42, 2);
-    app_.row_sync.add(StringGrid4, 43, 2);
+    app().row_sync.add(StringGrid3, 42, 2);
+    app().row_sync.add(StringGrid4, 43, 2);
 
-    Button28.on_click = guard(&TForm1::Button28Click);
-    Button29.on_click = guard(&TForm1::Button29Click);
-    ButtonM_C.on_click = guard(&TForm1::ButtonM_CClick);
-    ButtonB_C.on_click = guard(&TForm1::ButtonB_CClick);
-    Button32.on_click = guard(&TForm1::Button32Click);
-    Button30.on_click = guard(&TForm1::Button30Click);
-    Button138.on_click = guard(&TForm1::Button138Click);
-    Button31.on_click = guard(&TForm1::Button31Click);
-    Label_m.on_click = guard(&TForm1::Label_mClick);
-    Label_b.on_click = guard(&TForm1::Label_bClick);
+    Button28.on_click = main_.guard(&TForm1::Button28Click);
+    Button29.on_click = main_.guard(&TForm1::Button29Click);
+    ButtonM_C.on_click = main_.guard(&TForm1::ButtonM_CClick);
+    ButtonB_C.on_click = main_.guard(&TForm1::ButtonB_CClick);
+    Button32.on_click = main_.guard(&TForm1::Button32Click);
+    Button30.on_click = main_.guard(&TForm1::Button30Click);
+    Button138.on_click = main_.guard(&TForm1::Button138Click);
+    Button31.on_click = main_.guard(&TForm1::Button31Click);
+    main_.Label_m.on_click = main_.guard(&TForm1::Label_mClick);
+    main_.Label_b.on_click = main_.guard(&TForm1::Label_bClick);
 
-    Button43.on_click = guard(&TForm1::Button43Click);
-    Edit60.on_change = guard(&TForm1::shift_parts_change);
-    Edit61.on_change = guard(&TForm1::shift_parts_change);
-    Edit60.on_dbl_click = guard(&TForm1::shift_part_dbl_click);
-    Edit61.on_dbl_click = guard(&TForm1::shift_part_dbl_click);
-    La2_nen.on_click = guard(&TForm1::La2_nenClick);
-    La2_tuki.on_click = guard(&TForm1::La2_tukiClick);
-    La2_tuki.on_right_click = guard(&TForm1::La2_tukiRightClick);
-    Button44.on_click = guard(&TForm1::Button44Click);
-    Button71.on_click = guard(&TForm1::Button71Click);
-    Bt2_tojiru.on_click = guard(&TForm1::Bt2_tojiruClick);
+    Button43.on_click = main_.guard(&TForm1::Button43Click);
+    Edit60.on_change = main_.guard(&TForm1::shift_parts_change);
+    Edit61.on_change = main_.guard(&TForm1::shift_parts_change);
+    Edit60.on_dbl_click = main_.guard(&TForm1::shift_part_dbl_click);
+    Edit61.on_dbl_click = main_.guard(&TForm1::shift_part_dbl_click);
+    La2_nen.on_click = main_.guard(&TForm1::La2_nenClick);
+    La2_tuki.on_click = main_.guard(&TForm1::La2_tukiClick);
+    La2_tuki.on_right_click = main_.guard(&TForm1::La2_tukiRightClick);
+    Button44.on_click = main_.guard(&TForm1::Button44Click);
+    Button71.on_click = main_.guard(&TForm1::Button71Click);
+    Bt2_tojiru.on_click = main_.guard(&TForm1::Bt2_tojiruClick);
     for (Edit* field : {&Edit60, &Edit61}) {
-        field->on_key = [this](Control& sender, char32_t& key) { numeric_key_filter(sender, key); };
+        field->on_key = [this](Control& sender, char32_t& key) {
+            main_.numeric_key_filter(sender, key);
+        };
     }
 
     // The second stream's name shows on the bonus composite's buttons.
-    app_.stream_renames.add([this](const SecondStream& s) {
+    app().stream_renames.add([this](const SecondStream& s) {
         Button29.set_caption("合成" + s.name + "返済表");
         Button30.set_caption("合成月＋" + s.name + "合成作業");
     });

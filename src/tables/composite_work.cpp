@@ -63,12 +63,12 @@ void CompositeState::restore() {
     form_.follow_composites();
 }
 
-int TForm1::component_number(int fallback) const {
-    const int slot = selected_slot();
+int CompositePage::component_number(int fallback) const {
+    const int slot = main_.selected_slot();
     return slot > 0 ? slot : fallback;
 }
 
-void TForm1::Button28Click(Control&) {
+void CompositePage::Button28Click(Control&) {
     StringGrid3.show();
     for (Grid* other : {&StringGrid1, &StringGrid2, &StringGrid4})
         other->hide();
@@ -76,7 +76,7 @@ void TForm1::Button28Click(Control&) {
     Edit45.set_font_color(Color::Red);
 }
 
-void TForm1::Button29Click(Control&) {
+void CompositePage::Button29Click(Control&) {
     StringGrid4.show();
     for (Grid* other : {&StringGrid1, &StringGrid2, &StringGrid3})
         other->hide();
@@ -85,10 +85,10 @@ void TForm1::Button29Click(Control&) {
 }
 
 // The copy itself: the composite starts again from the current table as it stands.
-void TForm1::copy_into_composite(bool bonus) {
-    const Grid& current = bonus ? app_.cur.StGr2 : app_.cur.StGr1;
+void CompositePage::copy_into_composite(bool bonus) {
+    const Grid& current = bonus ? app().cur.StGr2 : app().cur.StGr1;
     Grid& target = bonus ? StringGrid4 : StringGrid3;
-    cs::Rows rows = cs::copy_table(current, loan_rule(*this, bonus, component_number(1)));
+    cs::Rows rows = cs::copy_table(current, loan_rule(main_, bonus, component_number(1)));
     target.assign_rows(std::move(rows));
     (bonus ? CompositeCountB : CompositeCountM) = 1;
     (bonus ? Button29 : Button28).set_enabled(true);
@@ -101,12 +101,12 @@ void TForm1::copy_into_composite(bool bonus) {
 
 // "コピー作業": the fold of the last principal and a waiting first-payment correction go
 // into the copy only; the current tables come back from the set-aside file as they were.
-void TForm1::copy_work(bool bonus) {
-    if (!has_data_rows(bonus ? app_.cur.StGr2 : app_.cur.StGr1)) return;
+void CompositePage::copy_work(bool bonus) {
+    if (!has_data_rows(bonus ? app().cur.StGr2 : app().cur.StGr1)) return;
     save_aside();
     try {
-        fold_last_principal(bonus);
-        if (Button51.visible()) Button51Click(Button51);
+        main_.fold_last_principal(bonus);
+        if (main_.Button51.visible()) main_.Button51Click(main_.Button51);
         copy_into_composite(bonus);
     } catch (...) {
         restore_aside();
@@ -115,22 +115,22 @@ void TForm1::copy_work(bool bonus) {
     restore_aside();
 }
 
-void TForm1::ButtonM_CClick(Control&) {
+void CompositePage::ButtonM_CClick(Control&) {
     copy_work(false);
 }
 
-void TForm1::ButtonB_CClick(Control&) {
+void CompositePage::ButtonB_CClick(Control&) {
     copy_work(true);
 }
 
 // One pass over both tables in month order; the composite changes only when every row
 // has been worked out.
-void TForm1::merge_into_composite(bool bonus) {
-    const Grid& current = bonus ? app_.cur.StGr2 : app_.cur.StGr1;
+void CompositePage::merge_into_composite(bool bonus) {
+    const Grid& current = bonus ? app().cur.StGr2 : app().cur.StGr1;
     Grid& target = bonus ? StringGrid4 : StringGrid3;
     int& count = bonus ? CompositeCountB : CompositeCountM;
     const int n = count + 1;
-    const cs::LoanRule loan = loan_rule(*this, bonus, component_number(n));
+    const cs::LoanRule loan = loan_rule(main_, bonus, component_number(n));
 
     cs::Rows work;
     work.reserve(target.row_count() + current.row_count());
@@ -155,18 +155,18 @@ void TForm1::merge_into_composite(bool bonus) {
 }
 
 // "ｶﾚﾝﾄ＋合成作業"
-void TForm1::Button32Click(Control&) {
-    if (Button51.visible()) Button51Click(Button51);
+void CompositePage::Button32Click(Control&) {
+    if (main_.Button51.visible()) main_.Button51Click(main_.Button51);
     save_aside();
-    CompositeState before(*this);
+    CompositeState before(main_);
     try {
         const struct {
             bool bonus;
             Button& present;
         } sides[] = {{true, Button29}, {false, Button28}};
         for (const auto& side : sides) {
-            fold_last_principal(side.bonus);
-            if (!has_data_rows(side.bonus ? app_.cur.StGr2 : app_.cur.StGr1)) continue;
+            main_.fold_last_principal(side.bonus);
+            if (!has_data_rows(side.bonus ? app().cur.StGr2 : app().cur.StGr1)) continue;
             if (side.present.enabled()) {
                 merge_into_composite(side.bonus);
             } else {
@@ -182,7 +182,7 @@ void TForm1::Button32Click(Control&) {
 }
 
 // "合成月＋ﾎﾞｰﾅｽ合成作業"
-void TForm1::Button30Click(Control&) {
+void CompositePage::Button30Click(Control&) {
     if (Button28.enabled() && Button29.enabled()) {
         const int nm = CompositeCountM;
         const int nb = CompositeCountB;
@@ -234,13 +234,13 @@ void TForm1::Button30Click(Control&) {
 }
 
 // "累積"
-void TForm1::Button138Click(Control&) {
+void CompositePage::Button138Click(Control&) {
     if (!Button28.enabled()) return;
     cs::running_totals(StringGrid3, CompositeCountM);
 }
 
 // "消": the composites count as absent; the next work on them is a copy.
-void TForm1::Button31Click(Control&) {
+void CompositePage::Button31Click(Control&) {
     for (Button* b : {&Button28, &Button29, &Button32, &Button30, &Button138})
         b->set_enabled(false);
     CompositeCountM = 0;
@@ -248,13 +248,13 @@ void TForm1::Button31Click(Control&) {
     follow_composites();
 }
 
-void TForm1::Label_mClick(Control&) {
-    PageControl1.set_active_page(TabSheet7);
+void CompositePage::Label_mClick(Control&) {
+    main_.PageControl1.set_active_page(main_.TabSheet7);
     if (ButtonM.enabled()) ButtonMClick(ButtonM);
 }
 
-void TForm1::Label_bClick(Control&) {
-    PageControl1.set_active_page(TabSheet7);
+void CompositePage::Label_bClick(Control&) {
+    main_.PageControl1.set_active_page(main_.TabSheet7);
     if (ButtonB.enabled()) ButtonBClick(ButtonB);
 }
 

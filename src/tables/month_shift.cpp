@@ -52,24 +52,24 @@ bool shift_month_numbers(Grid& table, long shift) {
     return true;
 }
 
-void TForm1::Button43Click(Control&) {
+void CompositePage::Button43Click(Control&) {
     Panel2.show();
     Edit59.set_text("0");
 }
 
 // The shift is the era year and month as a count of months.
-void TForm1::shift_parts_change(Control&) {
+void CompositePage::shift_parts_change(Control&) {
     put(Edit59, count(Edit60) * 12 + count(Edit61));
 }
 
-void TForm1::La2_nenClick(Control&) {
-    const Date today = app_.platform().today();
+void CompositePage::La2_nenClick(Control&) {
+    const Date today = app().platform().today();
     put(Edit60, today.year - kEraBase);
     put(Edit61, today.month);
 }
 
-void TForm1::shift_part_dbl_click(Control& sender) {
-    const Date today = app_.platform().today();
+void CompositePage::shift_part_dbl_click(Control& sender) {
+    const Date today = app().platform().today();
     if (&sender == &Edit60) {
         put(Edit60, today.year - kEraBase);
     } else {
@@ -77,7 +77,7 @@ void TForm1::shift_part_dbl_click(Control& sender) {
     }
 }
 
-void TForm1::La2_tukiClick(Control&) {
+void CompositePage::La2_tukiClick(Control&) {
     const int month = count(Edit61) + 1;
     const int year = count(Edit60);
     if (month == 13) {
@@ -88,7 +88,7 @@ void TForm1::La2_tukiClick(Control&) {
     }
 }
 
-void TForm1::La2_tukiRightClick(Control&) {
+void CompositePage::La2_tukiRightClick(Control&) {
     const int month = count(Edit61) - 1;
     const int year = count(Edit60);
     if (month == 0) {
@@ -99,15 +99,15 @@ void TForm1::La2_tukiRightClick(Control&) {
     }
 }
 
-void TForm1::Button44Click(Control&) {
-    if (shift_month_numbers(app_.cur.StGr1, count(Edit59))) Panel2.hide();
+void CompositePage::Button44Click(Control&) {
+    if (shift_month_numbers(app().cur.StGr1, count(Edit59))) Panel2.hide();
 }
 
-void TForm1::Button71Click(Control&) {
-    if (shift_month_numbers(app_.cur.StGr2, count(Edit59))) Panel2.hide();
+void CompositePage::Button71Click(Control&) {
+    if (shift_month_numbers(app().cur.StGr2, count(Edit59))) Panel2.hide();
 }
 
-void TForm1::Bt2_tojiruClick(Control&) {
+void CompositePage::Bt2_tojiruClick(Control&) {
     Panel2.hide();
 }
 

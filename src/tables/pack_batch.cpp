@@ -37,7 +37,7 @@ private:
 
 }  // namespace
 
-void TForm1::Button82Click(Control&) {
+void PackSlotsPage::Button82Click(Control&) {
     std::vector<int> slots;
     for (int s = 1; s <= packs::kSlots; ++s) {
         if (packs::kind_of(PackSlots[s]) != packs::Kind::Empty) slots.push_back(s);
@@ -50,34 +50,34 @@ void TForm1::Button82Click(Control&) {
             (void)read_pack_file(manual_pack_path(PackSlots[s][1]));
         }
     }
-    CompositeState composites(*this);
+    CompositeState composites(main_);
     const packs::Slots slots_before = PackSlots;
     const bool changed_before = PackListChanged;
     ++BeepsHeld;
     try {
         // The run builds the composites anew: what an earlier work left in them (a bonus
         // composite above all, which the last step adds in) does not belong to this list.
-        Button31Click(Button31);
+        main_.Button31Click(main_.Button31);
         // The first pack starts each composite by the copy work, fold of the last principal
         // included, as a user starting the composite by hand would.
         bool first_monthly = true;
         bool first_bonus = true;
-        PackProgress progress(StatusBar1, app_.platform(), slots.size());
+        PackProgress progress(main_.StatusBar1, app().platform(), slots.size());
         for (int s : slots) {
             progress.next(s);
             select_slot(s);
             Button79Click(Button79);
-            Button53Click(Button82);
-            if (app_.cur.StGr1.row_count() > kFirstDataRow) {
-                first_monthly ? copy_work(false) : merge_into_composite(false);
+            main_.Button53Click(Button82);
+            if (app().cur.StGr1.row_count() > kFirstDataRow) {
+                first_monthly ? main_.copy_work(false) : main_.merge_into_composite(false);
                 first_monthly = false;
             }
-            if (app_.cur.StGr2.row_count() > kFirstDataRow) {
-                first_bonus ? copy_work(true) : merge_into_composite(true);
+            if (app().cur.StGr2.row_count() > kFirstDataRow) {
+                first_bonus ? main_.copy_work(true) : main_.merge_into_composite(true);
                 first_bonus = false;
             }
         }
-        Button30Click(Button30);
+        main_.Button30Click(main_.Button30);
     } catch (...) {
         --BeepsHeld;
         composites.restore();

@@ -71,24 +71,24 @@ Color slot_color(packs::Kind kind) {
 
 }  // namespace
 
-RadioButton& TForm1::slot_button(int slot) {
+RadioButton& PackSlotsPage::slot_button(int slot) {
     const std::array<RadioButton*, packs::kSlots> buttons{
         &RadioButton101, &RadioButton102, &RadioButton103, &RadioButton104, &RadioButton105,
         &RadioButton106, &RadioButton107, &RadioButton108, &RadioButton109, &RadioButton110};
     return *buttons.at(static_cast<std::size_t>(slot - 1));
 }
 
-int TForm1::target_slot() const {
+int PackSlotsPage::target_slot() const {
     if (selected_slot() > 0) return selected_slot();
     for (int s = 1; s <= packs::kSlots; ++s) {
-        if (const_cast<TForm1*>(this)->slot_button(s).checked()) return s;
+        if (const_cast<PackSlotsPage*>(this)->slot_button(s).checked()) return s;
     }
     return 0;
 }
 
 // An empty slot shows its number on grey, a calculated pack its title on black, a manual
 // pack its title on dark red.
-void TForm1::show_slot(int slot) {
+void PackSlotsPage::show_slot(int slot) {
     RadioButton& button = slot_button(slot);
     const packs::Kind kind = packs::kind_of(PackSlots[slot]);
     button.set_caption(kind == packs::Kind::Empty ? std::to_string(slot) : PackSlots[slot][kTitle]);
@@ -96,23 +96,23 @@ void TForm1::show_slot(int slot) {
     button.set_font_color(Color::Yellow);
 }
 
-void TForm1::select_slot(int slot) {
+void PackSlotsPage::select_slot(int slot) {
     Button78.set_tag(slot);
     SlotClicksHeld = true;
     slot_button(slot).set_checked(true);
     SlotClicksHeld = false;
     const packs::Slot& fields = PackSlots[slot];
     const packs::Kind kind = packs::kind_of(fields);
-    Edit67.set_color(slot_color(kind));
-    Edit67.set_font_color(Color::Yellow);
+    main_.Edit67.set_color(slot_color(kind));
+    main_.Edit67.set_font_color(Color::Yellow);
     if (kind == packs::Kind::Empty) {
         Button78.set_enabled(true);
         Button78.show();
         Button79.set_enabled(false);
         Button83.set_enabled(false);
-        ComboBox2.show();
+        main_.ComboBox2.show();
         Button47.hide();
-        Edit67.set_text("");
+        main_.Edit67.set_text("");
         return;
     }
     Button83.set_enabled(true);
@@ -123,64 +123,65 @@ void TForm1::select_slot(int slot) {
     } else {
         Button78.hide();
         Button47.show();
-        CheckBox3.set_checked(fields[kBothEnds] == "-");
+        main_.CheckBox3.set_checked(fields[kBothEnds] == "-");
     }
 }
 
 // A click selects the slot, and the release of the mouse button recalls it.
-void TForm1::slot_click(Control& sender) {
+void PackSlotsPage::slot_click(Control& sender) {
     if (SlotClicksHeld) return;
     select_slot(static_cast<int>(sender.tag()));
     Button79Click(Button79);
 }
 
-void TForm1::clear_slot_selection(Control&) {
+void PackSlotsPage::clear_slot_selection(Control&) {
     Button78.set_tag(0);
 }
 
-void TForm1::set_pack_list_changed(bool changed) {
+void PackSlotsPage::set_pack_list_changed(bool changed) {
     PackListChanged = changed;
     Button81.set_enabled(changed);
 }
 
-std::string TForm1::manual_pack_path(const std::string& name) const {
-    const std::string start = (app_.start_folder() / "").string();
-    for (const std::string& folder : {packFolder, packListFolder, dataFolder, start}) {
+std::string PackSlotsPage::manual_pack_path(const std::string& name) const {
+    const std::string start = (app().start_folder() / "").string();
+    for (const std::string& folder :
+         {main_.packFolder, main_.packListFolder, main_.dataFolder, start}) {
         std::error_code error;
         if (std::filesystem::is_regular_file(folder + name, error)) return folder + name;
     }
-    return packFolder + name;
+    return main_.packFolder + name;
 }
 
 // "↓ パック化"
-void TForm1::Button78Click(Control&) {
+void PackSlotsPage::Button78Click(Control&) {
     const int s = target_slot();
     if (s == 0) return;
-    if (packs::kind_of(PackSlots[s]) != packs::Kind::Empty && !app_.platform().ask(kOverwrite)) {
+    if (packs::kind_of(PackSlots[s]) != packs::Kind::Empty && !app().platform().ask(kOverwrite)) {
         return;
     }
     packs::Slot slot = packs::empty_slot();
     slot[kKind] = "1";
-    slot[kTitle] = file_name_of(Edit67.text());
-    slot[kRate] = Ed0_kin.text();
-    slot[kYears] = Ed0_nen.text();
-    slot[kMonths] = Ed0_tuki.text();
-    slot[kMonthlyPrincipal] = Edit101.text();
-    slot[kBonusPrincipal] = Edit106.text();
-    slot[kRateList] = Edit68.text();
-    slot[kLoanDate] = MsEd8_yusi.text();
-    slot[kFirstMonthly] = MsEd8_mon.text();
-    slot[kFirstBonus] = MsEd8_bon.text();
-    slot[kCalculationType] = std::to_string(std::max(ComboBox2.item_index(), 0));
-    slot[kBaseRateRule] = CheckBox1.checked() ? "1" : "-";
-    slot[kUncorrected] = CheckBox2.checked() ? "0" : "-";
-    slot[kInstalmentRounding] = std::to_string(HRh.tag());
-    slot[kInterestRounding] = std::to_string(HRr.tag());
-    slot[kMethod] = HHkkgg.text();
-    slot[kBothEnds] = CheckBox3.checked() ? "-" : "片";
-    slot[kBonusSettings] = app_.cur.StGr2.cell(kSettingsRow, schedule_col::kBonusSettings);
-    slot[kAccrualUnit] = std::to_string(FuriR.tag());
-    slot[kLaterRate] = Edit40.text();
+    slot[kTitle] = file_name_of(main_.Edit67.text());
+    slot[kRate] = main_.Ed0_kin.text();
+    slot[kYears] = main_.Ed0_nen.text();
+    slot[kMonths] = main_.Ed0_tuki.text();
+    slot[kMonthlyPrincipal] = main_.Edit101.text();
+    slot[kBonusPrincipal] = main_.Edit106.text();
+    slot[kRateList] = main_.Edit68.text();
+    slot[kLoanDate] = main_.MsEd8_yusi.text();
+    slot[kFirstMonthly] = main_.MsEd8_mon.text();
+    slot[kFirstBonus] = main_.MsEd8_bon.text();
+    slot[kCalculationType] = std::to_string(std::max(main_.ComboBox2.item_index(), 0));
+    slot[kBaseRateRule] = main_.CheckBox1.checked() ? "1" : "-";
+    slot[kUncorrected] = main_.CheckBox2.checked() ? "0" : "-";
+    slot[kInstalmentRounding] = std::to_string(main_.HRh.tag());
+    slot[kInterestRounding] = std::to_string(main_.HRr.tag());
+    slot[kMethod] = main_.HHkkgg.text();
+    slot[kBothEnds] = main_.CheckBox3.checked() ? "-" : "片";
+    slot[kBonusSettings] = app().cur.StGr2.cell(kSettingsRow, schedule_col::kBonusSettings);
+    slot[kAccrualUnit] = std::to_string(main_.FuriR.tag());
+    slot[kLaterRate] = main_.Edit40.text();
     PackSlots[s] = slot;
     show_slot(s);
     set_pack_list_changed(true);
@@ -190,7 +191,7 @@ void TForm1::Button78Click(Control&) {
 
 // "呼び出し ↑": a calculated pack puts its inputs back (the schedules are built by
 // "一括計算ＧＯ"); a manual pack reads its file into the current tables.
-void TForm1::Button79Click(Control&) {
+void PackSlotsPage::Button79Click(Control&) {
     const int s = target_slot();
     if (s == 0) return;
     switch (packs::kind_of(PackSlots[s])) {
@@ -205,7 +206,7 @@ void TForm1::Button79Click(Control&) {
     }
 }
 
-void TForm1::recall_calculated(const packs::Slot& source) {
+void PackSlotsPage::recall_calculated(const packs::Slot& source) {
     const packs::Slot slot = source;  // the fields written below may rewrite the slot
     // The numbers the settings take are read first: a damaged slot changes nothing.
     const std::int64_t instalment_rounding = slot_int(slot, kInstalmentRounding, 0);
@@ -213,7 +214,7 @@ void TForm1::recall_calculated(const packs::Slot& source) {
     const std::int64_t accrual_unit = slot_int(slot, kAccrualUnit, 1);
     const int type = static_cast<int>(slot_int(slot, kCalculationType, 0));
     const std::string list = slot[kRateList];
-    const std::string list_path = data_path(list);
+    const std::string list_path = main_.data_path(list);
     std::error_code error;
     const bool list_found =
         list != "-" && !list.empty() && std::filesystem::is_regular_file(list_path, error);
@@ -222,50 +223,50 @@ void TForm1::recall_calculated(const packs::Slot& source) {
         throw FileError("変動金利リスト「" + list_path + "」が見つかりません");
     }
 
-    ComboBox2.show();
-    Edit68.show();
-    Button91.show();
-    Edit67.set_text(slot[kTitle]);
-    Ed0_kin.set_text(slot[kRate]);
-    Ed0_nen.set_text(slot[kYears]);
-    Ed0_tuki.set_text(slot[kMonths]);
+    main_.ComboBox2.show();
+    main_.Edit68.show();
+    main_.Button91.show();
+    main_.Edit67.set_text(slot[kTitle]);
+    main_.Ed0_kin.set_text(slot[kRate]);
+    main_.Ed0_nen.set_text(slot[kYears]);
+    main_.Ed0_tuki.set_text(slot[kMonths]);
     // The non-zero principal first, so that the other's "0" does not empty the loan.
     if (slot[kMonthlyPrincipal] == "0") {
-        Edit106.set_text(slot[kBonusPrincipal]);
-        Edit101.set_text(slot[kMonthlyPrincipal]);
+        main_.Edit106.set_text(slot[kBonusPrincipal]);
+        main_.Edit101.set_text(slot[kMonthlyPrincipal]);
     } else {
-        Edit101.set_text(slot[kMonthlyPrincipal]);
-        Edit106.set_text(slot[kBonusPrincipal]);
+        main_.Edit101.set_text(slot[kMonthlyPrincipal]);
+        main_.Edit106.set_text(slot[kBonusPrincipal]);
     }
-    MsEd8_yusi.set_text(slot[kLoanDate]);
-    MsEd8_mon.set_text(slot[kFirstMonthly]);
-    MsEd8_bon.set_text(slot[kFirstBonus]);
-    ComboBox2.set_item_index(type);
-    CheckBox1.set_checked(slot[kBaseRateRule] == "1");
-    CheckBox2.set_checked(slot[kUncorrected] == "0");
-    HRh.set_tag(instalment_rounding);
-    HRr.set_tag(interest_rounding);
-    HHkkgg.set_text(slot[kMethod] == "-" ? "0" : slot[kMethod]);
-    CheckBox3.set_checked(slot[kBothEnds] == "-");
-    apply_pack_bonus_settings(app_, slot[kBonusSettings]);
-    FuriR.set_tag(accrual_unit);
-    recolour_indicators();
-    Button106Click(Button106);
-    Edit40.set_text(slot[kLaterRate] == "-" ? "4.0" : slot[kLaterRate]);
+    main_.MsEd8_yusi.set_text(slot[kLoanDate]);
+    main_.MsEd8_mon.set_text(slot[kFirstMonthly]);
+    main_.MsEd8_bon.set_text(slot[kFirstBonus]);
+    main_.ComboBox2.set_item_index(type);
+    main_.CheckBox1.set_checked(slot[kBaseRateRule] == "1");
+    main_.CheckBox2.set_checked(slot[kUncorrected] == "0");
+    main_.HRh.set_tag(instalment_rounding);
+    main_.HRr.set_tag(interest_rounding);
+    main_.HHkkgg.set_text(slot[kMethod] == "-" ? "0" : slot[kMethod]);
+    main_.CheckBox3.set_checked(slot[kBothEnds] == "-");
+    apply_pack_bonus_settings(app(), slot[kBonusSettings]);
+    main_.FuriR.set_tag(accrual_unit);
+    main_.recolour_indicators();
+    main_.Button106Click(main_.Button106);
+    main_.Edit40.set_text(slot[kLaterRate] == "-" ? "4.0" : slot[kLaterRate]);
     if (list_found) {
-        load_rate_list_file(list_path);
+        main_.load_rate_list_file(list_path);
     } else if (list != "-") {
-        Edit68.set_text(list);
+        main_.Edit68.set_text(list);
     }
-    first_payment_reference();
+    main_.first_payment_reference();
 }
 
-void TForm1::mpc_load(const std::string& path) {
+void PackSlotsPage::mpc_load(const std::string& path) {
     mpc_load(read_pack_file(path), path);
 }
 
 // The tables of the file, the loan inputs from their first data rows, and the slot.
-void TForm1::mpc_load(const PackFile& pack, const std::string& path) {
+void PackSlotsPage::mpc_load(const PackFile& pack, const std::string& path) {
     const bool monthly = pack.monthly.size() > kFirstDataRow;
     const bool bonus = pack.bonus.size() > kFirstDataRow;
     std::string rate = "-";
@@ -286,20 +287,20 @@ void TForm1::mpc_load(const PackFile& pack, const std::string& path) {
     const std::string monthly_principal = monthly ? pack.monthly[kFirstDataRow][3] : "0";
     const std::string bonus_principal = bonus ? pack.bonus[kFirstDataRow][3] : "0";
 
-    Open_mpc(pack);
+    main_.Open_mpc(pack);
     const std::string name = file_name_of(path);
-    Edit67.set_text(name);
+    main_.Edit67.set_text(name);
     if (monthly) {
-        Ed0_kin.set_text(rate);
-        Ed0_nen.set_text(years);
-        Ed0_tuki.set_text(months);
+        main_.Ed0_kin.set_text(rate);
+        main_.Ed0_nen.set_text(years);
+        main_.Ed0_tuki.set_text(months);
     }
     if (monthly_principal == "0") {
-        Edit106.set_text(bonus_principal);
-        Edit101.set_text(monthly_principal);
+        main_.Edit106.set_text(bonus_principal);
+        main_.Edit101.set_text(monthly_principal);
     } else {
-        Edit101.set_text(monthly_principal);
-        Edit106.set_text(bonus_principal);
+        main_.Edit101.set_text(monthly_principal);
+        main_.Edit106.set_text(bonus_principal);
     }
     const int s = target_slot();
     if (s == 0) return;
@@ -311,7 +312,7 @@ void TForm1::mpc_load(const PackFile& pack, const std::string& path) {
     slot[kMonths] = months;
     slot[kMonthlyPrincipal] = monthly_principal;
     slot[kBonusPrincipal] = bonus_principal;
-    slot[kRateList] = Edit68.text();
+    slot[kRateList] = main_.Edit68.text();
     slot[kLoanDate] = pack.loan_date;
     slot[kFirstMonthly] = pack.first_monthly_date;
     slot[kFirstBonus] = pack.first_bonus_date;
@@ -319,41 +320,42 @@ void TForm1::mpc_load(const PackFile& pack, const std::string& path) {
 
 // The file is read before anything changes: one that is missing or damaged leaves the
 // tables, the inputs and the slot as they were.
-void TForm1::recall_manual(int s) {
+void PackSlotsPage::recall_manual(int s) {
     const packs::Slot before = PackSlots[s];
     const std::string path = manual_pack_path(before[kTitle]);
     const PackFile pack = read_pack_file(path);
-    CheckBox2.set_checked(before[kUncorrected] == "0");
+    main_.CheckBox2.set_checked(before[kUncorrected] == "0");
     Ed_hen1.set_text(before[kTitle]);
     mpc_load(pack, path);
     // The dates recorded with the slot ("↓ 変更記録") stand over those of the file.
-    const std::array<std::pair<Edit*, int>, 3> dates{
-        {{&MsEd8_yusi, kLoanDate}, {&MsEd8_mon, kFirstMonthly}, {&MsEd8_bon, kFirstBonus}}};
+    const std::array<std::pair<Edit*, int>, 3> dates{{{&main_.MsEd8_yusi, kLoanDate},
+                                                      {&main_.MsEd8_mon, kFirstMonthly},
+                                                      {&main_.MsEd8_bon, kFirstBonus}}};
     for (const auto& [field, f] : dates) {
         if (before[f] == "-") continue;
         field->set_text(before[f]);
         PackSlots[s][f] = before[f];
     }
-    ComboBox2.hide();
-    Edit68.hide();
-    Button91.hide();
-    proposed_pack_file = path;
-    Button26Click(Button26);
-    first_payment_reference();
+    main_.ComboBox2.hide();
+    main_.Edit68.hide();
+    main_.Button91.hide();
+    main_.proposed_pack_file = path;
+    main_.Button26Click(main_.Button26);
+    main_.first_payment_reference();
     Button81.set_enabled(PackListChanged);
-    Ed555.set_text(stem_of(before[kTitle]));
+    main_.Ed555.set_text(stem_of(before[kTitle]));
 }
 
 // A right click loads a manual pack file into the slot. Nothing changes until a file has
 // been chosen and read whole.
-void TForm1::slot_right_click(Control& sender) {
+void PackSlotsPage::slot_right_click(Control& sender) {
     const int s = static_cast<int>(sender.tag());
-    if (packs::kind_of(PackSlots[s]) != packs::Kind::Empty && !app_.platform().ask(kOverwrite)) {
+    if (packs::kind_of(PackSlots[s]) != packs::Kind::Empty && !app().platform().ask(kOverwrite)) {
         return;
     }
-    FileDialogRequest request{"マニュアルパック読込", packFolder, proposed_pack_file, kPackFilter,
-                              "mpc"};
-    const auto chosen = app_.platform().open_file(request);
+    FileDialogRequest request{"マニュアルパック読込", main_.packFolder, main_.proposed_pack_file,
+                              kPackFilter, "mpc"};
+    const auto chosen = app().platform().open_file(request);
     if (!chosen) return;
     const PackFile pack = read_pack_file(*chosen);
     const packs::Slot before = PackSlots[s];
@@ -366,15 +368,15 @@ void TForm1::slot_right_click(Control& sender) {
     }
     show_slot(s);
     set_pack_list_changed(true);
-    proposed_pack_file = *chosen;
-    packFolder = folder_of(*chosen);
+    main_.proposed_pack_file = *chosen;
+    main_.packFolder = folder_of(*chosen);
     select_slot(s);
     Button79Click(Button79);
-    Ed555.set_text(stem_of(*chosen));
+    main_.Ed555.set_text(stem_of(*chosen));
 }
 
 // "消し"
-void TForm1::Button83Click(Control&) {
+void PackSlotsPage::Button83Click(Control&) {
     const int s = target_slot();
     if (s == 0) return;
     PackSlots[s][kKind] = "-";
@@ -385,15 +387,15 @@ void TForm1::Button83Click(Control&) {
 
 // "↓ 変更記録": a manual pack keeps the dates and the correction choices made since it
 // was recalled.
-void TForm1::Button47Click(Control&) {
+void PackSlotsPage::Button47Click(Control&) {
     const int s = target_slot();
     if (s == 0 || packs::kind_of(PackSlots[s]) != packs::Kind::Manual) return;
     packs::Slot& slot = PackSlots[s];
-    slot[kLoanDate] = MsEd8_yusi.text();
-    slot[kFirstMonthly] = MsEd8_mon.text();
-    slot[kFirstBonus] = MsEd8_bon.text();
-    slot[kUncorrected] = CheckBox2.checked() ? "0" : "-";
-    slot[kBothEnds] = CheckBox3.checked() ? "-" : "片";
+    slot[kLoanDate] = main_.MsEd8_yusi.text();
+    slot[kFirstMonthly] = main_.MsEd8_mon.text();
+    slot[kFirstBonus] = main_.MsEd8_bon.text();
+    slot[kUncorrected] = main_.CheckBox2.checked() ? "0" : "-";
+    slot[kBothEnds] = main_.CheckBox3.checked() ? "-" : "片";
     set_pack_list_changed(true);
 }
 

@@ -6,8 +6,8 @@
 
 namespace rebanto {
 
-void TForm1::wire_packs() {
-    GrpPack.set_parent(&TabSheet8);
+void PackSlotsPage::wire_packs() {
+    GrpPack.set_parent(&main_.TabSheet8);
     for (Control* c :
          std::initializer_list<Control*>{&Button78, &Button79, &Button83, &Button47, &Button80,
                                          &Button81, &Button82, &Memo2, &Ed_hen1}) {
@@ -22,8 +22,8 @@ void TForm1::wire_packs() {
         button.set_parent(&GrpPack);
         button.set_tag(s);
         show_slot(s);
-        button.on_click = guard(&TForm1::slot_click);
-        button.on_right_click = guard(&TForm1::slot_right_click);
+        button.on_click = main_.guard(&TForm1::slot_click);
+        button.on_right_click = main_.guard(&TForm1::slot_right_click);
     }
     // Slot 1 is selected at start; the title keeps its default until a slot is clicked.
     Button78.set_tag(1);
@@ -35,20 +35,21 @@ void TForm1::wire_packs() {
     Button47.hide();
     Button81.set_enabled(false);
 
-    Button78.on_click = guard(&TForm1::Button78Click);
-    Button79.on_click = guard(&TForm1::Button79Click);
-    Button83.on_click = guard(&TForm1::Button83Click);
-    Button47.on_click = guard(&TForm1::Button47Click);
-    Button80.on_click = guard(&TForm1::Button80Click);
-    Button81.on_click = guard(&TForm1::Button81Click);
-    Button82.on_click = guard(&TForm1::Button82Click);
+    Button78.on_click = main_.guard(&TForm1::Button78Click);
+    Button79.on_click = main_.guard(&TForm1::Button79Click);
+    Button83.on_click = main_.guard(&TForm1::Button83Click);
+    Button47.on_click = main_.guard(&TForm1::Button47Click);
+    Button80.on_click = main_.guard(&TForm1::Button80Click);
+    Button81.on_click = main_.guard(&TForm1::Button81Click);
+    Button82.on_click = main_.guard(&TForm1::Button82Click);
 
     // Passing over the pages where components are added by hand clears the selection, so
     // that they are labelled by their component number; the composite page then also
     // applies a first-payment correction that waits.
-    const Handler clear = guard(&TForm1::clear_slot_selection);
-    TabSheet2.on_mouse_over = clear;
-    TabSheet7.on_mouse_over = [clear, waiting = TabSheet7.on_mouse_over](Control& sender) {
+    const Handler clear = main_.guard(&TForm1::clear_slot_selection);
+    main_.TabSheet2.on_mouse_over = clear;
+    main_.TabSheet7.on_mouse_over = [clear,
+                                     waiting = main_.TabSheet7.on_mouse_over](Control& sender) {
         clear(sender);
         if (waiting) waiting(sender);
     };

@@ -7,7 +7,7 @@
 
 namespace rebanto::ui {
 
-void MemoPage::build(QGridLayout* page) {
+void MemoPageView::build(QGridLayout* page) {
     build_memo_page(put_, page, parts_);
 }
 

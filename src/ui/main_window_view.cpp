@@ -24,8 +24,8 @@
 #include "ui/binder.h"
 #include "ui/clickable_label.h"
 #include "ui/input_marks.h"
-#include "ui/page_views.h"
 #include "ui/page_parts.h"
+#include "ui/page_views.h"
 #include "ui/qt_text.h"
 
 namespace rebanto::ui {
@@ -222,12 +222,12 @@ Page& MainWindowView::register_page(Args&&... args) {
 void MainWindowView::register_pages() {
     register_page<BatchPageView>();
     amount_page_ = &register_page<AmountPage>();
-    register_page<MemoPage>(
+    register_page<MemoPageView>(
         form_.TabSheet3, MemoPageParts{form_.RichEdit1, form_.Bt7_MClear, form_.Button2,
                                        form_.Button40, form_.Button5, form_.Button70, form_.UpDown1,
                                        form_.Label_m, form_.CaptionMemoClearMonthly,
                                        form_.CaptionFontSizeMonthly, &form_.Button120});
-    register_page<MemoPage>(
+    register_page<MemoPageView>(
         form_.TabSheet4,
         MemoPageParts{form_.RichEdit2, form_.Bt7_BClear, form_.Button7, form_.Button41,
                       form_.Button8, form_.Button85, form_.UpDown2, form_.Label_b,

@@ -1,8 +1,8 @@
 #pragma once
 // The pages of the main window's view, one class each (the calculation page is
 // amount_page.h). The window view registers them in main_window_view.cpp.
-#include "ui/page_view.h"
 #include "ui/memo_page.h"
+#include "ui/page_view.h"
 
 class QHBoxLayout;
 class QVBoxLayout;
@@ -15,14 +15,15 @@ class FlowLayout;
 // "一括表": the what-if tables and the loan-product schedules, laid out from the model.
 class BatchPageView : public PageView {
 public:
-    explicit BatchPageView(const PageViewContext& window) : PageView(window, window.form.TabSheet2) {}
+    explicit BatchPageView(const PageViewContext& window)
+        : PageView(window, window.form.TabSheet2) {}
     void build(QGridLayout* page) override;
 };
 
 // "ﾒﾓ(月返済)" or "(ﾎﾞｰﾅｽ返済)".
-class MemoPage : public PageView {
+class MemoPageView : public PageView {
 public:
-    MemoPage(const PageViewContext& window, Panel& sheet, const MemoPageParts& parts)
+    MemoPageView(const PageViewContext& window, Panel& sheet, const MemoPageParts& parts)
         : PageView(window, sheet), parts_(parts) {}
     void build(QGridLayout* page) override;
 
@@ -52,7 +53,8 @@ private:
 // month calendar of every date field.
 class DatesPageView : public PageView {
 public:
-    explicit DatesPageView(const PageViewContext& window) : PageView(window, window.form.TabSheet8) {}
+    explicit DatesPageView(const PageViewContext& window)
+        : PageView(window, window.form.TabSheet8) {}
     void build(QGridLayout* page) override;
 
 private:

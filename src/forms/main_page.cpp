@@ -1,0 +1,14 @@
+#include "forms/main_page.h"
+
+#include "forms/tform1.h"
+
+namespace rebanto {
+
+// The window's Form base is built before any page, so its controls can register at once.
+MainPage::MainPage(TForm1& main) : main_(main), form_(main) {}
+
+App& MainPage::app() const {
+    return main_.app();
+}
+
+}  // namespace rebanto
