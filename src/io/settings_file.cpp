@@ -55,7 +55,7 @@ std::string saved_text(TForm1& f, const SettingsLine& line) {
         }
         case SettingsKind::Tag:
             return std::to_string(line.control(f).tag());
-        case SettingsKind::Handler:
+        case SettingsKind::Handled:
             return line.save(f);
         case SettingsKind::Carried:
             break;
@@ -72,7 +72,7 @@ void apply_line(TForm1& f, SettingsReader& in, const SettingsLine& line) {
         case SettingsKind::Tag:
             if (auto v = in.whole(line.line)) line.control(f).set_tag(*v);
             break;
-        case SettingsKind::Handler:
+        case SettingsKind::Handled:
             if (line.load) line.load(f, in, line.line);
             break;
         case SettingsKind::Carried:

@@ -58,7 +58,7 @@ constexpr SettingsLine reserved(std::size_t line) {
 constexpr SettingsLine handled(std::size_t line, std::string (*save)(TForm1&),
                                void (*load)(TForm1&, SettingsReader&, std::size_t) = nullptr,
                                const char* name = nullptr) {
-    return {.line = line, .kind = SettingsKind::Handler, .name = name, .save = save, .load = load};
+    return {.line = line, .kind = SettingsKind::Handled, .name = name, .save = save, .load = load};
 }
 
 template <auto Box>

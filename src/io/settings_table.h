@@ -20,7 +20,7 @@ enum class SettingsKind {
     Text,      // the control's text (or caption), as written
     Loan,      // a loan input: the last text of the field that its reading rule takes
     Tag,       // the control's tag, a whole number
-    Handler,   // a value of its own, with named save and load functions
+    Handled,   // a value of its own, with named save and load functions
 };
 
 // What a Text or Loan line must hold to be applied; nothing for a bad or unusable line.
