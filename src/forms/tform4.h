@@ -15,6 +15,7 @@
 namespace rebanto {
 
 namespace navigator {
+class RowReader;
 struct RowEntry;
 struct TableKind;
 }  // namespace navigator
@@ -297,7 +298,20 @@ private:
     // The main window's fields of the part a replay rebuilds.
     struct ReplayPart;
     void prepare_replay(bool bonus, const ReplayPart& part);
+    ReplayPart replay_part(bool bonus);
+    void replay_table(bool bonus, bool active, int last);
+    void replay_first_difference(bool bonus, const ReplayPart& part,
+                                 const navigator::RowReader& row);
     void replay_rows(bool bonus, const ReplayPart& part, int last);
+    void replay_totals_row(bool bonus, const ReplayPart& part, int r, bool paid_off);
+    void load_prepayment_row(const ReplayPart& part, const navigator::RowReader& row, int r);
+    void load_row_inputs(bool bonus, const ReplayPart& part, const navigator::RowReader& row,
+                         int r);
+    bool apply_row_flag(bool bonus, const ReplayPart& part, const navigator::RowReader& row, int r,
+                        const std::string& flag);
+    void put_instalment(const ReplayPart& part, const navigator::RowReader& row, int r, int col);
+    void commit_replayed_row(bool bonus, const ReplayPart& part, int r, const std::string& flag,
+                             bool& paid_off, std::vector<std::string>& notes);
     void finish_table(const ReplayPart& part);
     bool replay_running_ = false;
     bool converted_rate_busy_ = false;
