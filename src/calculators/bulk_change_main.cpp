@@ -15,10 +15,10 @@ void CompositePage::wire_bulk_changes() {
         "ﾎﾞｰﾅｽ返済時ではない月に金利変更の場合に補正。加重平均金利を適用して一括自動補正　("
         "取消は右の小"
         "ボタン)");
-    Button135.on_click = main_.guard(&TForm1::Button135Click);
-    Button131.on_click = main_.guard(&TForm1::prepayment_dialog_click);
-    Button132.on_click = main_.guard(&TForm1::prepayment_dialog_click);
-    Button151.on_click = main_.guard(&TForm1::Button151Click);
+    Button135.on_click = guard(&TForm1::Button135Click);
+    Button131.on_click = guard(&TForm1::prepayment_dialog_click);
+    Button132.on_click = guard(&TForm1::prepayment_dialog_click);
+    Button151.on_click = guard(&TForm1::Button151Click);
 }
 
 void CompositePage::Button135Click(Control&) {

@@ -108,26 +108,26 @@ void ReverseSearchPanel::wire_reverse_search() {
     Panel4.hide();
 
     for (RadioButton* input : {&RBut_kin, &RBut_mot, &RBut_Mm, &RBut_Mb, &RBut_Hm, &RBut_Hb})
-        input->on_click = main_.guard(&TForm1::search_input_click);
+        input->on_click = guard(&TForm1::search_input_click);
     for (TargetTwins& twins : target_twins(main_)) {
-        twins.monthly.on_click = main_.guard(&TForm1::search_target_click);
-        twins.bonus.on_click = main_.guard(&TForm1::search_target_click);
+        twins.monthly.on_click = guard(&TForm1::search_target_click);
+        twins.bonus.on_click = guard(&TForm1::search_target_click);
     }
     Edit3.on_key = [this](Control& sender, char32_t& key) {
         main_.numeric_key_filter(sender, key);
     };
-    Edit3.on_dbl_click = main_.guard(&TForm1::Edit3DblClick);
-    Llmax.on_click = main_.guard(&TForm1::LlmaxClick);
-    Llmin.on_click = main_.guard(&TForm1::LlmaxClick);
-    Button93.on_click = main_.guard(&TForm1::Button93Click);
-    Button73.on_click = main_.guard(&TForm1::Button73Click);
-    Button102.on_click = main_.guard(&TForm1::Button102Click);
-    Button103.on_click = main_.guard(&TForm1::Button103Click);
-    Button90.on_click = main_.guard(&TForm1::Button90Click);
-    Button136.on_click = main_.guard(&TForm1::Button136Click);
-    Button141.on_click = main_.guard(&TForm1::Button141Click);
-    Button134.on_click = main_.guard(&TForm1::Button134Click);
-    Button133.on_click = main_.guard(&TForm1::Button133Click);
+    Edit3.on_dbl_click = guard(&TForm1::Edit3DblClick);
+    Llmax.on_click = guard(&TForm1::LlmaxClick);
+    Llmin.on_click = guard(&TForm1::LlmaxClick);
+    Button93.on_click = guard(&TForm1::Button93Click);
+    Button73.on_click = guard(&TForm1::Button73Click);
+    Button102.on_click = guard(&TForm1::Button102Click);
+    Button103.on_click = guard(&TForm1::Button103Click);
+    Button90.on_click = guard(&TForm1::Button90Click);
+    Button136.on_click = guard(&TForm1::Button136Click);
+    Button141.on_click = guard(&TForm1::Button141Click);
+    Button134.on_click = guard(&TForm1::Button134Click);
+    Button133.on_click = guard(&TForm1::Button133Click);
     // The panel belongs to the page it was opened on: any change of page closes it.
     const Handler page_changed = main_.PageControl1.on_change;
     main_.PageControl1.on_change = [this, page_changed](Control& sender) {

@@ -7,9 +7,9 @@
 namespace rebanto {
 
 void CalculationPage::wire_second_repayment() {
-    Button140.on_click = main_.guard(&TForm1::Button140Click);
-    Label187.on_click = main_.guard(&TForm1::Label187Click);
-    Label187.on_right_click = main_.guard(&TForm1::Label187RightClick);
+    Button140.on_click = guard(&TForm1::Button140Click);
+    Label187.on_click = guard(&TForm1::Label187Click);
+    Label187.on_right_click = guard(&TForm1::Label187RightClick);
     main_.Edit35.set_hint(
         "初回据置月数指定－－金融機関の返済表と異なるとき、相応の数値に変更して下さい");
     main_.Edit35.set_parent(&main_.TabSheet8);

@@ -32,17 +32,17 @@ void TableChartButtons::wire_charts() {
         b->set_parent(&main_.TabSheet7);
     for (Control* c :
          std::initializer_list<Control*>{&Button112, &Button120, &Button126, &NGurafuM}) {
-        c->on_click = main_.guard(&TForm1::chart_current_monthly);
+        c->on_click = guard(&TForm1::chart_current_monthly);
         c->set_hint("カレント月返済表をグラフ表示します");
     }
     for (Control* c :
          std::initializer_list<Control*>{&Button113, &Button121, &Button127, &NGurafuB}) {
-        c->on_click = main_.guard(&TForm1::chart_current_bonus);
+        c->on_click = guard(&TForm1::chart_current_bonus);
         c->set_hint("カレントボーナス返済表をグラフ表示します");
     }
-    Button128.on_click = main_.guard(&TForm1::chart_composite_monthly);
+    Button128.on_click = guard(&TForm1::chart_composite_monthly);
     Button128.set_hint("合成返済表をグラフ表示します");
-    Button129.on_click = main_.guard(&TForm1::chart_composite_bonus);
+    Button129.on_click = guard(&TForm1::chart_composite_bonus);
     Button129.set_hint("合成ボーナス返済表をグラフ表示します");
 
     // A composite's chart button is usable exactly while the composite is: it follows the

@@ -354,6 +354,9 @@ public:
     int commit_run_depth_ = 0;
     bool commit_run_failed_ = false;
     void wire_calculation();
+    void place_calculation_controls();
+    void wire_step_fields();
+    void wire_step_runs();
     void wire_gestures();
     // The parts of PRset1, in the order it runs them.
     bool validate_inputs();

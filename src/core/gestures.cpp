@@ -54,38 +54,37 @@ void CalculationPage::wire_gestures() {
     for (Control* c : std::initializer_list<Control*>{
              &main_.Label8, &main_.Label19, &main_.Label17, &main_.Label18, &main_.Label21,
              &main_.Label22, &main_.Label23, &main_.Label9, &main_.Label10}) {
-        c->on_click = main_.guard(&TForm1::basic_setting_click, FailureRule::Calculation);
+        c->on_click = guard(&TForm1::basic_setting_click, FailureRule::Calculation);
     }
     for (Control* c :
          std::initializer_list<Control*>{&main_.Label19, &main_.Label18, &main_.Label21,
                                          &main_.Label22, &main_.Label23, &main_.Label10}) {
-        c->on_right_click =
-            main_.guard(&TForm1::basic_setting_right_click, FailureRule::Calculation);
+        c->on_right_click = guard(&TForm1::basic_setting_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{
              &main_.Label8, &main_.Label19, &main_.Label17, &main_.Label18, &main_.Label21,
              &main_.Label22, &main_.Label23, &main_.Label9, &main_.Ed0_nen, &main_.Ed0_tuki,
              &main_.Ed0_wari}) {
-        c->on_dbl_click = main_.guard(&TForm1::basic_setting_dbl_click, FailureRule::Calculation);
+        c->on_dbl_click = guard(&TForm1::basic_setting_dbl_click, FailureRule::Calculation);
     }
 
     for (Control* c : std::initializer_list<Control*>{&Label4, &Label1, &Label3, &Label185}) {
-        c->on_click = main_.guard(&TForm1::step_field_click, FailureRule::Calculation);
-        c->on_right_click = main_.guard(&TForm1::step_field_right_click, FailureRule::Calculation);
+        c->on_click = guard(&TForm1::step_field_click, FailureRule::Calculation);
+        c->on_right_click = guard(&TForm1::step_field_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label4, &Label1, &Label185}) {
-        c->on_dbl_click = main_.guard(&TForm1::step_field_dbl_click, FailureRule::Calculation);
+        c->on_dbl_click = guard(&TForm1::step_field_dbl_click, FailureRule::Calculation);
     }
 
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label25, &Label31, &Label32}) {
-        c->on_click = main_.guard(&TForm1::step_length_click, FailureRule::Calculation);
+        c->on_click = guard(&TForm1::step_length_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label31, &Label32}) {
-        c->on_right_click = main_.guard(&TForm1::step_length_right_click, FailureRule::Calculation);
+        c->on_right_click = guard(&TForm1::step_length_right_click, FailureRule::Calculation);
     }
     for (Control* c : std::initializer_list<Control*>{&Label24, &Label16, &Label11, &Edit13,
                                                       &Edit14, &Ed1_yy5, &Ed1_mm5}) {
-        c->on_dbl_click = main_.guard(&TForm1::step_length_dbl_click, FailureRule::Calculation);
+        c->on_dbl_click = guard(&TForm1::step_length_dbl_click, FailureRule::Calculation);
     }
 }
 

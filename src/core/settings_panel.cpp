@@ -128,7 +128,7 @@ void CalculationSettings::wire_settings_panel() {
     Panel5.hide();
     recolour_indicators();
 
-    auto bind = [this](void (TForm1::*handler)(Control&)) { return main_.guard(handler); };
+    auto bind = [this](void (TForm1::*handler)(Control&)) { return guard(handler); };
     for (Control* c : std::initializer_list<Control*>{&HRh, &HRr, &FuriR})
         c->on_click = bind(&TForm1::HRhClick);
     for (Control* c : {&RB11, &RB12, &RB13}) {

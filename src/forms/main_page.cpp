@@ -11,4 +11,8 @@ App& MainPage::app() const {
     return main_.app();
 }
 
+Handler MainPage::guard(void (TForm1::*routine)(Control&), FailureRule rule) const {
+    return main_.guard(routine, rule);
+}
+
 }  // namespace rebanto

@@ -4,6 +4,8 @@
 // shares with the rest of the window (the basic inputs, the other pages) it reaches
 // through the window.
 
+#include "forms/guard.h"
+
 namespace rebanto {
 
 class App;
@@ -20,6 +22,8 @@ protected:
     ~MainPage() = default;
 
     App& app() const;
+    // A routine of the window (or of any of its pages) wrapped as an event handler.
+    Handler guard(void (TForm1::*routine)(Control&), FailureRule rule = FailureRule::Window) const;
 
     // The window the page sits in.
     TForm1& main_;

@@ -38,15 +38,15 @@ void CompositePage::wire_exports() {
     Button36.set_hint("合成ﾎﾞｰﾅｽ返済表を印刷するためにメモ化します");
 
     for (Button* save : {&main_.Button70, &main_.Button85, &Button69})
-        save->on_click = main_.guard(&TForm1::memo_save_click);
-    CSV3.on_click = main_.guard(&TForm1::CSV3Click);
-    CSV4.on_click = main_.guard(&TForm1::CSV4Click);
-    CSV3_suuti.on_click = main_.guard(&TForm1::CSV3_suutiClick);
-    CSV4_suuti.on_click = main_.guard(&TForm1::CSV4_suutiClick);
-    Button27.on_click = main_.guard(&TForm1::Button27Click);
-    Button36.on_click = main_.guard(&TForm1::Button36Click);
-    Bt1_insatu.on_click = main_.guard(&TForm1::Bt1_insatuClick);
-    Bt1_tojiru.on_click = main_.guard(&TForm1::Bt1_tojiruClick);
+        save->on_click = guard(&TForm1::memo_save_click);
+    CSV3.on_click = guard(&TForm1::CSV3Click);
+    CSV4.on_click = guard(&TForm1::CSV4Click);
+    CSV3_suuti.on_click = guard(&TForm1::CSV3_suutiClick);
+    CSV4_suuti.on_click = guard(&TForm1::CSV4_suutiClick);
+    Button27.on_click = guard(&TForm1::Button27Click);
+    Button36.on_click = guard(&TForm1::Button36Click);
+    Bt1_insatu.on_click = guard(&TForm1::Bt1_insatuClick);
+    Bt1_tojiru.on_click = guard(&TForm1::Bt1_tojiruClick);
 }
 
 }  // namespace rebanto

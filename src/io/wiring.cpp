@@ -36,19 +36,19 @@ void SettingsPage::wire_settings() {
         "るため");
     CheckBox4.set_checked(true);
 
-    Bt_save.on_click = main_.guard(&TForm1::Bt_saveClick);
-    Bt_load.on_click = main_.guard(&TForm1::Bt_loadClick);
-    Button86.on_click = main_.guard(&TForm1::Button86Click);
-    Button101.on_click = main_.guard(&TForm1::Button101Click);
-    main_.Label20.on_dbl_click = main_.guard(&TForm1::Button101Click);
-    Button105.on_click = main_.guard(&TForm1::Button105Click);
+    Bt_save.on_click = guard(&TForm1::Bt_saveClick);
+    Bt_load.on_click = guard(&TForm1::Bt_loadClick);
+    Button86.on_click = guard(&TForm1::Button86Click);
+    Button101.on_click = guard(&TForm1::Button101Click);
+    main_.Label20.on_dbl_click = guard(&TForm1::Button101Click);
+    Button105.on_click = guard(&TForm1::Button105Click);
     for (Button* b : {&Button22, &Button58, &Button23, &Button77, &Button16, &Button109, &Button116,
                       &Button117, &Button119, &Button118}) {
-        b->on_click = main_.guard(&TForm1::ExplanationClick);
+        b->on_click = guard(&TForm1::ExplanationClick);
     }
-    BtHelp.on_click = main_.guard(&TForm1::BtHelpClick);
-    main_.StatusBar1.on_dbl_click = main_.guard(&TForm1::BtHelpClick);
-    main_.StatusBar1.on_click = main_.guard(&TForm1::rescale_controls);
+    BtHelp.on_click = guard(&TForm1::BtHelpClick);
+    main_.StatusBar1.on_dbl_click = guard(&TForm1::BtHelpClick);
+    main_.StatusBar1.on_click = guard(&TForm1::rescale_controls);
     track_loan_texts();
     RememberedClientWidth = main_.width() - 8;
     RememberedClientHeight = main_.height() - 32;

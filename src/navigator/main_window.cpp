@@ -16,9 +16,9 @@ void CompositePage::wire_navigator() {
     Button107.set_parent(&main_.TabSheet7);
     Button107.set_enabled(false);
     Button107.set_hint("カレント両表を再計算ナビゲーターに読み込みます");
-    Button107.on_click = main_.guard(&TForm1::Button107Click);
-    main_.Label187.on_dbl_click = main_.guard(&TForm1::bonus_timing_dbl_click);
-    main_.Label195.on_dbl_click = main_.guard(&TForm1::bonus_timing_dbl_click);
+    Button107.on_click = guard(&TForm1::Button107Click);
+    main_.Label187.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
+    main_.Label195.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
 }
 
 void CompositePage::Button107Click(Control&) {

@@ -22,18 +22,18 @@ void BatchTablesPage::wire_what_if() {
     Edit32.set_hint("金利の違い比較表の金利刻み(％)");
     Edit36.set_hint("金利変動ｼﾐｭﾚｰｼｮﾝの年数(返済期間まで)－－ダブルクリックで返済期間");
 
-    Button9.on_click = main_.guard(&TForm1::Button9Click);
-    Button10.on_click = main_.guard(&TForm1::Button10Click);
-    Button17.on_click = main_.guard(&TForm1::Button17Click);
-    Button13.on_click = main_.guard(&TForm1::Button13Click);
-    RadioButton1.on_click = main_.guard(&TForm1::RadioButton1Click);
-    RadioButton2.on_click = main_.guard(&TForm1::RadioButton2Click);
-    Edit42.on_click = main_.guard(&TForm1::Edit42Click);
-    Edit42.on_dbl_click = main_.guard(&TForm1::Edit42DblClick);
-    Label70.on_click = main_.guard(&TForm1::Label70Click);
-    Label70.on_dbl_click = main_.guard(&TForm1::Label70DblClick);
-    Label70.on_right_click = main_.guard(&TForm1::Label70RightClick);
-    Edit36.on_dbl_click = main_.guard(&TForm1::Edit36DblClick);
+    Button9.on_click = guard(&TForm1::Button9Click);
+    Button10.on_click = guard(&TForm1::Button10Click);
+    Button17.on_click = guard(&TForm1::Button17Click);
+    Button13.on_click = guard(&TForm1::Button13Click);
+    RadioButton1.on_click = guard(&TForm1::RadioButton1Click);
+    RadioButton2.on_click = guard(&TForm1::RadioButton2Click);
+    Edit42.on_click = guard(&TForm1::Edit42Click);
+    Edit42.on_dbl_click = guard(&TForm1::Edit42DblClick);
+    Label70.on_click = guard(&TForm1::Label70Click);
+    Label70.on_dbl_click = guard(&TForm1::Label70DblClick);
+    Label70.on_right_click = guard(&TForm1::Label70RightClick);
+    Edit36.on_dbl_click = guard(&TForm1::Edit36DblClick);
     const Handler show_hint = [this](Control& sender) {
         main_.StatusBar1.set_caption(sender.hint());
     };

@@ -64,28 +64,28 @@ void CompositePage::wire_composite() {
     app().row_sync.add(StringGrid3, 42, 2);
     app().row_sync.add(StringGrid4, 43, 2);
 
-    Button28.on_click = main_.guard(&TForm1::Button28Click);
-    Button29.on_click = main_.guard(&TForm1::Button29Click);
-    ButtonM_C.on_click = main_.guard(&TForm1::ButtonM_CClick);
-    ButtonB_C.on_click = main_.guard(&TForm1::ButtonB_CClick);
-    Button32.on_click = main_.guard(&TForm1::Button32Click);
-    Button30.on_click = main_.guard(&TForm1::Button30Click);
-    Button138.on_click = main_.guard(&TForm1::Button138Click);
-    Button31.on_click = main_.guard(&TForm1::Button31Click);
-    main_.Label_m.on_click = main_.guard(&TForm1::Label_mClick);
-    main_.Label_b.on_click = main_.guard(&TForm1::Label_bClick);
+    Button28.on_click = guard(&TForm1::Button28Click);
+    Button29.on_click = guard(&TForm1::Button29Click);
+    ButtonM_C.on_click = guard(&TForm1::ButtonM_CClick);
+    ButtonB_C.on_click = guard(&TForm1::ButtonB_CClick);
+    Button32.on_click = guard(&TForm1::Button32Click);
+    Button30.on_click = guard(&TForm1::Button30Click);
+    Button138.on_click = guard(&TForm1::Button138Click);
+    Button31.on_click = guard(&TForm1::Button31Click);
+    main_.Label_m.on_click = guard(&TForm1::Label_mClick);
+    main_.Label_b.on_click = guard(&TForm1::Label_bClick);
 
-    Button43.on_click = main_.guard(&TForm1::Button43Click);
-    Edit60.on_change = main_.guard(&TForm1::shift_parts_change);
-    Edit61.on_change = main_.guard(&TForm1::shift_parts_change);
-    Edit60.on_dbl_click = main_.guard(&TForm1::shift_part_dbl_click);
-    Edit61.on_dbl_click = main_.guard(&TForm1::shift_part_dbl_click);
-    La2_nen.on_click = main_.guard(&TForm1::La2_nenClick);
-    La2_tuki.on_click = main_.guard(&TForm1::La2_tukiClick);
-    La2_tuki.on_right_click = main_.guard(&TForm1::La2_tukiRightClick);
-    Button44.on_click = main_.guard(&TForm1::Button44Click);
-    Button71.on_click = main_.guard(&TForm1::Button71Click);
-    Bt2_tojiru.on_click = main_.guard(&TForm1::Bt2_tojiruClick);
+    Button43.on_click = guard(&TForm1::Button43Click);
+    Edit60.on_change = guard(&TForm1::shift_parts_change);
+    Edit61.on_change = guard(&TForm1::shift_parts_change);
+    Edit60.on_dbl_click = guard(&TForm1::shift_part_dbl_click);
+    Edit61.on_dbl_click = guard(&TForm1::shift_part_dbl_click);
+    La2_nen.on_click = guard(&TForm1::La2_nenClick);
+    La2_tuki.on_click = guard(&TForm1::La2_tukiClick);
+    La2_tuki.on_right_click = guard(&TForm1::La2_tukiRightClick);
+    Button44.on_click = guard(&TForm1::Button44Click);
+    Button71.on_click = guard(&TForm1::Button71Click);
+    Bt2_tojiru.on_click = guard(&TForm1::Bt2_tojiruClick);
     for (Edit* field : {&Edit60, &Edit61}) {
         field->on_key = [this](Control& sender, char32_t& key) {
             main_.numeric_key_filter(sender, key);

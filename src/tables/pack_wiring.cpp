@@ -22,8 +22,8 @@ void PackSlotsPage::wire_packs() {
         button.set_parent(&GrpPack);
         button.set_tag(s);
         show_slot(s);
-        button.on_click = main_.guard(&TForm1::slot_click);
-        button.on_right_click = main_.guard(&TForm1::slot_right_click);
+        button.on_click = guard(&TForm1::slot_click);
+        button.on_right_click = guard(&TForm1::slot_right_click);
     }
     // Slot 1 is selected at start; the title keeps its default until a slot is clicked.
     Button78.set_tag(1);
@@ -35,18 +35,18 @@ void PackSlotsPage::wire_packs() {
     Button47.hide();
     Button81.set_enabled(false);
 
-    Button78.on_click = main_.guard(&TForm1::Button78Click);
-    Button79.on_click = main_.guard(&TForm1::Button79Click);
-    Button83.on_click = main_.guard(&TForm1::Button83Click);
-    Button47.on_click = main_.guard(&TForm1::Button47Click);
-    Button80.on_click = main_.guard(&TForm1::Button80Click);
-    Button81.on_click = main_.guard(&TForm1::Button81Click);
-    Button82.on_click = main_.guard(&TForm1::Button82Click);
+    Button78.on_click = guard(&TForm1::Button78Click);
+    Button79.on_click = guard(&TForm1::Button79Click);
+    Button83.on_click = guard(&TForm1::Button83Click);
+    Button47.on_click = guard(&TForm1::Button47Click);
+    Button80.on_click = guard(&TForm1::Button80Click);
+    Button81.on_click = guard(&TForm1::Button81Click);
+    Button82.on_click = guard(&TForm1::Button82Click);
 
     // Passing over the pages where components are added by hand clears the selection, so
     // that they are labelled by their component number; the composite page then also
     // applies a first-payment correction that waits.
-    const Handler clear = main_.guard(&TForm1::clear_slot_selection);
+    const Handler clear = guard(&TForm1::clear_slot_selection);
     main_.TabSheet2.on_mouse_over = clear;
     main_.TabSheet7.on_mouse_over = [clear,
                                      waiting = main_.TabSheet7.on_mouse_over](Control& sender) {

@@ -30,15 +30,15 @@ void CompositePage::wire_tables() {
     main_.Edit67.set_hint("ユーザーが識別のためのものです。自由にお書き下さい");
     main_.Ed555.set_hint("作業名称ログ");
 
-    ButtonM.on_click = main_.guard(&TForm1::ButtonMClick);
-    ButtonB.on_click = main_.guard(&TForm1::ButtonBClick);
-    Button87.on_click = main_.guard(&TForm1::Button87Click);
-    Button88.on_click = main_.guard(&TForm1::Button88Click);
-    Button89.on_click = main_.guard(&TForm1::Button89Click);
-    Button146.on_click = main_.guard(&TForm1::Button146Click);
-    Button150.on_click = main_.guard(&TForm1::Button150Click);
-    main_.Button26.on_click = main_.guard(&TForm1::Button26Click);
-    main_.Ed555.on_dbl_click = main_.guard(&TForm1::Ed555DblClick);
+    ButtonM.on_click = guard(&TForm1::ButtonMClick);
+    ButtonB.on_click = guard(&TForm1::ButtonBClick);
+    Button87.on_click = guard(&TForm1::Button87Click);
+    Button88.on_click = guard(&TForm1::Button88Click);
+    Button89.on_click = guard(&TForm1::Button89Click);
+    Button146.on_click = guard(&TForm1::Button146Click);
+    Button150.on_click = guard(&TForm1::Button150Click);
+    main_.Button26.on_click = guard(&TForm1::Button26Click);
+    main_.Ed555.on_dbl_click = guard(&TForm1::Ed555DblClick);
     for (Grid* grid : {&StringGrid1, &StringGrid2}) {
         grid->on_click = [this](Control& sender) {
             app().row_sync.sync(static_cast<Grid&>(sender));
