@@ -144,7 +144,6 @@ void CalculationSettings::wire_settings_panel() {
         c->on_dbl_click = bind(&TForm1::Button106Click);
     }
     Button106.on_click = bind(&TForm1::Button106Click);
-    Button147.on_click = bind(&TForm1::Button147Click);
     Button130.on_click = bind(&TForm1::Button130Click);
     HHkkgg.on_change = bind(&TForm1::HHkkggChange);
     for (Control* c : std::initializer_list<Control*>{&Kta0, &Kta1, &Kta2, &Kta3, &Kta4, &Kta5,

@@ -3,31 +3,12 @@
 #include <initializer_list>
 
 #include "base/errors.h"
+#include "dates/date_guard.h"
 #include "forms/app.h"
 #include "forms/guard.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
-
-namespace {
-
-// A date that is not one beeps, as it does inside the calculation; a field or a table
-// cell that is not a number names itself in the window's error box.
-Handler date_guard(TForm1& form, void (TForm1::*routine)(Control&), Platform& platform) {
-    return [&form, routine, &platform](Control& sender) {
-        try {
-            (form.*routine)(sender);
-        } catch (const FieldValueError&) {
-            report_failure(std::current_exception(), platform, FailureRule::Window);
-        } catch (const ConversionError&) {
-            platform.beep(Beep::Default);
-        } catch (...) {
-            report_failure(std::current_exception(), platform, FailureRule::Window);
-        }
-    };
-}
-
-}  // namespace
 
 void LoanDatesPage::wire_dates() {
     for (Control* c : std::initializer_list<Control*>{
@@ -129,10 +110,6 @@ void LoanDatesPage::wire_dates() {
     Button125.on_click = on(&TForm1::Button125Click);
     Button51.on_click = on(&TForm1::Button51Click);
     Button52.on_click = on(&TForm1::Button52Click);
-    Button53.on_click = on(&TForm1::Button53Click);
-    Button24.on_click = on(&TForm1::Button24Click);
-    Button25.on_click = on(&TForm1::Button25Click);
-    Label146.on_click = on(&TForm1::Label146Click);
     main_.Ed1_nichi.on_change = on(&TForm1::Ed1_nichiChange);
     main_.Ed1_nichi.on_key = [this](Control& sender, char32_t& key) {
         main_.numeric_key_filter(sender, key);
