@@ -168,6 +168,24 @@ TEST_F(BonusCorrection, TheBonusRowHoldingTheChangeIsChargedTheRateWeighedByMont
     EXPECT_EQ(StGr2.cell(12, 4), "3.0");
 }
 
+// A second change, to 3.5 % from month 124 in both tables, falls in the bonus period of
+// months 121 to 126: (3.0 × 3 + 3.5 × 3) / 6 = 3.25. The search for it starts after the
+// row corrected first, which keeps its weighted rate.
+TEST_F(BonusCorrection, EachChangeIsWeighedInItsOwnBonusPeriod) {
+    rate_change_inside_a_bonus_period();
+    nav.RadioButton1.click();
+    select(row_of_month(nav.StringGrid1, "124"));
+    nav.Edit1.set_text("3.5");
+    nav.Button11.click();
+    nav.RadioButton2.click();
+    select(row_of_month(nav.StringGrid2, "126"));
+    nav.Edit1.set_text("3.5");
+    nav.Button11.click();
+    EXPECT_EQ(nav.bonus_correction_pass(true), 2);
+    EXPECT_EQ(StGr2.cell(12, 4), "2.6625");
+    EXPECT_EQ(StGr2.cell(row_of_month(StGr2, "126"), 4), "3.25");
+}
+
 TEST_F(BonusCorrection, WithNothingToCancelTheUserIsTold) {
     run_typical_loan(6);
     open_navigator();
