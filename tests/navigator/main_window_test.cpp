@@ -140,13 +140,7 @@ protected:
     void rate_change_inside_a_bonus_period() {
         run_typical_loan(1);
         open_navigator();
-        select(row_of_month(nav.StringGrid1, "64"));
-        nav.Edit1.set_text("3.0");
-        nav.Button11.click();
-        nav.RadioButton2.click();
-        select(12);
-        nav.Edit1.set_text("3.0");
-        nav.Button11.click();
+        change_rate_from("64", "66", "3.0");
     }
 };
 
@@ -174,13 +168,7 @@ TEST_F(BonusCorrection, TheBonusRowHoldingTheChangeIsChargedTheRateWeighedByMont
 TEST_F(BonusCorrection, EachChangeIsWeighedInItsOwnBonusPeriod) {
     rate_change_inside_a_bonus_period();
     nav.RadioButton1.click();
-    select(row_of_month(nav.StringGrid1, "124"));
-    nav.Edit1.set_text("3.5");
-    nav.Button11.click();
-    nav.RadioButton2.click();
-    select(row_of_month(nav.StringGrid2, "126"));
-    nav.Edit1.set_text("3.5");
-    nav.Button11.click();
+    change_rate_from("124", "126", "3.5");
     EXPECT_EQ(nav.bonus_correction_pass(true), 2);
     EXPECT_EQ(StGr2.cell(12, 4), "2.6625");
     EXPECT_EQ(StGr2.cell(row_of_month(StGr2, "126"), 4), "3.25");
