@@ -58,6 +58,14 @@ void offer_targets(TForm1& f, const Control& input) {
 }  // namespace
 
 void ReverseSearchPanel::wire_reverse_search() {
+    place_search_controls();
+    describe_search_controls();
+    wire_search_choices();
+    wire_search_buttons();
+}
+
+// The panel's controls in place, and the choices it starts with.
+void ReverseSearchPanel::place_search_controls() {
     for (Control* c : std::initializer_list<Control*>{&Button93, &Panel4, &Button136, &Button141,
                                                       &Button134, &Button133}) {
         c->set_parent(&main_.TabSheet1);
@@ -84,7 +92,9 @@ void ReverseSearchPanel::wire_reverse_search() {
     // rate search runs the other way.
     RBut_GMm.set_tag(1);
     RBut_GMb.set_tag(1);
+}
 
+void ReverseSearchPanel::describe_search_controls() {
     Panel4.set_hint("ここは逆算検索欄－－出てきた結果に関しては十分内容吟味して利用のこと－－");
     Button73.set_hint(
         "逆算定をスタートします。結果は左記に直接表示されます。良ければ［確定］ボタンを");
@@ -106,7 +116,10 @@ void ReverseSearchPanel::wire_reverse_search() {
     Button141.set_hint("ボーナス-第2返済専用　頭金調整");
     Edit3.set_money_display(true);
     Panel4.hide();
+}
 
+// The input the search varies, the output it aims at, and the amount aimed at.
+void ReverseSearchPanel::wire_search_choices() {
     for (RadioButton* input : {&RBut_kin, &RBut_mot, &RBut_Mm, &RBut_Mb, &RBut_Hm, &RBut_Hb})
         input->on_click = guard(&TForm1::search_input_click);
     for (TargetTwins& twins : target_twins(main_)) {
@@ -119,6 +132,9 @@ void ReverseSearchPanel::wire_reverse_search() {
     Edit3.on_dbl_click = guard(&TForm1::Edit3DblClick);
     Llmax.on_click = guard(&TForm1::LlmaxClick);
     Llmin.on_click = guard(&TForm1::LlmaxClick);
+}
+
+void ReverseSearchPanel::wire_search_buttons() {
     Button93.on_click = guard(&TForm1::Button93Click);
     Button73.on_click = guard(&TForm1::Button73Click);
     Button102.on_click = guard(&TForm1::Button102Click);

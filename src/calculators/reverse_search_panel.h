@@ -105,6 +105,10 @@ public:
     void Button134Click(Control& sender);
     void Button133Click(Control& sender);
     void wire_reverse_search();
+    void place_search_controls();
+    void describe_search_controls();
+    void wire_search_choices();
+    void wire_search_buttons();
     // Captions of the layout, naming what the controls leave unnamed.
     Label CaptionSearchTitle{form_, "CaptionSearchTitle", "逆算検索"};
     Label CaptionSearchPrincipal{form_, "CaptionSearchPrincipal", "元金"};

@@ -38,41 +38,30 @@ void TFormHi::Button6Click(Control&) {
     run_study();
 }
 
+// What the study runs over, read from the window before anything changes, and how far it
+// has come.
+struct TFormHi::StudyPlan {
+    bool rate_mode = false;
+    cs::Budget budget;
+    long double base = 0;
+    long double step = 0;
+    int ask_at = 0;
+    int rows = 0;
+    int columns = 0;
+    int groups = 0;
+    std::int64_t start = 0;
+    int done = 0;
+};
+
 bool TFormHi::run_study() {
     TForm1& f = app_.main;
     TForCur& cur = app_.cur;
     Platform& platform = app_.platform();
     Panel7.hide();
-    const std::int64_t start = platform.now_ms();
-
-    // Everything is checked before anything changes.
-    if (auto problem = memories_problem()) {
-        platform.message(*problem);
-        return false;
-    }
-    const bool rate_mode = RadioButton3.checked();
-    const cs::Budget budget{num(Edit4), num(Edit5), num(Edit14), num(Edit15)};
-    const long double last = num(Edit6);
-    const long double step = num(Edit7);
-    const int ask_at = count(Edit9);
-    num(Edit1);
-    const long double base = rate_mode ? study_rate_base(cur.slots[4]) : num(Edit1);
-    const cs::SizeOrProblem size = cs::size_of(budget, last, base, step, rate_mode);
-    if (!size.size) {
-        platform.message(size.problem);
-        return false;
-    }
-    const int rows = size.size->rows;
-    const int groups = size.size->groups;
-
-    StGr5.assign_rows(
-        std::vector<std::vector<std::string>>(rows, std::vector<std::string>(size.size->columns)));
-    StGr5.set_col_count(size.size->columns);
-    std::string headers[6];
-    cs::amount_headers(headers);
-    for (int c = 0; c < 6; ++c)
-        StGr5.set_cell(0, c, headers[c]);
-    put(Label28, groups);
+    StudyPlan plan;
+    plan.start = platform.now_ms();
+    if (!plan_study(plan)) return false;
+    lay_out_study_table(plan);
 
     cur.recall_slot(5);
     const TablesSnapshot short_loan = cur.slots[4];
@@ -86,57 +75,11 @@ bool TFormHi::run_study() {
     };
     StudyRunning = true;
     platform.set_wait_cursor(true);
-    int done = 0;
     try {
-        for (int r = 1; r <= groups; ++r) {
-            const long double value = cs::group_value(base, step, r);
-            const int column = cs::group_column(r);
-            StGr5.set_cell(0, column, cs::group_header(rate_mode, value));
-            StGr5.set_cell(0, column + 1, cs::kLongLastMonthHeader);
-            StGr5.set_cell(0, column + 2, cs::kShortLastMonthHeader);
-            if (rate_mode && r > 1 && !reprice_short_loan(value)) {
+        for (int r = 1; r <= plan.groups; ++r) {
+            if (!study_group(plan, r)) {
                 platform.set_wait_cursor(false);
                 return stop();
-            }
-            if (!rate_mode) put(Edit1, value);
-
-            add_chosen(true, {1, 5});
-            for (int c : {cs::kLongMonthly, cs::kShortMonthly, cs::kLongBonus, cs::kShortBonus})
-                StGr5.set_cell(cs::kNoPrepaymentRow, c, "0");
-            StGr5.set_cell(cs::kNoPrepaymentRow, column, total_interest(StringGrid2));
-            StGr5.set_cell(cs::kNoPrepaymentRow, column + 1, last_month_of(cur.slots[0], 1));
-            StGr5.set_cell(cs::kNoPrepaymentRow, column + 2, last_month_of(cur.slots[4], 5));
-
-            for (int a = cs::kFirstSplitRow; a < rows; ++a) {
-                const cs::Split split = cs::split_of(budget, a - cs::kFirstSplitRow);
-                put(Edit2, split.long_monthly);
-                put(Edit3, split.long_bonus);
-                put(Edit52, split.short_monthly);
-                put(Edit53, split.short_bonus);
-                StGr5.set_cell(a, cs::kLongMonthly, Edit2.text());
-                StGr5.set_cell(a, cs::kLongBonus, Edit3.text());
-                StGr5.set_cell(a, cs::kShortMonthly, Edit52.text());
-                StGr5.set_cell(a, cs::kShortBonus, Edit53.text());
-                if (!verify()) {
-                    platform.set_wait_cursor(false);
-                    return stop();
-                }
-                StGr5.set_cell(a, column, total_interest(StringGrid1));
-                StGr5.set_cell(a, column + 1, last_month_of(cur.slots[2], 3));
-                StGr5.set_cell(a, column + 2, last_month_of(cur.slots[3], 4));
-                StGr5.set_selection(a, column);
-
-                ++done;
-                const cs::TimeTexts times =
-                    cs::time_texts(platform.now_ms() - start, done, groups, rows);
-                Label31.set_caption(times.elapsed);
-                Label32.set_caption(times.per_item);
-                Label33.set_caption(times.expected);
-                platform.repaint();
-                if (done == ask_at && !platform.ask(kContinue)) {
-                    platform.set_wait_cursor(false);
-                    return stop();
-                }
             }
         }
     } catch (...) {
@@ -148,6 +91,103 @@ bool TFormHi::run_study() {
     StudyRunning = false;
     f.Open_mpc(f.data_path(kSetAside));
     cur.store_slot(5);
+    return true;
+}
+
+// Everything is checked before anything changes.
+bool TFormHi::plan_study(StudyPlan& plan) {
+    Platform& platform = app_.platform();
+    if (auto problem = memories_problem()) {
+        platform.message(*problem);
+        return false;
+    }
+    plan.rate_mode = RadioButton3.checked();
+    plan.budget = cs::Budget{num(Edit4), num(Edit5), num(Edit14), num(Edit15)};
+    const long double last = num(Edit6);
+    plan.step = num(Edit7);
+    plan.ask_at = count(Edit9);
+    num(Edit1);
+    plan.base = plan.rate_mode ? study_rate_base(app_.cur.slots[4]) : num(Edit1);
+    const cs::SizeOrProblem size =
+        cs::size_of(plan.budget, last, plan.base, plan.step, plan.rate_mode);
+    if (!size.size) {
+        platform.message(size.problem);
+        return false;
+    }
+    plan.rows = size.size->rows;
+    plan.columns = size.size->columns;
+    plan.groups = size.size->groups;
+    return true;
+}
+
+void TFormHi::lay_out_study_table(const StudyPlan& plan) {
+    StGr5.assign_rows(
+        std::vector<std::vector<std::string>>(plan.rows, std::vector<std::string>(plan.columns)));
+    StGr5.set_col_count(plan.columns);
+    std::string headers[6];
+    cs::amount_headers(headers);
+    for (int c = 0; c < 6; ++c)
+        StGr5.set_cell(0, c, headers[c]);
+    put(Label28, plan.groups);
+}
+
+// One column group: the short loan's rate or the prepayment month of group r, the loans
+// without prepayment, then every split of the budget. False when the study stops.
+bool TFormHi::study_group(StudyPlan& plan, int r) {
+    const long double value = cs::group_value(plan.base, plan.step, r);
+    const int column = cs::group_column(r);
+    StGr5.set_cell(0, column, cs::group_header(plan.rate_mode, value));
+    StGr5.set_cell(0, column + 1, cs::kLongLastMonthHeader);
+    StGr5.set_cell(0, column + 2, cs::kShortLastMonthHeader);
+    if (plan.rate_mode && r > 1 && !reprice_short_loan(value)) return false;
+    if (!plan.rate_mode) put(Edit1, value);
+    study_without_prepayment(column);
+    for (int a = cs::kFirstSplitRow; a < plan.rows; ++a) {
+        if (!study_split(plan, a, column)) return false;
+    }
+    return true;
+}
+
+// The row without prepayment: memories 1 and 5 as they stand.
+void TFormHi::study_without_prepayment(int column) {
+    TForCur& cur = app_.cur;
+    add_chosen(true, {1, 5});
+    for (int c : {cs::kLongMonthly, cs::kShortMonthly, cs::kLongBonus, cs::kShortBonus})
+        StGr5.set_cell(cs::kNoPrepaymentRow, c, "0");
+    StGr5.set_cell(cs::kNoPrepaymentRow, column, total_interest(StringGrid2));
+    StGr5.set_cell(cs::kNoPrepaymentRow, column + 1, last_month_of(cur.slots[0], 1));
+    StGr5.set_cell(cs::kNoPrepaymentRow, column + 2, last_month_of(cur.slots[4], 5));
+}
+
+// Split row `a`: the verification with the split's prepayments, its figures into the
+// group's columns, the progress shown. False when the verification stops or the user
+// does not go on.
+bool TFormHi::study_split(StudyPlan& plan, int a, int column) {
+    TForCur& cur = app_.cur;
+    Platform& platform = app_.platform();
+    const cs::Split split = cs::split_of(plan.budget, a - cs::kFirstSplitRow);
+    put(Edit2, split.long_monthly);
+    put(Edit3, split.long_bonus);
+    put(Edit52, split.short_monthly);
+    put(Edit53, split.short_bonus);
+    StGr5.set_cell(a, cs::kLongMonthly, Edit2.text());
+    StGr5.set_cell(a, cs::kLongBonus, Edit3.text());
+    StGr5.set_cell(a, cs::kShortMonthly, Edit52.text());
+    StGr5.set_cell(a, cs::kShortBonus, Edit53.text());
+    if (!verify()) return false;
+    StGr5.set_cell(a, column, total_interest(StringGrid1));
+    StGr5.set_cell(a, column + 1, last_month_of(cur.slots[2], 3));
+    StGr5.set_cell(a, column + 2, last_month_of(cur.slots[3], 4));
+    StGr5.set_selection(a, column);
+
+    ++plan.done;
+    const cs::TimeTexts times =
+        cs::time_texts(platform.now_ms() - plan.start, plan.done, plan.groups, plan.rows);
+    Label31.set_caption(times.elapsed);
+    Label32.set_caption(times.per_item);
+    Label33.set_caption(times.expected);
+    platform.repaint();
+    if (plan.done == plan.ask_at && !platform.ask(kContinue)) return false;
     return true;
 }
 

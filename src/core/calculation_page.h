@@ -361,6 +361,10 @@ public:
     // The parts of PRset1, in the order it runs them.
     bool validate_inputs();
     bool reset_progress();
+    int checked_term();
+    void clear_progress();
+    void start_term(int total);
+    void split_principal();
     bool sync_principal(Control& sender);
     void commit_step();
     void restore_step_after_term_end();

@@ -95,6 +95,10 @@ public:
     void recolour_indicators();
     void refresh_step_hints();
     void wire_settings_panel();
+    void place_settings_choices();
+    void set_up_indicators();
+    void wire_settings_choices();
+    void wire_units_and_scale();
     void scale_window(long double factor);
 };
 

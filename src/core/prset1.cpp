@@ -99,14 +99,35 @@ bool CalculationPage::validate_inputs() {
 
 // 経過初期化: a new loan run from month 0 with the basic settings.
 bool CalculationPage::reset_progress() {
-    // Checked before anything is changed: a term beyond a thousand years is a text
-    // that does not parse, and the fields keep what the user typed.
+    const int total = checked_term();
+    clear_progress();
+    start_term(total);
+    if (TotalMonths == 0 || ElapsedMonths + RemainingMonths < StepEndMonth) {
+        main_.Ed0_moto.set_tag(0);
+        main_.beep(Beep::Warning);
+        Button1.set_enabled(false);
+        return false;
+    }
+    Button1.set_enabled(true);
+    split_principal();
+    return true;
+}
+
+// The term in months. Checked before anything is changed: a term beyond a thousand years
+// is a text that does not parse, and the fields keep what the user typed.
+int CalculationPage::checked_term() {
     const int total = count_from(num(main_.Ed0_nen) * 12 + num(main_.Ed0_tuki), main_.Ed0_nen);
     // The bonus part is a share of the whole loan: beyond it the monthly part would be
     // negative and the instalments with it.
     const long double share = num(main_.Ed0_wari);
     if (!(share >= 0 && share <= 100))
         throw FieldValueError(main_.Ed0_wari.name(), main_.Ed0_wari.text());
+    return total;
+}
+
+// The totals, the step and the elapsed months back at the start; the step's rate from the
+// basic rate.
+void CalculationPage::clear_progress() {
     CBallway.set_checked(false);
     CBallway.hide();
     Button21.hide();
@@ -122,7 +143,11 @@ bool CalculationPage::reset_progress() {
     StepEndMonth = StepMonths;
     refresh_progress();
     Edit2.set_text(main_.Ed0_kin.text());
+}
 
+// The whole term remaining, written back as years and months, and the instalments left
+// in each part.
+void CalculationPage::start_term(int total) {
     TotalMonths = total;
     RemainingMonths = TotalMonths;
     TrackBar2.set_range(0, TotalMonths);
@@ -136,14 +161,10 @@ bool CalculationPage::reset_progress() {
                        1,
                    main_.Ed0_nen));
     refresh_progress();
+}
 
-    if (TotalMonths == 0 || ElapsedMonths + RemainingMonths < StepEndMonth) {
-        main_.Ed0_moto.set_tag(0);
-        main_.beep(Beep::Warning);
-        Button1.set_enabled(false);
-        return false;
-    }
-    Button1.set_enabled(true);
+// The principal split into the bonus share and the monthly rest.
+void CalculationPage::split_principal() {
     const long double bonus_part =
         int_part(num(main_.Ed0_wari) * num(main_.Ed0_moto) / 100 + 0.00001L);
     put(Edit6, bonus_part);
@@ -157,7 +178,6 @@ bool CalculationPage::reset_progress() {
 
     Edit1.set_tag(Edit1.text() != "0" ? 1 : 0);
     Edit6.set_tag(Edit6.text() != "0" ? 1 : 0);
-    return true;
 }
 
 // A principal edited on either pair of fields moves the total and the bonus share along.

@@ -87,6 +87,16 @@ std::string amount_hint(Money step) {
 }  // namespace
 
 void CalculationSettings::wire_settings_panel() {
+    place_settings_choices();
+    set_up_indicators();
+    wire_settings_choices();
+    wire_units_and_scale();
+    refresh_step_hints();
+}
+
+// The rounding and accrual choices in their groups, each tagged with the mode or unit it
+// stands for; the standard ones chosen.
+void CalculationSettings::place_settings_choices() {
     for (Control* radio : {&RB11, &RB12, &RB13})
         radio->set_parent(&GrpKinto);
     for (Control* radio : {&RB21, &RB22, &RB23})
@@ -112,7 +122,10 @@ void CalculationSettings::wire_settings_panel() {
     RB11.set_checked(true);
     RB21.set_checked(true);
     Furi100.set_checked(true);
+}
 
+// The indicators above the pages: read only, the modes in force shown as colours.
+void CalculationSettings::set_up_indicators() {
     HRh.set_tag(0);
     HRr.set_tag(0);
     FuriR.set_tag(100);
@@ -127,32 +140,38 @@ void CalculationSettings::wire_settings_panel() {
         "いますので読込時等は再現");
     Panel5.hide();
     recolour_indicators();
+}
 
-    auto bind = [this](void (TForm1::*handler)(Control&)) { return guard(handler); };
+// A click on an indicator opens the panel; a choice sets its mode at once, a double click
+// on one closes the panel.
+void CalculationSettings::wire_settings_choices() {
     for (Control* c : std::initializer_list<Control*>{&HRh, &HRr, &FuriR})
-        c->on_click = bind(&TForm1::HRhClick);
+        c->on_click = guard(&TForm1::HRhClick);
     for (Control* c : {&RB11, &RB12, &RB13}) {
-        c->on_click = bind(&TForm1::RB11Click);
-        c->on_dbl_click = bind(&TForm1::Button106Click);
+        c->on_click = guard(&TForm1::RB11Click);
+        c->on_dbl_click = guard(&TForm1::Button106Click);
     }
     for (Control* c : {&RB21, &RB22, &RB23}) {
-        c->on_click = bind(&TForm1::RB21Click);
-        c->on_dbl_click = bind(&TForm1::Button106Click);
+        c->on_click = guard(&TForm1::RB21Click);
+        c->on_dbl_click = guard(&TForm1::Button106Click);
     }
     for (Control* c : {&Furi10000, &Furi1000, &Furi100, &Furi10, &Furi1}) {
-        c->on_click = bind(&TForm1::Furi100Click);
-        c->on_dbl_click = bind(&TForm1::Button106Click);
+        c->on_click = guard(&TForm1::Furi100Click);
+        c->on_dbl_click = guard(&TForm1::Button106Click);
     }
-    Button106.on_click = bind(&TForm1::Button106Click);
-    Button130.on_click = bind(&TForm1::Button130Click);
-    HHkkgg.on_change = bind(&TForm1::HHkkggChange);
+    Button106.on_click = guard(&TForm1::Button106Click);
+}
+
+// The repayment method, the digit unit of the quick-entry gestures and the window scale.
+void CalculationSettings::wire_units_and_scale() {
+    Button130.on_click = guard(&TForm1::Button130Click);
+    HHkkgg.on_change = guard(&TForm1::HHkkggChange);
     for (Control* c : std::initializer_list<Control*>{&Kta0, &Kta1, &Kta2, &Kta3, &Kta4, &Kta5,
                                                       &Kta6, &Kta7, &Kta8, &Kta9, &KtaD, &KtaU}) {
-        c->on_click = bind(&TForm1::KtaClick);
+        c->on_click = guard(&TForm1::KtaClick);
     }
-    Button114.on_click = bind(&TForm1::Button114Click);
-    Button115.on_click = bind(&TForm1::Button115Click);
-    refresh_step_hints();
+    Button114.on_click = guard(&TForm1::Button114Click);
+    Button115.on_click = guard(&TForm1::Button115Click);
 }
 
 void CalculationSettings::recolour_indicators() {

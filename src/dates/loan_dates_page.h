@@ -172,6 +172,14 @@ public:
     void dated_page_opened(Control& sender);
     void reference_date_change(Control& sender);
     void wire_dates();
+    void place_date_controls();
+    void describe_date_controls();
+    void wire_date_fields();
+    void wire_first_payment_buttons();
+    void wire_day_counter();
+    void wire_reference_calendar();
+    // A routine as a handler: a date that is not one beeps, a bad field names itself.
+    Handler date_handler(void (TForm1::*routine)(Control&));
 };
 
 }  // namespace rebanto

@@ -282,6 +282,10 @@ private:
     void wire();
     void wire_boundary_group();
     void wire_daily_interest();
+    void wire_replay();
+    void wire_row_entry();
+    void wire_row_editing();
+    void wire_bonus_correction();
     void copy_current_table(bool bonus);
     // The entry fields as a row entry, and back.
     struct EntryFields;
@@ -313,6 +317,11 @@ private:
     void commit_replayed_row(bool bonus, const ReplayPart& part, int r, const std::string& flag,
                              bool& paid_off, std::vector<std::string>& notes);
     void finish_table(const ReplayPart& part);
+    // The steps of the automatic bonus correction.
+    struct BonusCorrection;
+    void correct_bonus_period(BonusCorrection& pass, const std::string& rate_before,
+                              long long last_old_month);
+    bool weigh_bonus_row(BonusCorrection& pass, long long months_before);
     bool replay_running_ = false;
     bool converted_rate_busy_ = false;
     bool month_display_quiet_ = false;

@@ -228,6 +228,13 @@ private:
     bool replay_stopped();
     void keep_capacity(bool bonus, long last_month, Money instalment, Money remaining, long gained);
     bool run_study();
+    // The steps of the study, in the order it runs them.
+    struct StudyPlan;
+    bool plan_study(StudyPlan& plan);
+    void lay_out_study_table(const StudyPlan& plan);
+    bool study_group(StudyPlan& plan, int r);
+    void study_without_prepayment(int column);
+    bool study_split(StudyPlan& plan, int a, int column);
     void study_group_count_changed();
     void chart_study(bool without_no_prepayment);
     bool reprice_short_loan(long double rate);

@@ -4,7 +4,6 @@
 #include "core/cell_values.h"
 #include "core/field_io.h"
 #include "core/schedule_table.h"
-#include "dates/date_guard.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 #include "navigator/control_table.h"
@@ -22,12 +21,9 @@ void CompositePage::wire_navigator() {
     main_.Label195.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
     // The controls on other pages whose routines drive the navigator.
     main_.Button147.on_click = guard(&TForm1::Button147Click);
-    const auto on_date_page = [this](void (TForm1::*routine)(Control&)) {
-        return date_guard(main_, routine, app().platform());
-    };
-    main_.Button24.on_click = on_date_page(&TForm1::Button24Click);
-    main_.Button25.on_click = on_date_page(&TForm1::Button25Click);
-    main_.Label146.on_click = on_date_page(&TForm1::Label146Click);
+    main_.Button24.on_click = main_.date_handler(&TForm1::Button24Click);
+    main_.Button25.on_click = main_.date_handler(&TForm1::Button25Click);
+    main_.Label146.on_click = main_.date_handler(&TForm1::Label146Click);
 }
 
 void CompositePage::Button107Click(Control&) {

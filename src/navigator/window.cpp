@@ -80,6 +80,17 @@ Handler TForm4::guard(void (TForm4::*routine)(Control&), FailureRule rule) {
 }
 
 void TForm4::wire() {
+    wire_replay();
+    wire_row_entry();
+    wire_row_editing();
+    wire_bonus_correction();
+    // The second repayment stream renames the bonus table's radio button.
+    app_.stream_renames.add(
+        [this](const SecondStream& stream) { RadioButton2.set_caption("ｶﾚﾝﾄ" + stream.name); });
+}
+
+// The table worked on and how far a replay runs.
+void TForm4::wire_replay() {
     RadioButton1.on_click = guard(&TForm4::RadioButton1Click);
     RadioButton2.on_click = guard(&TForm4::RadioButton1Click);
     Button1.on_click = guard(&TForm4::Button1Click);
@@ -90,6 +101,10 @@ void TForm4::wire() {
         Edit6.set_enabled(!keep);
         Edit6.set_color(keep ? Color::Gray : Color::Magenta);
     };
+}
+
+// The values written into the selected row, and the tables' type size.
+void TForm4::wire_row_entry() {
     Button3.on_click = guard(&TForm4::Button3Click);
     Button2.on_click = guard(&TForm4::Button2Click);
     Button11.on_click = guard(&TForm4::Button11Click);
@@ -108,7 +123,10 @@ void TForm4::wire() {
     Button110.on_click = guard(&TForm4::Button110Click);
     Button111.on_click = guard(&TForm4::Button111Click);
     UpDown1.on_change = guard(&TForm4::UpDown1Change);
+}
 
+// Rows inserted, deleted and selected; the prepayment a "内入" row carries.
+void TForm4::wire_row_editing() {
     Button4.on_click = guard(&TForm4::Button4Click);
     Button5.on_click = guard(&TForm4::Button5Click);
     Button7.on_click = guard(&TForm4::Button7Click);
@@ -127,14 +145,13 @@ void TForm4::wire() {
     Ed_Uchi.on_key = [this](Control& sender, char32_t& key) { Ed_UchiKey(sender, key); };
     Label11.on_click = guard(&TForm4::Label11Click);
     CheckBox4.on_click = guard(&TForm4::CheckBox4Click);
+}
 
+// The automatic bonus correction and the seams of the prepayment-rate study.
+void TForm4::wire_bonus_correction() {
     Button26.on_click = guard(&TForm4::Button26Click);
     Button27.on_click = guard(&TForm4::Button27Click);
     Button28.on_click = guard(&TForm4::Button28Click);
-
-    // The second repayment stream renames the bonus table's radio button.
-    app_.stream_renames.add(
-        [this](const SecondStream& stream) { RadioButton2.set_caption("ｶﾚﾝﾄ" + stream.name); });
 }
 
 void TForm4::UpDown1Change(Control&) {

@@ -151,6 +151,12 @@ public:
     void Button64Click(Control& sender);
     void Button65Click(Control& sender);
     void wire_schedules();
+    void set_up_schedule_controls();
+    void wire_batch_table_buttons();
+    void wire_rate_list();
+    void wire_variable_rate_group();
+    void wire_numeric_fields();
+    void follow_other_pages();
 
     // The bonus timing before a table forced it to a 6-month interval.
     struct BonusTimingMemory {

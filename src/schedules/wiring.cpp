@@ -40,6 +40,17 @@ void place_schedule_controls(TForm1& f) {
 
 void BatchTablesPage::wire_schedules() {
     place_schedule_controls(main_);
+    set_up_schedule_controls();
+    wire_batch_table_buttons();
+    wire_rate_list();
+    wire_variable_rate_group();
+    wire_numeric_fields();
+    follow_other_pages();
+}
+
+// The rate list closed until opened, its file name read only; the corporation's standard
+// repayment and the bulk change by addition chosen.
+void BatchTablesPage::set_up_schedule_controls() {
     main_.StringGrid6.set_editable(true);
     main_.Memo1.set_plain_text(true);
     main_.Memo1.hide();
@@ -47,7 +58,10 @@ void BatchTablesPage::wire_schedules() {
     main_.Edit68.set_read_only(true);
     RadioButton9.set_checked(true);
     main_.RadioButton7.set_checked(true);
+}
 
+// The corporation tables, the ordinary tables and the rate presets.
+void BatchTablesPage::wire_batch_table_buttons() {
     Button12.on_click = guard(&TForm1::Button12Click);
     Button11.on_click = guard(&TForm1::Button11Click);
     Button59.on_click = guard(&TForm1::Button59Click);
@@ -60,6 +74,10 @@ void BatchTablesPage::wire_schedules() {
     Button66.on_click = guard(&TForm1::Button66Click);
     Button67.on_click = guard(&TForm1::Button67Click);
     Button68.on_click = guard(&TForm1::Button68Click);
+}
+
+// The variable-rate tables: fixed period, the instalment held for years, and their runs.
+void BatchTablesPage::wire_variable_rate_group() {
     Bt2_hendo_mon.on_click = guard(&TForm1::Bt2_hendo_monClick);
     Bt2_hendo_bon.on_click = guard(&TForm1::Bt2_hendo_bonClick);
     Button74.on_click = guard(&TForm1::Button74Click);
@@ -71,13 +89,19 @@ void BatchTablesPage::wire_schedules() {
     Ed2_hensai1tei_yy.on_dbl_click = guard(&TForm1::Ed2_hensai1tei_yyDblClick);
     Ed2_hensai1tei_yy.on_change = guard(&TForm1::Ed2_hensai1tei_yyChange);
     Button54.on_click = guard(&TForm1::Button54Click);
+    RdBt2_non_kotei.set_checked(true);  // a plain variable-rate loan to begin with
+}
+
+// The rate list of the settings page: its file, bulk changes and calendar alignment.
+void BatchTablesPage::wire_rate_list() {
     main_.Button55.on_click = guard(&TForm1::Button55Click);
     main_.Button57.on_click = guard(&TForm1::Button57Click);
     main_.Button56.on_click = guard(&TForm1::Button56Click);
     main_.Button84.on_click = guard(&TForm1::Button84Click);
     main_.CheckBox1.on_click = guard(&TForm1::CheckBox1Click);
-    RdBt2_non_kotei.set_checked(true);  // a plain variable-rate loan to begin with
+}
 
+void BatchTablesPage::wire_numeric_fields() {
     for (Edit* field :
          {&Ed2_kotei_yy, &Ed2_hensai1tei_yy, &main_.Edit69, &main_.Edit39, &main_.Edit51,
           &main_.Edit52, &main_.Edit50, &main_.Edit63, &main_.Edit62, &main_.Edit41, &main_.Edit53,
@@ -86,7 +110,10 @@ void BatchTablesPage::wire_schedules() {
             main_.numeric_key_filter(sender, key);
         };
     }
+}
 
+// Captions and offers that follow the second stream's name and the repayment method.
+void BatchTablesPage::follow_other_pages() {
     // The second stream's name shows on its buttons here.
     app().stream_renames.add([this](const SecondStream& s) {
         Button62.set_caption(s.name);

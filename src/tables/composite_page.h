@@ -192,6 +192,11 @@ public:
     void Button71Click(Control& sender);
     void Bt2_tojiruClick(Control& sender);
     void wire_composite();
+    void place_composite_controls();
+    void describe_composite_buttons();
+    void set_up_composite_grids();
+    void wire_composite_buttons();
+    void wire_shift_panel();
 
     // ---- Routines: exports ----
     // "保存" of the monthly memo, the bonus memo and the output memo: the one export

@@ -16,6 +16,15 @@ constexpr std::array<int, composite::kMonthlyColumns> kCompositeWidths{
 }  // namespace
 
 void CompositePage::wire_composite() {
+    place_composite_controls();
+    describe_composite_buttons();
+    set_up_composite_grids();
+    wire_composite_buttons();
+    wire_shift_panel();
+}
+
+// The page's controls in their panels; the composites and their buttons wait for a table.
+void CompositePage::place_composite_controls() {
     for (Control* c : std::initializer_list<Control*>{
              &Button28, &Button29, &ButtonM_C, &ButtonB_C, &Button32, &Button30, &Button138,
              &Button31, &GrpHyouji, &StringGrid3, &StringGrid4, &StringGrid5, &Button43, &Panel2}) {
@@ -36,7 +45,9 @@ void CompositePage::wire_composite() {
         grid->hide();
     Panel2.hide();
     Edit59.set_read_only(true);
+}
 
+void CompositePage::describe_composite_buttons() {
     ButtonM_C.set_hint(
         "注意！このコピー作業をすると［合成返済表］は全て置き換わります。　　　　　　　累積計算は"
         "別途");
@@ -50,6 +61,11 @@ void CompositePage::wire_composite() {
     Panel2.set_hint(
         "合成時［月回］の数値で同時期を判定ゆえ、合成前にｶﾚﾝﾄ表の月回に時期差の月数を一律加算／再"
         "計算ナビ関連機能不対応");
+}
+
+// The composites are editable, with their column widths; a click keeps the row in step
+// with the other tables.
+void CompositePage::set_up_composite_grids() {
     for (Grid* grid : {&StringGrid3, &StringGrid4}) {
         grid->set_hint(
             "列幅は変更可能、また合成表ではデータの変更可能だが、データの整合性崩れるので注意");
@@ -63,7 +79,9 @@ void CompositePage::wire_composite() {
     }
     app().row_sync.add(StringGrid3, 42, 2);
     app().row_sync.add(StringGrid4, 43, 2);
+}
 
+void CompositePage::wire_composite_buttons() {
     Button28.on_click = guard(&TForm1::Button28Click);
     Button29.on_click = guard(&TForm1::Button29Click);
     ButtonM_C.on_click = guard(&TForm1::ButtonM_CClick);
@@ -74,7 +92,15 @@ void CompositePage::wire_composite() {
     Button31.on_click = guard(&TForm1::Button31Click);
     main_.Label_m.on_click = guard(&TForm1::Label_mClick);
     main_.Label_b.on_click = guard(&TForm1::Label_bClick);
+    // The second stream's name shows on the bonus composite's buttons.
+    app().stream_renames.add([this](const SecondStream& s) {
+        Button29.set_caption("合成" + s.name + "返済表");
+        Button30.set_caption("合成月＋" + s.name + "合成作業");
+    });
+}
 
+// The month shift panel: years and months added to a current table's month numbers.
+void CompositePage::wire_shift_panel() {
     Button43.on_click = guard(&TForm1::Button43Click);
     Edit60.on_change = guard(&TForm1::shift_parts_change);
     Edit61.on_change = guard(&TForm1::shift_parts_change);
@@ -91,12 +117,6 @@ void CompositePage::wire_composite() {
             main_.numeric_key_filter(sender, key);
         };
     }
-
-    // The second stream's name shows on the bonus composite's buttons.
-    app().stream_renames.add([this](const SecondStream& s) {
-        Button29.set_caption("合成" + s.name + "返済表");
-        Button30.set_caption("合成月＋" + s.name + "合成作業");
-    });
 }
 
 }  // namespace rebanto

@@ -292,13 +292,7 @@ TEST_F(BulkChanges, TheBonusCorrectionOptionsAreTheNavigators) {
 TEST_F(BulkChanges, GoUndoesACorrectionAndMakesItAgain) {
     run_typical_loan(1);
     open_navigator();
-    select(row_of_month(nav.StringGrid1, "64"));
-    nav.Edit1.set_text("3.0");
-    nav.Button11.click();
-    nav.RadioButton2.click();
-    select(12);
-    nav.Edit1.set_text("3.0");
-    nav.Button11.click();
+    change_rate_from("64", "66", "3.0");
     nav.Button9.click();  // the current tables with the rate change
     main.Button151.click();
     TBHoseiDlg& dialog = app.bonus_correction;
@@ -323,13 +317,7 @@ TEST_F(BulkChanges, GoUndoesACorrectionAndMakesItAgain) {
 TEST_F(BulkChanges, TheBonusCorrectionAppliesThePriorityTheDialogShows) {
     run_typical_loan(1);
     open_navigator();
-    select(row_of_month(nav.StringGrid1, "65"));
-    nav.Edit1.set_text("3.1");
-    nav.Button11.click();
-    nav.RadioButton2.click();
-    select(row_of_month(nav.StringGrid2, "66"));
-    nav.Edit1.set_text("3.1");
-    nav.Button11.click();
+    change_rate_from("65", "66", "3.1");
     nav.Button9.click();
     main.Button151.click();
     TBHoseiDlg& dialog = app.bonus_correction;

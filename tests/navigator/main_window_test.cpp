@@ -140,13 +140,7 @@ protected:
     void rate_change_inside_a_bonus_period() {
         run_typical_loan(1);
         open_navigator();
-        select(row_of_month(nav.StringGrid1, "64"));
-        nav.Edit1.set_text("3.0");
-        nav.Button11.click();
-        nav.RadioButton2.click();
-        select(12);
-        nav.Edit1.set_text("3.0");
-        nav.Button11.click();
+        change_rate_from("64", "66", "3.0");
     }
 };
 
@@ -166,6 +160,18 @@ TEST_F(BonusCorrection, TheBonusRowHoldingTheChangeIsChargedTheRateWeighedByMont
     EXPECT_EQ(nav.StringGrid2.cell(12, 4), "3.0");
     EXPECT_EQ(nav.StringGrid2.cell(12, 13), "");  // its "X" was used by the replay
     EXPECT_EQ(StGr2.cell(12, 4), "3.0");
+}
+
+// A second change, to 3.5 % from month 124 in both tables, falls in the bonus period of
+// months 121 to 126: (3.0 × 3 + 3.5 × 3) / 6 = 3.25. The search for it starts after the
+// row corrected first, which keeps its weighted rate.
+TEST_F(BonusCorrection, EachChangeIsWeighedInItsOwnBonusPeriod) {
+    rate_change_inside_a_bonus_period();
+    nav.RadioButton1.click();
+    change_rate_from("124", "126", "3.5");
+    EXPECT_EQ(nav.bonus_correction_pass(true), 2);
+    EXPECT_EQ(StGr2.cell(12, 4), "2.6625");
+    EXPECT_EQ(StGr2.cell(row_of_month(StGr2, "126"), 4), "3.25");
 }
 
 TEST_F(BonusCorrection, WithNothingToCancelTheUserIsTold) {

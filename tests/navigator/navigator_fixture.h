@@ -43,6 +43,19 @@ protected:
 
     void open_navigator() { main.Button107.click(); }
 
+    // The rate `rate` typed into the monthly control table from month `month` and into the
+    // bonus table from the payment of `bonus_month`, each repeated to the last row.
+    void change_rate_from(const std::string& month, const std::string& bonus_month,
+                          const std::string& rate) {
+        select(row_of_month(nav.StringGrid1, month));
+        nav.Edit1.set_text(rate);
+        nav.Button11.click();
+        nav.RadioButton2.click();
+        select(row_of_month(nav.StringGrid2, bonus_month));
+        nav.Edit1.set_text(rate);
+        nav.Button11.click();
+    }
+
     // Selects a row of the navigator's table worked on, as a click on it does.
     void select(int row) { nav.table().click_cell(row, nav.table().selected_col()); }
 
