@@ -68,6 +68,22 @@ TForm7::TForm7(App& app) : Form("TForm7", "金利選択リスト"), app_(app) {
     Save.on_click = guard(&TForm7::SaveClick);
     Panel6.on_click = guard(&TForm7::Panel6Click);
     UpDown1.on_change = guard(&TForm7::UpDown1Change);
+    wire_rate_fields();
+}
+
+// The rate fields that open this list beside them: the main window's and the navigator's.
+void TForm7::wire_rate_fields() {
+    TForm1& main = app_.main;
+    for (Edit* rate : {&main.Edit2, &main.Ed0_kin}) {
+        rate->on_dbl_click = main.guard(&TForm1::open_rate_list, FailureRule::Calculation);
+        rate->on_right_click = main.guard(&TForm1::open_rate_list, FailureRule::Calculation);
+    }
+    app_.navigator.Edit1.on_right_click =
+        guarded(app_.navigator, &TForm4::Edit1RightClick, app_.platform());
+}
+
+void TForm4::Edit1RightClick(Control&) {
+    app_.main.open_rate_list(Edit1);
 }
 
 // A file that cannot be read or written stops the operation with the platform's message;

@@ -2,11 +2,11 @@
 // of their last payments, recorded from the tables as they stand, and the differences.
 // Only the interest is compared: the principal repaid comes to the start principal anyway.
 #include "base/numtext.h"
+#include "core/cell_values.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform10.h"
 #include "navigator/control_table.h"
-#include "tables/cell_values.h"
 
 namespace rebanto {
 

@@ -1,7 +1,9 @@
 // The study window's controls: defaults, hints and the events they are bound to.
 #include <initializer_list>
+#include <utility>
 
 #include "forms/app.h"
+#include "forms/guard.h"
 #include "forms/tform10.h"
 
 namespace rebanto {
@@ -100,6 +102,23 @@ void TForm10::wire() {
     Button30.on_click = guard(&TForm10::Button30Click);
     StringGrid2.on_dbl_click = guard(&TForm10::StringGrid2DblClick);
     UpDown1.on_change = guard(&TForm10::UpDown1Change);
+    TForm4& navigator = app_.navigator;
+    for (auto [button, routine] : {std::pair{&navigator.Button19, &TForm4::Button19Click},
+                                   std::pair{&navigator.Button20, &TForm4::Button20Click},
+                                   std::pair{&navigator.Button143, &TForm4::Button143Click}}) {
+        button->on_click = guarded(navigator, routine, app_.platform());
+    }
+}
+
+// The prepayment-rate study window takes the current tables as its base or new state.
+void TForm4::Button19Click(Control&) {
+    app_.study_navigator.Button5Click(app_.study_navigator.Button5);
+}
+void TForm4::Button20Click(Control&) {
+    app_.study_navigator.Button6Click(app_.study_navigator.Button6);
+}
+void TForm4::Button143Click(Control&) {
+    app_.study_navigator.show();
 }
 
 // "→CSV": the deduction table as CSV lines in the main window's output memo, ready for its

@@ -7,10 +7,10 @@
 #include "base/numtext.h"
 #include "calculators/tax_credit.h"
 #include "calculators/tax_owed.h"
+#include "core/cell_values.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tform10.h"
-#include "tables/cell_values.h"
 
 namespace rebanto {
 

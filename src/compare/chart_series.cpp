@@ -1,7 +1,7 @@
 #include "compare/chart_series.h"
 
 #include "compare/comparison_table.h"
-#include "tables/cell_values.h"
+#include "core/cell_values.h"
 
 namespace rebanto::comparison {
 

@@ -3,7 +3,7 @@
 #include "base/csv_line.h"
 #include "base/format.h"
 #include "compare/comparison_table.h"
-#include "tables/cell_values.h"
+#include "core/cell_values.h"
 
 namespace rebanto::comparison {
 

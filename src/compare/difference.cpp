@@ -3,7 +3,7 @@
 #include <array>
 
 #include "base/numtext.h"
-#include "tables/cell_values.h"
+#include "core/cell_values.h"
 
 namespace rebanto::comparison {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "compare/study_table.h"
-#include "tables/cell_values.h"
+#include "core/cell_values.h"
 
 namespace rebanto::comparison {
 

@@ -3,11 +3,11 @@
 // loan's instalment for the months the short loan's prepayment gained, and the two
 // scenarios added up and compared through the comparison's own operations.
 #include "compare/memory_checks.h"
+#include "core/cell_values.h"
 #include "core/field_io.h"
 #include "forms/app.h"
 #include "forms/tformhi.h"
 #include "navigator/control_table.h"
-#include "tables/cell_values.h"
 
 namespace rebanto {
 

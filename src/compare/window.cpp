@@ -4,6 +4,7 @@
 
 #include "compare/comparison_table.h"
 #include "forms/app.h"
+#include "forms/guard.h"
 #include "forms/tformhi.h"
 #include "io/numeric_table.h"
 
@@ -44,6 +45,21 @@ TFormHi::TFormHi(App& app)
     for (Button* chart : {&Button14, &Button15, &Button16})
         chart->on_click = guard(&TFormHi::ChartClick);
     wire_verification();
+    // "比較表" of the current-tables window, and its label, open this window.
+    TForCur& cur = app_.cur;
+    cur.Button6.on_click = guarded(cur, &TForCur::Button6Click, app_.platform());
+    cur.Label7.on_dbl_click = guarded(cur, &TForCur::Button6Click, app_.platform());
+}
+
+void TForCur::Button6Click(Control&) {
+    TFormHi& compare = app_.compare;
+    for (Grid* grid : {&compare.StringGrid1, &compare.StringGrid2, &compare.StringGrid3}) {
+        for (int c = 0; c < comparison::kColumns; ++c) {
+            if (comparison::kHeader[c] != nullptr) grid->set_cell(0, c, comparison::kHeader[c]);
+        }
+    }
+    compare.show();
+    compare.enable_operations();
 }
 
 Handler TFormHi::guard(void (TFormHi::*routine)(Control&)) {

@@ -71,7 +71,7 @@ void MemoPages::Bt7_MClearClick(Control&) {
     Button48.set_enabled(false);
     Label_m.hide();
     if (app().cur.StGr2.row_count() <= kFirstDataRow) Bt0_allClear.set_enabled(false);
-    main_.first_payment_reference();
+    main_.refresh_first_payment_reference();
 }
 
 void MemoPages::Bt7_BClearClick(Control&) {
@@ -87,7 +87,7 @@ void MemoPages::Bt7_BClearClick(Control&) {
     Button49.set_enabled(false);
     Label_b.hide();
     if (app().cur.StGr1.row_count() <= kFirstDataRow) Bt0_allClear.set_enabled(false);
-    main_.first_payment_reference();
+    main_.refresh_first_payment_reference();
 }
 
 void MemoPages::Bt0_allClearClick(Control&) {
@@ -124,7 +124,7 @@ void MemoPages::switch_repayment_method() {
     Bt7_MClearClick(Bt7_MClear);
     Bt7_BClearClick(Bt7_BClear);
     main_.PRset1(main_.Ed0_moto);
-    main_.first_payment_reference();
+    main_.refresh_first_payment_reference();
 }
 
 // ---- Memo tools ----

@@ -140,6 +140,10 @@ void CalculationPage::Button110Click(Control&) {
     main_.enable_navigator_recall(true);
 }
 
+void TForm1::enable_navigator_recall(bool on) {
+    app_.navigator.Button111.set_enabled(on);
+}
+
 void CalculationPage::Button111Click(Control&) {
     main_.write_back_basic_settings(BasicSettingsMemory);
 }

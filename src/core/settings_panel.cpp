@@ -160,7 +160,6 @@ void CalculationSettings::wire_settings_choices() {
         c->on_dbl_click = guard(&TForm1::Button106Click);
     }
     Button106.on_click = guard(&TForm1::Button106Click);
-    Button147.on_click = guard(&TForm1::Button147Click);
 }
 
 // The repayment method, the digit unit of the quick-entry gestures and the window scale.

@@ -88,10 +88,6 @@ void CalculationPage::wire_step_fields() {
     const Handler leave_rate = [this](Control&) { app().rate_list.hide(); };
     Edit2.on_exit = leave_rate;
     main_.Ed0_kin.on_exit = leave_rate;
-    for (Edit* rate : {&Edit2, &main_.Ed0_kin}) {
-        rate->on_dbl_click = guard(&TForm1::open_rate_list, FailureRule::Calculation);
-        rate->on_right_click = guard(&TForm1::open_rate_list, FailureRule::Calculation);
-    }
     Ed1_Mzankaisu.on_change = guard(&TForm1::remaining_count_change, FailureRule::Calculation);
     Ed1_Bzankaisu.on_change = guard(&TForm1::remaining_count_change, FailureRule::Calculation);
     for (Edit* instalment : {&Edit4, &Edit9, &Edit104, &Edit109, &Edit104s, &Edit109s}) {

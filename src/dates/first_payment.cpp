@@ -152,13 +152,6 @@ void LoanDatesPage::follow_differences_in_totals() {
     main_.TotalsB = {};
 }
 
-// "初回": the navigator's correction switched off.
-void LoanDatesPage::Label146Click(Control&) {
-    Label146.hide();
-    CheckBox2.set_checked(true);
-    app().navigator.set_correction(false);
-}
-
 // "当日含": the first-payment calculation runs twice.
 void LoanDatesPage::CheckBox3Click(Control&) {
     first_payment_reference();

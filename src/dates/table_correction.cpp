@@ -8,14 +8,14 @@
 #include "base/errors.h"
 #include "base/format.h"
 #include "base/numtext.h"
+#include "core/cell_values.h"
 #include "core/field_io.h"
 #include "core/schedule_columns.h"
 #include "core/schedule_table.h"
 #include "dates/date_columns.h"
+#include "dates/month_shift.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
-#include "tables/cell_values.h"
-#include "tables/month_shift.h"
 
 namespace rebanto {
 

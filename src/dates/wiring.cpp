@@ -3,31 +3,12 @@
 #include <initializer_list>
 
 #include "base/errors.h"
+#include "dates/date_guard.h"
 #include "forms/app.h"
 #include "forms/guard.h"
 #include "forms/tform1.h"
 
 namespace rebanto {
-
-namespace {
-
-// A date that is not one beeps, as it does inside the calculation; a field or a table
-// cell that is not a number names itself in the window's error box.
-Handler date_guard(TForm1& form, void (TForm1::*routine)(Control&), Platform& platform) {
-    return [&form, routine, &platform](Control& sender) {
-        try {
-            (form.*routine)(sender);
-        } catch (const FieldValueError&) {
-            report_failure(std::current_exception(), platform, FailureRule::Window);
-        } catch (const ConversionError&) {
-            platform.beep(Beep::Default);
-        } catch (...) {
-            report_failure(std::current_exception(), platform, FailureRule::Window);
-        }
-    };
-}
-
-}  // namespace
 
 void LoanDatesPage::wire_dates() {
     place_date_controls();
@@ -139,7 +120,7 @@ void LoanDatesPage::wire_date_fields() {
     }
 }
 
-// The day options, the first-payment differences and their corrections, "一括計算ＧＯ".
+// The day options, the first-payment differences and their corrections.
 void LoanDatesPage::wire_first_payment_buttons() {
     CheckBox3.on_click = date_handler(&TForm1::CheckBox3Click);
     CheckBox2.on_click = date_handler(&TForm1::CheckBox2Click);
@@ -149,10 +130,6 @@ void LoanDatesPage::wire_first_payment_buttons() {
     Button125.on_click = date_handler(&TForm1::Button125Click);
     Button51.on_click = date_handler(&TForm1::Button51Click);
     Button52.on_click = date_handler(&TForm1::Button52Click);
-    Button53.on_click = date_handler(&TForm1::Button53Click);
-    Button24.on_click = date_handler(&TForm1::Button24Click);
-    Button25.on_click = date_handler(&TForm1::Button25Click);
-    Label146.on_click = date_handler(&TForm1::Label146Click);
     // The composite page applies a first-payment correction that waits, except to
     // pension tables.
     main_.TabSheet7.on_mouse_over = date_handler(&TForm1::apply_waiting_correction);

@@ -47,6 +47,9 @@ App::App(Platform& platform, AppOptions options)
             report_failure(failure, platform_, FailureRule::Window);
         };
     }
+    // The current-tables window's numeric export is a routine of the files subsystem, which
+    // sits above that window's.
+    cur.Bt_suuti.on_click = guarded(cur, &TForCur::Bt_suutiClick, platform_);
     // The comparison grids lead the row synchronisation; their data starts at row 1.
     int order = 10;
     for (Grid* grid : {&compare.StringGrid1, &compare.StringGrid2, &compare.StringGrid3}) {
@@ -60,37 +63,6 @@ Form* App::find_form(const std::string& name) const {
         if (form->name() == name) return form;
     }
     return nullptr;
-}
-
-namespace {
-
-// The same file, whatever the path says: through links, "..", or another name of it.
-bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) return true;
-    const auto ca = std::filesystem::weakly_canonical(a, ec);
-    if (ec) return false;
-    const auto cb = std::filesystem::weakly_canonical(b, ec);
-    return !ec && ca == cb;
-}
-
-}  // namespace
-
-bool App::refuse_settings_file(const std::filesystem::path& target) {
-    for (const char* own : {"kinri.ini", "kinriOP.ini"}) {
-        if (same_file(target, options_.start_folder / own)) {
-            platform_.error(target.string() +
-                            ": Rebanto の設定ファイルのため、保存先にはできません");
-            return true;
-        }
-    }
-    return false;
-}
-
-std::optional<std::string> App::choose_save_file(const FileDialogRequest& request) {
-    std::optional<std::string> chosen = platform_.save_file(request);
-    if (chosen && refuse_settings_file(*chosen)) return std::nullopt;
-    return chosen;
 }
 
 void App::start() {

@@ -23,6 +23,10 @@ TForm1::TForm1(App& app)
       SettingsPage(*this),
       ReverseSearchPanel(*this),
       app_(app) {
+    refresh_first_payment_reference = [this] { first_payment_reference(); };
+    refresh_composite_copy = [this] {
+        if (ButtonM.enabled()) ButtonMClick(ButtonM);
+    };
     set_bounds(40, 30, 900, 640);
     for (Panel* page : {&TabSheet2, &TabSheet1, &TabSheet3, &TabSheet4, &TabSheet7, &TabSheet8,
                         &TabSheet5, &TabSheet6}) {
@@ -59,14 +63,6 @@ TForm1::TForm1(App& app)
     wire_packs();
     wire_exports();
     wire_charts();
-}
-
-Handler TForm1::guard(void (TForm1::*routine)(Control&), FailureRule rule) {
-    return guarded(*this, routine, app_.platform(), rule);
-}
-
-void TForm1::beep(Beep kind) {
-    if (sound_on() && BeepsHeld == 0) app_.platform().beep(kind);
 }
 
 void TForm1::start_up() {

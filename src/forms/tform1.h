@@ -4,6 +4,7 @@
 // routines are defined in the folder of the subsystem they belong to.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,12 @@ public:
     void select_normal_plan_only();
     // Offers the stored basic settings ("MR") in the recalculation navigator too.
     void enable_navigator_recall(bool on);
+    // Routines of a subsystem above the one that starts them, set when the window is built,
+    // so that the subsystem starting one links nothing above its own.
+    // The dates page works out its first-payment reference again (a table was cleared).
+    std::function<void()> refresh_first_payment_reference;
+    // The composite page takes a fresh copy of the monthly current table, if it shows one.
+    std::function<void()> refresh_composite_copy;
 
     // Stored settings read by every calculation.
     Rounding instalment_rounding() const { return rounding_of_tag(HRh.tag()); }

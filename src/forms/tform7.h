@@ -74,6 +74,7 @@ public:
 
 private:
     Handler guard(void (TForm7::*routine)(Control&), FailureRule rule = FailureRule::Window);
+    void wire_rate_fields();
     void write_list(const std::string& file_name);
     void name_list(const std::string& file_name);
 

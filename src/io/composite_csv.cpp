@@ -2,8 +2,8 @@
 
 #include "base/csv_line.h"
 #include "base/format.h"
+#include "core/cell_values.h"
 #include "core/schedule_columns.h"
-#include "tables/cell_values.h"
 #include "tables/composite_rows.h"
 
 namespace rebanto {

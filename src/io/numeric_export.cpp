@@ -62,11 +62,4 @@ void CompositePage::CSV4_suutiClick(Control&) {
                  std::string(kBonusComposite) + ".csv");
 }
 
-void CompositePage::follow_composites() {
-    for (Button* b : {&CSV3, &CSV3_suuti, &Button27})
-        b->set_enabled(Button28.enabled());
-    for (Button* b : {&CSV4, &CSV4_suuti, &Button36})
-        b->set_enabled(Button29.enabled());
-}
-
 }  // namespace rebanto

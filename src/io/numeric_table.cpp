@@ -2,7 +2,7 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
-#include "tables/cell_values.h"
+#include "core/cell_values.h"
 
 namespace rebanto::numeric {
 

@@ -102,11 +102,6 @@ void repair_settings(TForm1& f, const std::filesystem::path& path,
 
 }  // namespace
 
-std::string SettingsPage::data_path(const std::string& name) const {
-    if (!main_.dataFolder.empty()) return main_.dataFolder + name;
-    return (app().start_folder() / name).string();
-}
-
 void SettingsPage::settings_save() {
     if (Memo3.size() < settings_table().size()) Memo3.resize(settings_table().size(), "0");
     for (const SettingsLine& line : settings_table()) {

@@ -107,10 +107,6 @@ void TForm4::Edit6DblClick(Control&) {
     Edit6.set_text(table().cell(table().selected_row(), nav::kMonth));
 }
 
-void TForm4::Edit1RightClick(Control&) {
-    app_.main.open_rate_list(Edit1);
-}
-
 // The remaining count that goes with the instalments typed for the selected row.
 void TForm4::Edit4Change(Control&) {
     Edit2.set_text(nav::proposed_remaining(table(), table().selected_row(), Edit4.text()));

@@ -1,12 +1,13 @@
 // The main window's side of the navigator: opening it, recomputing the current tables with
 // new calculation settings, and folding the last principal into the last instalment.
 #include "base/numtext.h"
+#include "core/cell_values.h"
 #include "core/field_io.h"
 #include "core/schedule_table.h"
+#include "dates/date_guard.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 #include "navigator/control_table.h"
-#include "tables/cell_values.h"
 
 namespace rebanto {
 
@@ -19,6 +20,14 @@ void CompositePage::wire_navigator() {
     Button107.on_click = guard(&TForm1::Button107Click);
     main_.Label187.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
     main_.Label195.on_dbl_click = guard(&TForm1::bonus_timing_dbl_click);
+    // The controls on other pages whose routines drive the navigator.
+    main_.Button147.on_click = guard(&TForm1::Button147Click);
+    const auto on_date_page = [this](void (TForm1::*routine)(Control&)) {
+        return date_guard(main_, routine, app().platform());
+    };
+    main_.Button24.on_click = on_date_page(&TForm1::Button24Click);
+    main_.Button25.on_click = on_date_page(&TForm1::Button25Click);
+    main_.Label146.on_click = on_date_page(&TForm1::Label146Click);
 }
 
 void CompositePage::Button107Click(Control&) {
@@ -41,8 +50,11 @@ void CalculationSettings::Button147Click(Control& sender) {
     navigator.Button9Click(navigator.Button9);
 }
 
-void TForm1::enable_navigator_recall(bool on) {
-    app_.navigator.Button111.set_enabled(on);
+// "初回": the navigator's correction switched off.
+void LoanDatesPage::Label146Click(Control&) {
+    Label146.hide();
+    CheckBox2.set_checked(true);
+    app().navigator.set_correction(false);
 }
 
 void LoanDatesPage::Button24Click(Control&) {

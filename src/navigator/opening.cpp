@@ -77,7 +77,7 @@ void TForm4::RadioButton1Click(Control&) {
     StringGrid2.set_visible(bonus_chosen());
     for (Edit* field : {&Edit1, &Edit2, &Edit3, &Edit4})
         field->set_text("");
-    if (app_.main.ButtonM.enabled()) app_.main.ButtonMClick(app_.main.ButtonM);
+    app_.main.refresh_composite_copy();
     refresh_boundary_lamp();
 }
 

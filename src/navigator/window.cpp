@@ -114,7 +114,6 @@ void TForm4::wire_row_entry() {
     Edit3.on_dbl_click = guard(&TForm4::Edit3DblClick);
     Edit4.on_dbl_click = guard(&TForm4::Edit4DblClick);
     Edit6.on_dbl_click = guard(&TForm4::Edit6DblClick);
-    Edit1.on_right_click = guard(&TForm4::Edit1RightClick);
     Edit4.on_change = guard(&TForm4::Edit4Change);
     for (Edit* field : {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5}) {
         field->on_key = [this](Control& sender, char32_t& key) { numeric_key_filter(sender, key); };
@@ -148,14 +147,11 @@ void TForm4::wire_row_editing() {
     CheckBox4.on_click = guard(&TForm4::CheckBox4Click);
 }
 
-// The automatic bonus correction and the seams of the prepayment-rate study.
+// The automatic bonus correction.
 void TForm4::wire_bonus_correction() {
     Button26.on_click = guard(&TForm4::Button26Click);
     Button27.on_click = guard(&TForm4::Button27Click);
     Button28.on_click = guard(&TForm4::Button28Click);
-    Button19.on_click = guard(&TForm4::Button19Click);
-    Button20.on_click = guard(&TForm4::Button20Click);
-    Button143.on_click = guard(&TForm4::Button143Click);
 }
 
 void TForm4::UpDown1Change(Control&) {
@@ -171,17 +167,6 @@ void TForm4::numeric_key_filter(Control& sender, char32_t& key) {
 
 void TForm4::window_dbl_click() {
     app_.main.show();
-}
-
-// The prepayment-rate study window takes the current tables as its base or new state.
-void TForm4::Button19Click(Control&) {
-    app_.study_navigator.Button5Click(app_.study_navigator.Button5);
-}
-void TForm4::Button20Click(Control&) {
-    app_.study_navigator.Button6Click(app_.study_navigator.Button6);
-}
-void TForm4::Button143Click(Control&) {
-    app_.study_navigator.show();
 }
 
 }  // namespace rebanto

@@ -6,7 +6,7 @@
 #include "base/errors.h"
 #include "base/numtext.h"
 #include "core/schedule_columns.h"
-#include "tables/month_shift.h"
+#include "dates/month_shift.h"
 
 namespace rebanto::composite {
 

@@ -258,4 +258,11 @@ void CompositePage::Label_bClick(Control&) {
     if (ButtonB.enabled()) ButtonBClick(ButtonB);
 }
 
+void CompositePage::follow_composites() {
+    for (Button* b : {&CSV3, &CSV3_suuti, &Button27})
+        b->set_enabled(Button28.enabled());
+    for (Button* b : {&CSV4, &CSV4_suuti, &Button36})
+        b->set_enabled(Button29.enabled());
+}
+
 }  // namespace rebanto

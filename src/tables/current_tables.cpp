@@ -5,7 +5,6 @@
 
 #include "base/errors.h"
 #include "base/numtext.h"
-#include "compare/comparison_table.h"
 #include "core/schedule_table.h"
 #include "forms/app.h"
 #include "forms/guard.h"
@@ -126,9 +125,6 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     Button88.on_click = [this](Control& sender) { app_.main.Button88Click(sender); };
     Button7.on_click = guard(&TForCur::Button7Click);
     Button8.on_click = guard(&TForCur::Button8Click);
-    Button6.on_click = guard(&TForCur::Button6Click);
-    Label7.on_dbl_click = guard(&TForCur::Button6Click);
-    Bt_suuti.on_click = guard(&TForCur::Bt_suutiClick);
 
     // Every resize lays the tables out again in the chosen mode.
     add_observer([this](Control* control, Change change, int, int) {
@@ -321,17 +317,6 @@ std::string TForCur::unsaved_slots() const {
         list += kFullWidthDigits[k - 1];
     }
     return list;
-}
-
-void TForCur::Button6Click(Control&) {
-    TFormHi& compare = app_.compare;
-    for (Grid* grid : {&compare.StringGrid1, &compare.StringGrid2, &compare.StringGrid3}) {
-        for (int c = 0; c < comparison::kColumns; ++c) {
-            if (comparison::kHeader[c] != nullptr) grid->set_cell(0, c, comparison::kHeader[c]);
-        }
-    }
-    compare.show();
-    compare.enable_operations();
 }
 
 }  // namespace rebanto

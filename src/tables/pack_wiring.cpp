@@ -1,6 +1,7 @@
 // How the pack slots and the pack list of the page "編成一括" bind their events.
 #include <initializer_list>
 
+#include "dates/date_guard.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
 
@@ -42,6 +43,8 @@ void PackSlotsPage::wire_packs() {
     Button80.on_click = guard(&TForm1::Button80Click);
     Button81.on_click = guard(&TForm1::Button81Click);
     Button82.on_click = guard(&TForm1::Button82Click);
+    // "一括計算ＧＯ" of the date half of the page runs the chosen slots.
+    main_.Button53.on_click = date_guard(main_, &TForm1::Button53Click, app().platform());
 
     // Passing over the pages where components are added by hand clears the selection, so
     // that they are labelled by their component number; the composite page then also

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <string>
 
-#include "../core/temp_folder.h"
 #include "base/errors.h"
 #include "base/linefile.h"
+#include "temp_folder.h"
 
 namespace rebanto {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../navigator/reference_schedule.h"
+#include "reference_schedule.h"
 #include "window_fixture.h"
 
 namespace rebanto::testing {

@@ -1,8 +1,8 @@
 // The comparison window through the application: tables A and B summed from the chosen
 // memories by the composite work, the difference table, what the window says when there is
 // nothing to compare, and the selection the navigator's replay keeps.
-#include "../navigator/reference_schedule.h"
 #include "base/numtext.h"
+#include "reference_schedule.h"
 #include "window_fixture.h"
 
 namespace rebanto {

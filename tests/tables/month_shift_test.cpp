@@ -1,5 +1,5 @@
 // Month numbers of a current table moved by whole months ("月回増減", "月回補正").
-#include "tables/month_shift.h"
+#include "dates/month_shift.h"
 
 #include <gtest/gtest.h>
 

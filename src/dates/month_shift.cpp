@@ -8,9 +8,9 @@
 #include "core/field_io.h"
 #include "core/schedule_columns.h"
 #include "core/schedule_table.h"
+#include "dates/month_shift.h"
 #include "forms/app.h"
 #include "forms/tform1.h"
-#include "tables/month_shift.h"
 
 namespace rebanto {
 

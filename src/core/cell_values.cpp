@@ -1,4 +1,4 @@
-#include "tables/cell_values.h"
+#include "core/cell_values.h"
 
 #include <string>
 
