@@ -147,7 +147,7 @@ void TForm4::wire_row_editing() {
     CheckBox4.on_click = guard(&TForm4::CheckBox4Click);
 }
 
-// The automatic bonus correction and the seams of the prepayment-rate study.
+// The automatic bonus correction.
 void TForm4::wire_bonus_correction() {
     Button26.on_click = guard(&TForm4::Button26Click);
     Button27.on_click = guard(&TForm4::Button27Click);
