@@ -11,7 +11,7 @@ namespace rebanto {
 
 // The largest program file that is read: the biggest the program writes (a pack of two
 // thousand-year tables) is far below it.
-inline constexpr std::uintmax_t kMaxFileBytes = 16 * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{16} * 1024 * 1024;
 // The reason given for a path that is a folder, a pipe or a device.
 inline constexpr const char* kNotARegularFile = "通常のファイルではないため読み込めません";
 

@@ -23,6 +23,17 @@ bool convertible(const Edit& value_field, const Edit& count_field, long double& 
     return true;
 }
 
+// A rate one step of 1/steps up, from its floor on that grid.
+void step_up(Edit& rate, long double steps) {
+    put(rate, int_part(num(rate) * steps + 1.00001L) / steps);
+}
+
+// A rate one step of 1/steps down, from its ceiling on that grid; nothing below 0.1 %.
+void step_down(Edit& rate, long double steps) {
+    const long double x = num(rate);
+    if (x > 0.1L) put(rate, int_part(x * steps - 1 + 0.99999L) / steps);
+}
+
 }  // namespace
 
 TOKBotAdonDlg::TOKBotAdonDlg(App& app)
@@ -139,12 +150,11 @@ void TOKBotAdonDlg::Label1Click(Control&) {
 
 // The rate up or down by 0.01 %, from its two-decimal floor.
 void TOKBotAdonDlg::Label2Click(Control&) {
-    put(Edit1, int_part(num(Edit1) * 100 + 1.00001L) / 100);
+    step_up(Edit1, 100);
 }
 
 void TOKBotAdonDlg::Label2RightClick(Control&) {
-    const long double x = num(Edit1);
-    if (x > 0.1L) put(Edit1, int_part(x * 100 - 1 + 0.99999L) / 100);
+    step_down(Edit1, 100);
 }
 
 // The add-on rate up or down by 1 %, to a whole percent.
@@ -159,12 +169,11 @@ void TOKBotAdonDlg::Label6RightClick(Control&) {
 
 // The add-on rate up or down by 0.1 %, to one decimal.
 void TOKBotAdonDlg::Label7Click(Control&) {
-    put(Edit3, int_part(num(Edit3) * 10 + 1.00001L) / 10);
+    step_up(Edit3, 10);
 }
 
 void TOKBotAdonDlg::Label7RightClick(Control&) {
-    const long double x = num(Edit3);
-    if (x > 0.1L) put(Edit3, int_part(x * 10 - 1 + 0.99999L) / 10);
+    step_down(Edit3, 10);
 }
 
 void TOKBotAdonDlg::Label4Click(Control&) {

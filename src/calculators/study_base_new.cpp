@@ -26,7 +26,7 @@ int last_totals_row(const Grid& table) {
 }
 
 void colour_by_sign(Control& field) {
-    field.set_font_color(field.text().rfind("-", 0) == 0 ? Color::Black : Color::Red);
+    field.set_font_color(field.text().rfind('-', 0) == 0 ? Color::Black : Color::Red);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ bool is_totals(const Grid& t, int r) {
     return t.cell(r, col::kFlag) == "K";
 }
 bool is_prepayment(const Grid& t, int r) {
-    return t.cell(r, col::kFlag).rfind("U", 0) == 0;
+    return t.cell(r, col::kFlag).rfind('U', 0) == 0;
 }
 
 // Rows of one table whose month display is the key, one a year from row 2 of the

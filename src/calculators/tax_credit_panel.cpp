@@ -128,21 +128,28 @@ void TForm10::Button26Click(Control&) {
     show_credit_kind(owed);
 }
 
+namespace {
+
+// The credit (Edit1) off one state's interest total, monthly plus bonus; the states'
+// difference follows and the credit is noted beside the state.
+void credit_off_state(TForm10& w, Edit& total, const Edit& monthly, const Edit& bonus,
+                      Label& note) {
+    put(total, money(monthly) + money(bonus) - money(w.Edit1));
+    total.set_font_color(Color::Maroon);
+    put(w.Edit12, money(w.Edit9) - money(w.Edit2));
+    note.set_caption(format_money(money(w.Edit1)));
+    note.show();
+}
+
+}  // namespace
+
 // "比較元へ" / "比較新へ": the credit off the interest total of that state.
 void TForm10::Button27Click(Control&) {
-    put(Edit2, money(Edit3) + money(Edit4) - money(Edit1));
-    Edit2.set_font_color(Color::Maroon);
-    put(Edit12, money(Edit9) - money(Edit2));
-    Label31.set_caption(format_money(money(Edit1)));
-    Label31.show();
+    credit_off_state(*this, Edit2, Edit3, Edit4, Label31);
 }
 
 void TForm10::Button28Click(Control&) {
-    put(Edit9, money(Edit7) + money(Edit8) - money(Edit1));
-    Edit9.set_font_color(Color::Maroon);
-    put(Edit12, money(Edit9) - money(Edit2));
-    Label32.set_caption(format_money(money(Edit1)));
-    Label32.show();
+    credit_off_state(*this, Edit9, Edit7, Edit8, Label32);
 }
 
 namespace {
@@ -209,6 +216,7 @@ std::vector<std::string> TForm10::csv_lines() const {
                        (CreditWithinTax ? "" : "最高額") + ",用");
     for (int r = tc::kFirstYearRow; r < StringGrid2.row_count(); ++r) {
         std::vector<std::string> cells;
+        cells.reserve(13);
         for (int c = 0; c < 13; ++c)
             cells.push_back(StringGrid2.cell(r, c));
         lines.push_back(csv_line(cells, ',', CsvQuoting::AsGiven));

@@ -180,7 +180,8 @@ void ChartModel::unlisten(int id) {
 }
 
 void ChartModel::changed() {
-    for (std::size_t i = 0; i < listeners_.size(); ++i)
+    // By index: a listener may listen anew while the list is walked.
+    for (std::size_t i = 0; i < listeners_.size(); ++i)  // NOLINT(modernize-loop-convert)
         listeners_[i].second();
 }
 

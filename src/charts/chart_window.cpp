@@ -49,9 +49,17 @@ std::string png_name(const std::string& caption) {
     return caption.substr(0, caption.find(' ')) + ".png";
 }
 
+// An angle one degree on (step 1) or back (step -1) round the circle: 360 goes round to 0
+// before a step on, 0 to 360 before a step back.
+int turned(int angle, int step) {
+    if (step > 0 && angle == ChartModel::kMaxAngle) angle = 0;
+    if (step < 0 && angle == 0) angle = ChartModel::kMaxAngle;
+    return angle + step;
+}
+
 }  // namespace
 
-ChartWindow::ChartWindow(App& app, std::string name, std::string caption)
+ChartWindow::ChartWindow(App& app, std::string name, const std::string& caption)
     : Form(std::move(name), caption), app_(app), png_name_(png_name(caption)) {
     set_bounds(160, 120, 820, 560);
     wire();
@@ -99,33 +107,25 @@ void ChartWindow::wire() {
 
 // "▲": one degree up; 360 goes round to 0 first.
 void ChartWindow::Button3Click(Control&) {
-    int angle = Chart1.model.elevation();
-    if (angle == ChartModel::kMaxAngle) angle = 0;
-    Chart1.model.set_elevation(angle + 1);
+    Chart1.model.set_elevation(turned(Chart1.model.elevation(), 1));
     put(Edit1, Chart1.model.elevation());
 }
 
 // "▼": one degree down; 0 goes round to 360 first.
 void ChartWindow::Button1Click(Control&) {
-    int angle = Chart1.model.elevation();
-    if (angle == 0) angle = ChartModel::kMaxAngle;
-    Chart1.model.set_elevation(angle - 1);
+    Chart1.model.set_elevation(turned(Chart1.model.elevation(), -1));
     put(Edit1, Chart1.model.elevation());
 }
 
 // "→": rotation one degree on.
 void ChartWindow::Button4Click(Control&) {
-    int angle = Chart1.model.rotation();
-    if (angle == ChartModel::kMaxAngle) angle = 0;
-    Chart1.model.set_rotation(angle + 1);
+    Chart1.model.set_rotation(turned(Chart1.model.rotation(), 1));
     put(Edit2, Chart1.model.rotation());
 }
 
 // "←": rotation one degree back.
 void ChartWindow::Button2Click(Control&) {
-    int angle = Chart1.model.rotation();
-    if (angle == 0) angle = ChartModel::kMaxAngle;
-    Chart1.model.set_rotation(angle - 1);
+    Chart1.model.set_rotation(turned(Chart1.model.rotation(), -1));
     put(Edit2, Chart1.model.rotation());
 }
 

@@ -17,6 +17,7 @@ std::string joined(const std::vector<std::string>& cells) {
 
 std::string joined(const Grid& table, int row) {
     std::vector<std::string> cells;
+    cells.reserve(kColumns);
     for (int c = 0; c < kColumns; ++c)
         cells.push_back(table.cell(row, c));
     return joined(cells);
@@ -51,31 +52,28 @@ std::string data_line(const Grid& table, int r, bool formatted_month) {
     return joined(cells);
 }
 
+// Period rows with the month and year formatted; prepayment and totals rows as they stand.
+std::optional<std::string> body_line(const Grid& table, int r) {
+    switch (csv_kind(table.cell(r, kRemark))) {
+        case RowKind::Plain:
+            return data_line(table, r, true);
+        case RowKind::Prepayment:
+        case RowKind::Totals:
+            return data_line(table, r, false);
+        case RowKind::Other:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 void comparison_csv(const Grid& table, int titles, const std::string& title_line,
                     std::vector<std::string>& out) {
-    out.push_back(title_line);
-    out.emplace_back();
-    for (int r = 1; r <= titles && r < table.row_count(); ++r)
-        out.push_back(joined(table, r));
-    out.emplace_back();
-    const std::string header = joined(table, 0);
-    out.push_back(header);
-    for (int r = titles + 1; r < table.row_count(); ++r) {
-        switch (csv_kind(table.cell(r, kRemark))) {
-            case RowKind::Plain:
-                out.push_back(data_line(table, r, true));
-                break;
-            case RowKind::Prepayment:
-            case RowKind::Totals:
-                out.push_back(data_line(table, r, false));
-                break;
-            case RowKind::Other:
-                break;
-        }
-    }
-    out.push_back(header);
+    append_titled_table(
+        {title_line, table.row_count(), titles, [&table](int r) { return joined(table, r); },
+         joined(table, 0), [&table](int r) { return body_line(table, r); }},
+        out);
 }
 
 }  // namespace rebanto::comparison

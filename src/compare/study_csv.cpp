@@ -18,6 +18,7 @@ std::vector<std::string> comparison::study::csv_lines(const Grid& study, const s
     // Lender-style lines: the cells as they stand.
     for (int r = 0; r < study.row_count(); ++r) {
         std::vector<std::string> cells;
+        cells.reserve(study.col_count());
         for (int c = 0; c < study.col_count(); ++c)
             cells.push_back(study.cell(r, c));
         lines.push_back(csv_line(cells, ',', CsvQuoting::AsGiven));

@@ -56,38 +56,46 @@ std::string memo_header_tail(TForm1& f, Platform& platform) {
     return "  -- by." + f.Edit46.text() + " -- " + short_date(platform.today()) + " -- " + " --";
 }
 
+// One part's memo and current table, and the commands that clear them.
+struct MemoPart {
+    bool monthly;
+    Memo& memo;
+    Grid& table;
+    const Grid& other_table;
+    Button& clear;
+    Button& clear_copy;
+    Label& mark;
+};
+
+// The part's memo starts again from its title line and its table from the header and
+// settings rows; its clear commands and mark go off, and clearing both memos too once the
+// other table holds no rows either.
+void clear_part(TForm1& main, Platform& platform, Button& clear_both, const MemoPart& part) {
+    main.enable_table_operations(part.monthly, false);
+    part.memo.clear();
+    part.memo.append(std::string(main.equal_principal() ? "元金均等返済検討書（" : "Rebanto（") +
+                     (part.monthly ? std::string("月") : main.Button67.caption()) + "返済）" +
+                     memo_header_tail(main, platform));
+    reset_schedule_table(part.table, main.equal_principal(), main.bonus_interval(),
+                         main.bonus_first_months());
+    part.memo.append("");
+    part.clear.set_enabled(false);
+    part.clear_copy.set_enabled(false);
+    part.mark.hide();
+    if (part.other_table.row_count() <= kFirstDataRow) clear_both.set_enabled(false);
+    main.refresh_first_payment_reference();
+}
+
 }  // namespace
 
 void MemoPages::Bt7_MClearClick(Control&) {
-    main_.enable_table_operations(true, false);
-    RichEdit1.clear();
-    RichEdit1.append(std::string(main_.equal_principal() ? "元金均等返済検討書（月返済）"
-                                                         : "Rebanto（月返済）") +
-                     memo_header_tail(main_, app().platform()));
-    reset_schedule_table(app().cur.StGr1, main_.equal_principal(), main_.bonus_interval(),
-                         main_.bonus_first_months());
-    RichEdit1.append("");
-    Bt7_MClear.set_enabled(false);
-    Button48.set_enabled(false);
-    Label_m.hide();
-    if (app().cur.StGr2.row_count() <= kFirstDataRow) Bt0_allClear.set_enabled(false);
-    main_.refresh_first_payment_reference();
+    clear_part(main_, app().platform(), Bt0_allClear,
+               {true, RichEdit1, app().cur.StGr1, app().cur.StGr2, Bt7_MClear, Button48, Label_m});
 }
 
 void MemoPages::Bt7_BClearClick(Control&) {
-    main_.enable_table_operations(false, false);
-    RichEdit2.clear();
-    RichEdit2.append(std::string(main_.equal_principal() ? "元金均等返済検討書（" : "Rebanto（") +
-                     main_.Button67.caption() + "返済）" +
-                     memo_header_tail(main_, app().platform()));
-    reset_schedule_table(app().cur.StGr2, main_.equal_principal(), main_.bonus_interval(),
-                         main_.bonus_first_months());
-    RichEdit2.append("");
-    Bt7_BClear.set_enabled(false);
-    Button49.set_enabled(false);
-    Label_b.hide();
-    if (app().cur.StGr1.row_count() <= kFirstDataRow) Bt0_allClear.set_enabled(false);
-    main_.refresh_first_payment_reference();
+    clear_part(main_, app().platform(), Bt0_allClear,
+               {false, RichEdit2, app().cur.StGr2, app().cur.StGr1, Bt7_BClear, Button49, Label_b});
 }
 
 void MemoPages::Bt0_allClearClick(Control&) {

@@ -119,32 +119,31 @@ StepInput bonus_step(const TForm1& f) {
     return in;
 }
 
-}  // namespace
-
-void CalculationPage::But_mDainyuClick(Control&) {
-    const StepResult r = simulate_step(monthly_step(main_));
-    put(Edit5, r.balance);
-    put(Edit15, r.interest);
-    put(Edit16, r.principal_repaid);
-    put(Edit21, r.last_interest);
-    if (RadioButton4.checked()) {
-        apply_day_interest(
-            {Edit1, Edit4, Edit5, Edit15, Edit16, Edit21, RadioButton4, Edit28, Button139},
-            num(Edit2), main_.accrual_unit(), main_.interest_rounding(), main_.equal_principal());
+// A part's simulated step written to its fields; a one-payment step charged by days then
+// takes the day interest instead.
+void write_step(const StepResult& r, const StepFields& f, const TForm1& main) {
+    put(f.balance, r.balance);
+    put(f.interest, r.interest);
+    put(f.principal_repaid, r.principal_repaid);
+    put(f.last_interest, r.last_interest);
+    if (f.day_interest.checked()) {
+        apply_day_interest(f, num(main.Edit2), main.accrual_unit(), main.interest_rounding(),
+                           main.equal_principal());
     }
 }
 
+}  // namespace
+
+void CalculationPage::But_mDainyuClick(Control&) {
+    write_step(simulate_step(monthly_step(main_)),
+               {Edit1, Edit4, Edit5, Edit15, Edit16, Edit21, RadioButton4, Edit28, Button139},
+               main_);
+}
+
 void CalculationPage::But_bDainyuClick(Control&) {
-    const StepResult r = simulate_step(bonus_step(main_));
-    put(Edit10, r.balance);
-    put(Edit17, r.interest);
-    put(Edit18, r.principal_repaid);
-    put(Edit22, r.last_interest);
-    if (RadioButton12.checked()) {
-        apply_day_interest(
-            {Edit6, Edit9, Edit10, Edit17, Edit18, Edit22, RadioButton12, Edit29, Button144},
-            num(Edit2), main_.accrual_unit(), main_.interest_rounding(), main_.equal_principal());
-    }
+    write_step(simulate_step(bonus_step(main_)),
+               {Edit6, Edit9, Edit10, Edit17, Edit18, Edit22, RadioButton12, Edit29, Button144},
+               main_);
 }
 
 namespace {

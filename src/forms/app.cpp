@@ -1,5 +1,7 @@
 #include "forms/app.h"
 
+#include <utility>
+
 #include "forms/guard.h"
 
 namespace rebanto {
@@ -44,7 +46,7 @@ App::App(Platform& platform, AppOptions options)
     // A failure that no handler caught ends at the window's boundary, never in the toolkit.
     for (Form* form : forms_) {
         form->failure_report = [this](std::exception_ptr failure) {
-            report_failure(failure, platform_, FailureRule::Window);
+            report_failure(std::move(failure), platform_, FailureRule::Window);
         };
     }
     // The current-tables window's numeric export is a routine of the files subsystem, which

@@ -18,7 +18,7 @@ class App;
 
 class ChartWindow : public Form {
 public:
-    ChartWindow(App& app, std::string name, std::string caption);
+    ChartWindow(App& app, std::string name, const std::string& caption);
 
     // Elevation: "▲" / "▼" and its field; rotation: "→" / "←" and its field.
     Button Button3{*this, "Button3", "▲"};

@@ -3,6 +3,7 @@
 // the toolkit or the runner. What a failure means depends on where it happened.
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "base/errors.h"
 #include "model/control.h"
@@ -31,7 +32,7 @@ struct RunStopped {};
 inline void report_failure(std::exception_ptr failure, Platform& platform, FailureRule rule) {
     const bool calculation = rule == FailureRule::Calculation;
     try {
-        std::rethrow_exception(failure);
+        std::rethrow_exception(std::move(failure));
     } catch (const RunStopped&) {
     } catch (const ConversionError& e) {
         if (calculation) {

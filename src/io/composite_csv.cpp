@@ -113,34 +113,31 @@ std::string prepayment_line(const Grid& table, int r, bool bonus) {
     return line.take();
 }
 
+// Ordinary, totals and prepayment rows each in their own form; other rows are left out.
+std::optional<std::string> body_line(const Grid& table, int r, bool bonus) {
+    switch (kind_of(table.cell(r, col::kFlag))) {
+        case Kind::Ordinary:
+            return ordinary_line(table, r, bonus);
+        case Kind::Totals:
+            return totals_line(table, r);
+        case Kind::Prepayment:
+            return prepayment_line(table, r, bonus);
+        case Kind::None:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 void composite_csv(const Grid& table, int components, bool bonus, const std::string& title_line,
                    std::vector<std::string>& out) {
     const int columns = bonus ? composite::kBonusColumns : composite::kMonthlyColumns;
-    out.push_back(title_line);
-    out.emplace_back();
-    for (int r = 1; r <= components && r < table.row_count(); ++r)
-        out.push_back(head_line(table, r));
-    out.emplace_back();
-    const std::string header = header_line(table, columns);
-    out.push_back(header);
-    for (int r = components + 1; r < table.row_count(); ++r) {
-        switch (kind_of(table.cell(r, schedule_col::kFlag))) {
-            case Kind::Ordinary:
-                out.push_back(ordinary_line(table, r, bonus));
-                break;
-            case Kind::Totals:
-                out.push_back(totals_line(table, r));
-                break;
-            case Kind::Prepayment:
-                out.push_back(prepayment_line(table, r, bonus));
-                break;
-            case Kind::None:
-                break;
-        }
-    }
-    out.push_back(header);
+    append_titled_table(
+        {title_line, table.row_count(), components, [&table](int r) { return head_line(table, r); },
+         header_line(table, columns),
+         [&table, bonus](int r) { return body_line(table, r, bonus); }},
+        out);
 }
 
 }  // namespace rebanto

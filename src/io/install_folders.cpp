@@ -23,7 +23,7 @@ std::filesystem::path user_start_folder(const std::filesystem::path& share) {
     } else {
         base = std::filesystem::temp_directory_path();
     }
-    const auto folder = base / "rebanto";
+    auto folder = base / "rebanto";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     // The rate list is the user's to edit: a copy of the shipped one, never overwritten.

@@ -11,7 +11,7 @@ std::string csv_bytes(const std::vector<Table>& tables) {
     };
     if (tables.empty()) return bytes;
     std::vector<std::string> names;
-    if (several) names.push_back(kTableColumn);
+    if (several) names.emplace_back(kTableColumn);
     for (const Column& c : tables.front().columns)
         names.push_back(c.name);
     add(names);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/errors.h"
@@ -73,7 +74,7 @@ void position_fields(std::vector<PlacementField>& fields, Form& w, bool with_siz
 // leaves the design font.
 PlacementField font_field(const Control& shown, TrackBar* stepper, std::function<void(int)> apply) {
     return {[&shown] { return shown.font_size(); },
-            [stepper, apply](int v) {
+            [stepper, apply = std::move(apply)](int v) {
                 if (v <= 0) return;
                 if (stepper != nullptr) {
                     stepper->set_position(v);

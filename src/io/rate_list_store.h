@@ -22,7 +22,7 @@ inline constexpr int kLaterRate = 4;
 inline constexpr int kSingleItem = 6;
 inline constexpr int kSingleRate = 7;
 }  // namespace rate_list_col
-inline constexpr std::size_t kRateListLines = kRateListRows * kRateListCols;
+inline constexpr std::size_t kRateListLines = std::size_t{kRateListRows} * kRateListCols;
 inline constexpr const char* kRateListStore = "kinriOP.ini";
 inline constexpr const char* kRateListFilter = "金利選択リスト(*.ksl)|*.ksl";
 // What an empty cell becomes when the list is written.
@@ -30,7 +30,7 @@ inline constexpr const char* kEmptyCellMark = "■";
 
 // The line of a cell of the list (row 1..30, column 0..7).
 constexpr std::size_t rate_list_line(int row, int col) {
-    return static_cast<std::size_t>((row - 1) * kRateListCols + col);
+    return static_cast<std::size_t>(row - 1) * kRateListCols + static_cast<std::size_t>(col);
 }
 
 // Reads a list file whole. Throws FileError when it cannot be read, holds fewer than 240

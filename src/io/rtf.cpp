@@ -153,7 +153,7 @@ std::string rtf_document(const std::vector<std::string>& lines, const RtfFont& f
         rtf_text(name) + ";}}\r\n";
     // A4 across with narrow margins: memo lines are long rows of columns.
     out += "\\paperw16838\\paperh11906\\margl567\\margr567\\margt567\\margb567\\landscape\r\n";
-    out += "\\uc1\\pard\\plain\\f0\\fs" + std::to_string(half_points);
+    out += R"(\uc1\pard\plain\f0\fs)" + std::to_string(half_points);
     if (font.italic) out += "\\i";
     out += " \r\n";
     for (const std::string& line : lines) {

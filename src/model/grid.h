@@ -25,6 +25,8 @@ public:
     const std::string& cell(int row, int col) const;
     void set_cell(int row, int col, const std::string& text);
     const std::vector<std::string>& row_cells(int row) const;
+    // Every row's cells, the fixed rows included.
+    const std::vector<std::vector<std::string>>& rows() const { return cells_; }
 
     // Truncates or extends (new rows empty).
     void set_row_count(int rows);

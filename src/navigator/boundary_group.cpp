@@ -19,7 +19,7 @@ constexpr const char* kSettled = "=精算総額";
 constexpr int kMaxDigits = 13;
 
 bool has_boundary_flag(const Grid& grid, int row) {
-    return grid.cell(row, nav::kFlag).rfind("S", 0) == 0;
+    return grid.cell(row, nav::kFlag).rfind('S', 0) == 0;
 }
 
 // A row's rate, or the converted rate's companion, the row's own rate, when it carries one.

@@ -8,7 +8,7 @@ namespace rebanto::navigator {
 namespace {
 
 std::string describe(const Grid& table, bool bonus, int row, int col) {
-    const std::string heading = table.cell(0, col);
+    const std::string& heading = table.cell(0, col);
     // The month (column 0) is how the user finds the row again; the grid row, how a count
     // of lines does.
     const std::string& month = table.cell(row, 0);
@@ -23,14 +23,6 @@ std::string describe(const Grid& table, bool bonus, int row, int col) {
 ReplayCellError::ReplayCellError(const Grid& table, bool bonus, int row, int col)
     : std::runtime_error(describe(table, bonus, row, col)), row_(row), col_(col) {}
 
-GridRows rows_of(const Grid& grid) {
-    GridRows rows;
-    rows.reserve(grid.row_count());
-    for (int r = 0; r < grid.row_count(); ++r)
-        rows.push_back(grid.row_cells(r));
-    return rows;
-}
-
 void put_rows(Grid& grid, const GridRows& rows) {
     grid.set_row_count(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
@@ -40,10 +32,10 @@ void put_rows(Grid& grid, const GridRows& rows) {
 ReplayState ReplayState::take(App& app, const TForm4& navigator) {
     const TForm1& main = app.main;
     ReplayState s;
-    s.current_monthly = rows_of(app.cur.StGr1);
-    s.current_bonus = rows_of(app.cur.StGr2);
-    s.control_monthly = rows_of(navigator.StringGrid1);
-    s.control_bonus = rows_of(navigator.StringGrid2);
+    s.current_monthly = app.cur.StGr1.rows();
+    s.current_bonus = app.cur.StGr2.rows();
+    s.control_monthly = navigator.StringGrid1.rows();
+    s.control_bonus = navigator.StringGrid2.rows();
     s.memo_monthly = main.RichEdit1.lines();
     s.memo_bonus = main.RichEdit2.lines();
     s.basic = {main.Ed0_nen.text(), main.Ed0_tuki.text(), main.Ed0_wari.text(),

@@ -30,7 +30,6 @@ private:
 };
 
 using GridRows = std::vector<std::vector<std::string>>;
-GridRows rows_of(const Grid& grid);
 void put_rows(Grid& grid, const GridRows& rows);
 
 struct ReplayState {

@@ -175,6 +175,8 @@ struct TForm1::CorporationPart {
     const CorporationSections& sections;
 };
 
+// The texts are copies: callers pass the very fields the schedule rewrites.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void BatchTablesPage::kouko_mon(std::string rate, std::string years, std::string principal) {
     const bool eased = RadioButton10.checked();
     main_.PageControl1.set_active_page(main_.TabSheet2);
@@ -187,6 +189,8 @@ void BatchTablesPage::kouko_mon(std::string rate, std::string years, std::string
         {false, eased, 1, 1, main_.Ed1_Mzankaisu, kEasedMonthlyCount, n, 0, kMonthlySections});
 }
 
+// The texts are copies: callers pass the very fields the schedule rewrites.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void BatchTablesPage::kouko_bon(std::string rate, std::string principal) {
     const bool eased = RadioButton10.checked();
     const int last_bonus_month =

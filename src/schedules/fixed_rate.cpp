@@ -7,10 +7,14 @@
 
 namespace rebanto {
 
+// The texts are copies: callers pass the very fields the schedule rewrites.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void BatchTablesPage::all_mon(std::string rate, std::string years, std::string principal) {
     fixed_rate_schedule(false, rate, years, principal);
 }
 
+// The texts are copies: callers pass the very fields the schedule rewrites.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void BatchTablesPage::all_bon(std::string rate, std::string principal) {
     fixed_rate_schedule(true, rate, "", principal);
 }

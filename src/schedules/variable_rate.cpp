@@ -100,6 +100,8 @@ struct TForm1::VariableRatePart {
     int block_end;    // half-years after the fixed period run while their index is below it
 };
 
+// The texts are copies: callers pass the very fields the schedule rewrites.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void BatchTablesPage::hendo_mon(std::string rate, std::string years, std::string principal) {
     const VariableRateOptions options = variable_rate_options(main_);
     align_rate_list();

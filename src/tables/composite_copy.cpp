@@ -18,34 +18,36 @@ void copy_rows(const Grid& from, Grid& to) {
         to.set_row(r, from.row_cells(r));
 }
 
+// A current table copied into its grid of the page, shown alone, with the commands that
+// work on the copy enabled; the page's note names the copy in the table's colour.
+void take_copy(CompositePage& page, const Grid& current, Grid& copy,
+               std::initializer_list<Control*> commands, Control& mark, const Button& source,
+               Color colour) {
+    copy_rows(current, copy);
+    for (Control* c : commands)
+        c->set_enabled(true);
+    mark.show();
+    copy.show();
+    for (Grid* other :
+         {&page.StringGrid1, &page.StringGrid2, &page.StringGrid3, &page.StringGrid4}) {
+        if (other != &copy) other->hide();
+    }
+    page.Edit45.set_text(source.caption());
+    page.Edit45.set_font_color(colour);
+}
+
 }  // namespace
 
 void CompositePage::ButtonMClick(Control&) {
-    copy_rows(app().cur.StGr1, StringGrid1);
-    for (Control* c : std::initializer_list<Control*>{&ButtonM_C, &Button43, &Button72,
-                                                      &main_.Bt7_MClear, &main_.Button48}) {
-        c->set_enabled(true);
-    }
-    main_.Label_m.show();
-    StringGrid1.show();
-    for (Grid* other : {&StringGrid2, &StringGrid3, &StringGrid4})
-        other->hide();
-    Edit45.set_text(ButtonM.caption());
-    Edit45.set_font_color(Color::Red);
+    take_copy(*this, app().cur.StGr1, StringGrid1,
+              {&ButtonM_C, &Button43, &Button72, &main_.Bt7_MClear, &main_.Button48}, main_.Label_m,
+              ButtonM, Color::Red);
 }
 
 void CompositePage::ButtonBClick(Control&) {
-    copy_rows(app().cur.StGr2, StringGrid2);
-    for (Control* c : std::initializer_list<Control*>{&ButtonB_C, &Button43, &Button72,
-                                                      &main_.Bt7_BClear, &main_.Button49}) {
-        c->set_enabled(true);
-    }
-    main_.Label_b.show();
-    StringGrid2.show();
-    for (Grid* other : {&StringGrid1, &StringGrid3, &StringGrid4})
-        other->hide();
-    Edit45.set_text(ButtonB.caption());
-    Edit45.set_font_color(Color::Blue);
+    take_copy(*this, app().cur.StGr2, StringGrid2,
+              {&ButtonB_C, &Button43, &Button72, &main_.Bt7_BClear, &main_.Button49}, main_.Label_b,
+              ButtonB, Color::Blue);
 }
 
 // "■■基本設定復元■■": the basic inputs read back from the first data rows.

@@ -277,10 +277,7 @@ void running_totals(Grid& table, int components) {
     if (first >= table.row_count()) return;
     // Every value is read before anything is written: a cell that is no number leaves
     // the table as it was.
-    Rows rows;
-    rows.reserve(table.row_count());
-    for (int r = 0; r < table.row_count(); ++r)
-        rows.push_back(table.row_cells(r));
+    Rows rows = table.rows();
     long double interest = amount(table, first, 10);
     long double principal = amount(table, first, 11);
     long double outstanding = amount(table, first, kNewPrincipal) - principal;

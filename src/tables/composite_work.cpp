@@ -13,14 +13,6 @@ namespace cs = composite;
 
 namespace {
 
-cs::Rows rows_of(const Grid& table) {
-    cs::Rows rows;
-    rows.reserve(table.row_count());
-    for (int r = 0; r < table.row_count(); ++r)
-        rows.push_back(table.row_cells(r));
-    return rows;
-}
-
 cs::LoanRule loan_rule(const TForm1& f, bool bonus, int number) {
     cs::LoanRule rule;
     rule.label = cs::label(bonus ? number + 10 : number);
@@ -40,8 +32,8 @@ bool has_data_rows(const Grid& table) {
 
 CompositeState::CompositeState(TForm1& form)
     : form_(form),
-      monthly_(rows_of(form.StringGrid3)),
-      bonus_(rows_of(form.StringGrid4)),
+      monthly_(form.StringGrid3.rows()),
+      bonus_(form.StringGrid4.rows()),
       count_m_(form.CompositeCountM),
       count_b_(form.CompositeCountB),
       monthly_on_(form.Button28.enabled()),
@@ -212,7 +204,7 @@ void CompositePage::Button30Click(Control&) {
         StringGrid3.assign_rows(std::move(work));
         CompositeCountM = nm + nb;
     } else if (Button29.enabled()) {
-        cs::Rows rows = rows_of(StringGrid4);
+        cs::Rows rows = StringGrid4.rows();
         for (cs::Row& row : rows)
             row.resize(cs::kBonusColumns);
         if (rows.empty()) rows.emplace_back(cs::kBonusColumns);

@@ -217,12 +217,8 @@ void TForCur::store_slot(int k) {
     slot.instalment_rounding = f.HRh.tag();
     slot.interest_rounding = f.HRr.tag();
     slot.accrual_unit = f.FuriR.tag();
-    slot.monthly.clear();
-    slot.bonus.clear();
-    for (int r = 0; r < StGr1.row_count(); ++r)
-        slot.monthly.push_back(StGr1.row_cells(r));
-    for (int r = 0; r < StGr2.row_count(); ++r)
-        slot.bonus.push_back(StGr2.row_cells(r));
+    slot.monthly = StGr1.rows();
+    slot.bonus = StGr2.rows();
     slot_stored[k - 1] = true;
     slot_unsaved[k - 1] = true;
     const std::array<Button*, 5> recalls{&Button91, &Button92, &Button93, &Button94, &Button95};

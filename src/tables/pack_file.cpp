@@ -79,6 +79,7 @@ public:
         TableRows rows;
         for (std::int64_t r = 0; r < count; ++r) {
             std::vector<std::string> row;
+            row.reserve(kColumns);
             for (int c = 0; c < kColumns; ++c)
                 row.push_back(next(what));
             rows.push_back(std::move(row));

@@ -16,19 +16,12 @@ namespace {
 
 constexpr const char* kPackFilter = "マニュアルパック(*.mpc)|*.mpc";
 
-TableRows rows_of(const Grid& table) {
-    TableRows rows;
-    for (int r = 0; r < table.row_count(); ++r)
-        rows.push_back(table.row_cells(r));
-    return rows;
-}
-
 }  // namespace
 
 void CompositePage::Save_mpc(const std::string& path) {
     PackFile pack;
-    pack.monthly = rows_of(app().cur.StGr1);
-    pack.bonus = rows_of(app().cur.StGr2);
+    pack.monthly = app().cur.StGr1.rows();
+    pack.bonus = app().cur.StGr2.rows();
     pack.loan_date = main_.MsEd8_yusi.text();
     pack.first_monthly_date = main_.MsEd8_mon.text();
     pack.first_bonus_date = main_.MsEd8_bon.text();

@@ -207,13 +207,14 @@ void PackSlotsPage::Button79Click(Control&) {
 }
 
 void PackSlotsPage::recall_calculated(const packs::Slot& source) {
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): a copy on purpose
     const packs::Slot slot = source;  // the fields written below may rewrite the slot
     // The numbers the settings take are read first: a damaged slot changes nothing.
     const std::int64_t instalment_rounding = slot_int(slot, kInstalmentRounding, 0);
     const std::int64_t interest_rounding = slot_int(slot, kInterestRounding, 0);
     const std::int64_t accrual_unit = slot_int(slot, kAccrualUnit, 1);
     const int type = static_cast<int>(slot_int(slot, kCalculationType, 0));
-    const std::string list = slot[kRateList];
+    const std::string& list = slot[kRateList];
     const std::string list_path = main_.data_path(list);
     std::error_code error;
     const bool list_found =

@@ -50,6 +50,13 @@ bool is_background(const QWidget* hit) {
            qobject_cast<const QLineEdit*>(hit) == nullptr;
 }
 
+// A framed box of the page laid out as a grid; returns the grid to fill.
+QGridLayout* framed_grid(QFrame*& box, const QMargins& margins, int horizontal, int vertical) {
+    box = new QFrame;
+    box->setFrameShape(QFrame::StyledPanel);
+    return grid_layout(box, margins, horizontal, vertical);
+}
+
 }  // namespace
 
 void AmountPage::build(QGridLayout* page) {
@@ -90,9 +97,8 @@ QWidget* AmountPage::step_length_row() {
 
 // The step fields: one row per quantity, the monthly part left, the bonus part right.
 QWidget* AmountPage::step_grid() {
-    auto* box = new QFrame;
-    box->setFrameShape(QFrame::StyledPanel);
-    QGridLayout* grid = grid_layout(box, QMargins(8, 4, 8, 6), 8, 3);
+    QFrame* box = nullptr;
+    QGridLayout* grid = framed_grid(box, QMargins(8, 4, 8, 6), 8, 3);
 
     grid->addWidget(column_header(caption(put_.binder(), f_.CaptionStepMonthlyHeader, box)), 0,
                     kMonthly);
@@ -270,9 +276,8 @@ QWidget* AmountPage::action_row() {
 
 // What goes into the memos besides the steps: the totals, a band, and clearing them.
 QWidget* AmountPage::memo_tools() {
-    auto* box = new QFrame;
-    box->setFrameShape(QFrame::StyledPanel);
-    QGridLayout* grid = grid_layout(box, QMargins(8, 4, 8, 4), 6, 4);
+    QFrame* box = nullptr;
+    QGridLayout* grid = framed_grid(box, QMargins(8, 4, 8, 4), 6, 4);
     QLabel* title = caption(put_.binder(), f_.CaptionMemoTools, box);
     embolden(title);
     grid->addWidget(title, 0, 0);

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "model/form.h"
 #include "ui/binder.h"
@@ -114,9 +115,10 @@ QLabel* derived_caption(const Control& control, std::function<QString(const Cont
     const Control* watched = &control;
     QPointer<QLabel> guard(label);
     label->setText(text(control));
-    const int id = form.add_observer([guard, watched, text](Control* changed, Change, int, int) {
-        if (changed == watched && guard != nullptr) guard->setText(text(*watched));
-    });
+    const int id = form.add_observer(
+        [guard, watched, text = std::move(text)](Control* changed, Change, int, int) {
+            if (changed == watched && guard != nullptr) guard->setText(text(*watched));
+        });
     QObject::connect(label, &QObject::destroyed, [&form, id] { form.remove_observer(id); });
     return label;
 }

@@ -29,6 +29,13 @@ void whole_width(QTableView* table) {
                            2 * table->frameWidth());
 }
 
+// The column of sections inside one of the window's panels.
+QVBoxLayout* panel_column(QWidget* panel) {
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(8, 6, 8, 6);
+    return column;
+}
+
 }  // namespace
 
 StudyView::StudyView(TForm10& form, QWidget* parent)
@@ -58,8 +65,7 @@ void StudyView::mouseDoubleClickEvent(QMouseEvent* event) {
 // payments beside them; the commands below.
 QWidget* StudyView::build_comparison(Placer& put) {
     QWidget* panel = put.make(form_.Panel1, this);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(8, 6, 8, 6);
+    auto* column = panel_column(panel);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
@@ -129,8 +135,7 @@ void StudyView::build_commands(Placer& put, QVBoxLayout* column) {
 // The regime, the month that marks December, the table of years, and the commands.
 QWidget* StudyView::build_tax_credit(Placer& put) {
     QWidget* panel = put.make(form_.Panel2, this);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(8, 6, 8, 6);
+    auto* column = panel_column(panel);
     auto* regimes = new QHBoxLayout;
     for (RadioButton* radio : {&form_.RadioButton1, &form_.RadioButton2, &form_.RadioButton3,
                                &form_.RadioButton4, &form_.RadioButton5})
@@ -173,8 +178,7 @@ QWidget* StudyView::build_tax_credit(Placer& put) {
 // The borrower's income and taxes, the floor area, and what they leave of each year's credit.
 QWidget* StudyView::build_tax_owed(Placer& put, QWidget* parent) {
     QWidget* panel = put.make(form_.PanelZeigaku, parent);
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(8, 6, 8, 6);
+    auto* column = panel_column(panel);
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(6);
     figures->setVerticalSpacing(4);

@@ -30,7 +30,7 @@ void ViewRefresh::remove(Binder* binder) {
 
 void ViewRefresh::flush_all() {
     // By index: a view built during a flush adds its binder to the end.
-    for (std::size_t i = 0; i < binders().size(); ++i)
+    for (std::size_t i = 0; i < binders().size(); ++i)  // NOLINT(modernize-loop-convert)
         binders()[i]->flush();
 }
 

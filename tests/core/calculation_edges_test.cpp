@@ -244,6 +244,23 @@ TEST_F(DayInterest, PrincipalFirstKeepsThePrincipalPart) {
     EXPECT_EQ(f1.Button139.tag(), 0);
 }
 
+// The bonus part of a one-payment step by days: 1,000,000 yen for 30 days is 1,910 yen, as
+// for the monthly part.
+TEST_F(AppTest, BonusDayInterestReplacesTheBonusPaymentsInterest) {
+    f1.Label187.set_tag(3);
+    f1.Ed0_moto.set_text("2000000");
+    f1.Ed0_wari.set_text("50");
+    ASSERT_EQ(f1.Edit14.text(), "1");
+    f1.But_bHiri.click();
+    f1.Edit29.set_text("30");
+    f1.RadioButton12.click();
+    EXPECT_EQ(f1.Edit17.text(), "1910");
+    const long long instalment = std::stoll(f1.Edit9.text());
+    EXPECT_EQ(f1.Edit18.text(), std::to_string(instalment - 1910));
+    EXPECT_EQ(f1.Edit10.text(), std::to_string(1000000 - (instalment - 1910)));
+    EXPECT_EQ(f1.Edit22.text(), "1910");
+}
+
 TEST_F(AppTest, FirstBonusAfterThreeMonthsUsesTheThreeMonthRate) {
     f1.Label187.set_tag(3);
     f1.Ed0_moto.set_text("2000000");

@@ -130,5 +130,27 @@ TEST_F(StudyTaxOwed, AnalysingAgainClearsTheCreditsWithinTheTax) {
     EXPECT_EQ(study.LabelJougen.caption(), "控除計算で税額による上限を適用します");
 }
 
+TEST_F(StudyTaxOwed, TheCreditComesOffTheInterestOfTheStateItIsTakenTo) {
+    study.Edit1.set_text("300000");   // the credit
+    study.Edit3.set_text("1000000");  // base: monthly and bonus interest
+    study.Edit4.set_text("200000");
+    study.Edit7.set_text("900000");  // new: monthly and bonus interest, and their total
+    study.Edit8.set_text("150000");
+    study.Edit9.set_text("1050000");
+    study.Button27.click();
+    EXPECT_EQ(study.Edit2.text(), "900000");  // 1,000,000 + 200,000 - 300,000
+    EXPECT_EQ(study.Edit9.text(), "1050000");
+    EXPECT_EQ(study.Edit12.text(), "150000");  // new 1,050,000 - base 900,000
+    EXPECT_EQ(study.Label31.caption(), "\\300,000");
+    EXPECT_TRUE(study.Label31.visible());
+
+    study.Button28.click();
+    EXPECT_EQ(study.Edit9.text(), "750000");  // 900,000 + 150,000 - 300,000
+    EXPECT_EQ(study.Edit2.text(), "900000");
+    EXPECT_EQ(study.Edit12.text(), "-150000");  // 750,000 - 900,000
+    EXPECT_EQ(study.Label32.caption(), "\\300,000");
+    EXPECT_TRUE(study.Label32.visible());
+}
+
 }  // namespace
 }  // namespace rebanto::testing
