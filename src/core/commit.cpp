@@ -27,7 +27,7 @@ void CalculationPage::commit_step() {
 
 // The fields, memo, table and running totals of one part of the loan: the monthly and the
 // bonus part commit by the same rules.
-struct TForm1::CommitPart {
+struct CalculationPage::CommitPart {
     bool bonus;
     Grid& table;
     Memo& memo;

@@ -163,7 +163,7 @@ int BatchTablesPage::held_steps(int steps, int months, int done, bool hold_first
 // What one part's full schedule steps by: the monthly schedule commits a month a step
 // and counts its months against the term; the bonus schedule commits a bonus payment a step
 // and asks the step how far it has come (the last bonus month, the months left).
-struct TForm1::CorporationPart {
+struct BatchTablesPage::CorporationPart {
     bool bonus;
     bool eased;
     int step_months;

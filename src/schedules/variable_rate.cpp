@@ -89,7 +89,7 @@ void BatchTablesPage::list_rate_at(int months) {
 // What one part's schedule steps by: the monthly schedule a month a step, six to a
 // half-year of the list, up to the term; the bonus schedule a payment a step, one to a
 // half-year, for as many steps as it has payments.
-struct TForm1::VariableRatePart {
+struct BatchTablesPage::VariableRatePart {
     bool bonus;
     int step_months;
     int steps_per_half_year;

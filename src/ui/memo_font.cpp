@@ -27,7 +27,7 @@ bool installed(const QString& family) {
 QString fixed_pitch_japanese_family() {
     static const QString chosen = [] {
         for (const char* family : kFixedPitchJapanese) {
-            const QString name = QString::fromUtf8(family);
+            QString name = QString::fromUtf8(family);
             if (installed(name)) return name;
         }
         return QString();
