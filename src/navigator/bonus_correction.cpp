@@ -79,7 +79,7 @@ void TForm4::correct_bonus_period(BonusCorrection& pass, const std::string& rate
     for (int d = pass.next_bonus_row; d < bonus.row_count(); ++d) {
         if (special_row(bonus, d)) continue;
         select_row(bonus, d);
-        if (bonus.cell(d, nav::kFlag).rfind("S", 0) == 0 && open_boundary_group()) {
+        if (bonus.cell(d, nav::kFlag).rfind('S', 0) == 0 && open_boundary_group()) {
             Button22Click(Button22);
         }
         const int kd = nav::rows_back_to_plain(bonus, d);

@@ -72,6 +72,7 @@ void ChartLayout::place_legend(const ChartModel& chart, const QFontMetricsF& met
     const double line = metrics.height();
     const double room = std::max(1.0, area_.width() - 2 * kMargin);
     std::vector<double> widths;
+    widths.reserve(entries.size());
     for (const LegendEntry& entry : entries)
         widths.push_back(kSwatch + kSwatchGap + metrics.horizontalAdvance(to_q(entry.title)));
     double y = area_.top() + kMargin;

@@ -26,9 +26,10 @@ QColor gradient_at(const ChartData& data, const QRectF& area, double y) {
     const double t = area.height() > 0 ? std::clamp((y - area.top()) / area.height(), 0.0, 1.0) : 0;
     const QColor a = to_qcolor(data.gradient_start);
     const QColor b = to_qcolor(data.gradient_end);
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
-                            a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t);
+    // Qt keeps colour components as floats; the blend is worked in double and stored in one.
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
 QColor text_color_on(const QColor& background) {
@@ -104,10 +105,11 @@ void paint_value_labels(QPainter& painter, const ChartModel& chart, const ChartL
     if (!drawn.empty() && labels_right + kLabelGap < column.left()) {
         column.moveLeft(labels_right + kLabelGap);
     }
-    const double top = column.center().y() - title.size() * metrics.height() / 2;
+    const double top =
+        column.center().y() - static_cast<double>(title.size()) * metrics.height() / 2;
     for (qsizetype k = 0; k < title.size(); ++k) {
-        const QRectF cell(column.left(), top + k * metrics.height(), column.width(),
-                          metrics.height());
+        const QRectF cell(column.left(), top + static_cast<double>(k) * metrics.height(),
+                          column.width(), metrics.height());
         painter.setPen(text_color_on(gradient_at(chart.data(), layout.area(), cell.center().y())));
         painter.drawText(cell, Qt::AlignCenter, title.mid(k, 1));
     }
