@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include "model/grid_text.h"
 #include "ui/binder.h"
@@ -291,22 +292,51 @@ private:
     QPointer<FrozenRows> frozen_;
 };
 
+// Columns grow to their widest cell as rows come (the totals row of a finished run). Only
+// the rows that came or changed since the last measure are measured, once however many
+// notifications named them: a replay appending rows one by one costs one pass over the
+// new rows, not one over the whole table each time.
+class ColumnWidener : public QObject {
+public:
+    explicit ColumnWidener(QTableView* view) : QObject(view), view_(view) {
+        timer_.setSingleShot(true);
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, [this] { measure(); });
+        QAbstractItemModel* model = view->model();
+        connect(model, &QAbstractItemModel::modelReset, this,
+                [this] { take(0, std::numeric_limits<int>::max()); });
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex&, int first, int last) { take(first, last); });
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& top, const QModelIndex& bottom) {
+                    take(top.row(), bottom.row());
+                });
+    }
+
+private:
+    void take(int first, int last) {
+        top_ = top_ < 0 ? first : std::min(top_, first);
+        bottom_ = std::max(bottom_, last);
+        timer_.start();
+    }
+    void measure() {
+        if (top_ >= 0) widen_columns_to_contents(view_, top_, bottom_);
+        top_ = bottom_ = -1;
+    }
+
+    QTableView* view_;
+    QTimer timer_;
+    int top_ = -1;  // rows still to measure, inclusive; -1 when none
+    int bottom_ = -1;
+};
+
 }  // namespace
 
 QTableView* make_grid_view(Binder& binder, Grid& grid, QWidget* parent) {
     auto* view = new GridTableView(parent);
     view->setObjectName(QString::fromStdString(grid.name()));
     binder.bind(grid, view);
-    // Columns grow to their widest cell as rows come (the totals row of a finished run);
-    // many changes in a row are measured once.
-    auto* widen = new QTimer(view);
-    widen->setSingleShot(true);
-    widen->setInterval(0);
-    QObject::connect(widen, &QTimer::timeout, view, [view] { widen_columns_to_contents(view); });
-    const auto later = [widen] { widen->start(); };
-    QObject::connect(view->model(), &QAbstractItemModel::modelReset, widen, later);
-    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, widen, later);
-    QObject::connect(view->model(), &QAbstractItemModel::dataChanged, widen, later);
+    new ColumnWidener(view);
     // Blocks of cells are picked with the mouse or Shift and the arrows, for copying.
     view->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view->freeze_fixed_rows();
@@ -329,6 +359,16 @@ void apply_grid_layout(QTableView* view, const Grid& grid) {
     const int text_height = QFontMetrics(view->font()).height() + 2;
     const int row_height =
         std::max(text_height, static_cast<int>(std::lround(grid.row_height() * scale)));
+    // The layout is laid again only when the grid's widths, its row height or the font
+    // changed: a grid told of other changes (its colour, its place) keeps its columns,
+    // and its cells were measured as they came.
+    QVariantList layout{scale, row_height, view->font().pointSizeF(), grid.fixed_rows(),
+                        grid.fixed_cols()};
+    for (int col = 0; col < grid.col_count(); ++col)
+        layout.append(grid.col_width(col));
+    const char* const kLaidOut = "rebanto_laid_out";
+    if (view->property(kLaidOut).toList() == layout) return;
+    view->setProperty(kLaidOut, layout);
     // Narrow columns ("年", "月") are as narrow as the grid says.
     view->verticalHeader()->setMinimumSectionSize(1);
     view->horizontalHeader()->setMinimumSectionSize(1);
@@ -346,6 +386,10 @@ void apply_grid_layout(QTableView* view, const Grid& grid) {
 }
 
 void widen_columns_to_contents(QTableView* view) {
+    widen_columns_to_contents(view, 0, std::numeric_limits<int>::max());
+}
+
+void widen_columns_to_contents(QTableView* view, int first_row, int last_row) {
     const auto* adapter = qobject_cast<const GridModel*>(view->model());
     if (adapter == nullptr) {
         if (auto* grid_view = dynamic_cast<GridTableView*>(view)) grid_view->follow_layout();
@@ -371,7 +415,8 @@ void widen_columns_to_contents(QTableView* view) {
         const double zoom =
             base_width > 0 ? static_cast<double>(grid.col_width(col)) / base_width : 1.0;
         int needed = 0;
-        for (int row = 0; row < grid.row_count(); ++row) {
+        const int end = std::min(last_row, grid.row_count() - 1);
+        for (int row = std::max(first_row, 0); row <= end; ++row) {
             const std::string& text = grid.cell(row, col);
             if (!text.empty())
                 needed = std::max(needed, metrics.horizontalAdvance(QString::fromStdString(text)));

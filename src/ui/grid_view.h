@@ -25,6 +25,8 @@ void apply_grid_layout(QTableView* view, const Grid& grid);
 // Widens the columns that are narrower than their widest cell (header included); a column
 // is never made narrower, so a width the user gave a column stays while its text fits.
 void widen_columns_to_contents(QTableView* view);
+// The same, measuring only the rows from `first_row` to `last_row` (inclusive).
+void widen_columns_to_contents(QTableView* view, int first_row, int last_row);
 // Sizes the view to show every column and up to `max_rows` rows without scrolling.
 void fit_grid_view(QTableView* view, int max_rows);
 // Shades the fixed rows and columns of a view made by make_grid_view.

@@ -10,7 +10,8 @@ class ViewRefresh {
 public:
     // Brings every view up to date now.
     static void flush_all();
-    // flush_all, then lets Qt paint (user input stays queued until the run ends).
+    // During a long run: flush_all, then lets Qt paint (user input stays queued until the
+    // run ends), at most once every tenth of a second; sooner it does nothing.
     static void repaint();
     // True while repaint() is letting events through: a deferred user gesture waits.
     static bool repainting();
