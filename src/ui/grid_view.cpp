@@ -18,9 +18,11 @@
 #include <QVariant>
 #include <QWheelEvent>
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "model/grid_text.h"
 #include "ui/binder.h"
@@ -292,6 +294,36 @@ private:
     QPointer<FrozenRows> frozen_;
 };
 
+// The width of a cell's text. Figures, commas and signs are measured a character at a time
+// from a table made once per font (they do not kern); a text with other characters is
+// shaped whole. A schedule's cells are nearly all figures, and shaping each one was most
+// of what keeping the columns wide enough cost.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : metrics_(font) { ascii_.fill(-1); }
+
+    int of(const std::string& text) {
+        int width = 0;
+        for (const char c : text) {
+            const auto code = static_cast<unsigned char>(c);
+            if (code >= ascii_.size() || !is_figure_char(c))
+                return metrics_.horizontalAdvance(QString::fromStdString(text));
+            if (ascii_[code] < 0) ascii_[code] = metrics_.horizontalAdvance(QLatin1Char(c));
+            width += ascii_[code];
+        }
+        return width;
+    }
+
+private:
+    static bool is_figure_char(char c) {
+        return (c >= '0' && c <= '9') ||
+               std::string_view(",.-+%/: ").find(c) != std::string_view::npos;
+    }
+
+    QFontMetrics metrics_;
+    std::array<int, 128> ascii_{};
+};
+
 // Columns grow to their widest cell as rows come (the totals row of a finished run). Only
 // the rows that came or changed since the last measure are measured, once however many
 // notifications named them: a replay appending rows one by one costs one pass over the
@@ -396,7 +428,7 @@ void widen_columns_to_contents(QTableView* view, int first_row, int last_row) {
         return;
     }
     const Grid& grid = adapter->grid();
-    const QFontMetrics metrics(view->font());
+    TextWidths widths(view->font());
     const int margins =
         2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 2);
     QHeaderView* columns = view->horizontalHeader();
@@ -418,8 +450,7 @@ void widen_columns_to_contents(QTableView* view, int first_row, int last_row) {
         const int end = std::min(last_row, grid.row_count() - 1);
         for (int row = std::max(first_row, 0); row <= end; ++row) {
             const std::string& text = grid.cell(row, col);
-            if (!text.empty())
-                needed = std::max(needed, metrics.horizontalAdvance(QString::fromStdString(text)));
+            if (!text.empty()) needed = std::max(needed, widths.of(text));
         }
         const int wanted = static_cast<int>(std::lround((needed + margins) * zoom));
         if (needed > 0 && columns->sectionSize(col) < wanted) columns->resizeSection(col, wanted);
