@@ -55,6 +55,8 @@ public:
     // source); with one, such a character becomes the replacement and `replaced` is set.
     std::string convert(std::string_view input, const char* what, const char* replacement = nullptr,
                         SkipRule skip = nullptr, bool* replaced = nullptr) {
+        // A conversion stopped by an error may have left the descriptor mid-character.
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         std::string out(input.size() * 2 + 16, '\0');
         char* in_ptr = const_cast<char*>(input.data());  // iconv does not write through it
         std::size_t in_left = input.size();
@@ -96,28 +98,51 @@ private:
     iconv_t cd_;
 };
 
+// Code page 932 keeps the 128 ASCII codes as they are in both directions; most lines of
+// the files are figures and commas only, and need no conversion at all.
+bool plain_ascii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// One descriptor per direction for the whole program: opening one finds and loads the
+// conversion module, which cost more than converting a line.
+Converter& to_cp932() {
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+Converter& from_cp932() {
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
 constexpr const char* kNoForm = "コード ページ 932 で表せない文字があります";
 constexpr const char* kNotCp932 = "コード ページ 932 の文字として読めないバイトがあります";
 
 }  // namespace
 
 std::string utf8_to_cp932(std::string_view utf8) {
-    return Converter("CP932", "UTF-8").convert(utf8, kNoForm);
+    if (plain_ascii(utf8)) return std::string(utf8);
+    return to_cp932().convert(utf8, kNoForm);
 }
 
 std::string cp932_to_utf8(std::string_view cp932) {
-    return Converter("UTF-8", "CP932").convert(cp932, kNotCp932);
+    if (plain_ascii(cp932)) return std::string(cp932);
+    return from_cp932().convert(cp932, kNotCp932);
 }
 
 std::string utf8_to_cp932_replacing(std::string_view utf8, bool& replaced) {
     replaced = false;
-    return Converter("CP932", "UTF-8").convert(utf8, kNoForm, "?", skip_utf8_character, &replaced);
+    if (plain_ascii(utf8)) return std::string(utf8);
+    return to_cp932().convert(utf8, kNoForm, "?", skip_utf8_character, &replaced);
 }
 
 std::string cp932_to_utf8_replacing(std::string_view cp932, bool& replaced) {
     replaced = false;
-    return Converter("UTF-8", "CP932")
-        .convert(cp932, kNotCp932, "\xEF\xBF\xBD", skip_one_byte, &replaced);
+    if (plain_ascii(cp932)) return std::string(cp932);
+    return from_cp932().convert(cp932, kNotCp932, "\xEF\xBF\xBD", skip_one_byte, &replaced);
 }
 
 }  // namespace rebanto
