@@ -1,5 +1,5 @@
-// rebanto [--start-folder DIR] [--screenshot DIR [--script FILE]] [FILE.mpc]: the desktop
-// program; a pack file named on the command line (a file opened from the desktop) is loaded
+// rebanto [--start-folder DIR] [--startup-time] [--screenshot DIR [--script FILE]] [FILE.mpc]: the
+// desktop program; a pack file named on the command line (a file opened from the desktop) is loaded
 // into the current tables at start, and one that cannot be read is named in a message.
 // With --screenshot it starts up, saves every visible window as DIR/<window>.png, each
 // page of the main window as DIR/TForm1-<page>.png, the current tables in each of their
@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <cstring>
 #include <fstream>
@@ -273,7 +274,36 @@ private:
 
 }  // namespace
 
+// With --startup-time the program quits once the main window has been painted for the
+// first time and prints how many milliseconds that took from the start of main; the time
+// the system took to load the program before it comes on top (time the whole process).
+class FirstPaintClock : public QObject {
+public:
+    FirstPaintClock(QWidget* window, const QElapsedTimer& since) : QObject(window), since_(since) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            // Printed once the paint is done, not as it begins.
+            QTimer::singleShot(0, [this] {
+                std::cout << "main window painted after " << since_.elapsed() << " ms\n";
+                QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    const QElapsedTimer& since_;
+    bool seen_ = false;
+};
+
 int main(int argc, char** argv) {
+    QElapsedTimer since_start;
+    since_start.start();
     // Screenshots are made offscreen, on a screen of the size asked for (1920x1080 unless
     // --screen says otherwise).
     const std::string screen_size = screen_argument(argc, argv);
@@ -312,7 +342,11 @@ int main(int argc, char** argv) {
         QStringLiteral("screen"),
         QStringLiteral("With --screenshot: the size of the offscreen screen (default 1920x1080)."),
         QStringLiteral("WxH"));
+    const QCommandLineOption startup_time(
+        QStringLiteral("startup-time"),
+        QStringLiteral("Quit once the main window is painted; print the milliseconds it took."));
     parser.addOption(start_folder);
+    parser.addOption(startup_time);
     parser.addOption(screenshot);
     parser.addOption(script);
     parser.addOption(screen);
@@ -345,6 +379,7 @@ int main(int argc, char** argv) {
     }
     rebanto::App app(*platform, options);
     rebanto::ui::AppViews views(app);
+    if (parser.isSet(startup_time)) new FirstPaintClock(views.window(app.main), since_start);
     QObject::connect(&views, &rebanto::ui::AppViews::quit_requested, &qt_app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     app.start();

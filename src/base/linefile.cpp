@@ -167,11 +167,12 @@ void sync_folder(const fs::path& folder) {
 // writable settings file) has no room for a temporary file, so the file is written where it
 // is: overwritten from the start, cut to the new length, then synced. This is not atomic —
 // a crash in the middle leaves a mixed file — but it is the only write such a folder allows.
-void overwrite_in_place(const fs::path& shown, const fs::path& target, const std::string& bytes) {
+void overwrite_in_place(const fs::path& shown, const fs::path& target, const std::string& bytes,
+                        Durability durability) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) throw FileError(cannot_write(shown, errno));
     bool ok = write_all(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
-              ::fsync(fd) == 0;
+              (durability == Durability::Scratch || ::fsync(fd) == 0);
     int saved_errno = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -182,14 +183,15 @@ void overwrite_in_place(const fs::path& shown, const fs::path& target, const std
 
 // The temporary file gets the old file's owner and mode before it takes the old file's place.
 void replace_by_rename(const fs::path& shown, const fs::path& target, int fd, const fs::path& temp,
-                       const struct stat* old_stat, const std::string& bytes) {
+                       const struct stat* old_stat, const std::string& bytes,
+                       Durability durability) {
     if (old_stat != nullptr) {
         if (::fchown(fd, old_stat->st_uid, old_stat->st_gid) != 0) {
             // Only an administrator may give a file away; a user's own file stays theirs.
         }
         ::fchmod(fd, old_stat->st_mode & 07777);
     }
-    bool ok = write_all(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = write_all(fd, bytes) && (durability == Durability::Scratch || ::fsync(fd) == 0);
     int saved_errno = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -207,7 +209,7 @@ void replace_by_rename(const fs::path& shown, const fs::path& target, int fd, co
         fs::remove(temp, ec);
         throw FileError(cannot_write(shown, saved_errno));
     }
-    sync_folder(target.parent_path());
+    if (durability == Durability::Synced) sync_folder(target.parent_path());
 }
 
 }  // namespace
@@ -261,7 +263,8 @@ std::vector<std::string> read_lines(const fs::path& path) {
     return texts;
 }
 
-void write_lines(const fs::path& path, const std::vector<std::string>& lines) {
+void write_lines(const fs::path& path, const std::vector<std::string>& lines,
+                 Durability durability) {
     // Convert everything before touching the disk, so a bad character costs nothing.
     std::string bytes;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -276,7 +279,7 @@ void write_lines(const fs::path& path, const std::vector<std::string>& lines) {
         }
         bytes += "\r\n";
     }
-    replace_file_content(path, bytes);
+    replace_file_content(path, bytes, durability);
 }
 
 std::string file_line_bytes(std::string_view text, bool& changed) {
@@ -308,7 +311,7 @@ int remove_stale_temp_files(const fs::path& folder) {
     return removed;
 }
 
-void replace_file_content(const fs::path& path, const std::string& bytes) {
+void replace_file_content(const fs::path& path, const std::string& bytes, Durability durability) {
     const fs::path target = follow_links(path);
     struct stat old_stat;
     const bool exists = ::stat(target.c_str(), &old_stat) == 0;
@@ -327,14 +330,14 @@ void replace_file_content(const fs::path& path, const std::string& bytes) {
     fs::path temp;
     const int fd = folder_writable ? create_temp_beside(target, temp) : -1;
     if (fd >= 0) {
-        replace_by_rename(path, target, fd, temp, exists ? &old_stat : nullptr, bytes);
+        replace_by_rename(path, target, fd, temp, exists ? &old_stat : nullptr, bytes, durability);
         return;
     }
     const int create_errno = folder_writable ? errno : EACCES;
     const bool folder_refused =
         create_errno == EACCES || create_errno == EPERM || create_errno == EROFS;
     if (exists && S_ISREG(old_stat.st_mode) && folder_refused) {
-        overwrite_in_place(path, target, bytes);
+        overwrite_in_place(path, target, bytes, durability);
         return;
     }
     throw FileError(cannot_write(path, create_errno));

@@ -38,9 +38,16 @@ std::vector<ReadLine> read_file_lines(const std::filesystem::path& path);
 // file cannot be read, a line is not code page 932 or holds a CR without its LF.
 std::vector<std::string> read_lines(const std::filesystem::path& path);
 
+// Whether a write waits until the file is on disk. A scratch file (the tables set aside
+// while a copy alters them, read back in the same action) is written and renamed the same
+// way, so a failed write still leaves the old file, but the program does not wait for the
+// disk: the wait was most of the cost of an action that sets its tables aside many times.
+enum class Durability { Synced, Scratch };
+
 // Writes every line followed by CR LF (see replace_file_content).
 // Throws FileError when the file cannot be written or a line has no code page 932 form.
-void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                 Durability durability = Durability::Synced);
 
 // One line's bytes for a file whatever its text holds: characters with no code page 932
 // form become "?" and line ends inside the text are dropped; `changed` tells whether the
@@ -56,6 +63,7 @@ int remove_stale_temp_files(const std::filesystem::path& folder);
 // target replaced; a file the user may not write is refused; the file keeps its mode.
 // The bytes go to a temporary file beside the target that is then renamed over it, so a
 // failed write leaves the old file intact. Throws FileError naming the file.
-void replace_file_content(const std::filesystem::path& path, const std::string& bytes);
+void replace_file_content(const std::filesystem::path& path, const std::string& bytes,
+                          Durability durability = Durability::Synced);
 
 }  // namespace rebanto

@@ -174,8 +174,9 @@ PackFile read_pack_file(const std::filesystem::path& path) {
     return parse_pack(read_lines(path), path.string());
 }
 
-void write_pack_file(const std::filesystem::path& path, const PackFile& pack) {
-    write_lines(path, pack_lines(pack));
+void write_pack_file(const std::filesystem::path& path, const PackFile& pack,
+                     Durability durability) {
+    write_lines(path, pack_lines(pack), durability);
 }
 
 }  // namespace rebanto

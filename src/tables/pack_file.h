@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/linefile.h"
+
 namespace rebanto {
 
 using TableRows = std::vector<std::vector<std::string>>;
@@ -38,6 +40,7 @@ PackFile parse_pack(const std::vector<std::string>& lines, const std::string& fi
 
 // Whole-file helpers (code page 932, CR LF); errors are FileError or PackFileError.
 PackFile read_pack_file(const std::filesystem::path& path);
-void write_pack_file(const std::filesystem::path& path, const PackFile& pack);
+void write_pack_file(const std::filesystem::path& path, const PackFile& pack,
+                     Durability durability = Durability::Synced);
 
 }  // namespace rebanto

@@ -16,20 +16,25 @@ namespace {
 
 constexpr const char* kPackFilter = "マニュアルパック(*.mpc)|*.mpc";
 
+// The current tables with the dates and calculation settings they were made under.
+PackFile current_pack(App& app, const TForm1& main) {
+    PackFile pack;
+    pack.monthly = app.cur.StGr1.rows();
+    pack.bonus = app.cur.StGr2.rows();
+    pack.loan_date = main.MsEd8_yusi.text();
+    pack.first_monthly_date = main.MsEd8_mon.text();
+    pack.first_bonus_date = main.MsEd8_bon.text();
+    pack.instalment_rounding = main.HRh.tag();
+    pack.interest_rounding = main.HRr.tag();
+    pack.method = main.HHkkgg.text();
+    pack.accrual_unit = main.FuriR.tag();
+    return pack;
+}
+
 }  // namespace
 
 void CompositePage::Save_mpc(const std::string& path) {
-    PackFile pack;
-    pack.monthly = app().cur.StGr1.rows();
-    pack.bonus = app().cur.StGr2.rows();
-    pack.loan_date = main_.MsEd8_yusi.text();
-    pack.first_monthly_date = main_.MsEd8_mon.text();
-    pack.first_bonus_date = main_.MsEd8_bon.text();
-    pack.instalment_rounding = main_.HRh.tag();
-    pack.interest_rounding = main_.HRr.tag();
-    pack.method = main_.HHkkgg.text();
-    pack.accrual_unit = main_.FuriR.tag();
-    write_pack_file(path, pack);
+    write_pack_file(path, current_pack(app(), main_));
 }
 
 // The whole file is read and checked before anything changes, so a damaged file leaves
@@ -154,7 +159,7 @@ void CompositePage::Button150Click(Control& sender) {
 }
 
 void CompositePage::save_aside() {
-    Save_mpc(main_.data_path("退避"));
+    write_pack_file(main_.data_path("退避"), current_pack(app(), main_), Durability::Scratch);
 }
 
 void CompositePage::restore_aside() {

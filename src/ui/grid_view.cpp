@@ -428,7 +428,7 @@ void widen_columns_to_contents(QTableView* view, int first_row, int last_row) {
         return;
     }
     const Grid& grid = adapter->grid();
-    TextWidths widths(view->font());
+    TextWidths text_widths(view->font());
     const int margins =
         2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 2);
     QHeaderView* columns = view->horizontalHeader();
@@ -450,7 +450,7 @@ void widen_columns_to_contents(QTableView* view, int first_row, int last_row) {
         const int end = std::min(last_row, grid.row_count() - 1);
         for (int row = std::max(first_row, 0); row <= end; ++row) {
             const std::string& text = grid.cell(row, col);
-            if (!text.empty()) needed = std::max(needed, widths.of(text));
+            if (!text.empty()) needed = std::max(needed, text_widths.of(text));
         }
         const int wanted = static_cast<int>(std::lround((needed + margins) * zoom));
         if (needed > 0 && columns->sectionSize(col) < wanted) columns->resizeSection(col, wanted);
