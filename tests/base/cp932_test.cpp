@@ -87,6 +87,14 @@ TEST(Cp932, InvalidBytesAreErrors) {
     EXPECT_THROW(cp932_to_utf8("\x82\x20"), FileError);  // trail byte out of range
 }
 
+// A conversion stopped half-way through a character leaves nothing behind for the next one.
+TEST(Cp932, AFailedConversionDoesNotSpoilTheNext) {
+    EXPECT_THROW(cp932_to_utf8("\x8E"), FileError);        // a lead byte left waiting
+    EXPECT_EQ(cp932_to_utf8("\x93\x63"), "\xE7\x94\xB0");  // 田, not a pair with 0x8E
+    EXPECT_THROW(utf8_to_cp932("\xE5\xB1"), FileError);
+    EXPECT_EQ(utf8_to_cp932("\xE7\x94\xB0"), "\x93\x63");
+}
+
 // Text that must get through whatever it holds: only the characters without a form are lost.
 TEST(Cp932, ReplacingConversionKeepsEverythingElse) {
     struct Row {

@@ -146,6 +146,20 @@ TEST_F(LineFile, FailedWritesLeaveTheOldFileIntact) {
     EXPECT_EQ(names, (std::vector<std::string>{"folder.dat", "loan.dat"}));
 }
 
+// A scratch file does not wait for the disk, but it is replaced the same way: whole, with
+// no temporary file left, and a failed write leaves the old one.
+TEST_F(LineFile, AScratchFileIsReplacedWholeLikeAnyOther) {
+    write_lines(file("aside.dat"), kLines, Durability::Scratch);
+    EXPECT_EQ(read_lines(file("aside.dat")), kLines);
+    put_bytes(file("kept.dat"), kBytes);
+    EXPECT_THROW(write_lines(file("kept.dat"), {"\xF0\x9F\x98\x80"}, Durability::Scratch),
+                 FileError);
+    EXPECT_EQ(bytes_of(file("kept.dat")), kBytes);
+    std::vector<std::string> names = entries();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"aside.dat", "kept.dat"}));
+}
+
 // ---- A line that cannot be read costs only itself ----
 
 TEST_F(LineFile, AnUnreadableLineLeavesTheOthersReadable) {
