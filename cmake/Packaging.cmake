@@ -52,6 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt 6 runtime the programs link comes from the libraries themselves; the Japanese fonts
 # are what the windows need to show their text, Qt's Japanese translations its dialogs' texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
+# The spreadsheet library is loaded only when a workbook is written, so the package names it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n, libxlsxwriter4")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,7 +1,6 @@
 // The workbook is written by libxlsxwriter, a maintained C library for the format; it
 // writes only to a named file, so the file is made in a folder of its own under the
 // temporary folder and its bytes are taken from there.
-#include <xlsxwriter.h>
 
 #include <unistd.h>
 #include <atomic>
@@ -12,6 +11,7 @@
 
 #include "base/errors.h"
 #include "io/numeric_files.h"
+#include "io/xlsx_library.h"
 
 namespace rebanto::numeric {
 
@@ -63,15 +63,16 @@ struct Formats {
     lxw_format* yen_fraction;
 };
 
-void write_sheet(lxw_workbook* book, const Formats& formats, const Table& table) {
-    lxw_worksheet* sheet = workbook_add_worksheet(book, table.name.c_str());
+void write_sheet(const XlsxLibrary& lib, lxw_workbook* book, const Formats& formats,
+                 const Table& table) {
+    lxw_worksheet* sheet = lib.workbook_add_worksheet(book, table.name.c_str());
     if (sheet == nullptr) throw FileError("表計算用の表「" + table.name + "」を作れません");
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         const auto col = static_cast<lxw_col_t>(c);
-        worksheet_set_column(sheet, col, col, column_width(table.columns[c].kind), nullptr);
-        worksheet_write_string(sheet, 0, col, table.columns[c].name.c_str(), formats.header);
+        lib.worksheet_set_column(sheet, col, col, column_width(table.columns[c].kind), nullptr);
+        lib.worksheet_write_string(sheet, 0, col, table.columns[c].name.c_str(), formats.header);
     }
-    worksheet_freeze_panes(sheet, 1, 0);
+    lib.worksheet_freeze_panes(sheet, 1, 0);
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto row = static_cast<lxw_row_t>(r + 1);
         for (std::size_t c = 0; c < table.rows[r].size() && c < table.columns.size(); ++c) {
@@ -82,9 +83,9 @@ void write_sheet(lxw_workbook* book, const Formats& formats, const Table& table)
                 lxw_format* format = nullptr;
                 if (table.columns[c].kind == Kind::Yen)
                     format = value == std::trunc(value) ? formats.yen : formats.yen_fraction;
-                worksheet_write_number(sheet, row, col, value, format);
+                lib.worksheet_write_number(sheet, row, col, value, format);
             } else if (!cell.text.empty()) {
-                worksheet_write_string(sheet, row, col, cell.text.c_str(), nullptr);
+                lib.worksheet_write_string(sheet, row, col, cell.text.c_str(), nullptr);
             }
         }
     }
@@ -93,28 +94,30 @@ void write_sheet(lxw_workbook* book, const Formats& formats, const Table& table)
 }  // namespace
 
 std::string xlsx_bytes(const std::vector<Table>& tables) {
+    const XlsxLibrary& lib = xlsx_library();
     ScratchFolder scratch;
     const fs::path file = scratch.path() / "book.xlsx";
     lxw_workbook_options options{};
     std::string tmpdir = scratch.path().string();
     options.tmpdir = tmpdir.data();
-    lxw_workbook* book = workbook_new_opt(file.c_str(), &options);
+    lxw_workbook* book = lib.workbook_new_opt(file.c_str(), &options);
     if (book == nullptr) throw FileError("表計算用のブックを作れません");
-    Formats formats{workbook_add_format(book), workbook_add_format(book),
-                    workbook_add_format(book)};
-    format_set_bold(formats.header);
-    format_set_num_format(formats.yen, kYen);
-    format_set_num_format(formats.yen_fraction, kYenWithFraction);
+    Formats formats{lib.workbook_add_format(book), lib.workbook_add_format(book),
+                    lib.workbook_add_format(book)};
+    lib.format_set_bold(formats.header);
+    lib.format_set_num_format(formats.yen, kYen);
+    lib.format_set_num_format(formats.yen_fraction, kYenWithFraction);
     try {
         for (const Table& table : tables)
-            write_sheet(book, formats, table);
+            write_sheet(lib, book, formats, table);
     } catch (...) {
-        workbook_close(book);
+        lib.workbook_close(book);
         throw;
     }
-    const lxw_error closed = workbook_close(book);
+    const lxw_error closed = lib.workbook_close(book);
     if (closed != LXW_NO_ERROR)
-        throw FileError(std::string("表計算用のブックを作れません (") + lxw_strerror(closed) + ")");
+        throw FileError(std::string("表計算用のブックを作れません (") + lib.lxw_strerror(closed) +
+                        ")");
     std::ifstream in(file, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), {});
     if (!in.good() && !in.eof()) throw FileError("表計算用のブックを読み戻せません");
