@@ -300,18 +300,20 @@ private:
 // of what keeping the columns wide enough cost.
 class TextWidths {
 public:
-    explicit TextWidths(const QFont& font) : metrics_(font) { ascii_.fill(-1); }
+    explicit TextWidths(const QFont& font) : metrics_(font), exact_(font) { ascii_.fill(-1.0); }
 
     int of(const std::string& text) {
-        int width = 0;
+        // Advances in fractions of a pixel, summed and rounded up: never narrower than the
+        // text drawn whole.
+        qreal width = 0;
         for (const char c : text) {
             const auto code = static_cast<unsigned char>(c);
             if (code >= ascii_.size() || !is_figure_char(c))
                 return metrics_.horizontalAdvance(QString::fromStdString(text));
-            if (ascii_[code] < 0) ascii_[code] = metrics_.horizontalAdvance(QLatin1Char(c));
+            if (ascii_[code] < 0) ascii_[code] = exact_.horizontalAdvance(QLatin1Char(c));
             width += ascii_[code];
         }
-        return width;
+        return static_cast<int>(std::ceil(width));
     }
 
 private:
@@ -321,7 +323,8 @@ private:
     }
 
     QFontMetrics metrics_;
-    std::array<int, 128> ascii_{};
+    QFontMetricsF exact_;
+    std::array<qreal, 128> ascii_{};
 };
 
 // Columns grow to their widest cell as rows come (the totals row of a finished run). Only

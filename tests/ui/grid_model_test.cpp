@@ -206,22 +206,19 @@ TEST_F(GridViewTest, ColumnWidthsFollowTheGridAndNoQtHeadersShow) {
 // A column is at least as wide as its widest cell, whether the cell came with an appended
 // row or changed in a row the view already had; a figure and a Japanese word alike.
 TEST_F(GridViewTest, ColumnsWidenForCellsThatComeOrChangeLater) {
-    grid.set_col_width(1, 10);
-    grid.set_col_width(2, 10);
-    flush();
     const QFontMetrics metrics(view->font());
     const auto fits = [&](int col, const char* text) {
         return view->columnWidth(col) >= metrics.horizontalAdvance(QString::fromUtf8(text));
     };
-    grid.append_row({"1", "123,456,789", ""});
+    grid.append_row({"1", "123,456,789,012,345", ""});
     flush();
-    EXPECT_TRUE(fits(1, "123,456,789"));
-    grid.set_cell(2, 2, "-98,765,432.10");
+    EXPECT_TRUE(fits(1, "123,456,789,012,345"));
+    grid.set_cell(2, 2, "-98,765,432,109,876.10");
     flush();
-    EXPECT_TRUE(fits(2, "-98,765,432.10")) << "a changed cell of an existing row";
-    grid.set_cell(3, 2, "内入れ返済同時");
+    EXPECT_TRUE(fits(2, "-98,765,432,109,876.10")) << "a changed cell of an existing row";
+    grid.set_cell(3, 2, "内入れ返済同時内入れ返済同時");
     flush();
-    EXPECT_TRUE(fits(2, "内入れ返済同時"));
+    EXPECT_TRUE(fits(2, "内入れ返済同時内入れ返済同時"));
 }
 
 // ---- The header row while the rows scroll ----
