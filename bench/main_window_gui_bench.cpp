@@ -61,31 +61,27 @@ void BM_RunToTheEndInTheWindows(benchmark::State& state) {
 }
 BENCHMARK(BM_RunToTheEndInTheWindows)->Unit(benchmark::kMillisecond);
 
-// One keystroke: the principal's last digit typed, the instalments recomputed and painted.
-void BM_KeystrokeInThePrincipal(benchmark::State& state) {
+// One keystroke in a field of the loan: its last digit typed back and forth, the
+// instalments recomputed and painted each time.
+void keystrokes(benchmark::State& state, Edit TForm1::*field, const char* one, const char* other) {
     TypicalLoanInTheWindows loan;
     TForm1& f = loan.main();
-    bool other = false;
+    bool flip = false;
     for (auto _ : state) {
-        f.Ed0_moto.set_text(other ? "30000001" : "30000000");
-        other = !other;
+        (f.*field).set_text(flip ? other : one);
+        flip = !flip;
         painted();
     }
     if (f.Edit4.text().empty()) state.SkipWithError("no instalment was computed");
 }
+
+void BM_KeystrokeInThePrincipal(benchmark::State& state) {
+    keystrokes(state, &TForm1::Ed0_moto, "30000000", "30000001");
+}
 BENCHMARK(BM_KeystrokeInThePrincipal)->Unit(benchmark::kMicrosecond);
 
-// The same in the rate field.
 void BM_KeystrokeInTheRate(benchmark::State& state) {
-    TypicalLoanInTheWindows loan;
-    TForm1& f = loan.main();
-    bool other = false;
-    for (auto _ : state) {
-        f.Ed0_kin.set_text(other ? "2.3251" : "2.325");
-        other = !other;
-        painted();
-    }
-    if (f.Edit4.text().empty()) state.SkipWithError("no instalment was computed");
+    keystrokes(state, &TForm1::Ed0_kin, "2.325", "2.3251");
 }
 BENCHMARK(BM_KeystrokeInTheRate)->Unit(benchmark::kMicrosecond);
 
