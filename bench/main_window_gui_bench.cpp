@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "forms/app.h"
+#include "typical_loan.h"
 #include "ui/app_views.h"
 #include "ui/qt_platform.h"
 #include "ui/view_refresh.h"
@@ -24,12 +25,7 @@ public:
     TypicalLoanInTheWindows()
         : platform_(folder()), app_(platform_, AppOptions{folder()}), views_(app_) {
         app_.start();
-        TForm1& f = app_.main;
-        f.Ed0_moto.set_text("30000000");
-        f.Ed0_kin.set_text("2.325");
-        f.Ed0_nen.set_text("35");
-        f.Ed0_wari.set_text("20");
-        f.Ed1_mm5.set_text("1");
+        typical_loan_inputs(app_.main);
         painted();
     }
     TForm1& main() { return app_.main; }

@@ -6,14 +6,19 @@
 
 namespace rebanto {
 
-inline void typical_loan_with_prepayment(App& app) {
-    app.start();
-    TForm1& f = app.main;
+// The typical loan's inputs, with one-month steps, typed into the main window.
+inline void typical_loan_inputs(TForm1& f) {
     f.Ed0_moto.set_text("30000000");
     f.Ed0_kin.set_text("2.325");
     f.Ed0_nen.set_text("35");
     f.Ed0_wari.set_text("20");
     f.Ed1_mm5.set_text("1");
+}
+
+inline void typical_loan_with_prepayment(App& app) {
+    app.start();
+    TForm1& f = app.main;
+    typical_loan_inputs(f);
     f.Button18.click();
     f.Button107.click();
     TForm4& n = app.navigator;
