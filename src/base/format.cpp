@@ -1,11 +1,13 @@
 #include "base/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "base/decimal.h"
+#include "base/digit_pairs.h"
 #include "base/numtext.h"
 
 namespace rebanto {
@@ -55,16 +57,19 @@ std::string rounded_scaled_digits(long double magnitude, int decimals) {
 
 }  // namespace
 
-std::string pad_left(const std::string& text, int width) {
-    int code_points = 0;
+namespace {
+
+int code_points(std::string_view text) {
+    int n = 0;
     for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++code_points;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
     }
-    if (code_points >= width) return text;
-    return std::string(static_cast<std::size_t>(width - code_points), ' ') + text;
+    return n;
 }
 
-std::string format_money(Money value) {
+// Whole yen, thousands-grouped, with the yen sign, written from the right ending at `end`;
+// returns where the text starts.
+char* write_money(Money value, char* end) {
     const std::int64_t raw = value.raw();
     const std::uint64_t magnitude =
         raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
@@ -72,24 +77,70 @@ std::string format_money(Money value) {
     // Half a yen or more rounds the whole yen away from zero.
     std::uint64_t yen = magnitude / scale + (magnitude % scale >= scale / 2 ? 1 : 0);
     const bool negative = raw < 0 && yen != 0;
-    // Written from the right into one buffer, a comma before every third digit.
-    char buf[40];
-    char* end = buf + sizeof buf;
     char* p = end;
-    int digits = 0;
-    do {
-        if (digits > 0 && digits % 3 == 0) *--p = ',';
-        *--p = static_cast<char>('0' + yen % 10);
-        yen /= 10;
-        ++digits;
-    } while (yen != 0);
+    // Groups of three below the leading one, each after a comma.
+    while (yen >= 1000) {
+        const auto group = static_cast<unsigned>(yen % 1000);
+        yen /= 1000;
+        p = write_digit_pair(p, group % 100);
+        *--p = static_cast<char>('0' + group / 100);
+        *--p = ',';
+    }
+    p = write_digits(p, yen);
     *--p = kYenSign;
     if (negative) *--p = '-';
-    return std::string(p, end);
+    return p;
+}
+
+// Room for the longest amount: 20 digits, 6 commas, the sign and the yen sign.
+constexpr std::size_t kMoneyChars = 32;
+
+}  // namespace
+
+void append_padded(std::string& out, std::string_view text, int width) {
+    const int n = code_points(text);
+    if (n < width) out.append(static_cast<std::size_t>(width - n), ' ');
+    out.append(text);
+}
+
+std::string pad_left(const std::string& text, int width) {
+    std::string out;
+    append_padded(out, text, width);
+    return out;
+}
+
+void append_money(std::string& out, Money value, int width) {
+    char buf[kMoneyChars];
+    char* end = buf + sizeof buf;
+    const char* p = write_money(value, end);
+    // An amount is single-byte throughout: its width is its length.
+    const auto length = static_cast<int>(end - p);
+    if (length < width) out.append(static_cast<std::size_t>(width - length), ' ');
+    out.append(p, static_cast<std::size_t>(length));
+}
+
+void append_int(std::string& out, std::int64_t value, int width) {
+    char buf[24];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    const auto length = static_cast<int>(end - buf);
+    if (length < width) out.append(static_cast<std::size_t>(width - length), ' ');
+    out.append(buf, end);
+}
+
+void append_general(std::string& out, long double value, int width) {
+    append_padded(out, general(value), width);
+}
+
+std::string format_money(Money value) {
+    char buf[kMoneyChars];
+    char* end = buf + sizeof buf;
+    return std::string(write_money(value, end), end);
 }
 
 std::string format_money(Money value, int width) {
-    return pad_left(format_money(value), width);
+    std::string out;
+    append_money(out, value, width);
+    return out;
 }
 
 namespace detail {
@@ -120,8 +171,11 @@ std::string rounded_short_decimal(Decimal d, int decimals) {
 
 }  // namespace
 
-std::string format_fixed(long double value, int width, int decimals) {
-    if (!std::isfinite(value)) return pad_left(general(value), width);
+void append_fixed(std::string& out, long double value, int width, int decimals) {
+    if (!std::isfinite(value)) {
+        append_padded(out, general(value), width);
+        return;
+    }
     if (decimals < 0) decimals = 0;
     const long double magnitude = std::fabs(value);
     const auto exact = decimals <= 18 ? short_decimal_of(magnitude, 18) : std::nullopt;
@@ -130,21 +184,34 @@ std::string format_fixed(long double value, int width, int decimals) {
     const auto d = static_cast<std::size_t>(decimals);
     if (digits.size() <= d) digits.insert(0, d + 1 - digits.size(), '0');
     // A value that rounds to zero shows no sign: "-0.00" in a memo line reads as a fault.
-    std::string out = (value < 0 && digits.find_first_not_of('0') != std::string::npos) ? "-" : "";
-    out += digits.substr(0, digits.size() - d);
+    const bool negative = value < 0 && digits.find_first_not_of('0') != std::string::npos;
+    // Digits, sign and point are all single-byte.
+    const std::size_t length = digits.size() + (negative ? 1 : 0) + (d > 0 ? 1 : 0);
+    if (static_cast<int>(length) < width) out.append(static_cast<std::size_t>(width) - length, ' ');
+    if (negative) out += '-';
+    out.append(digits, 0, digits.size() - d);
     if (d > 0) {
         out += '.';
-        out += digits.substr(digits.size() - d);
+        out.append(digits, digits.size() - d, d);
     }
-    return pad_left(out, width);
+}
+
+std::string format_fixed(long double value, int width, int decimals) {
+    std::string out;
+    append_fixed(out, value, width, decimals);
+    return out;
 }
 
 std::string format_int(std::int64_t value, int width) {
-    return pad_left(std::to_string(value), width);
+    std::string out;
+    append_int(out, value, width);
+    return out;
 }
 
 std::string format_general(long double value, int width) {
-    return pad_left(general(value), width);
+    std::string out;
+    append_general(out, value, width);
+    return out;
 }
 
 }  // namespace rebanto

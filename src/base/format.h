@@ -2,6 +2,7 @@
 // Display formats of memo lines and money overlays. All round half away from zero.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/money.h"
 
@@ -28,5 +29,13 @@ std::string format_int(std::int64_t value, int width);
 std::string format_general(long double value, int width);
 // Left-pads `text` with spaces to `width` characters (counting code points).
 std::string pad_left(const std::string& text, int width);
+
+// The same formats appended to `out`: a memo line is built in one string instead of one
+// temporary per field.
+void append_padded(std::string& out, std::string_view text, int width);
+void append_money(std::string& out, Money value, int width);
+void append_fixed(std::string& out, long double value, int width, int decimals);
+void append_int(std::string& out, std::int64_t value, int width);
+void append_general(std::string& out, long double value, int width);
 
 }  // namespace rebanto

@@ -217,7 +217,10 @@ void replace_by_rename(const fs::path& shown, const fs::path& target, int fd, co
 ReadLine line_from_bytes(std::string bytes) {
     ReadLine line;
     bool replaced = false;
-    line.text = cp932_to_utf8_replacing(without_crs(bytes), replaced);
+    // Most lines hold no CR: they are converted as they stand, without a copy.
+    line.text = bytes.find('\r') == std::string::npos
+                    ? cp932_to_utf8_replacing(bytes, replaced)
+                    : cp932_to_utf8_replacing(without_crs(bytes), replaced);
     line.readable = !replaced;
     line.bytes = std::move(bytes);
     return line;
@@ -226,6 +229,7 @@ ReadLine line_from_bytes(std::string bytes) {
 std::vector<ReadLine> read_file_lines(const fs::path& path) {
     const std::string bytes = read_bytes(path);
     std::vector<ReadLine> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t lf = bytes.find('\n', start);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "base/decimal.h"
+#include "base/digit_pairs.h"
 #include "base/errors.h"
 
 namespace rebanto {
@@ -286,10 +287,7 @@ std::string general(Money value) {
         }
         *--p = '.';
     }
-    do {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
+    p = write_digits(p, magnitude);
     if (raw < 0) *--p = '-';
     return std::string(p, end);
 }

@@ -49,11 +49,13 @@ void TableChartButtons::wire_charts() {
     // button that shows the composite through every copy, merge, discard and undo.
     Button128.set_enabled(main_.Button28.enabled());
     Button129.set_enabled(main_.Button29.enabled());
-    main_.add_observer([this](Control* control, Change change, int, int) {
-        if (change != Change::Enabled) return;
-        if (control == &main_.Button28) Button128.set_enabled(main_.Button28.enabled());
-        if (control == &main_.Button29) Button129.set_enabled(main_.Button29.enabled());
-    });
+    main_.add_observer(
+        [this](Control* control, Change change, int, int) {
+            if (change != Change::Enabled) return;
+            if (control == &main_.Button28) Button128.set_enabled(main_.Button28.enabled());
+            if (control == &main_.Button29) Button129.set_enabled(main_.Button29.enabled());
+        },
+        {Change::Enabled});
 }
 
 }  // namespace rebanto

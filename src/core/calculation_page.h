@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 #include "base/money.h"
@@ -245,6 +246,11 @@ public:
 
     // ---- Routines: the one-period calculation ----
     void PRset1(Control& sender);
+    // PRset1 for the next step of a run: nothing when the commit before it worked the step
+    // out and no field has changed since.
+    void recompute_next_step();
+    // The main window's change count when PRset1 last finished working out a step.
+    std::optional<std::uint64_t> StepWorkedOutAt;
     void recalc_m();
     void recalc_b();
     void But_mDainyuClick(Control& sender);
@@ -271,6 +277,7 @@ public:
     // False when nothing could be committed (no step length, a step beyond the term) or
     // the run stopped at a failure of the calculation.
     bool ki_bun(int steps);
+    void put_kept_instalments(const std::string& monthly, const std::string& bonus);
     // A run of commits ("期分", "最後まで", the batch tables) is one operation: the first
     // failure of the calculation inside it is reported once and ends it, and the outermost
     // run then puts the current tables and both memos back as they were at its start.

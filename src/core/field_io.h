@@ -42,14 +42,16 @@ inline bool is_empty(const Control& field) {
     return field.text().empty();
 }
 
+// An amount's text reads back as the amount exactly: both are the one correctly rounded
+// quotient of its ten-thousandths by 10,000. A count's text reads back as the count.
 inline void put(Control& field, Money value) {
-    field.set_text(general(value));
+    field.set_text_of_number(general(value), value.to_extended());
 }
 inline void put(Control& field, long double value) {
     field.set_text(general(value));
 }
 inline void put(Control& field, int value) {
-    field.set_text(general(value));
+    field.set_text_of_number(general(value), static_cast<long double>(value));
 }
 inline void put(Control& field, const std::string& text) {
     field.set_text(text);

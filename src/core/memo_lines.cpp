@@ -6,19 +6,38 @@ namespace rebanto {
 
 std::string period_line(const PeriodLine& l) {
     std::string s;
+    s.reserve(192);
     if (l.bonus) {
-        s += format_int(l.bonus_month / 12, 2) + " " + format_int(l.bonus_month % 12, 2) + "  ";
+        append_int(s, l.bonus_month / 12, 2);
+        s += ' ';
+        append_int(s, l.bonus_month % 12, 2);
     } else {
-        s += format_general(l.years, 2) + " " + format_general(l.months, 2) + "  ";
+        append_general(s, l.years, 2);
+        s += ' ';
+        append_general(s, l.months, 2);
     }
-    s += format_money(l.principal, 13) + format_fixed(l.rate, 7, 3) + "% " +
-         format_fixed(l.remaining, 4, 0) + (l.bonus ? "回払ﾎﾞ" : "回払月");
-    s += format_money(l.instalment, 13) + (l.equal_principal ? "(含通算第" : "(内通算第") +
-         format_int(l.payment_number, 4) + (l.equal_principal ? "回目元利＝" : "回目利息＝") +
-         format_money(l.last_interest, 13);
-    s += "）この" + format_fixed(l.payments, 4, 0) + "回小計=" + format_money(l.interest, 13) +
-         format_money(l.principal_repaid, 13) + "　" + format_money(l.balance, 13);
-    if (l.bonus) s += "  " + format_int(l.bonus_month, 4);
+    s += "  ";
+    append_money(s, l.principal, 13);
+    append_fixed(s, l.rate, 7, 3);
+    s += "% ";
+    append_fixed(s, l.remaining, 4, 0);
+    s += l.bonus ? "回払ﾎﾞ" : "回払月";
+    append_money(s, l.instalment, 13);
+    s += l.equal_principal ? "(含通算第" : "(内通算第";
+    append_int(s, l.payment_number, 4);
+    s += l.equal_principal ? "回目元利＝" : "回目利息＝";
+    append_money(s, l.last_interest, 13);
+    s += "）この";
+    append_fixed(s, l.payments, 4, 0);
+    s += "回小計=";
+    append_money(s, l.interest, 13);
+    append_money(s, l.principal_repaid, 13);
+    s += "　";
+    append_money(s, l.balance, 13);
+    if (l.bonus) {
+        s += "  ";
+        append_int(s, l.bonus_month, 4);
+    }
     return s;
 }
 

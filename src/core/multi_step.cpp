@@ -47,9 +47,10 @@ bool CalculationPage::ki_bun(int steps) {
     app().platform().set_wait_cursor(true);
     begin_commit_run();
     for (int i = 0; i < steps && StepMonths > 0 && !commit_run_failed(); ++i) {
-        PRset1(Button19);  // recompute both parts for this step
-        Edit4.set_text(kept_m);
-        Edit9.set_text(kept_b);
+        // Both parts worked out for this step; after the first, the commit before has
+        // already done it.
+        i == 0 ? PRset1(Button19) : recompute_next_step();
+        put_kept_instalments(kept_m, kept_b);
         PRset1(Button1);
     }
     const bool ran = end_commit_run();
@@ -58,6 +59,32 @@ bool CalculationPage::ki_bun(int steps) {
     // first month, beside the tables as they were.
     if (!ran && commit_run_depth_ == 0) PRset1(main_.Ed0_moto);
     return ran;
+}
+
+// The held instalments written back: the steps of both parts are worked out once with both
+// in place, not once after each.
+// When both steps were just worked out, only the part whose instalment moved is run again.
+void CalculationPage::put_kept_instalments(const std::string& monthly, const std::string& bonus) {
+    const bool moved_m = Edit4.text() != monthly;
+    const bool moved_b = Edit9.text() != bonus;
+    if (!moved_m && !moved_b) return;
+    const bool worked_out = StepWorkedOutAt && *StepWorkedOutAt == main_.change_count();
+    const std::int64_t busy = main_.Ed0_moto.tag();
+    main_.Ed0_moto.set_tag(1);
+    Edit4.set_text(monthly);
+    Edit9.set_text(bonus);
+    main_.Ed0_moto.set_tag(busy);
+    if (!worked_out || busy != 0) {
+        Button4Click(Button4);
+        return;
+    }
+    try {
+        if (moved_m) But_mDainyuClick(But_mDainyu);
+        if (moved_b) But_bDainyuClick(But_bDainyu);
+        refresh_money_overlays();
+    } catch (...) {
+        report_failure(std::current_exception(), app().platform(), FailureRule::Calculation);
+    }
 }
 
 void CalculationPage::begin_commit_run() {

@@ -49,6 +49,8 @@ void CalculationPage::PRset1(Control& sender) {
     // Raised before the first write: the limits written back into the fields fire their
     // change events, which must not start the calculation again underneath this one.
     main_.Ed0_moto.set_tag(1);
+    StepWorkedOutAt.reset();
+    bool worked_out = false;
     try {
         if (!validate_inputs()) {
             main_.Ed0_moto.set_tag(0);
@@ -66,6 +68,7 @@ void CalculationPage::PRset1(Control& sender) {
             recalc_m();
             recalc_b();
             refresh_money_overlays();
+            worked_out = true;
         }
     } catch (const ConversionError&) {
         app().platform().beep(Beep::Default);
@@ -81,6 +84,29 @@ void CalculationPage::PRset1(Control& sender) {
     main_.Ed0_moto.set_tag(0);
     Button139.set_tag(0);
     Button144.set_tag(0);
+    if (worked_out) StepWorkedOutAt = main_.change_count();
+}
+
+void CalculationPage::recompute_next_step() {
+    if (StepWorkedOutAt && *StepWorkedOutAt == main_.change_count()) {
+        // The inputs are checked first, as PRset1 checks them: a check that caps a field
+        // changes the step, and then it is worked out again.
+        main_.Ed0_moto.set_tag(1);
+        const std::uint64_t before = main_.change_count();
+        bool valid = false;
+        try {
+            valid = validate_inputs();
+        } catch (const ConversionError&) {
+            // Worked out again below, where the failure is told as PRset1 tells it.
+        }
+        const bool unchanged = valid && main_.change_count() == before;
+        main_.Ed0_moto.set_tag(0);
+        if (unchanged) {
+            StepWorkedOutAt = main_.change_count();
+            return;
+        }
+    }
+    PRset1(Button19);
 }
 
 bool CalculationPage::validate_inputs() {

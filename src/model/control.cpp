@@ -60,8 +60,20 @@ void Control::set_text(std::string&& text) {
     text_set();
 }
 
+void Control::set_text_of_number(std::string&& text, long double number) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    parsed_ = Parsed::Number;
+    number_ = number;
+    announce_text();
+}
+
 void Control::text_set() {
     parsed_ = Parsed::NotYet;
+    announce_text();
+}
+
+void Control::announce_text() {
     notify(Change::Text);
     text_changed();
 }

@@ -73,6 +73,9 @@ public:
     const std::string& text() const { return text_; }
     void set_text(const std::string& text);
     void set_text(std::string&& text);  // the same, taking over a text made for it
+    // The same for a text written from a number that reads back as exactly that number (an
+    // amount or a count as the program writes it): the number need not be parsed again.
+    void set_text_of_number(std::string&& text, long double number);
     // The number the text parses to, worked out once per text: the text stays the one
     // truth, this is only ever derived from it. Throws ConversionError on every read of a
     // text that is not a number.
@@ -137,7 +140,8 @@ protected:
     virtual void text_changed() {}
 
 private:
-    void text_set();  // what follows a new text: the kept number, the views, on_change
+    void text_set();       // what follows a new text: the kept number, the views, on_change
+    void announce_text();  // the views and on_change
 
     Form& form_;
     std::string name_;

@@ -48,20 +48,40 @@ void Form::set_bounds(int left, int top, int width, int height) {
     notify(nullptr, Change::Geometry);
 }
 
+namespace {
+
+constexpr std::uint32_t bit_of(Change change) {
+    return std::uint32_t{1} << static_cast<unsigned>(change);
+}
+
+}  // namespace
+
 int Form::add_observer(Observer observer) {
     const int id = next_observer_++;
-    observers_.emplace_back(id, std::move(observer));
+    observers_.push_back({id, ~std::uint32_t{0}, std::move(observer)});
+    return id;
+}
+
+int Form::add_observer(Observer observer, std::initializer_list<Change> kinds) {
+    const int id = next_observer_++;
+    std::uint32_t mask = 0;
+    for (const Change kind : kinds)
+        mask |= bit_of(kind);
+    observers_.push_back({id, mask, std::move(observer)});
     return id;
 }
 
 void Form::remove_observer(int id) {
-    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+    std::erase_if(observers_, [id](const Observing& entry) { return entry.id == id; });
 }
 
 void Form::notify(Control* control, Change change, int row, int col) {
+    ++changes_;
+    const std::uint32_t kind = bit_of(change);
     // By index: an observer added while the others hear a change does not upset the walk.
-    for (std::size_t i = 0; i < observers_.size(); ++i)  // NOLINT(modernize-loop-convert)
-        observers_[i].second(control, change, row, col);
+    for (std::size_t i = 0; i < observers_.size(); ++i) {  // NOLINT(modernize-loop-convert)
+        if ((observers_[i].kinds & kind) != 0) observers_[i].observer(control, change, row, col);
+    }
 }
 
 void Form::uncheck_siblings(const Control& radio) {

@@ -1,7 +1,9 @@
 #pragma once
 // A window model: a caption, a geometry and its named controls. Views observe it.
+#include <cstdint>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,11 +43,17 @@ public:
     void set_position(int left, int top) { set_bounds(left, top, width_, height_); }
     void set_size(int width, int height) { set_bounds(left_, top_, width, height); }
 
-    // Observers: a view follows its form's changes.
+    // Observers: a view follows its form's changes. One that names the kinds of change it
+    // follows is not called for the others (every keystroke and every field a calculation
+    // writes is a change).
     using Observer = std::function<void(Control*, Change, int row, int col)>;
     int add_observer(Observer observer);
+    int add_observer(Observer observer, std::initializer_list<Change> kinds);
     void remove_observer(int id);
     void notify(Control* control, Change change, int row = -1, int col = -1);
+    // How many changes the form has told so far: equal counts taken at two moments mean
+    // nothing on it changed in between.
+    std::uint64_t change_count() const { return changes_; }
 
     // What a failure of a user's event means (a beep, a message); set by the application.
     // Without it, failures propagate to the caller.
@@ -65,8 +73,14 @@ private:
     std::map<std::string, Control*> by_name_;
     std::vector<Control*> order_;
     // Few observers, walked on every change: a vector in the order they were added.
-    std::vector<std::pair<int, Observer>> observers_;
+    struct Observing {
+        int id;
+        std::uint32_t kinds;  // one bit per Change
+        Observer observer;
+    };
+    std::vector<Observing> observers_;
     int next_observer_ = 1;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace rebanto

@@ -97,6 +97,27 @@ TEST(FormatMoney, YenSignThousandsAndWholeYen) {
     EXPECT_EQ(kYenSign, '\x5C');
 }
 
+// The digits of every length grouped by three, against grouping the library's digits.
+TEST(FormatMoney, EveryLengthGroupedByThree) {
+    const auto grouped = [](std::int64_t yen) {
+        const std::string digits = std::to_string(yen);
+        std::string text;
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+            text += digits[i];
+        }
+        return "\\" + text;
+    };
+    std::int64_t power = 1;
+    for (int length = 1; length <= 11; ++length, power *= 10) {
+        for (const std::int64_t yen : {power - 1, power, power + 1, power * 4 + 7}) {
+            EXPECT_EQ(format_money(Money::from_yen(yen)), grouped(yen));
+            EXPECT_EQ(format_money(Money::from_yen(-yen), 20),
+                      pad_left(yen == 0 ? grouped(0) : "-" + grouped(yen), 20));
+        }
+    }
+}
+
 TEST(FormatMoney, RightAlignedInWidth) {
     EXPECT_EQ(format_money(Money::from_yen(1234), 13), "       \\1,234");
     EXPECT_EQ(format_money(Money::from_yen(-1234567), 5), "-\\1,234,567");

@@ -55,6 +55,18 @@ TEST(GeneralMoney, ExactDecimalOfTheTenThousandths) {
     EXPECT_EQ(general(Money::from_raw(INT64_MIN)), "-922337203685477.5808");
 }
 
+// Whole yen of every length, and the values on either side of each power of ten, against
+// the digits the C++ library writes.
+TEST(GeneralMoney, EveryLengthOfWholeYenAsTheLibraryWritesIt) {
+    std::int64_t power = 1;
+    for (int length = 1; length <= 14; ++length, power *= 10) {
+        for (const std::int64_t yen : {power - 1, power, power + 1, power * 7 + 3}) {
+            EXPECT_EQ(general(Money::from_yen(yen)), std::to_string(yen));
+            EXPECT_EQ(general(Money::from_yen(-yen)), yen == 0 ? "0" : "-" + std::to_string(yen));
+        }
+    }
+}
+
 TEST(GeneralInt, PlainInteger) {
     EXPECT_EQ(general(std::int64_t{-42}), "-42");
     EXPECT_EQ(general(std::int64_t{INT64_MIN}), "-9223372036854775808");

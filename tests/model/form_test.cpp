@@ -1,7 +1,9 @@
 // Forms: registration by name, observers, geometry.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "model/control.h"
 #include "model/form.h"
@@ -55,6 +57,28 @@ TEST(FormObservers, FormChangesComeWithoutAControl) {
     EXPECT_EQ(kind, Change::Geometry);
     EXPECT_EQ(f.width(), 500);
     EXPECT_EQ(f.height(), 400);
+}
+
+TEST(FormObservers, AnObserverOfSomeKindsHearsOnlyThose) {
+    NamedForm f;
+    std::vector<Change> heard;
+    f.add_observer([&](Control*, Change change, int, int) { heard.push_back(change); },
+                   {Change::Tag, Change::Enabled});
+    f.edit.set_text("4");
+    f.edit.set_tag(7);
+    f.button.set_enabled(false);
+    f.edit.set_visible(false);
+    EXPECT_EQ(heard, (std::vector<Change>{Change::Tag, Change::Enabled}));
+}
+
+TEST(FormObservers, TheChangeCountMovesWithEveryChangeTold) {
+    NamedForm f;
+    const std::uint64_t start = f.change_count();
+    f.edit.set_text("6");  // the text it has: nothing changes
+    EXPECT_EQ(f.change_count(), start);
+    f.edit.set_text("5");
+    f.edit.set_tag(1);
+    EXPECT_EQ(f.change_count(), start + 2);
 }
 
 TEST(FormVisibility, CloseHidesByDefault) {
