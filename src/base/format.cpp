@@ -95,11 +95,16 @@ char* write_money(Money value, char* end) {
 // Room for the longest amount: 20 digits, 6 commas, the sign and the yen sign.
 constexpr std::size_t kMoneyChars = 32;
 
+// The spaces that right-align a text of `length` characters in `width`.
+void append_spaces_before(std::string& out, std::size_t length, int width) {
+    if (static_cast<long long>(length) < width)
+        out.append(static_cast<std::size_t>(width) - length, ' ');
+}
+
 }  // namespace
 
 void append_padded(std::string& out, std::string_view text, int width) {
-    const int n = code_points(text);
-    if (n < width) out.append(static_cast<std::size_t>(width - n), ' ');
+    append_spaces_before(out, static_cast<std::size_t>(code_points(text)), width);
     out.append(text);
 }
 
@@ -114,17 +119,17 @@ void append_money(std::string& out, Money value, int width) {
     char* end = buf + sizeof buf;
     const char* p = write_money(value, end);
     // An amount is single-byte throughout: its width is its length.
-    const auto length = static_cast<int>(end - p);
-    if (length < width) out.append(static_cast<std::size_t>(width - length), ' ');
-    out.append(p, static_cast<std::size_t>(length));
+    const auto length = static_cast<std::size_t>(end - p);
+    append_spaces_before(out, length, width);
+    out.append(p, length);
 }
 
 void append_int(std::string& out, std::int64_t value, int width) {
     char buf[24];
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    const auto length = static_cast<int>(end - buf);
-    if (length < width) out.append(static_cast<std::size_t>(width - length), ' ');
-    out.append(buf, end);
+    const auto length = static_cast<std::size_t>(end - buf);
+    append_spaces_before(out, length, width);
+    out.append(buf, length);
 }
 
 void append_general(std::string& out, long double value, int width) {
@@ -187,7 +192,7 @@ void append_fixed(std::string& out, long double value, int width, int decimals) 
     const bool negative = value < 0 && digits.find_first_not_of('0') != std::string::npos;
     // Digits, sign and point are all single-byte.
     const std::size_t length = digits.size() + (negative ? 1 : 0) + (d > 0 ? 1 : 0);
-    if (static_cast<int>(length) < width) out.append(static_cast<std::size_t>(width) - length, ' ');
+    append_spaces_before(out, length, width);
     if (negative) out += '-';
     out.append(digits, 0, digits.size() - d);
     if (d > 0) {

@@ -17,16 +17,26 @@ void CalculationPage::Button1MouseOver(Control&) {
     if (CBallway.checked() && Button21.visible()) Button21Click(Button21);
 }
 
+namespace {
+
+// The steps of the parts asked for rerun with the instalments as they stand, then the
+// money overlays; a failure is told as the calculation tells it.
+void rerun_steps(CalculationPage& page, Platform& platform, bool monthly, bool bonus) {
+    try {
+        if (monthly) page.But_mDainyuClick(page.But_mDainyu);
+        if (bonus) page.But_bDainyuClick(page.But_bDainyu);
+        page.refresh_money_overlays();
+    } catch (...) {
+        report_failure(std::current_exception(), platform, FailureRule::Calculation);
+    }
+}
+
+}  // namespace
+
 // The instalments as typed: rerun both steps without computing new instalments.
 void CalculationPage::Button4Click(Control&) {
     if (main_.Ed0_moto.tag() != 0) return;  // the calculation is writing them itself
-    try {
-        But_mDainyuClick(But_mDainyu);
-        But_bDainyuClick(But_bDainyu);
-        refresh_money_overlays();
-    } catch (...) {
-        report_failure(std::current_exception(), app().platform(), FailureRule::Calculation);
-    }
+    rerun_steps(*this, app().platform(), true, true);
 }
 
 bool CalculationPage::ki_bun(int steps) {
@@ -61,9 +71,8 @@ bool CalculationPage::ki_bun(int steps) {
     return ran;
 }
 
-// The held instalments written back: the steps of both parts are worked out once with both
-// in place, not once after each.
-// When both steps were just worked out, only the part whose instalment moved is run again.
+// The held instalments written back together, and the steps rerun once with both in place.
+// When both steps were just worked out, only the part whose instalment moved is rerun.
 void CalculationPage::put_kept_instalments(const std::string& monthly, const std::string& bonus) {
     const bool moved_m = Edit4.text() != monthly;
     const bool moved_b = Edit9.text() != bonus;
@@ -74,17 +83,8 @@ void CalculationPage::put_kept_instalments(const std::string& monthly, const std
     Edit4.set_text(monthly);
     Edit9.set_text(bonus);
     main_.Ed0_moto.set_tag(busy);
-    if (!worked_out || busy != 0) {
-        Button4Click(Button4);
-        return;
-    }
-    try {
-        if (moved_m) But_mDainyuClick(But_mDainyu);
-        if (moved_b) But_bDainyuClick(But_bDainyu);
-        refresh_money_overlays();
-    } catch (...) {
-        report_failure(std::current_exception(), app().platform(), FailureRule::Calculation);
-    }
+    if (busy != 0) return;  // the calculation is writing them itself
+    rerun_steps(*this, app().platform(), moved_m || !worked_out, moved_b || !worked_out);
 }
 
 void CalculationPage::begin_commit_run() {

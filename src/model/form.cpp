@@ -50,6 +50,8 @@ void Form::set_bounds(int left, int top, int width, int height) {
 
 namespace {
 
+static_assert(static_cast<unsigned>(Change::MemoAppended) < 32, "one bit per kind of change");
+
 constexpr std::uint32_t bit_of(Change change) {
     return std::uint32_t{1} << static_cast<unsigned>(change);
 }
