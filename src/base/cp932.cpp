@@ -98,14 +98,6 @@ private:
     iconv_t cd_;
 };
 
-// Code page 932 keeps the 128 ASCII codes as they are in both directions; most lines of
-// the files are figures and commas only, and need no conversion at all.
-bool plain_ascii(std::string_view text) {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 // One descriptor per direction for the whole program: opening one finds and loads the
 // conversion module, which cost more than converting a line.
 Converter& to_cp932() {
@@ -123,25 +115,32 @@ constexpr const char* kNotCp932 = "コード ページ 932 の文字として読
 
 }  // namespace
 
+// Most lines of the files are figures and commas only, and need no conversion at all.
+bool is_plain_ascii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 std::string utf8_to_cp932(std::string_view utf8) {
-    if (plain_ascii(utf8)) return std::string(utf8);
+    if (is_plain_ascii(utf8)) return std::string(utf8);
     return to_cp932().convert(utf8, kNoForm);
 }
 
 std::string cp932_to_utf8(std::string_view cp932) {
-    if (plain_ascii(cp932)) return std::string(cp932);
+    if (is_plain_ascii(cp932)) return std::string(cp932);
     return from_cp932().convert(cp932, kNotCp932);
 }
 
 std::string utf8_to_cp932_replacing(std::string_view utf8, bool& replaced) {
     replaced = false;
-    if (plain_ascii(utf8)) return std::string(utf8);
+    if (is_plain_ascii(utf8)) return std::string(utf8);
     return to_cp932().convert(utf8, kNoForm, "?", skip_utf8_character, &replaced);
 }
 
 std::string cp932_to_utf8_replacing(std::string_view cp932, bool& replaced) {
     replaced = false;
-    if (plain_ascii(cp932)) return std::string(cp932);
+    if (is_plain_ascii(cp932)) return std::string(cp932);
     return from_cp932().convert(cp932, kNotCp932, "\xEF\xBF\xBD", skip_one_byte, &replaced);
 }
 

@@ -5,6 +5,10 @@
 
 namespace rebanto {
 
+// Code page 932 keeps the 128 ASCII codes as they are in both directions: text made of
+// them alone needs no conversion.
+bool is_plain_ascii(std::string_view text);
+
 // Throws FileError when a character has no code page 932 form.
 std::string utf8_to_cp932(std::string_view utf8);
 // Throws FileError on a byte sequence that is not code page 932.

@@ -271,19 +271,51 @@ void write_lines(const fs::path& path, const std::vector<std::string>& lines,
                  Durability durability) {
     // Convert everything before touching the disk, so a bad character costs nothing.
     std::string bytes;
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    bytes.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         // A line end inside a value would shift every later line when the file is read back.
         if (lines[i].find_first_of("\r\n") != std::string::npos) {
             throw FileError(describe(path, std::to_string(i + 1) + " 行目に改行が含まれています"));
         }
         try {
-            bytes += utf8_to_cp932(lines[i]);
+            if (is_plain_ascii(lines[i])) {
+                bytes += lines[i];
+            } else {
+                bytes += utf8_to_cp932(lines[i]);
+            }
         } catch (const FileError& e) {
             throw FileError(describe(path, std::to_string(i + 1) + " 行目: " + e.what()));
         }
         bytes += "\r\n";
     }
     replace_file_content(path, bytes, durability);
+}
+
+bool lines_read_back_as_written(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (is_plain_ascii(line)) continue;
+        try {
+            if (cp932_to_utf8(utf8_to_cp932(line)) != line) return false;
+        } catch (const FileError&) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<FileStamp> file_stamp(const fs::path& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    FileStamp stamp;
+    stamp.device = static_cast<std::uintmax_t>(st.st_dev);
+    stamp.inode = static_cast<std::uintmax_t>(st.st_ino);
+    stamp.size = static_cast<std::intmax_t>(st.st_size);
+    stamp.changed_seconds = static_cast<std::intmax_t>(st.st_mtim.tv_sec);
+    stamp.changed_nanoseconds = st.st_mtim.tv_nsec;
+    return stamp;
 }
 
 std::string file_line_bytes(std::string_view text, bool& changed) {

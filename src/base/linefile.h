@@ -3,6 +3,7 @@
 // whole as a list of lines.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,23 @@ enum class Durability { Synced, Scratch };
 // Throws FileError when the file cannot be written or a line has no code page 932 form.
 void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                  Durability durability = Durability::Synced);
+
+// Whether read_lines gives back exactly `lines` from the file write_lines wrote them to:
+// false when a character's code page 932 form reads back as another character (a few have
+// one form for two characters). Lines with a line end are never written at all.
+bool lines_read_back_as_written(const std::vector<std::string>& lines);
+
+// What tells one version of a file from the next: where it lies, its size and when it was
+// last changed. Empty when the file cannot be examined.
+struct FileStamp {
+    std::uintmax_t device = 0;
+    std::uintmax_t inode = 0;
+    std::intmax_t size = 0;
+    std::intmax_t changed_seconds = 0;
+    long changed_nanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> file_stamp(const std::filesystem::path& path);
 
 // One line's bytes for a file whatever its text holds: characters with no code page 932
 // form become "?" and line ends inside the text are dropped; `changed` tells whether the

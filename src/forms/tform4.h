@@ -4,6 +4,7 @@
 // user has changed rates, instalments, counts or special rows. The routines live in
 // src/navigator.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "base/money.h"
@@ -15,6 +16,7 @@
 namespace rebanto {
 
 namespace navigator {
+struct ReplayState;
 class RowReader;
 struct RowEntry;
 struct TableKind;
@@ -28,6 +30,7 @@ enum class ReplayEnd { SelectedRow, LastRow };
 class TForm4 : public Form {
 public:
     explicit TForm4(App& app);
+    ~TForm4() override;
 
     // ---- Table choice and replay ----
     Panel GroupBox2{*this, "GroupBox2"};
@@ -323,6 +326,9 @@ private:
                               long long last_old_month);
     bool weigh_bonus_row(BonusCorrection& pass, long long months_before);
     bool replay_running_ = false;
+    // What a replay would put back if it stopped, kept between replays so that taking it
+    // again reuses the room of the last one.
+    std::unique_ptr<navigator::ReplayState> replay_before_;
     bool converted_rate_busy_ = false;
     bool month_display_quiet_ = false;
     App& app_;

@@ -95,6 +95,20 @@ void Grid::assign_rows(std::vector<std::vector<std::string>> rows) {
     notify(Change::GridReset);
 }
 
+void Grid::copy_rows(const std::vector<std::vector<std::string>>& rows) {
+    cells_.resize(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::vector<std::string>& row = cells_[r];
+        const std::vector<std::string>& from = rows[r];
+        const std::size_t kept = std::min(from.size(), static_cast<std::size_t>(cols_));
+        row.resize(cols_);
+        std::copy(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(kept), row.begin());
+        std::fill(row.begin() + static_cast<std::ptrdiff_t>(kept), row.end(), std::string());
+    }
+    sel_row_ = std::min(sel_row_, std::max(row_count() - 1, 0));
+    notify(Change::GridReset);
+}
+
 int Grid::col_width(int col) const {
     if (col < 0 || col >= cols_) return 0;
     return col_widths_[col] < 0 ? default_col_width_ : col_widths_[col];

@@ -37,6 +37,9 @@ public:
     void set_row(int row, std::vector<std::string> cells);
     // Replaces every row at once (each padded or cut to the column count).
     void assign_rows(std::vector<std::vector<std::string>> rows);
+    // The same from rows that stay where they are: the grid's own cells take the texts in
+    // place, so a table copied over one of much the same size allocates next to nothing.
+    void copy_rows(const std::vector<std::vector<std::string>>& rows);
 
     int col_width(int col) const;
     void set_col_width(int col, int width);

@@ -9,21 +9,6 @@ namespace rebanto {
 
 using namespace navigator;
 
-namespace {
-
-// The control table becomes a copy of the current table, row for row.
-void copy_rows(const Grid& current, Grid& control) {
-    control.set_row_count(kFirstDataRow);
-    for (int r = 0; r < current.row_count(); ++r) {
-        if (r >= kFirstDataRow)
-            control.append_row(current.row_cells(r));
-        else
-            control.set_row(r, current.row_cells(r));
-    }
-}
-
-}  // namespace
-
 void TForm4::open_from_current_tables() {
     show();
     for (Grid* grid : {&StringGrid1, &StringGrid2}) {
@@ -66,7 +51,8 @@ void TForm4::copy_current_table(bool bonus) {
         hozon_yusi = dates->loan_date;
         (bonus ? hozon_bon : hozon_mon) = dates->first_payment;
     }
-    copy_rows(current, control);
+    // The control table becomes a copy of the current table, row for row.
+    control.copy_rows(current.rows());
     control.set_selection(kFirstDataRow, control.selected_col());
 }
 

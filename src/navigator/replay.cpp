@@ -3,6 +3,7 @@
 // values as inputs. The current table is emptied first and rebuilt; the basic settings are
 // kept before and put back after.
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -109,7 +110,9 @@ bool TForm4::replay(ReplayEnd end) {
         return false;
     }
 
-    const nav::ReplayState before = nav::ReplayState::take(app_, *this);
+    if (!replay_before_) replay_before_ = std::make_unique<nav::ReplayState>();
+    nav::ReplayState& before = *replay_before_;
+    before.take_again(app_, *this);
     replay_running_ = true;
     app_.compare.ReplayBusy = true;
     const auto release = [&] {

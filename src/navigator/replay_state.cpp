@@ -24,14 +24,18 @@ ReplayCellError::ReplayCellError(const Grid& table, bool bonus, int row, int col
     : std::runtime_error(describe(table, bonus, row, col)), row_(row), col_(col) {}
 
 void put_rows(Grid& grid, const GridRows& rows) {
-    grid.set_row_count(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        grid.set_row(r, rows[r]);
+    grid.copy_rows(rows);
 }
 
 ReplayState ReplayState::take(App& app, const TForm4& navigator) {
-    const TForm1& main = app.main;
     ReplayState s;
+    s.take_again(app, navigator);
+    return s;
+}
+
+void ReplayState::take_again(App& app, const TForm4& navigator) {
+    const TForm1& main = app.main;
+    ReplayState& s = *this;
     s.current_monthly = app.cur.StGr1.rows();
     s.current_bonus = app.cur.StGr2.rows();
     s.control_monthly = navigator.StringGrid1.rows();
@@ -50,7 +54,6 @@ ReplayState ReplayState::take(App& app, const TForm4& navigator) {
     s.navi_sa_b = navigator.navi_sa_b;
     s.navi_tuki_m = navigator.navi_tuki_m;
     s.navi_tuki_b = navigator.navi_tuki_b;
-    return s;
 }
 
 void ReplayState::restore(App& app, TForm4& navigator) const {

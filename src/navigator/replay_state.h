@@ -45,6 +45,9 @@ struct ReplayState {
     long long navi_tuki_m = 0, navi_tuki_b = 0;
 
     static ReplayState take(App& app, const TForm4& navigator);
+    // The same into this one: its tables and lines are copied over the ones it holds, in
+    // place, so a state taken before every replay costs no fresh room.
+    void take_again(App& app, const TForm4& navigator);
     void restore(App& app, TForm4& navigator) const;
 };
 

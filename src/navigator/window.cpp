@@ -5,6 +5,7 @@
 #include "forms/app.h"
 #include "forms/tform4.h"
 #include "navigator/control_table.h"
+#include "navigator/replay_state.h"
 
 namespace rebanto {
 
@@ -74,6 +75,8 @@ TForm4::TForm4(App& app) : Form("TForm4", "再計算ナビゲーター"), app_(a
     wire_daily_interest();
     wire();
 }
+
+TForm4::~TForm4() = default;
 
 Handler TForm4::guard(void (TForm4::*routine)(Control&), FailureRule rule) {
     return guarded(*this, routine, app_.platform(), rule);

@@ -12,18 +12,12 @@ namespace rebanto {
 
 namespace {
 
-void copy_rows(const Grid& from, Grid& to) {
-    to.set_row_count(from.row_count());
-    for (int r = 0; r < from.row_count(); ++r)
-        to.set_row(r, from.row_cells(r));
-}
-
 // A current table copied into its grid of the page, shown alone, with the commands that
 // work on the copy enabled; the page's note names the copy in the table's colour.
 void take_copy(CompositePage& page, const Grid& current, Grid& copy,
                std::initializer_list<Control*> commands, Control& mark, const Button& source,
                Color colour) {
-    copy_rows(current, copy);
+    copy.copy_rows(current.rows());
     for (Control* c : commands)
         c->set_enabled(true);
     mark.show();

@@ -5,8 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+#include "base/linefile.h"
 #include "base/money.h"
 #include "base/rounding.h"
 #include "dates/batch_types.h"
@@ -160,6 +162,13 @@ public:
     // reads them back.
     void save_aside();
     void restore_aside();
+    // The lines last set aside, and the file as they left it: while the file is still that
+    // one, reading it back would give these very lines, so they are taken from here.
+    struct SetAside {
+        std::vector<std::string> lines;
+        FileStamp file;
+    };
+    std::optional<SetAside> set_aside_;
     void wire_tables();
 
     // ---- Routines: composite tables ----

@@ -127,9 +127,11 @@ TForCur::TForCur(App& app) : Form("TForCur", "カレント両表"), app_(app) {
     Button8.on_click = guard(&TForCur::Button8Click);
 
     // Every resize lays the tables out again in the chosen mode.
-    add_observer([this](Control* control, Change change, int, int) {
-        if (control == nullptr && change == Change::Geometry) apply_layout();
-    });
+    add_observer(
+        [this](Control* control, Change, int, int) {
+            if (control == nullptr) apply_layout();
+        },
+        {Change::Geometry});
     apply_layout();
 }
 
@@ -238,7 +240,8 @@ void TForCur::recall_slot(int k) {
 }
 
 void TForCur::recall_once(int k) {
-    const TablesSnapshot slot = slots[k - 1];  // a copy: the recall rewrites the tables
+    // Read in place: what the recall runs rewrites the tables and the fields, never a memory.
+    const TablesSnapshot& slot = slots[k - 1];
     TForm1& f = app_.main;
     f.HHkkgg.set_text(slot.method);
     f.HRh.set_tag(slot.instalment_rounding);
@@ -264,8 +267,12 @@ void TForCur::recall_once(int k) {
             side.copy_button.set_enabled(false);
             (f.*side.clear)(side.copy_button);
         }
-        for (std::size_t r = 0; r < side.rows.size(); ++r) {
-            side.table.set_row(static_cast<int>(r), side.rows[r]);
+        if (side.table.row_count() == static_cast<int>(side.rows.size())) {
+            side.table.copy_rows(side.rows);
+        } else {
+            // The clearing left another number of rows: rows beyond it are not taken.
+            for (std::size_t r = 0; r < side.rows.size(); ++r)
+                side.table.set_row(static_cast<int>(r), side.rows[r]);
         }
         if (side.table.row_count() > kFirstDataRow) {
             side.copy_button.set_enabled(true);

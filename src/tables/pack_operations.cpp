@@ -34,6 +34,8 @@ PackFile current_pack(App& app, const TForm1& main) {
 }  // namespace
 
 void CompositePage::Save_mpc(const std::string& path) {
+    // Whatever file this writes, the set-aside lines are no longer trusted without reading.
+    set_aside_.reset();
     write_pack_file(path, current_pack(app(), main_));
 }
 
@@ -158,12 +160,26 @@ void CompositePage::Button150Click(Control& sender) {
     Button146Click(sender);
 }
 
+// The tables are set aside and read back many times in one action (every copy into a
+// composite does it), and reading the file back was much of that action's cost.
 void CompositePage::save_aside() {
-    write_pack_file(main_.data_path("退避"), current_pack(app(), main_), Durability::Scratch);
+    const std::string path = main_.data_path("退避");
+    set_aside_.reset();
+    std::vector<std::string> lines = pack_lines(current_pack(app(), main_));
+    write_lines(path, lines, Durability::Scratch);
+    const std::optional<FileStamp> written = file_stamp(path);
+    if (written && lines_read_back_as_written(lines))
+        set_aside_ = SetAside{std::move(lines), *written};
 }
 
+// A file changed since, by this program or any other, is read as it now stands.
 void CompositePage::restore_aside() {
-    Open_mpc(main_.data_path("退避"));
+    const std::string path = main_.data_path("退避");
+    if (set_aside_ && file_stamp(path) == set_aside_->file) {
+        Open_mpc(parse_pack(set_aside_->lines, path));
+        return;
+    }
+    Open_mpc(path);
 }
 
 }  // namespace rebanto

@@ -74,6 +74,32 @@ TEST_F(LineFile, WritesCp932WithCrLfAndReadsItBack) {
     EXPECT_EQ(entries(), std::vector<std::string>{"loan.dat"});
 }
 
+// The lines read back from a file are the lines written, except where a character's code
+// page 932 form stands for another one: the wave dash comes back as the full-width tilde.
+TEST_F(LineFile, KnowsWhetherLinesReadBackAsWritten) {
+    const Lines wave = {"12345", "\xE3\x80\x9C"};   // 〜 U+301C
+    const Lines tilde = {"12345", "\xEF\xBD\x9E"};  // ～ U+FF5E
+    EXPECT_TRUE(lines_read_back_as_written(kLines));
+    EXPECT_TRUE(lines_read_back_as_written(tilde));
+    EXPECT_FALSE(lines_read_back_as_written(wave));
+    EXPECT_FALSE(lines_read_back_as_written({"\xF0\x9F\x98\x80"})) << "no code page 932 form";
+    for (const Lines& lines : {kLines, tilde, wave}) {
+        write_lines(file("t.dat"), lines);
+        EXPECT_EQ(read_lines(file("t.dat")) == lines, lines_read_back_as_written(lines));
+    }
+}
+
+// A stamp tells a file rewritten with the same size from the one before it.
+TEST_F(LineFile, AStampChangesWithEveryWriteAndIsEmptyForNoFile) {
+    EXPECT_FALSE(file_stamp(file("none")).has_value());
+    write_lines(file("t.dat"), {"1"}, Durability::Scratch);
+    const auto first = file_stamp(file("t.dat"));
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(file_stamp(file("t.dat")), first);
+    write_lines(file("t.dat"), {"2"}, Durability::Scratch);
+    EXPECT_NE(file_stamp(file("t.dat")), first);
+}
+
 TEST_F(LineFile, SplitsAtCrLfOrLf) {
     struct Row {
         std::string bytes;

@@ -61,6 +61,36 @@ TEST(GridRows, SetRowCountTruncatesAndExtendsWithEmptyRows) {
     EXPECT_EQ(f.grid.cell(2, 0), "6") << "extending keeps the rows there";
 }
 
+// Copying rows over a grid leaves it as taking the count and then every row one by one
+// would, whatever rows it held before: longer rows cut, shorter ones padded with empty
+// cells (never with what the grid's own row held there).
+TEST(GridRows, CopiedRowsLeaveTheGridAsRowByRowWritesWould) {
+    const std::vector<std::vector<std::string>> rows = {
+        {"月", "回"}, {"T"}, std::vector<std::string>(20, "z"), {"1", "2", "3"}};
+    for (int before : {0, 2, 3, 6}) {
+        GridForm by_row;
+        GridForm copied;
+        for (GridForm* f : {&by_row, &copied}) {
+            f->grid.set_row_count(before);
+            for (int r = 0; r < before; ++r)
+                f->grid.set_row(r, std::vector<std::string>(14, "old"));
+            f->grid.set_selection(before > 0 ? before - 1 : 0, 5);
+        }
+        by_row.grid.set_row_count(static_cast<int>(rows.size()));
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+            by_row.grid.set_row(r, rows[r]);
+        copied.notices.clear();
+        copied.grid.copy_rows(rows);
+        EXPECT_EQ(copied.grid.rows(), by_row.grid.rows()) << before << " rows before";
+        EXPECT_EQ(copied.grid.selected_row(), by_row.grid.selected_row()) << before;
+        ASSERT_EQ(copied.notices.size(), 1u);
+        EXPECT_EQ(copied.notices[0].change, Change::GridReset) << "a view redraws the table once";
+    }
+    GridForm f;
+    f.grid.copy_rows({});
+    EXPECT_EQ(f.grid.row_count(), 0);
+}
+
 TEST(GridRows, ObserversHearAppendsAsAppendsAndShrinksAsResets) {
     GridForm f;
     f.notices.clear();

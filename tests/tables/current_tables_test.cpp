@@ -97,10 +97,12 @@ TEST_F(TablesTest, RecallingAnEmptyMonthlyCopyClearsTheMonthlySide) {
     EXPECT_TRUE(f1.RichEdit1.lines()[0].starts_with("Rebanto（月返済）  -- by."));
 }
 
-int header_writes(TForCur& cur, const std::function<void()>& action) {
+// Every pass of a recall puts the memory's rows into the monthly table at once; with the
+// table already of the memory's length, that is one redraw of the whole table a pass.
+int table_passes(TForCur& cur, const std::function<void()>& action) {
     int writes = 0;
-    const int id = cur.add_observer([&](Control* c, Change change, int row, int) {
-        if (c == &cur.StGr1 && change == Change::GridCell && row == 0) ++writes;
+    const int id = cur.add_observer([&](Control* c, Change change, int, int) {
+        if (c == &cur.StGr1 && change == Change::GridReset) ++writes;
     });
     action();
     cur.remove_observer(id);
@@ -112,14 +114,14 @@ TEST_F(TablesTest, RecallRepeatsOnceWhenTheFirstPaymentStaysCorrected) {
     cur.StGr1.set_cell(1, 12, "初回補正済");
     cur.StGr2.set_cell(1, 12, "初回補正済");
     cur.Button81.click();
-    EXPECT_EQ(header_writes(cur, [&] { cur.Button91.click(); }), 2);
+    EXPECT_EQ(table_passes(cur, [&] { cur.Button91.click(); }), 2);
     EXPECT_FALSE(f1.CheckBox2.checked());
 }
 
 TEST_F(TablesTest, RecallRunsOnceWhenNotCorrected) {
     typical_run();
     cur.Button81.click();  // column 12 empty: "無補正"
-    EXPECT_EQ(header_writes(cur, [&] { cur.Button91.click(); }), 1);
+    EXPECT_EQ(table_passes(cur, [&] { cur.Button91.click(); }), 1);
     EXPECT_TRUE(f1.CheckBox2.checked());
 }
 

@@ -1,8 +1,10 @@
 // Loading and saving the current tables as pack files through the file dialogs, and the
 // five-memory files.
 #include "base/cp932.h"
+#include "base/errors.h"
 #include "base/field_at.h"
 #include "base/linefile.h"
+#include "tables/pack_file.h"
 #include "tables_fixture.h"
 
 namespace rebanto {
@@ -251,6 +253,45 @@ TEST_F(TablesTest, TheSetAsideTablesLiveInTheStartFolder) {
     f1.Bt0_allClearClick(f1.Bt0_allClear);
     f1.restore_aside();
     EXPECT_EQ(cur.StGr1.row_count(), rows);
+}
+
+// The set-aside tables come back exactly as reading the file gives them, even where that
+// is not what was set aside: a wave dash is read back as the full-width tilde.
+TEST_F(TablesTest, SetAsideTablesComeBackAsTheFileReadsThem) {
+    typical_run();
+    const std::string wave = "\xE3\x80\x9C";   // 〜
+    const std::string tilde = "\xEF\xBD\x9E";  // ～
+    cur.StGr1.set_cell(0, 0, "月" + wave);
+    const auto kept = cur.StGr1.rows();
+    f1.save_aside();
+    f1.Bt0_allClearClick(f1.Bt0_allClear);
+    f1.restore_aside();
+    EXPECT_EQ(cur.StGr1.cell(0, 0), "月" + tilde);
+    EXPECT_EQ(cur.StGr1.row_count(), static_cast<int>(kept.size()));
+    EXPECT_EQ(cur.StGr1.row_cells(40), kept[40]);
+}
+
+// A set-aside file rewritten since, by a save or by anything else, is read as it stands.
+TEST_F(TablesTest, ASetAsideFileChangedSinceIsReadAsItStands) {
+    typical_run();
+    const std::string path = f1.data_path("退避");
+    f1.save_aside();
+    PackFile other = read_pack_file(path);
+    other.monthly[2][0] = "99";
+    write_pack_file(path, other);
+    f1.restore_aside();
+    EXPECT_EQ(cur.StGr1.cell(2, 0), "99");
+
+    f1.save_aside();
+    cur.StGr1.set_cell(2, 0, "77");
+    f1.Save_mpc(path);
+    cur.StGr1.set_cell(2, 0, "55");
+    f1.restore_aside();
+    EXPECT_EQ(cur.StGr1.cell(2, 0), "77");
+
+    f1.save_aside();
+    std::filesystem::remove(path);
+    EXPECT_THROW(f1.restore_aside(), FileError) << "a set-aside file gone is an error, as before";
 }
 
 }  // namespace
