@@ -50,8 +50,7 @@ void TableChartButtons::wire_charts() {
     Button128.set_enabled(main_.Button28.enabled());
     Button129.set_enabled(main_.Button29.enabled());
     main_.add_observer(
-        [this](Control* control, Change change, int, int) {
-            if (change != Change::Enabled) return;
+        [this](Control* control, Change, int, int) {
             if (control == &main_.Button28) Button128.set_enabled(main_.Button28.enabled());
             if (control == &main_.Button29) Button129.set_enabled(main_.Button29.enabled());
         },

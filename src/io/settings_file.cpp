@@ -182,8 +182,8 @@ void SettingsPage::track_loan_texts() {
     for (const auto& entry : LoanTextsKept)
         sieve |= sieve_bit(entry.first);
     main_.add_observer(
-        [this, sieve, sieve_bit](Control* control, Change change, int, int) {
-            if (change != Change::Text || (sieve & sieve_bit(control)) == 0) return;
+        [this, sieve, sieve_bit](Control* control, Change, int, int) {
+            if ((sieve & sieve_bit(control)) == 0) return;
             for (auto& [field, kept] : LoanTextsKept) {
                 if (control != field) continue;
                 for (const SettingsLine& line : settings_table()) {

@@ -122,8 +122,8 @@ void BatchTablesPage::follow_other_pages() {
     // Switching back to equal instalments offers the eased corporation plan again (equal
     // principal hides it).
     main_.add_observer(
-        [this](Control* control, Change change, int, int) {
-            if (control == &main_.HHkkgg && change == Change::Tag && !main_.equal_principal()) {
+        [this](Control* control, Change, int, int) {
+            if (control == &main_.HHkkgg && !main_.equal_principal()) {
                 RadioButton10.show();
             }
         },

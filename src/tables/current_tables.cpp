@@ -270,7 +270,8 @@ void TForCur::recall_once(int k) {
         if (side.table.row_count() == static_cast<int>(side.rows.size())) {
             side.table.copy_rows(side.rows);
         } else {
-            // The clearing left another number of rows: rows beyond it are not taken.
+            // The clearing changed the number of rows: row by row, as ever, and a row beyond
+            // the table's new length is not taken.
             for (std::size_t r = 0; r < side.rows.size(); ++r)
                 side.table.set_row(static_cast<int>(r), side.rows[r]);
         }
