@@ -14,10 +14,28 @@ namespace rebanto {
 
 class App;
 
+// A table kept as the grid lent it (Grid::shared_rows): keeping, copying and recalling a
+// memory copies no cell. It reads as the rows themselves.
+class HeldRows {
+public:
+    HeldRows() = default;
+    HeldRows(SharedGridRows rows)
+        : rows_(std::move(rows)) {}  // NOLINT(google-explicit-constructor)
+    const GridRowList& rows() const { return rows_ ? *rows_ : kNoRows; }
+    operator const GridRowList&() const { return rows(); }  // NOLINT(google-explicit-constructor)
+    std::size_t size() const { return rows().size(); }
+    const std::vector<std::string>& operator[](std::size_t r) const { return rows()[r]; }
+    const SharedGridRows& shared() const { return rows_; }
+
+private:
+    static inline const GridRowList kNoRows;
+    SharedGridRows rows_;
+};
+
 // A copy of both current tables with the settings they were made under.
 struct TablesSnapshot {
-    std::vector<std::vector<std::string>> monthly;
-    std::vector<std::vector<std::string>> bonus;
+    HeldRows monthly;
+    HeldRows bonus;
     std::string method = "0";  // text of HHkkgg
     std::int64_t instalment_rounding = 0;
     std::int64_t interest_rounding = 0;

@@ -16,7 +16,8 @@ Grid::Grid(Form& owner, std::string name, int rows, int cols, int fixed_rows, in
       cols_(std::max(cols, 1)),
       fixed_rows_(fixed_rows),
       fixed_cols_(fixed_cols),
-      cells_(std::max(rows, 0), std::vector<std::string>(std::max(cols, 1))),
+      cells_(std::make_shared<GridRowList>(std::max(rows, 0),
+                                           std::vector<std::string>(std::max(cols, 1)))),
       col_widths_(std::max(cols, 1), -1),
       sel_row_(std::max(std::min(fixed_rows, rows - 1), 0)),
       sel_col_(std::max(std::min(fixed_cols, cols - 1), 0)) {}
@@ -29,12 +30,12 @@ void Grid::set_fixed(int rows, int cols) {
 
 const std::string& Grid::cell(int row, int col) const {
     if (row < 0 || row >= row_count() || col < 0 || col >= cols_) return kEmpty;
-    return cells_[row][col];
+    return (*cells_)[row][col];
 }
 
 const std::vector<std::string>& Grid::row_cells(int row) const {
     if (row < 0 || row >= row_count()) return kEmptyRow;
-    return cells_[row];
+    return (*cells_)[row];
 }
 
 void Grid::set_editable(bool on) {
@@ -45,8 +46,8 @@ void Grid::set_editable(bool on) {
 
 void Grid::set_cell(int row, int col, const std::string& text) {
     if (row < 0 || row >= row_count() || col < 0 || col >= cols_) return;
-    if (cells_[row][col] == text) return;
-    cells_[row][col] = text;
+    if ((*cells_)[row][col] == text) return;
+    own()[row][col] = text;
     notify(Change::GridCell, row, col);
 }
 
@@ -54,7 +55,7 @@ void Grid::set_row_count(int rows) {
     rows = std::max(rows, 0);
     const int old = row_count();
     if (rows == old) return;
-    cells_.resize(rows, std::vector<std::string>(cols_));
+    own(static_cast<std::size_t>(rows)).resize(rows, std::vector<std::string>(cols_));
     if (rows > old) {
         notify(Change::GridRowsAppended, old);
     } else {
@@ -67,7 +68,7 @@ void Grid::set_col_count(int cols) {
     cols = std::max(cols, 1);
     if (cols == cols_) return;
     cols_ = cols;
-    for (auto& row : cells_)
+    for (auto& row : own())
         row.resize(cols);
     col_widths_.resize(cols, -1);
     sel_col_ = std::min(sel_col_, cols - 1);
@@ -76,35 +77,67 @@ void Grid::set_col_count(int cols) {
 
 void Grid::append_row(std::vector<std::string> cells) {
     cells.resize(cols_);
-    cells_.push_back(std::move(cells));
+    own().push_back(std::move(cells));
     notify(Change::GridRowsAppended, row_count() - 1);
 }
 
 void Grid::set_row(int row, std::vector<std::string> cells) {
     if (row < 0 || row >= row_count()) return;
     cells.resize(cols_);
-    cells_[row] = std::move(cells);
+    own()[row] = std::move(cells);
     notify(Change::GridCell, row, -1);
 }
 
 void Grid::assign_rows(std::vector<std::vector<std::string>> rows) {
     for (auto& row : rows)
         row.resize(cols_);
-    cells_ = std::move(rows);
-    sel_row_ = std::min(sel_row_, std::max(row_count() - 1, 0));
-    notify(Change::GridReset);
+    own(0) = std::move(rows);
+    after_rows_replaced();
 }
 
 void Grid::copy_rows(const std::vector<std::vector<std::string>>& rows) {
-    cells_.resize(rows.size());
+    // Rows copied from rows the grid itself lent out stay alive with the holder while the
+    // grid takes a room of its own.
+    GridRowList& cells = own(0);
+    cells.resize(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        std::vector<std::string>& row = cells_[r];
+        std::vector<std::string>& row = cells[r];
         const std::vector<std::string>& from = rows[r];
         const std::size_t kept = std::min(from.size(), static_cast<std::size_t>(cols_));
         row.resize(cols_);
         std::copy(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(kept), row.begin());
         std::fill(row.begin() + static_cast<std::ptrdiff_t>(kept), row.end(), std::string());
     }
+    after_rows_replaced();
+}
+
+void Grid::share_rows(SharedGridRows rows) {
+    if (!rows) {
+        assign_rows({});
+        return;
+    }
+    const bool fits = std::all_of(rows->begin(), rows->end(), [&](const auto& row) {
+        return row.size() == static_cast<std::size_t>(cols_);
+    });
+    if (!fits) {
+        copy_rows(*rows);
+        return;
+    }
+    // Held by the grid, the rows are written to only once the grid owns them alone.
+    cells_ = std::const_pointer_cast<GridRowList>(std::move(rows));
+    after_rows_replaced();
+}
+
+GridRowList& Grid::own(std::size_t keep) {
+    if (cells_.use_count() > 1) {
+        const std::size_t kept = std::min(keep, cells_->size());
+        cells_ = std::make_shared<GridRowList>(cells_->begin(),
+                                               cells_->begin() + static_cast<std::ptrdiff_t>(kept));
+    }
+    return *cells_;
+}
+
+void Grid::after_rows_replaced() {
     sel_row_ = std::min(sel_row_, std::max(row_count() - 1, 0));
     notify(Change::GridReset);
 }
@@ -152,18 +185,31 @@ void Grid::edit_cell(int row, int col, const std::string& text) {
 }
 
 void Memo::append(const std::string& line) {
-    lines_.push_back(line);
-    notify(Change::MemoAppended, static_cast<int>(lines_.size()) - 1);
+    if (lines_.use_count() > 1) lines_ = std::make_shared<std::vector<std::string>>(*lines_);
+    lines_->push_back(line);
+    notify(Change::MemoAppended, static_cast<int>(lines_->size()) - 1);
 }
 
 void Memo::clear() {
-    if (lines_.empty()) return;
-    lines_.clear();
-    notify(Change::MemoReset);
+    if (lines_->empty()) return;
+    set_lines({});
 }
 
 void Memo::set_lines(std::vector<std::string> lines) {
-    lines_ = std::move(lines);
+    if (lines_.use_count() > 1) {
+        lines_ = std::make_shared<std::vector<std::string>>(std::move(lines));
+    } else {
+        *lines_ = std::move(lines);
+    }
+    notify(Change::MemoReset);
+}
+
+void Memo::share_lines(SharedMemoLines lines) {
+    if (!lines) {
+        set_lines({});
+        return;
+    }
+    lines_ = std::const_pointer_cast<std::vector<std::string>>(std::move(lines));
     notify(Change::MemoReset);
 }
 
@@ -179,9 +225,9 @@ void Memo::set_italic(bool on) {
 
 std::string Memo::value_text() const {
     std::string all;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
+    for (std::size_t i = 0; i < lines_->size(); ++i) {
         if (i > 0) all += '\n';
-        all += lines_[i];
+        all += (*lines_)[i];
     }
     return all;
 }

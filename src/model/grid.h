@@ -3,6 +3,7 @@
 // addressed (row, col). Observers are told coarsely (reset / rows appended / one cell) so
 // a view can follow hundreds of rows without copying them.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,21 @@
 
 namespace rebanto {
 
+// A grid's rows as it lends them out: holding them costs no copy of a cell. A grid that
+// shares its rows with such a holder copies them the first time it is written to, so the
+// holder keeps the rows as they were lent.
+using GridRowList = std::vector<std::vector<std::string>>;
+using SharedGridRows = std::shared_ptr<const GridRowList>;
+
+// A memo's lines, lent out the same way.
+using SharedMemoLines = std::shared_ptr<const std::vector<std::string>>;
+
 class Grid : public Control {
 public:
     Grid(Form& owner, std::string name, int rows, int cols, int fixed_rows = 1, int fixed_cols = 0);
     std::string_view kind() const override { return "Grid"; }
 
-    int row_count() const { return static_cast<int>(cells_.size()); }
+    int row_count() const { return static_cast<int>(cells_->size()); }
     int col_count() const { return cols_; }
     int fixed_rows() const { return fixed_rows_; }
     int fixed_cols() const { return fixed_cols_; }
@@ -26,7 +36,10 @@ public:
     void set_cell(int row, int col, const std::string& text);
     const std::vector<std::string>& row_cells(int row) const;
     // Every row's cells, the fixed rows included.
-    const std::vector<std::vector<std::string>>& rows() const { return cells_; }
+    const GridRowList& rows() const { return *cells_; }
+    // The rows lent out, and rows taken from a lender: as copy_rows, without the copy.
+    SharedGridRows shared_rows() const { return cells_; }
+    void share_rows(SharedGridRows rows);
 
     // Truncates or extends (new rows empty).
     void set_row_count(int rows);
@@ -65,13 +78,18 @@ private:
     int cols_;
     int fixed_rows_;
     int fixed_cols_;
-    std::vector<std::vector<std::string>> cells_;
+    // The rows, written to only when no one else holds them (own).
+    std::shared_ptr<GridRowList> cells_;
     std::vector<int> col_widths_;
     int default_col_width_ = 64;
     int row_height_ = 18;
     int sel_row_ = 0;
     int sel_col_ = 0;
     bool editable_ = false;
+
+    // The rows to write to: a copy of the first `keep` rows when they are lent out.
+    GridRowList& own(std::size_t keep = static_cast<std::size_t>(-1));
+    void after_rows_replaced();
 };
 
 // A memo: lines of text, rich-text or plain, with a font.
@@ -79,10 +97,12 @@ class Memo : public Control {
 public:
     using Control::Control;
     std::string_view kind() const override { return "Memo"; }
-    const std::vector<std::string>& lines() const { return lines_; }
+    const std::vector<std::string>& lines() const { return *lines_; }
     void append(const std::string& line);
     void clear();
     void set_lines(std::vector<std::string> lines);
+    SharedMemoLines shared_lines() const { return lines_; }
+    void share_lines(SharedMemoLines lines);
     bool plain_text() const { return plain_; }
     void set_plain_text(bool on) { plain_ = on; }
     const std::string& font_name() const { return font_name_; }
@@ -92,7 +112,7 @@ public:
     std::string value_text() const override;
 
 private:
-    std::vector<std::string> lines_;
+    std::shared_ptr<std::vector<std::string>> lines_ = std::make_shared<std::vector<std::string>>();
     bool plain_ = false;
     std::string font_name_;
     bool italic_ = false;

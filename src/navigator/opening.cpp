@@ -52,7 +52,7 @@ void TForm4::copy_current_table(bool bonus) {
         (bonus ? hozon_bon : hozon_mon) = dates->first_payment;
     }
     // The control table becomes a copy of the current table, row for row.
-    control.copy_rows(current.rows());
+    control.share_rows(current.shared_rows());
     control.set_selection(kFirstDataRow, control.selected_col());
 }
 

@@ -23,10 +23,6 @@ std::string describe(const Grid& table, bool bonus, int row, int col) {
 ReplayCellError::ReplayCellError(const Grid& table, bool bonus, int row, int col)
     : std::runtime_error(describe(table, bonus, row, col)), row_(row), col_(col) {}
 
-void put_rows(Grid& grid, const GridRows& rows) {
-    grid.copy_rows(rows);
-}
-
 ReplayState ReplayState::take(App& app, const TForm4& navigator) {
     ReplayState s;
     s.take_again(app, navigator);
@@ -36,12 +32,12 @@ ReplayState ReplayState::take(App& app, const TForm4& navigator) {
 void ReplayState::take_again(App& app, const TForm4& navigator) {
     const TForm1& main = app.main;
     ReplayState& s = *this;
-    s.current_monthly = app.cur.StGr1.rows();
-    s.current_bonus = app.cur.StGr2.rows();
-    s.control_monthly = navigator.StringGrid1.rows();
-    s.control_bonus = navigator.StringGrid2.rows();
-    s.memo_monthly = main.RichEdit1.lines();
-    s.memo_bonus = main.RichEdit2.lines();
+    s.current_monthly = app.cur.StGr1.shared_rows();
+    s.current_bonus = app.cur.StGr2.shared_rows();
+    s.control_monthly = navigator.StringGrid1.shared_rows();
+    s.control_bonus = navigator.StringGrid2.shared_rows();
+    s.memo_monthly = main.RichEdit1.shared_lines();
+    s.memo_bonus = main.RichEdit2.shared_lines();
     s.basic = {main.Ed0_nen.text(), main.Ed0_tuki.text(), main.Ed0_wari.text(),
                main.Edit13.text(),  main.Ed0_moto.text(), main.Ed0_kin.text()};
     s.work_log = main.Ed555.text();
@@ -66,12 +62,12 @@ void ReplayState::restore(App& app, TForm4& navigator) const {
     main.CheckBox2.set_checked(no_correction);
     main.BatchSettingsMemory = basic;
     main.end_ikkazu();
-    put_rows(app.cur.StGr1, current_monthly);
-    put_rows(app.cur.StGr2, current_bonus);
-    put_rows(navigator.StringGrid1, control_monthly);
-    put_rows(navigator.StringGrid2, control_bonus);
-    main.RichEdit1.set_lines(memo_monthly);
-    main.RichEdit2.set_lines(memo_bonus);
+    app.cur.StGr1.share_rows(current_monthly);
+    app.cur.StGr2.share_rows(current_bonus);
+    navigator.StringGrid1.share_rows(control_monthly);
+    navigator.StringGrid2.share_rows(control_bonus);
+    main.RichEdit1.share_lines(memo_monthly);
+    main.RichEdit2.share_lines(memo_bonus);
     main.Ed555.set_text(work_log);
     navigator.show_month_counts(month_counts);
     navigator.navi_sa_m = navi_sa_m;

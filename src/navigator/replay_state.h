@@ -29,12 +29,11 @@ private:
     int col_;
 };
 
-using GridRows = std::vector<std::vector<std::string>>;
-void put_rows(Grid& grid, const GridRows& rows);
-
+// The tables and memos are held as the grids lend them: a state taken before every replay
+// copies no cell, and a table the replay rebuilds from its first rows is never copied.
 struct ReplayState {
-    GridRows current_monthly, current_bonus, control_monthly, control_bonus;
-    std::vector<std::string> memo_monthly, memo_bonus;
+    SharedGridRows current_monthly, current_bonus, control_monthly, control_bonus;
+    SharedMemoLines memo_monthly, memo_bonus;
     // Ed0_nen, Ed0_tuki, Ed0_wari, Edit13, Ed0_moto, Ed0_kin, as the batch start keeps them.
     std::array<std::string, 6> basic;
     std::string work_log;
@@ -45,8 +44,7 @@ struct ReplayState {
     long long navi_tuki_m = 0, navi_tuki_b = 0;
 
     static ReplayState take(App& app, const TForm4& navigator);
-    // The same into this one: its tables and lines are copied over the ones it holds, in
-    // place, so a state taken before every replay costs no fresh room.
+    // The same into this one.
     void take_again(App& app, const TForm4& navigator);
     void restore(App& app, TForm4& navigator) const;
 };

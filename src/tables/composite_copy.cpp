@@ -17,7 +17,7 @@ namespace {
 void take_copy(CompositePage& page, const Grid& current, Grid& copy,
                std::initializer_list<Control*> commands, Control& mark, const Button& source,
                Color colour) {
-    copy.copy_rows(current.rows());
+    copy.share_rows(current.shared_rows());
     for (Control* c : commands)
         c->set_enabled(true);
     mark.show();

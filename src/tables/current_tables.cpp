@@ -219,8 +219,8 @@ void TForCur::store_slot(int k) {
     slot.instalment_rounding = f.HRh.tag();
     slot.interest_rounding = f.HRr.tag();
     slot.accrual_unit = f.FuriR.tag();
-    slot.monthly = StGr1.rows();
-    slot.bonus = StGr2.rows();
+    slot.monthly = StGr1.shared_rows();
+    slot.bonus = StGr2.shared_rows();
     slot_stored[k - 1] = true;
     slot_unsaved[k - 1] = true;
     const std::array<Button*, 5> recalls{&Button91, &Button92, &Button93, &Button94, &Button95};
@@ -254,7 +254,7 @@ void TForCur::recall_once(int k) {
 
     struct Side {
         Grid& table;
-        const TableRows& rows;
+        const HeldRows& rows;
         Button& copy_button;
         void (TForm1::*clear)(Control&);
         void (TForm1::*show_copy)(Control&);
@@ -268,7 +268,7 @@ void TForCur::recall_once(int k) {
             (f.*side.clear)(side.copy_button);
         }
         if (side.table.row_count() == static_cast<int>(side.rows.size())) {
-            side.table.copy_rows(side.rows);
+            side.table.share_rows(side.rows.shared());
         } else {
             // The clearing changed the number of rows: row by row, as ever, and a row beyond
             // the table's new length is not taken.

@@ -1,6 +1,8 @@
 // Grids and memos: cells, row counts, selection and what observers are told.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "model/form.h"
@@ -89,6 +91,101 @@ TEST(GridRows, CopiedRowsLeaveTheGridAsRowByRowWritesWould) {
     GridForm f;
     f.grid.copy_rows({});
     EXPECT_EQ(f.grid.row_count(), 0);
+}
+
+// Rows a grid lent out stay as they were lent whatever is written to the grid afterwards,
+// and the grid reads as one that never lent them would after the same write.
+TEST(GridSharing, LentRowsKeepTheirTextsAndTheGridTakesEveryWrite) {
+    struct Write {
+        const char* what;
+        std::function<void(Grid&)> apply;
+    };
+    const std::vector<Write> writes = {
+        {"set_cell", [](Grid& g) { g.set_cell(3, 4, "new"); }},
+        {"append_row", [](Grid& g) { g.append_row({"new"}); }},
+        {"set_row_count down", [](Grid& g) { g.set_row_count(2); }},
+        {"set_row_count up", [](Grid& g) { g.set_row_count(7); }},
+        {"set_row", [](Grid& g) { g.set_row(2, {"new"}); }},
+        {"set_col_count", [](Grid& g) { g.set_col_count(3); }},
+        {"assign_rows", [](Grid& g) { g.assign_rows({{"new"}}); }},
+        {"copy_rows of its own rows", [](Grid& g) { g.copy_rows(g.rows()); }},
+        {"copy_rows",
+         [](Grid& g) {
+             g.copy_rows({{"new"}, {"rows"}});
+         }},
+    };
+    for (const Write& write : writes) {
+        GridForm lender;
+        GridForm alone;
+        for (GridForm* f : {&lender, &alone}) {
+            f->grid.append_row({"6", "0", "6"});
+            f->grid.append_row({"12", "1", "5"});
+        }
+        const GridRowList as_lent = lender.grid.rows();
+        const SharedGridRows held = lender.grid.shared_rows();
+        write.apply(lender.grid);
+        write.apply(alone.grid);
+        EXPECT_EQ(*held, as_lent) << write.what;
+        EXPECT_EQ(lender.grid.rows(), alone.grid.rows()) << write.what;
+    }
+}
+
+// Taking lent rows is copying them without the copy: the same texts, selection and single
+// reset; rows of another width are padded or cut as a copy pads or cuts them.
+TEST(GridSharing, TakenRowsReadAsCopiedRows) {
+    const GridRowList fitting = {std::vector<std::string>(14, "a"),
+                                 std::vector<std::string>(14, "b")};
+    const GridRowList other_width = {{"月", "回"}, std::vector<std::string>(20, "z")};
+    for (const GridRowList& rows : {fitting, other_width, GridRowList{}}) {
+        GridForm copied;
+        GridForm taken;
+        for (GridForm* f : {&copied, &taken}) {
+            f->grid.set_row_count(6);
+            f->grid.set_selection(5, 2);
+            f->notices.clear();
+        }
+        copied.grid.copy_rows(rows);
+        taken.grid.share_rows(std::make_shared<const GridRowList>(rows));
+        EXPECT_EQ(taken.grid.rows(), copied.grid.rows());
+        EXPECT_EQ(taken.grid.selected_row(), copied.grid.selected_row());
+        ASSERT_EQ(taken.notices.size(), 1u);
+        EXPECT_EQ(taken.notices[0].change, Change::GridReset);
+    }
+    GridForm f;
+    f.grid.share_rows(nullptr);
+    EXPECT_EQ(f.grid.row_count(), 0) << "no rows lent reads as an empty table";
+}
+
+// Two grids sharing rows: a write to one is not seen by the other.
+TEST(GridSharing, GridsSharingRowsAreWrittenApart) {
+    GridForm first;
+    GridForm second;
+    first.grid.append_row({"6"});
+    second.grid.share_rows(first.grid.shared_rows());
+    second.grid.set_cell(2, 0, "12");
+    first.grid.set_cell(2, 0, "18");
+    EXPECT_EQ(first.grid.cell(2, 0), "18");
+    EXPECT_EQ(second.grid.cell(2, 0), "12");
+}
+
+TEST(MemoSharing, LentLinesKeepTheirTextsAndTheMemoTakesEveryWrite) {
+    GridForm f;
+    f.memo.set_lines({"ローン", ""});
+    const SharedMemoLines held = f.memo.shared_lines();
+    f.memo.append("1回");
+    EXPECT_EQ(held->size(), 2u);
+    EXPECT_EQ(f.memo.lines().size(), 3u);
+    const SharedMemoLines three = f.memo.shared_lines();
+    f.memo.clear();
+    EXPECT_EQ(three->size(), 3u);
+    EXPECT_TRUE(f.memo.lines().empty());
+    f.notices.clear();
+    f.memo.share_lines(held);
+    EXPECT_EQ(f.memo.lines(), *held);
+    ASSERT_EQ(f.notices.size(), 1u);
+    EXPECT_EQ(f.notices[0].change, Change::MemoReset);
+    f.memo.set_lines({"x"});
+    EXPECT_EQ(held->size(), 2u) << "the lines taken back are still the holder's";
 }
 
 TEST(GridRows, ObserversHearAppendsAsAppendsAndShrinksAsResets) {

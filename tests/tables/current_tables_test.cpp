@@ -88,6 +88,25 @@ TEST_F(TablesTest, AStoredSlotComesBackWithItsSettings) {
     EXPECT_TRUE(cur.Button88.enabled());
 }
 
+// A memory is the tables as they were stored: writing to the recalled tables, to the page's
+// copy of them or to the tables stored from, never reaches it.
+TEST_F(TablesTest, AMemoryKeepsItsTablesWhateverIsWrittenAfter) {
+    typical_run();
+    const std::string stored = cur.StGr1.cell(2, 6);
+    const int rows = cur.StGr1.row_count();
+    cur.Button81.click();
+    cur.StGr1.set_cell(2, 6, "1");  // the tables stored from
+    cur.Button91.click();
+    EXPECT_EQ(cur.StGr1.cell(2, 6), stored);
+    cur.StGr1.set_cell(2, 6, "2");  // the recalled tables
+    cur.StGr1.set_row_count(3);
+    f1.StringGrid1.set_cell(2, 6, "3");  // the main window's copy
+    cur.Button91.click();
+    EXPECT_EQ(cur.StGr1.cell(2, 6), stored);
+    EXPECT_EQ(cur.StGr1.row_count(), rows);
+    EXPECT_EQ(f1.StringGrid1.cell(2, 6), stored);
+}
+
 TEST_F(TablesTest, RecallingAnEmptyMonthlyCopyClearsTheMonthlySide) {
     cur.Button81.click();  // nothing calculated: rows 0 and 1 only
     typical_run();
