@@ -354,8 +354,8 @@ public:
     void Label187RightClick(Control& sender);
     void wire_second_repayment();
     struct CommitRunStart {
-        std::vector<std::vector<std::string>> monthly, bonus;
-        std::vector<std::string> memo_m, memo_b;
+        SharedGridRows monthly, bonus;
+        SharedMemoLines memo_m, memo_b;
     };
     CommitRunStart commit_run_start_;
     int commit_run_depth_ = 0;

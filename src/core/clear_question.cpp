@@ -14,8 +14,8 @@ constexpr int kClearedTableRows = 2;
 
 bool clearing_erases_work(const TForm1& f, const TForCur& cur) {
     return cur.StGr1.row_count() > kClearedTableRows || cur.StGr2.row_count() > kClearedTableRows ||
-           f.RichEdit1.lines().size() > kClearedMemoLines ||
-           f.RichEdit2.lines().size() > kClearedMemoLines;
+           f.RichEdit1.line_count() > kClearedMemoLines ||
+           f.RichEdit2.line_count() > kClearedMemoLines;
 }
 
 }  // namespace rebanto

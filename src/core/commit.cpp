@@ -195,7 +195,7 @@ void CalculationPage::commit_period(const CommitPart& part, int month, int numbe
     line.interest = money(part.interest);
     line.principal_repaid = money(part.principal_repaid);
     line.balance = money(part.balance);
-    part.memo.append(period_line(line));
+    part.memo.append_made_later([line] { return period_line(line); });
     part.table.append_row(period_row(
         month, number, part.principal.text(), Edit2.text(), part.remaining.text(),
         part.instalment.text(), part.last_interest.text(), part.payments.text(),

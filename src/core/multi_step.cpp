@@ -90,15 +90,8 @@ void CalculationPage::put_kept_instalments(const std::string& monthly, const std
 void CalculationPage::begin_commit_run() {
     if (commit_run_depth_++ > 0) return;
     commit_run_failed_ = false;
-    const auto rows = [](const Grid& table) {
-        std::vector<std::vector<std::string>> kept;
-        kept.reserve(static_cast<std::size_t>(table.row_count()));
-        for (int r = 0; r < table.row_count(); ++r)
-            kept.push_back(table.row_cells(r));
-        return kept;
-    };
-    commit_run_start_ = {rows(app().cur.StGr1), rows(app().cur.StGr2), main_.RichEdit1.lines(),
-                         main_.RichEdit2.lines()};
+    commit_run_start_ = {app().cur.StGr1.shared_rows(), app().cur.StGr2.shared_rows(),
+                         main_.RichEdit1.shared_lines(), main_.RichEdit2.shared_lines()};
 }
 
 bool CalculationPage::end_commit_run() {
@@ -108,10 +101,10 @@ bool CalculationPage::end_commit_run() {
     commit_run_start_ = {};
     commit_run_failed_ = false;
     if (!failed) return true;
-    app().cur.StGr1.assign_rows(std::move(start.monthly));
-    app().cur.StGr2.assign_rows(std::move(start.bonus));
-    main_.RichEdit1.set_lines(std::move(start.memo_m));
-    main_.RichEdit2.set_lines(std::move(start.memo_b));
+    app().cur.StGr1.share_rows(std::move(start.monthly));
+    app().cur.StGr2.share_rows(std::move(start.bonus));
+    main_.RichEdit1.share_lines(std::move(start.memo_m));
+    main_.RichEdit2.share_lines(std::move(start.memo_b));
     return false;
 }
 

@@ -184,22 +184,49 @@ void Grid::edit_cell(int row, int col, const std::string& text) {
     if (on_cell_edited) run_event(form(), [&] { on_cell_edited(*this, row, col); });
 }
 
+const std::vector<std::string>& Memo::lines() const {
+    MemoLines& all = *lines_;
+    if (!all.waiting.empty()) {
+        all.made.reserve(all.made.size() + all.waiting.size());
+        for (const MakeLine& make : all.waiting)
+            all.made.push_back(make());
+        all.waiting.clear();
+    }
+    return all.made;
+}
+
+MemoLines& Memo::own() {
+    if (lines_.use_count() > 1) lines_ = std::make_shared<MemoLines>(*lines_);
+    return *lines_;
+}
+
 void Memo::append(const std::string& line) {
-    if (lines_.use_count() > 1) lines_ = std::make_shared<std::vector<std::string>>(*lines_);
-    lines_->push_back(line);
-    notify(Change::MemoAppended, static_cast<int>(lines_->size()) - 1);
+    MemoLines& all = own();
+    // After a waiting line, a line in hand waits too: the order is kept.
+    if (all.waiting.empty()) {
+        all.made.push_back(line);
+    } else {
+        all.waiting.emplace_back([line] { return line; });
+    }
+    notify(Change::MemoAppended, static_cast<int>(line_count()) - 1);
+}
+
+void Memo::append_made_later(MakeLine make) {
+    own().waiting.push_back(std::move(make));
+    notify(Change::MemoAppended, static_cast<int>(line_count()) - 1);
 }
 
 void Memo::clear() {
-    if (lines_->empty()) return;
+    if (line_count() == 0) return;
     set_lines({});
 }
 
 void Memo::set_lines(std::vector<std::string> lines) {
     if (lines_.use_count() > 1) {
-        lines_ = std::make_shared<std::vector<std::string>>(std::move(lines));
+        lines_ = std::make_shared<MemoLines>(MemoLines{std::move(lines), {}});
     } else {
-        *lines_ = std::move(lines);
+        lines_->made = std::move(lines);
+        lines_->waiting.clear();
     }
     notify(Change::MemoReset);
 }
@@ -209,7 +236,7 @@ void Memo::share_lines(SharedMemoLines lines) {
         set_lines({});
         return;
     }
-    lines_ = std::const_pointer_cast<std::vector<std::string>>(std::move(lines));
+    lines_ = std::const_pointer_cast<MemoLines>(std::move(lines));
     notify(Change::MemoReset);
 }
 
@@ -225,9 +252,10 @@ void Memo::set_italic(bool on) {
 
 std::string Memo::value_text() const {
     std::string all;
-    for (std::size_t i = 0; i < lines_->size(); ++i) {
+    const std::vector<std::string>& every = lines();
+    for (std::size_t i = 0; i < every.size(); ++i) {
         if (i > 0) all += '\n';
-        all += (*lines_)[i];
+        all += every[i];
     }
     return all;
 }

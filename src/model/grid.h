@@ -17,8 +17,17 @@ namespace rebanto {
 using GridRowList = std::vector<std::vector<std::string>>;
 using SharedGridRows = std::shared_ptr<const GridRowList>;
 
-// A memo's lines, lent out the same way.
-using SharedMemoLines = std::shared_ptr<const std::vector<std::string>>;
+// A memo line worked out only when the memo is first read: a replay writes hundreds of
+// lines that the next replay clears unread.
+using MakeLine = std::function<std::string()>;
+
+// A memo's lines: those worked out, then those waiting to be.
+struct MemoLines {
+    std::vector<std::string> made;
+    std::vector<MakeLine> waiting;
+};
+// A memo's lines, lent out as a grid's rows are.
+using SharedMemoLines = std::shared_ptr<const MemoLines>;
 
 class Grid : public Control {
 public:
@@ -97,8 +106,12 @@ class Memo : public Control {
 public:
     using Control::Control;
     std::string_view kind() const override { return "Memo"; }
-    const std::vector<std::string>& lines() const { return *lines_; }
+    // Every line, the waiting ones worked out first.
+    const std::vector<std::string>& lines() const;
+    std::size_t line_count() const { return lines_->made.size() + lines_->waiting.size(); }
     void append(const std::string& line);
+    // A line the memo works out when it is first read; observers hear it appended now.
+    void append_made_later(MakeLine make);
     void clear();
     void set_lines(std::vector<std::string> lines);
     SharedMemoLines shared_lines() const { return lines_; }
@@ -112,7 +125,10 @@ public:
     std::string value_text() const override;
 
 private:
-    std::shared_ptr<std::vector<std::string>> lines_ = std::make_shared<std::vector<std::string>>();
+    // Working out the waiting lines changes no text, so a memo does it in place even while
+    // its lines are lent out.
+    std::shared_ptr<MemoLines> lines_ = std::make_shared<MemoLines>();
+    MemoLines& own();
     bool plain_ = false;
     std::string font_name_;
     bool italic_ = false;

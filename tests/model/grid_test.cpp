@@ -168,24 +168,78 @@ TEST(GridSharing, GridsSharingRowsAreWrittenApart) {
     EXPECT_EQ(second.grid.cell(2, 0), "12");
 }
 
+// The lines a holder keeps, read through a memo of their own.
+std::vector<std::string> lines_held(const SharedMemoLines& held) {
+    GridForm reader;
+    reader.memo.share_lines(held);
+    return reader.memo.lines();
+}
+
 TEST(MemoSharing, LentLinesKeepTheirTextsAndTheMemoTakesEveryWrite) {
     GridForm f;
     f.memo.set_lines({"ローン", ""});
     const SharedMemoLines held = f.memo.shared_lines();
     f.memo.append("1回");
-    EXPECT_EQ(held->size(), 2u);
+    EXPECT_EQ(lines_held(held), (std::vector<std::string>{"ローン", ""}));
     EXPECT_EQ(f.memo.lines().size(), 3u);
     const SharedMemoLines three = f.memo.shared_lines();
     f.memo.clear();
-    EXPECT_EQ(three->size(), 3u);
+    EXPECT_EQ(lines_held(three).size(), 3u);
     EXPECT_TRUE(f.memo.lines().empty());
     f.notices.clear();
     f.memo.share_lines(held);
-    EXPECT_EQ(f.memo.lines(), *held);
+    EXPECT_EQ(f.memo.lines(), (std::vector<std::string>{"ローン", ""}));
     ASSERT_EQ(f.notices.size(), 1u);
     EXPECT_EQ(f.notices[0].change, Change::MemoReset);
     f.memo.set_lines({"x"});
-    EXPECT_EQ(held->size(), 2u) << "the lines taken back are still the holder's";
+    EXPECT_EQ(lines_held(held).size(), 2u) << "the lines taken back are still the holder's";
+}
+
+// A line made later is made once, when the memo is first read, and takes its place among
+// the lines in hand; counting and observers need no line made.
+TEST(MemoLaterLines, AreMadeOnceWhenFirstReadAndKeepTheirPlace) {
+    GridForm f;
+    int made = 0;
+    const auto later = [&made](std::string text) {
+        return [&made, text] {
+            ++made;
+            return text;
+        };
+    };
+    f.memo.append("title");
+    f.notices.clear();
+    f.memo.append_made_later(later("1"));
+    f.memo.append("totals in hand");
+    f.memo.append_made_later(later("2"));
+    EXPECT_EQ(f.memo.line_count(), 4u);
+    EXPECT_EQ(made, 0);
+    ASSERT_EQ(f.notices.size(), 3u);
+    EXPECT_EQ(f.notices[0].change, Change::MemoAppended);
+    EXPECT_EQ(f.notices[0].row, 1);
+    EXPECT_EQ(f.notices[2].row, 3);
+    EXPECT_EQ(f.memo.lines(), (std::vector<std::string>{"title", "1", "totals in hand", "2"}));
+    EXPECT_EQ(f.memo.value_text(), "title\n1\ntotals in hand\n2");
+    EXPECT_EQ(made, 2) << "read twice, made once";
+    f.memo.append_made_later(later("3"));
+    f.memo.clear();
+    EXPECT_EQ(made, 2) << "a line cleared unread is never made";
+}
+
+// Lines lent out while some still wait read the same to the holder and to the memo, and
+// each waiting line is made once for both.
+TEST(MemoLaterLines, LentWhileWaitingReadTheSameToBoth) {
+    GridForm f;
+    int made = 0;
+    f.memo.append_made_later([&made] {
+        ++made;
+        return std::string("1回");
+    });
+    const SharedMemoLines held = f.memo.shared_lines();
+    EXPECT_EQ(f.memo.lines(), (std::vector<std::string>{"1回"}));
+    EXPECT_EQ(lines_held(held), (std::vector<std::string>{"1回"}));
+    EXPECT_EQ(made, 1);
+    f.memo.append_made_later([] { return std::string("2回"); });
+    EXPECT_EQ(lines_held(held).size(), 1u) << "a line added after lending is the memo's alone";
 }
 
 TEST(GridRows, ObserversHearAppendsAsAppendsAndShrinksAsResets) {
