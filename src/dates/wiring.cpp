@@ -14,16 +14,15 @@ namespace {
 // A date that is not one beeps, as it does inside the calculation; a field or a table
 // cell that is not a number names itself in the window's error box.
 Handler date_guard(TForm1& form, void (TForm1::*routine)(Control&), Platform& platform) {
-    // Held by address, as guarded holds them.
-    return [form = &form, routine, platform = &platform](Control& sender) {
+    return [&form, routine, &platform](Control& sender) {
         try {
-            (form->*routine)(sender);
+            (form.*routine)(sender);
         } catch (const FieldValueError&) {
-            report_failure(std::current_exception(), *platform, FailureRule::Window);
+            report_failure(std::current_exception(), platform, FailureRule::Window);
         } catch (const ConversionError&) {
-            platform->beep(Beep::Default);
+            platform.beep(Beep::Default);
         } catch (...) {
-            report_failure(std::current_exception(), *platform, FailureRule::Window);
+            report_failure(std::current_exception(), platform, FailureRule::Window);
         }
     };
 }

@@ -58,13 +58,11 @@ inline void report_failure(std::exception_ptr failure, Platform& platform, Failu
 template <class Window>
 Handler guarded(Window& window, void (Window::*routine)(Control&), Platform& platform,
                 FailureRule rule = FailureRule::Window) {
-    // The window and the platform are held by address: a capture of the reference
-    // parameters themselves would outlive them.
-    return [window = &window, routine, platform = &platform, rule](Control& sender) {
+    return [&window, routine, &platform, rule](Control& sender) {
         try {
-            (window->*routine)(sender);
+            (window.*routine)(sender);
         } catch (...) {
-            report_failure(std::current_exception(), *platform, rule);
+            report_failure(std::current_exception(), platform, rule);
         }
     };
 }
