@@ -276,15 +276,22 @@ void write_lines(const fs::path& path, const std::vector<std::string>& lines,
         size += line.size() + 2;
     bytes.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        // A line end inside a value would shift every later line when the file is read back.
-        if (lines[i].find_first_of("\r\n") != std::string::npos) {
-            throw FileError(describe(path, std::to_string(i + 1) + " 行目に改行が含まれています"));
+        const std::string& line = lines[i];
+        // One look at each byte: a line end inside a value would shift every later line when
+        // the file is read back, and a line of plain ASCII is its own code page 932 bytes.
+        bool plain = true;
+        for (const char c : line) {
+            if (c == '\r' || c == '\n') {
+                throw FileError(
+                    describe(path, std::to_string(i + 1) + " 行目に改行が含まれています"));
+            }
+            plain = plain && static_cast<unsigned char>(c) < 0x80;
         }
         try {
-            if (is_plain_ascii(lines[i])) {
-                bytes += lines[i];
+            if (plain) {
+                bytes += line;
             } else {
-                bytes += utf8_to_cp932(lines[i]);
+                bytes += utf8_to_cp932(line);
             }
         } catch (const FileError& e) {
             throw FileError(describe(path, std::to_string(i + 1) + " 行目: " + e.what()));

@@ -274,6 +274,9 @@ public:
     void Ed1_mm5Change(Control& sender);
     void remaining_count_change(Control& sender);
     void Button4Click(Control& sender);
+    // The monthly or bonus instalment typed: its part rerun, and the other too unless
+    // nothing else has changed since both were worked out.
+    void instalment_change(Control& sender);
     // False when nothing could be committed (no step length, a step beyond the term) or
     // the run stopped at a failure of the calculation.
     bool ki_bun(int steps);

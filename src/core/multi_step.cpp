@@ -39,6 +39,17 @@ void CalculationPage::Button4Click(Control&) {
     rerun_steps(*this, app().platform(), true, true);
 }
 
+// Each part's step reads its own instalment and never the other's: when both were worked
+// out and this text is the only change since, the other part would be worked out from
+// what it was worked out from, into fields that still hold the result.
+void CalculationPage::instalment_change(Control& sender) {
+    if (main_.Ed0_moto.tag() != 0) return;  // the calculation is writing them itself
+    const bool only_change = StepWorkedOutAt && *StepWorkedOutAt + 1 == main_.change_count();
+    const bool monthly = &sender == &Edit4;
+    const bool bonus = &sender == &Edit9;
+    rerun_steps(*this, app().platform(), !only_change || monthly, !only_change || bonus);
+}
+
 bool CalculationPage::ki_bun(int steps) {
     try {
         if (num(Edit13) == 0) return false;

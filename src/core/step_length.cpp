@@ -1,5 +1,8 @@
 // The step length (months per step), the remaining counts and the progress displays.
 #include <array>
+#include <charconv>
+#include <string>
+#include <string_view>
 
 #include "base/errors.h"
 #include "base/format.h"
@@ -8,6 +11,46 @@
 #include "forms/tform1.h"
 
 namespace rebanto {
+
+namespace {
+
+// Whether `text` is the parts written one after the other.
+template <std::size_t N>
+bool reads_as(std::string_view text, const std::array<std::string_view, N>& parts) {
+    for (const std::string_view part : parts) {
+        if (text.substr(0, part.size()) != part) return false;
+        text.remove_prefix(part.size());
+    }
+    return text.empty();
+}
+
+template <std::size_t N>
+std::string joined(const std::array<std::string_view, N>& parts) {
+    std::string text;
+    for (const std::string_view part : parts)
+        text += part;
+    return text;
+}
+
+// "75＝6年3月": the month, and the years and months it makes. Built in place, since the
+// slider moves with every step committed.
+std::string month_and_years(int month) {
+    std::string text;
+    text.reserve(32);
+    const auto append = [&text](int n) {
+        char digits[16];
+        text.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+    };
+    append(month);
+    text += "＝";
+    append(month / 12);
+    text += "年";
+    append(month - 12 * (month / 12));
+    text += "月";
+    return text;
+}
+
+}  // namespace
 
 void CalculationPage::Ed1_mm5Change(Control& sender) {
     if (Ed1_mm5.tag() != 0) return;
@@ -117,8 +160,12 @@ void CalculationPage::refresh_track_bar_and_last_instalments() {
     // "直前": offered when something was committed and an instalment has moved since.
     const bool moved = Edit4.text() != LastInstalmentTextM || Edit9.text() != LastInstalmentTextB;
     if (ElapsedMonths > 0 && moved) {
-        Button21.set_hint("メモ記載直前の均等返済額のコピー  (月返済＝" + LastInstalmentTextM +
-                          "　ﾎﾞｰﾅｽ返済＝" + LastInstalmentTextB + ")");
+        // Every recalculation comes here, and the hint seldom changes: it is built only
+        // when it would read otherwise.
+        const std::array<std::string_view, 5> hint{"メモ記載直前の均等返済額のコピー  (月返済＝",
+                                                   LastInstalmentTextM, "　ﾎﾞｰﾅｽ返済＝",
+                                                   LastInstalmentTextB, ")"};
+        if (!reads_as(Button21.hint(), hint)) Button21.set_hint(joined(hint));
         Button21.show();
         CBallway.show();
     } else {
@@ -129,8 +176,7 @@ void CalculationPage::refresh_track_bar_and_last_instalments() {
 // The slider shows where a month falls; dragging it far enough proposes a step count.
 void CalculationPage::TrackBar2Change(Control&) {
     const int p = TrackBar2.position();
-    Label196.set_caption(std::to_string(p) + "＝" + std::to_string(p / 12) + "年" +
-                         std::to_string(p - 12 * (p / 12)) + "月");
+    Label196.set_caption(month_and_years(p));
     int step = 0;
     try {
         step = count(Edit13);

@@ -94,6 +94,8 @@ void CalculationPage::wire_step_fields() {
         instalment->on_change = guard(&TForm1::Button4Click, FailureRule::Calculation);
         instalment->on_click = guard(&TForm1::Button4Click, FailureRule::Calculation);
     }
+    for (Edit* instalment : {&Edit4, &Edit9})
+        instalment->on_change = guard(&TForm1::instalment_change, FailureRule::Calculation);
     Button4.on_click = guard(&TForm1::Button4Click, FailureRule::Calculation);
     for (Edit* length : {&Ed1_yy5, &Ed1_mm5, &Edit13}) {
         length->on_change = guard(&TForm1::Ed1_mm5Change, FailureRule::Calculation);

@@ -172,6 +172,29 @@ TEST_F(LineFile, FailedWritesLeaveTheOldFileIntact) {
     EXPECT_EQ(names, (std::vector<std::string>{"folder.dat", "loan.dat"}));
 }
 
+// A line end inside a line, in plain text or beside Japanese, is refused naming its line.
+TEST_F(LineFile, ALineEndInsideALineIsRefusedNamingTheLine) {
+    put_bytes(file("loan.dat"), kBytes);
+    const struct {
+        Lines lines;
+        const char* named;
+    } cases[] = {
+        {{"ok", "1\r2"}, "2 行目に改行"},
+        {{"\xE6\x98\x8E\r"}, "1 行目に改行"},
+        {{"ok", "ok", "\n\xE6\x98\x8E"}, "3 行目に改行"},
+    };
+    for (const auto& c : cases) {
+        try {
+            write_lines(file("loan.dat"), c.lines);
+            ADD_FAILURE() << c.named << " was written";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find("loan.dat"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(bytes_of(file("loan.dat")), kBytes);
+}
+
 // A scratch file does not wait for the disk, but it is replaced the same way: whole, with
 // no temporary file left, and a failed write leaves the old one.
 TEST_F(LineFile, AScratchFileIsReplacedWholeLikeAnyOther) {

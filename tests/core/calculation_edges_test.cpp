@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 #include "base/field_at.h"
 #include "base/numtext.h"
+#include "core/field_io.h"
 
 namespace rebanto {
 namespace {
@@ -162,6 +163,29 @@ TEST_F(AppTest, FiveStepsHoldATypedInstalment) {
     EXPECT_EQ(f1.ElapsedMonths, 30);
 }
 
+// A typed instalment reruns its own part; the other part is rerun too whenever anything
+// besides that instalment changed since both were worked out (here a text the calculation
+// wrote while busy, which ran nothing).
+TEST_F(AppTest, ATypedInstalmentRerunsTheOtherPartWhenItsFieldsMovedMeanwhile) {
+    f1.Ed0_moto.set_text("2000000");
+    f1.Ed0_wari.set_text("50");
+    ASSERT_GE(count(f1.Edit14), 1);
+    const auto written_while_busy = [&](Edit& field, const char* text) {
+        f1.Ed0_moto.set_tag(1);
+        field.set_text(text);
+        f1.Ed0_moto.set_tag(0);
+    };
+    written_while_busy(f1.Edit9, "500000");
+    f1.Edit4.set_text("9000");
+    // The bonus step paid 500,000 a payment: its interest and principal add up to that.
+    EXPECT_EQ(money(f1.Edit17) + money(f1.Edit18), Money::from_yen(500000 * count(f1.Edit14)));
+
+    written_while_busy(f1.Edit4, "20000");
+    f1.Edit9.set_text("400000");
+    EXPECT_EQ(money(f1.Edit15) + money(f1.Edit16), Money::from_yen(20000 * count(f1.Edit13)));
+    EXPECT_EQ(money(f1.Edit17) + money(f1.Edit18), Money::from_yen(400000 * count(f1.Edit14)));
+}
+
 TEST_F(AppTest, CommitAdvancesTheStepAndKeepsTheRunningTotals) {
     f1.Button1.click();
     EXPECT_EQ(f1.ElapsedMonths, 6);
@@ -310,6 +334,12 @@ TEST_F(AppTest, LastInstalmentsComeBackWithTheButton) {
     f1.Button21.click();
     EXPECT_EQ(f1.Edit4.text(), "9347");
     EXPECT_FALSE(f1.Button21.visible());
+    // The hint follows the instalment committed last.
+    f1.Edit4.set_text("12000");
+    f1.Button1.click();
+    f1.Edit4.set_text("13000");
+    EXPECT_EQ(f1.Button21.hint(),
+              "メモ記載直前の均等返済額のコピー  (月返済＝12000　ﾎﾞｰﾅｽ返済＝0)");
 }
 
 TEST_F(AppTest, KeyFilterDropsLettersWithAWarning) {
