@@ -44,14 +44,18 @@ inline bool is_empty(const Control& field) {
 
 // An amount's text reads back as the amount exactly: both are the one correctly rounded
 // quotient of its ten-thousandths by 10,000. A count's text reads back as the count.
+// The same number written the same way again is not formed again: its text is already there.
 inline void put(Control& field, Money value) {
-    field.set_text_of_number(general(value), value.to_extended());
+    if (field.shows(NumberForm::Amount, value.raw())) return;
+    field.set_text_of_number(general(value), value.to_extended(), NumberForm::Amount, value.raw());
 }
 inline void put(Control& field, long double value) {
     field.set_text(general(value));
 }
 inline void put(Control& field, int value) {
-    field.set_text_of_number(general(value), static_cast<long double>(value));
+    if (field.shows(NumberForm::Count, value)) return;
+    field.set_text_of_number(general(value), static_cast<long double>(value), NumberForm::Count,
+                             value);
 }
 inline void put(Control& field, const std::string& text) {
     field.set_text(text);

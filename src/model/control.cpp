@@ -51,16 +51,22 @@ void Control::notify(Change change, int row, int col) {
 void Control::set_text(const std::string& text) {
     if (text == text_) return;
     text_ = text;
+    shown_form_ = NumberForm::None;
     text_set();
 }
 
 void Control::set_text(std::string&& text) {
     if (text == text_) return;
     text_ = std::move(text);
+    shown_form_ = NumberForm::None;
     text_set();
 }
 
-void Control::set_text_of_number(std::string&& text, long double number) {
+void Control::set_text_of_number(std::string&& text, long double number, NumberForm form,
+                                 std::int64_t raw) {
+    // Recorded before the events: a handler that writes this field again leaves its own.
+    shown_form_ = form;
+    shown_raw_ = raw;
     if (text == text_) return;
     text_ = std::move(text);
     parsed_ = Parsed::Number;

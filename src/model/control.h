@@ -57,6 +57,10 @@ enum class Change {
     MemoAppended,
 };
 
+// How a number was written into a text: as an amount (general form of ten-thousandths) or
+// as a count; None for every other text.
+enum class NumberForm : unsigned char { None, Amount, Count };
+
 class Control {
 public:
     Control(Form& owner, std::string name, std::string text = {});
@@ -75,7 +79,15 @@ public:
     void set_text(std::string&& text);  // the same, taking over a text made for it
     // The same for a text written from a number that reads back as exactly that number (an
     // amount or a count as the program writes it): the number need not be parsed again.
-    void set_text_of_number(std::string&& text, long double number);
+    // `form` and `raw` say how it was written, so that the same number written the same way
+    // again is known to leave the text as it is (see `shows`).
+    void set_text_of_number(std::string&& text, long double number,
+                            NumberForm form = NumberForm::None, std::int64_t raw = 0);
+    // True when the text is the one `form` writes for `raw` (an amount's ten-thousandths, a
+    // count): writing it again would change nothing, and it need not be formed to know.
+    bool shows(NumberForm form, std::int64_t raw) const {
+        return form != NumberForm::None && shown_form_ == form && shown_raw_ == raw;
+    }
     // The number the text parses to, worked out once per text: the text stays the one
     // truth, this is only ever derived from it. Throws ConversionError on every read of a
     // text that is not a number.
@@ -149,6 +161,8 @@ private:
     enum class Parsed : unsigned char { NotYet, Number, NotANumber };
     mutable Parsed parsed_ = Parsed::NotYet;
     mutable long double number_ = 0;
+    NumberForm shown_form_ = NumberForm::None;
+    std::int64_t shown_raw_ = 0;
     std::int64_t tag_ = 0;
     bool enabled_ = true;
     bool visible_ = true;

@@ -58,5 +58,48 @@ TEST(FieldNumbers, ATextTypedAfterAnAmountIsParsedAfresh) {
     EXPECT_THROW(num(f.field), ConversionError);
 }
 
+// Writing the number a field already shows changes nothing and raises no change; any other
+// text in between, typed or written by a change handler, is replaced by the next write.
+TEST(FieldNumbers, TheSameNumberWrittenAgainKeepsTheTextAndOnlyThat) {
+    OneField f;
+    int changes = 0;
+    f.field.on_change = [&changes](Control&) { ++changes; };
+    put(f.field, Money::from_yen(5));
+    put(f.field, Money::from_yen(5));
+    EXPECT_EQ(f.field.text(), "5");
+    EXPECT_EQ(changes, 1);
+    // The same ten-thousandths as a count is another text.
+    put(f.field, 50000);
+    EXPECT_EQ(f.field.text(), "50000");
+    put(f.field, Money::from_yen(5));
+    EXPECT_EQ(f.field.text(), "5");
+    for (const char* typed : {"05", "5.0", "", "5"}) {
+        f.field.set_text(typed);
+        put(f.field, 5);
+        EXPECT_EQ(f.field.text(), "5") << typed;
+        put(f.field, Money::from_yen(5));
+        EXPECT_EQ(f.field.text(), "5") << typed;
+    }
+
+    // A handler that rewrites the field as it hears the number.
+    f.field.on_change = [](Control& field) {
+        if (field.text() == "7") field.set_text("seven");
+    };
+    put(f.field, 7);
+    EXPECT_EQ(f.field.text(), "seven");
+    put(f.field, 7);
+    EXPECT_EQ(f.field.text(), "seven") << "written again, and rewritten again";
+    f.field.on_change = nullptr;
+    put(f.field, 7);
+    EXPECT_EQ(f.field.text(), "7");
+    put(f.field, Money::from_yen(7));
+    f.field.on_change = [](Control& field) { put(field, Money::from_yen(8)); };
+    put(f.field, Money::from_yen(9));
+    EXPECT_EQ(f.field.text(), "8");
+    f.field.on_change = nullptr;
+    put(f.field, Money::from_yen(9));
+    EXPECT_EQ(f.field.text(), "9");
+}
+
 }  // namespace
 }  // namespace rebanto
