@@ -54,7 +54,7 @@ void TableChartButtons::wire_charts() {
             if (control == &main_.Button28) Button128.set_enabled(main_.Button28.enabled());
             if (control == &main_.Button29) Button129.set_enabled(main_.Button29.enabled());
         },
-        {Change::Enabled});
+        {Change::Enabled}, {&main_.Button28, &main_.Button29});
 }
 
 }  // namespace rebanto

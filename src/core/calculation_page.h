@@ -297,10 +297,10 @@ public:
     void Button110Click(Control& sender);
     void Button111Click(Control& sender);
     void refresh_money_overlays();
-    void refresh_overlay_totals();
     void refresh_track_bar_and_last_instalments();
-    // The texts the shown totals were last worked out from.
-    std::vector<std::string> OverlayInputs;
+    // The texts each shown total (Edit31, Edit19, Edit20) was last worked out from, its own
+    // text last, and for the bonus total the first bonus month.
+    std::array<std::vector<std::string>, 3> OverlayInputs;
     int OverlayFirstMonths = 0;
     void refresh_progress();
     void TrackBar2Change(Control& sender);

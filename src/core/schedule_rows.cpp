@@ -11,20 +11,20 @@ std::vector<std::string> period_row(int month, int payment_number, const std::st
                                     const std::string& payments, const std::string& interest,
                                     const std::string& principal_repaid, const std::string& balance,
                                     const std::string& flag) {
-    return {std::to_string(month),
-            std::to_string(month / 12),
-            std::to_string(month % 12),
-            principal,
-            rate,
-            remaining,
-            instalment,
-            std::to_string(payment_number),
-            last_interest,
-            payments,
-            interest,
-            principal_repaid,
-            balance,
-            flag};
+    // Every commit writes one: each cell is made once, in place (a braced list would be
+    // copied into the row a second time).
+    std::vector<std::string> row;
+    row.reserve(14);
+    row.push_back(std::to_string(month));
+    row.push_back(std::to_string(month / 12));
+    row.push_back(std::to_string(month % 12));
+    for (const std::string* text : {&principal, &rate, &remaining, &instalment})
+        row.push_back(*text);
+    row.push_back(std::to_string(payment_number));
+    for (const std::string* text :
+         {&last_interest, &payments, &interest, &principal_repaid, &balance, &flag})
+        row.push_back(*text);
+    return row;
 }
 
 std::vector<std::string> prepayment_row(int month, const std::string& principal_before,

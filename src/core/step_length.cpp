@@ -117,39 +117,62 @@ void CalculationPage::refresh_progress() {
     TrackBar2.set_position(StepEndMonth);
 }
 
+namespace {
+
+// Whether the texts of `fields` are those in `kept`.
+bool texts_kept(const std::vector<std::string>& kept,
+                std::initializer_list<const Control*> fields) {
+    if (kept.size() != fields.size()) return false;
+    auto text = kept.begin();
+    for (const Control* field : fields) {
+        if (*text++ != field->text()) return false;
+    }
+    return true;
+}
+
+void keep_texts(std::vector<std::string>& kept, std::initializer_list<const Control*> fields) {
+    kept.clear();
+    for (const Control* field : fields)
+        kept.push_back(field->text());
+}
+
+}  // namespace
+
+// Each total shown is worked out again only when a text it depends on has changed (or its
+// own, should anyone have typed over it): most recalculations move one of them at most.
+// They are written in the order the totals are read on the page; none has a change handler.
 void CalculationPage::refresh_money_overlays() {
-    // The totals shown depend on these texts only (and are themselves kept, should anyone
-    // have typed over them); most recalculations leave them as they were, and then there
-    // is nothing to work out again.
-    const std::array<const Control*, 11> fields{
-        &Edit1,         &Edit6,         &Edit4,  &Edit9,  &Edit2, &main_.HHkkgg,
-        &Ed1_Mzankaisu, &Ed1_Bzankaisu, &Edit31, &Edit19, &Edit20};
-    bool same =
-        OverlayInputs.size() == fields.size() && OverlayFirstMonths == main_.bonus_first_months();
-    for (std::size_t i = 0; same && i < fields.size(); ++i)
-        same = OverlayInputs[i] == fields[i]->text();
-    if (!same) {
-        refresh_overlay_totals();
-        OverlayInputs.clear();
-        for (const Control* field : fields)
-            OverlayInputs.push_back(field->text());
+    const std::initializer_list<const Control*> principal{&Edit1, &Edit6, &Edit31};
+    if (!texts_kept(OverlayInputs[0], principal)) {
+        Edit31.set_text(format_money(money(Edit1) + money(Edit6)));
+        keep_texts(OverlayInputs[0], principal);
+    }
+    const std::initializer_list<const Control*> monthly{&Edit1,        &Edit4,         &Edit2,
+                                                        &main_.HHkkgg, &Ed1_Mzankaisu, &Edit19};
+    if (!texts_kept(OverlayInputs[1], monthly)) {
+        if (main_.equal_principal()) {
+            const long double r = num(Edit2);
+            put(Edit19, (num(Ed1_Mzankaisu) + 1) * (num(Edit1) * r / 12 / 100) / 2 + num(Edit1));
+        } else {
+            put(Edit19, money(Edit4).times(count(Ed1_Mzankaisu)));
+        }
+        keep_texts(OverlayInputs[1], monthly);
+    }
+    const std::initializer_list<const Control*> bonus{&Edit6,        &Edit9,         &Edit2,
+                                                      &main_.HHkkgg, &Ed1_Bzankaisu, &Edit20};
+    if (!texts_kept(OverlayInputs[2], bonus) || OverlayFirstMonths != main_.bonus_first_months()) {
+        if (main_.equal_principal()) {
+            const long double r = num(Edit2);
+            put(Edit20, (num(Ed1_Bzankaisu) + 1) *
+                                (num(Edit6) * r / 12 * main_.bonus_first_months() / 100) / 2 +
+                            num(Edit6));
+        } else {
+            put(Edit20, money(Edit9).times(count(Ed1_Bzankaisu)));
+        }
+        keep_texts(OverlayInputs[2], bonus);
         OverlayFirstMonths = main_.bonus_first_months();
     }
     refresh_track_bar_and_last_instalments();
-}
-
-void CalculationPage::refresh_overlay_totals() {
-    Edit31.set_text(format_money(money(Edit1) + money(Edit6)));
-    if (main_.equal_principal()) {
-        const long double r = num(Edit2);
-        put(Edit19, (num(Ed1_Mzankaisu) + 1) * (num(Edit1) * r / 12 / 100) / 2 + num(Edit1));
-        put(Edit20, (num(Ed1_Bzankaisu) + 1) *
-                            (num(Edit6) * r / 12 * main_.bonus_first_months() / 100) / 2 +
-                        num(Edit6));
-    } else {
-        put(Edit19, money(Edit4).times(count(Ed1_Mzankaisu)));
-        put(Edit20, money(Edit9).times(count(Ed1_Bzankaisu)));
-    }
 }
 
 void CalculationPage::refresh_track_bar_and_last_instalments() {

@@ -168,22 +168,15 @@ void SettingsPage::settings_load() {
 // Every text a loan field takes is checked as the settings reader would check it, so the
 // value saved is the last one the next start can read.
 void SettingsPage::track_loan_texts() {
+    std::vector<Control*> loan_fields;
     for (const SettingsLine& line : settings_table()) {
-        if (line.kind == SettingsKind::Loan)
-            LoanTextsKept.emplace_back(&line.control(main_), line.control(main_).text());
+        if (line.kind != SettingsKind::Loan) continue;
+        LoanTextsKept.emplace_back(&line.control(main_), line.control(main_).text());
+        loan_fields.push_back(&line.control(main_));
     }
-    // Most texts that change are of other fields: a sieve of the loan fields' addresses lets
-    // those go at one test.
-    const auto sieve_bit = [](const Control* control) {
-        const std::uint64_t address = reinterpret_cast<std::uintptr_t>(control);
-        return std::uint64_t{1} << ((address * 0x9E3779B97F4A7C15ULL) >> 58);
-    };
-    std::uint64_t sieve = 0;
-    for (const auto& entry : LoanTextsKept)
-        sieve |= sieve_bit(entry.first);
+    // Most texts that change are of other fields: the observer follows the loan fields alone.
     main_.add_observer(
-        [this, sieve, sieve_bit](Control* control, Change, int, int) {
-            if ((sieve & sieve_bit(control)) == 0) return;
+        [this](Control* control, Change, int, int) {
             for (auto& [field, kept] : LoanTextsKept) {
                 if (control != field) continue;
                 for (const SettingsLine& line : settings_table()) {
@@ -192,7 +185,7 @@ void SettingsPage::track_loan_texts() {
                 }
             }
         },
-        {Change::Text});
+        {Change::Text}, loan_fields);
 }
 
 // Saves killed half-way leave their temporary files beside the settings, the memories,

@@ -152,6 +152,7 @@ protected:
     virtual void text_changed() {}
 
 private:
+    friend class Form;
     void text_set();       // what follows a new text: the kept number, the views, on_change
     void announce_text();  // the views and on_change
 
@@ -171,6 +172,8 @@ private:
     std::string hint_;
     int font_size_ = 0;  // 0: the design font
     Control* parent_ = nullptr;
+    // Some observer of the form follows this control by name (see Form::add_observer).
+    bool followed_ = false;
 };
 
 // A single-line text field: set_text fires on_change.

@@ -1,5 +1,6 @@
 #include "model/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -60,29 +61,55 @@ constexpr std::uint32_t bit_of(Change change) {
 
 int Form::add_observer(Observer observer) {
     const int id = next_observer_++;
-    observers_.push_back({id, ~std::uint32_t{0}, std::move(observer)});
+    observers_.push_back({id, ~std::uint32_t{0}, std::move(observer), {}});
+    mark_followed();
     return id;
 }
 
 int Form::add_observer(Observer observer, std::initializer_list<Change> kinds) {
+    return add_observer(std::move(observer), kinds, {});
+}
+
+int Form::add_observer(Observer observer, std::initializer_list<Change> kinds,
+                       const std::vector<Control*>& controls) {
     const int id = next_observer_++;
     std::uint32_t mask = 0;
     for (const Change kind : kinds)
         mask |= bit_of(kind);
-    observers_.push_back({id, mask, std::move(observer)});
+    observers_.push_back({id, mask, std::move(observer),
+                          std::vector<const Control*>(controls.begin(), controls.end())});
+    mark_followed();
     return id;
 }
 
 void Form::remove_observer(int id) {
     std::erase_if(observers_, [id](const Observing& entry) { return entry.id == id; });
+    mark_followed();
+}
+
+void Form::mark_followed() {
+    heard_from_all_ = 0;
+    for (Control* control : order_)
+        control->followed_ = false;
+    for (const Observing& entry : observers_) {
+        if (entry.controls.empty()) heard_from_all_ |= entry.kinds;
+        for (const Control* control : entry.controls)
+            const_cast<Control*>(control)->followed_ = true;
+    }
 }
 
 void Form::notify(Control* control, Change change, int row, int col) {
     ++changes_;
     const std::uint32_t kind = bit_of(change);
+    if ((heard_from_all_ & kind) == 0 && (control == nullptr || !control->followed_)) return;
     // By index: an observer added while the others hear a change does not upset the walk.
     for (std::size_t i = 0; i < observers_.size(); ++i) {  // NOLINT(modernize-loop-convert)
-        if ((observers_[i].kinds & kind) != 0) observers_[i].observer(control, change, row, col);
+        const Observing& entry = observers_[i];
+        if ((entry.kinds & kind) == 0) continue;
+        if (!entry.controls.empty() && std::find(entry.controls.begin(), entry.controls.end(),
+                                                 control) == entry.controls.end())
+            continue;
+        entry.observer(control, change, row, col);
     }
 }
 

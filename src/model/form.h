@@ -49,6 +49,10 @@ public:
     using Observer = std::function<void(Control*, Change, int row, int col)>;
     int add_observer(Observer observer);
     int add_observer(Observer observer, std::initializer_list<Change> kinds);
+    // One that follows only the controls it names: the changes of every other control pass
+    // it by at one test, so the form's many other changes cost it nothing.
+    int add_observer(Observer observer, std::initializer_list<Change> kinds,
+                     const std::vector<Control*>& controls);
     void remove_observer(int id);
     void notify(Control* control, Change change, int row = -1, int col = -1);
     // How many changes the form has told so far: equal counts taken at two moments mean
@@ -77,8 +81,13 @@ private:
         int id;
         std::uint32_t kinds;  // one bit per Change
         Observer observer;
+        std::vector<const Control*> controls;  // the controls followed; empty: every one
     };
     std::vector<Observing> observers_;
+    // The kinds some observer of every control follows: a change of another kind, to a
+    // control no observer names, is heard by nobody.
+    std::uint32_t heard_from_all_ = 0;
+    void mark_followed();
     int next_observer_ = 1;
     std::uint64_t changes_ = 0;
 };

@@ -127,7 +127,7 @@ void BatchTablesPage::follow_other_pages() {
                 RadioButton10.show();
             }
         },
-        {Change::Tag});
+        {Change::Tag}, {&main_.HHkkgg});
 }
 
 }  // namespace rebanto

@@ -186,6 +186,37 @@ TEST_F(AppTest, ATypedInstalmentRerunsTheOtherPartWhenItsFieldsMovedMeanwhile) {
     EXPECT_EQ(money(f1.Edit17) + money(f1.Edit18), Money::from_yen(400000 * count(f1.Edit14)));
 }
 
+// The totals shown beside the step: the principal of both parts, and what each part's
+// payments left add up to. Each follows its own fields, and a total typed over is
+// worked out again with the next recalculation.
+TEST_F(AppTest, TheShownTotalsFollowTheirPartsAndComeBackWhenTypedOver) {
+    // 1,000,000 at 2.325 % over 120 months: 9,347 a month, 120 × 9,347 = 1,121,640.
+    EXPECT_EQ(f1.Edit31.text(), "\\1,000,000");
+    EXPECT_EQ(f1.Edit19.text(), "1121640");
+    EXPECT_EQ(f1.Edit20.text(), "0");
+    f1.Edit31.set_text("x");
+    f1.Edit20.set_text("y");
+    f1.Edit4.set_text("10000");
+    EXPECT_EQ(f1.Edit19.text(), "1200000");
+    EXPECT_EQ(f1.Edit31.text(), "\\1,000,000");
+    EXPECT_EQ(f1.Edit20.text(), "0");
+
+    f1.Ed0_moto.set_text("2000000");
+    f1.Ed0_wari.set_text("50");
+    EXPECT_EQ(f1.Edit31.text(), "\\2,000,000");
+    f1.Edit9.set_text("60000");
+    EXPECT_EQ(f1.Edit20.text(), std::to_string(60000 * count(f1.Ed1_Bzankaisu)));
+    EXPECT_EQ(f1.Edit19.text(), general(money(f1.Edit4).times(count(f1.Ed1_Mzankaisu))));
+
+    // Equal principal: half the interest of the first payment and of the last, times the
+    // payments, on top of the principal. The monthly part, 1,000,000 over 120 months:
+    // 121 × (1,000,000 × 2.325 % / 12) / 2 + 1,000,000 = 1,117,218.75.
+    f1.HHkkgg.set_text("1");
+    ASSERT_TRUE(f1.equal_principal());
+    ASSERT_EQ(f1.Ed1_Mzankaisu.text(), "120");
+    EXPECT_EQ(f1.Edit19.text(), "1117218.75");
+}
+
 TEST_F(AppTest, CommitAdvancesTheStepAndKeepsTheRunningTotals) {
     f1.Button1.click();
     EXPECT_EQ(f1.ElapsedMonths, 6);

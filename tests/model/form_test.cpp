@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "model/control.h"
@@ -79,6 +80,60 @@ TEST(FormObservers, TheChangeCountMovesWithEveryChangeTold) {
     f.edit.set_text("5");
     f.edit.set_tag(1);
     EXPECT_EQ(f.change_count(), start + 2);
+}
+
+// An observer that names its controls hears their changes of its kinds and nothing else;
+// the others hear as before, and every change is still counted.
+TEST(FormObservers, AnObserverOfSomeControlsHearsOnlyThose) {
+    NamedForm f;
+    Edit other(f, "Edit2");
+    std::vector<std::pair<Control*, Change>> named;
+    std::vector<Change> every;
+    const int id =
+        f.add_observer([&](Control* c, Change change, int, int) { named.emplace_back(c, change); },
+                       {Change::Text, Change::Tag}, {&f.edit});
+    const std::uint64_t start = f.change_count();
+    f.edit.set_text("4");
+    other.set_text("5");
+    f.edit.set_visible(false);
+    f.edit.set_tag(2);
+    f.show();
+    EXPECT_EQ(named, (std::vector<std::pair<Control*, Change>>{{&f.edit, Change::Text},
+                                                               {&f.edit, Change::Tag}}));
+    EXPECT_EQ(f.change_count(), start + 5);
+
+    // One following every control joins it; the one naming the edit leaves alone.
+    f.add_observer([&](Control*, Change change, int, int) { every.push_back(change); },
+                   {Change::Text});
+    other.set_text("6");
+    f.edit.set_text("7");
+    EXPECT_EQ(every, (std::vector<Change>{Change::Text, Change::Text}));
+    EXPECT_EQ(named.size(), 3u);
+    f.remove_observer(id);
+    f.edit.set_text("8");
+    f.edit.set_tag(3);
+    EXPECT_EQ(named.size(), 3u);
+    EXPECT_EQ(every.size(), 3u);
+}
+
+// Two observers naming the same control: removing one leaves the other hearing it.
+TEST(FormObservers, AControlNamedTwiceIsHeardUntilBothAreGone) {
+    NamedForm f;
+    int first = 0;
+    int second = 0;
+    const int a =
+        f.add_observer([&](Control*, Change, int, int) { ++first; }, {Change::Text}, {&f.edit});
+    const int b = f.add_observer([&](Control*, Change, int, int) { ++second; }, {Change::Text},
+                                 {&f.edit, &f.button});
+    f.edit.set_text("1");
+    f.remove_observer(a);
+    f.edit.set_text("2");
+    f.button.set_text("OK");
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 3);
+    f.remove_observer(b);
+    f.edit.set_text("3");
+    EXPECT_EQ(second, 3);
 }
 
 TEST(FormVisibility, CloseHidesByDefault) {
