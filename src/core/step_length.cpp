@@ -35,8 +35,7 @@ std::string joined(const std::array<std::string_view, N>& parts) {
 // "75＝6年3月": the month, and the years and months it makes. Built in place, since the
 // slider moves with every step committed.
 std::string month_and_years(int month) {
-    std::string text;
-    text.reserve(32);
+    std::string text;  // "420＝35年0月" fits the string itself: nothing is allocated
     const auto append = [&text](int n) {
         char digits[16];
         text.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
@@ -130,10 +129,12 @@ bool texts_kept(const std::vector<std::string>& kept,
     return true;
 }
 
+// Into the strings already there: most texts fit them.
 void keep_texts(std::vector<std::string>& kept, std::initializer_list<const Control*> fields) {
-    kept.clear();
+    kept.resize(fields.size());
+    auto text = kept.begin();
     for (const Control* field : fields)
-        kept.push_back(field->text());
+        *text++ = field->text();
 }
 
 }  // namespace
