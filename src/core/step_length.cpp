@@ -140,8 +140,8 @@ void keep_texts(std::vector<std::string>& kept, std::initializer_list<const Cont
 }  // namespace
 
 // Each total shown is worked out again only when a text it depends on has changed (or its
-// own, should anyone have typed over it): most recalculations move one of them at most.
-// They are written in the order the totals are read on the page; none has a change handler.
+// own, should anyone have typed over it): most recalculations move one or two of them.
+// None of the three has a change handler, so writing one moves nothing the others read.
 void CalculationPage::refresh_money_overlays() {
     const std::initializer_list<const Control*> principal{&Edit1, &Edit6, &Edit31};
     if (!texts_kept(OverlayInputs[0], principal)) {
